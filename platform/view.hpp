@@ -1,0 +1,109 @@
+#pragma once
+// The view base: a rectangle in its superview's coordinates that owns its
+// subviews, draws itself into the current graphics context and receives
+// touches. Shaped after UIKit's UIView.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/color.hpp"
+#include "platform/geometry.hpp"
+
+namespace platform {
+
+class GraphicsContext;
+class View;
+class ViewController;
+
+struct Touch {
+    Point windowLocation;
+    // The touch's location in a view's own coordinates.
+    [[nodiscard]] Point location(const View* in) const;
+};
+
+// The object that receives an action travelling up the responder chain.
+class Responder {
+public:
+    virtual ~Responder() = default;
+    virtual Responder* nextResponder() const { return nullptr; }
+};
+
+class View : public Responder {
+public:
+    explicit View(Rect frame = {});
+    ~View() override;
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    [[nodiscard]] Rect frame() const { return frame_; }
+    virtual void setFrame(Rect frame);
+    [[nodiscard]] Rect bounds() const { return {0, 0, frame_.size.width, frame_.size.height}; }
+
+    [[nodiscard]] std::int64_t tag() const { return tag_; }
+    void setTag(std::int64_t tag) { tag_ = tag; }
+
+    [[nodiscard]] UIColor backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(UIColor color) { backgroundColor_ = color; setNeedsDisplay(); }
+
+    [[nodiscard]] bool isHidden() const { return hidden_; }
+    void setHidden(bool hidden) { hidden_ = hidden; setNeedsDisplay(); }
+
+    [[nodiscard]] bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
+    void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
+
+    bool translatesAutoresizingMaskIntoConstraints = true;
+
+    // The view tree. A view owns its subviews; the order is the z-order.
+    template <typename T>
+    T* addSubview(std::unique_ptr<T> view) {
+        T* raw = view.get();
+        adopt(std::unique_ptr<View>(std::move(view)));
+        return raw;
+    }
+    std::unique_ptr<View> removeFromSuperview();
+    [[nodiscard]] View* superview() const { return superview_; }
+    [[nodiscard]] const std::vector<std::unique_ptr<View>>& subviews() const { return subviews_; }
+    // The receiver first, then its subviews depth first in order.
+    [[nodiscard]] View* viewWithTag(std::int64_t tag);
+
+    // The controller whose root view this is, if any.
+    [[nodiscard]] ViewController* viewController() const { return viewController_; }
+    void setViewController(ViewController* controller) { viewController_ = controller; }
+    Responder* nextResponder() const override;
+
+    // Coordinates.
+    [[nodiscard]] Point convertToWindow(Point p) const;
+    [[nodiscard]] Point convertFromWindow(Point p) const;
+
+    // Drawing. `draw` runs with the current graphics context set.
+    virtual void draw(Rect rect);
+    void setNeedsDisplay();
+    [[nodiscard]] std::int64_t displayRequests() const { return displayRequests_; }
+    // Draws the background, `draw` and the subviews into `context`.
+    void render(GraphicsContext& context);
+
+    // Touches, in window coordinates; `touchesBegan` of a plain view does nothing.
+    virtual void touchesBegan(const std::vector<Touch>& touches);
+    virtual void touchesEnded(const std::vector<Touch>& touches);
+    // The deepest visible, interactive view under a point in this view's coordinates.
+    [[nodiscard]] virtual View* hitTest(Point p);
+
+    // Layout: the subclass hook and the pass that solves the anchors below this view.
+    virtual void layoutSubviews() {}
+    void layoutIfNeeded();
+
+private:
+    void adopt(std::unique_ptr<View> view);
+
+    Rect frame_;
+    std::int64_t tag_ = 0;
+    UIColor backgroundColor_ = UIColor::clear();
+    bool hidden_ = false;
+    bool userInteractionEnabled_ = true;
+    View* superview_ = nullptr;
+    ViewController* viewController_ = nullptr;
+    std::vector<std::unique_ptr<View>> subviews_;
+    std::int64_t displayRequests_ = 0;
+};
+
+}  // namespace platform
