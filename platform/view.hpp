@@ -4,6 +4,7 @@
 // touches. Shaped after UIKit's UIView.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/color.hpp"
@@ -26,6 +27,10 @@ class Responder {
 public:
     virtual ~Responder() = default;
     virtual Responder* nextResponder() const { return nullptr; }
+    // Actions travel by selector name, such as "keyPressedWithSender:". A
+    // responder that implements one answers true and takes it in `performAction`.
+    virtual bool respondsToAction(const std::string& /*selector*/) const { return false; }
+    virtual void performAction(const std::string& /*selector*/, View* /*sender*/) {}
 };
 
 class View : public Responder {
