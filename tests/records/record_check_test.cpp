@@ -1,0 +1,165 @@
+// The record checker must accept what the writers make and reject each kind
+// of damage; other test programs rely on it to judge their records.
+#include "tests/support/record_check.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "records/literals.hpp"
+#include "records/writers.hpp"
+
+namespace radixmender {
+namespace {
+
+using testing::decodeRecord;
+using testing::describeRecord;
+using testing::IsValidRecord;
+using testing::validateRecord;
+
+// 3/(2√5), twenty-two rows.
+Record threeOverTwoRootFive() {
+    return makeJoinRecord(text::kSlash, makeIntegerRecord(3),
+                          makeJoinRecord(text::kPaperclip, makeIntegerRecord(2),
+                                         makeUnaryRecord(text::kRadical, makeIntegerRecord(5))));
+}
+
+TEST(RecordCheck, AcceptsWhatTheWritersMake) {
+    EXPECT_TRUE(IsValidRecord(threeOverTwoRootFive()));
+    EXPECT_TRUE(IsValidRecord(makeBlankRecords(1)[0]));
+    EXPECT_TRUE(IsValidRecord(makeRationalRecord(5, 0, Color::red)));
+    EXPECT_TRUE(IsValidRecord(makeSignedRationalRecord(-3, 4)));
+    EXPECT_TRUE(IsValidRecord(makeEqualsRecord(makeMessageRecord(" note ", Color::clear, "x"))));
+    EXPECT_TRUE(IsValidRecord(makeJoinRecord("+", makeBlankRecords()[0], makeBlankRecords()[0])));
+}
+
+TEST(RecordCheck, DecodesTheTree) {
+    const auto root = decodeRecord(threeOverTwoRootFive());
+    EXPECT_EQ(root.row, 18);
+    EXPECT_EQ(root.kind, "join");
+    EXPECT_EQ(root.values, std::vector<std::string>{"/"});
+    ASSERT_EQ(root.children.size(), 2u);
+    EXPECT_EQ(root.children[0].row, 1);
+    EXPECT_EQ(root.children[1].row, 14);
+    EXPECT_EQ(root.children[1].children[1].children[0].values, std::vector<std::string>{"5"});
+    EXPECT_EQ(root.children[1].children[1].children[0].row, 7);
+    EXPECT_EQ(root.colors, std::vector<Color>{Color::black});
+    EXPECT_EQ(root.tag, "anon");
+    EXPECT_EQ(root.firstRow, 1);
+    EXPECT_EQ(root.lastRow, 21);
+    EXPECT_EQ(testing::itemsInPostfixOrder(root).size(), 6u);
+}
+
+TEST(RecordCheck, DescribesTheTree) {
+    EXPECT_EQ(describeRecord(threeOverTwoRootFive()), "(3 / (2 🖇 √(5)))");
+    EXPECT_EQ(describeRecord(makeEqualsRecord(makeRationalRecord(1, -2), Color::clear, "t")),
+              "= {clear}#t([-1/2])");
+    EXPECT_EQ(describeRecord(makeSignedRationalRecord(1, -2, Color::black, Color::red)),
+              "[-1/2]{black,red,black,black}");
+    EXPECT_EQ(describeRecord(makeMessageRecord("hi")), "\"hi\"");
+    EXPECT_EQ(describeRecord(makeBlankRecords()[0]), "BLANK");
+}
+
+TEST(RecordCheck, RejectsDamage) {
+    const Record good = threeOverTwoRootFive();
+    struct Case {
+        const char* name;
+        std::function<void(Record&)> damage;
+    };
+    const std::vector<Case> cases = {
+        {"no rows", [](Record& r) { r.clear(); }},
+        {"only the start row", [](Record& r) { r.resize(1); }},
+        {"start keyword", [](Record& r) { r[0][0] = "begin"; }},
+        {"start not a number", [](Record& r) { r[0][1] = "x18"; }},
+        {"start past the end", [](Record& r) { r[0][1] = "22"; }},
+        {"start at an inner item", [](Record& r) { r[0][1] = "14"; }},
+        {"start at a colour row", [](Record& r) { r[0][1] = "20"; }},
+        {"locator at a colour row", [](Record& r) { r[19][2] = "16"; }},
+        {"locator at a later row", [](Record& r) { r[11][1] = "14"; }},
+        {"locator at itself", [](Record& r) { r[11][1] = "10"; }},
+        {"operands swapped",
+         [](Record& r) {
+             r[19] = {"join_locator", "14", "1"};
+         }},
+        {"operand shared",
+         [](Record& r) {
+             r[15] = {"join_locator", "10", "10"};
+         }},
+        {"locator row missing a value", [](Record& r) { r[19].pop_back(); }},
+        {"locator keyword", [](Record& r) { r[19][0] = "unary_locator"; }},
+        {"unknown colour", [](Record& r) { r[2][1] = "light_gray"; }},
+        {"colour slot missing", [](Record& r) { r[20].pop_back(); }},
+        {"extra colour slot", [](Record& r) { r[20].push_back("red"); }},
+        {"tag row missing", [](Record& r) { r.erase(r.begin() + 3); }},
+        {"tag row without a value", [](Record& r) { r[21].pop_back(); }},
+        {"unused row",
+         [](Record& r) {
+             r.insert(r.begin() + 1, Row{"integer", "9"});
+         }},
+        {"trailing row",
+         [](Record& r) {
+             r.push_back({"integer", "9"});
+         }},
+        {"integer not decimal", [](Record& r) { r[1][1] = "3.0"; }},
+        {"unknown kind", [](Record& r) { r[1][0] = "integr"; }},
+        {"kind row with extra value", [](Record& r) { r[10].push_back("x"); }},
+    };
+    for (const auto& c : cases) {
+        Record bad = good;
+        c.damage(bad);
+        EXPECT_TRUE(validateRecord(bad).has_value()) << c.name;
+        EXPECT_THROW(decodeRecord(bad), std::invalid_argument) << c.name;
+    }
+    EXPECT_FALSE(validateRecord(good).has_value());
+}
+
+TEST(RecordCheck, RejectsDamagedLeaves) {
+    const std::vector<std::pair<const char*, Record>> cases = {
+        {"rational with three colours",
+         {{"start", "1"},
+          {"rational", "1", "2"},
+          {"rational_color", "black", "black", "black"},
+          {"rational_tag", "anon"}}},
+        {"signed rational sign",
+         {{"start", "1"},
+          {"signed_rational", "−", "1", "2"},
+          {"signed_rational_color", "black", "black", "black", "black"},
+          {"signed_rational_tag", "anon"}}},
+        {"signed rational magnitude",
+         {{"start", "1"},
+          {"signed_rational", "+", "-1", "2"},
+          {"signed_rational_color", "black", "black", "black", "black"},
+          {"signed_rational_tag", "anon"}}},
+        {"blank with a value", {{"start", "1"}, {"BLANK", "x"}}},
+        {"blank with a colour row", {{"start", "1"}, {"BLANK"}, {"BLANK_color", "black"}}},
+        {"stray row between operands",
+         {{"start", "8"},
+          {"integer", "1"},
+          {"integer_color", "black"},
+          {"integer_tag", "anon"},
+          {"message", "x"},
+          {"integer", "2"},
+          {"integer_color", "black"},
+          {"integer_tag", "anon"},
+          {"join", "+"},
+          {"join_locator", "1", "5"},
+          {"join_color", "black"},
+          {"join_tag", "anon"}}},
+        {"message without text",
+         {{"start", "1"}, {"message"}, {"message_color", "black"}, {"message_tag", "anon"}}},
+    };
+    for (const auto& [name, record] : cases) EXPECT_FALSE(IsValidRecord(record)) << name;
+}
+
+TEST(RecordCheck, StepsNameTheBadLine) {
+    Record bad = makeIntegerRecord(1);
+    bad[2][1] = "purple";
+    const Steps steps = {{makeIntegerRecord(1)}, {makeIntegerRecord(2), bad}};
+    const auto reason = testing::validateSteps(steps);
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_EQ(reason->rfind("step 1, line 1: ", 0), 0u) << *reason;
+    EXPECT_TRUE(testing::AreValidSteps({{makeIntegerRecord(1)}, {}}));
+}
+
+}  // namespace
+}  // namespace radixmender

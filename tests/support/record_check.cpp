@@ -1,0 +1,269 @@
+#include "tests/support/record_check.hpp"
+
+#include <array>
+#include <stdexcept>
+#include <string_view>
+
+#include "records/text.hpp"
+
+namespace radixmender::testing {
+
+namespace {
+
+// How the rows of one kind are laid out. Items with operands name them in a
+// locator row right after the kind row, except "block", whose one locator is
+// its kind row's value.
+struct KindLayout {
+    std::string_view kind;
+    int valueCount;  // entries after the keyword in the kind row
+    int colorSlots;  // -1: no colour row
+    int operands;    // 0, 1 or 2
+    bool hasTag;
+    int firstIntegerValue;  // values from here on must be decimal integers; -1: none
+};
+
+constexpr std::array<KindLayout, 16> kLayouts = {{
+    {"message", 1, 1, 0, true, -1},
+    {"integer", 1, 1, 0, true, 0},
+    {"rational", 2, 4, 0, true, 0},
+    {"signed_rational", 3, 4, 0, true, 1},
+    {"unary", 1, 1, 1, true, -1},
+    {"join", 1, 1, 2, true, -1},
+    {"BLANK", 0, -1, 0, false, -1},
+    {"whole", 1, 1, 0, true, 0},
+    {"fraction", 2, 2, 0, true, 0},
+    {"mixed_number", 3, 3, 0, true, 0},
+    {"extended_fraction", 5, 2, 0, true, 1},
+    {"fraction_cancel_numerator_and_denominator", 4, 6, 0, true, 0},
+    {"fraction_cancel_numerator", 3, 4, 0, true, 0},
+    {"fraction_cancel_denominator", 3, 4, 0, true, 0},
+    {"font", 1, -1, 1, true, -1},
+    {"block", 1, -1, 1, false, 0},
+}};
+
+[[noreturn]] void fail(const std::string& reason) { throw std::invalid_argument(reason); }
+
+std::string quoted(const Row& row) {
+    std::string s = "[";
+    for (std::size_t i = 0; i < row.size(); ++i) s += (i ? ", \"" : "\"") + row[i] + "\"";
+    return s + "]";
+}
+
+class Decoder {
+public:
+    explicit Decoder(const Record& record) : record_(record) {}
+
+    DecodedItem decodeWhole() {
+        if (record_.empty()) fail("record has no rows");
+        const Row& start = record_[0];
+        if (start.size() != 2 || start[0] != "start") fail("row 0 is not [\"start\", k]: " + quoted(start));
+        const auto k = parseInteger(start[1]);
+        if (!k) fail("start value \"" + start[1] + "\" is not an integer");
+        if (*k < 1 || *k >= size()) fail("start value " + start[1] + " is outside the rows");
+        DecodedItem root = decode(*k, "start");
+        if (root.lastRow != size() - 1)
+            fail("start points at row " + start[1] + ", but the outermost item must own the last row " +
+                 std::to_string(size() - 1) + " (its rows end at " + std::to_string(root.lastRow) + ")");
+        if (root.firstRow != 1)
+            fail("rows 1 to " + std::to_string(root.firstRow - 1) + " belong to no item of the tree");
+        return root;
+    }
+
+private:
+    std::int64_t size() const { return static_cast<std::int64_t>(record_.size()); }
+
+    const Row& row(std::int64_t index, const std::string& what) const {
+        if (index < 0 || index >= size())
+            fail(what + ": row " + std::to_string(index) + " is missing (record has " +
+                 std::to_string(size()) + " rows)");
+        return record_[static_cast<std::size_t>(index)];
+    }
+
+    // The row after the kind row at `at`, checked for its keyword and length.
+    const Row& attributeRow(std::int64_t at, const std::string& keyword, std::size_t entries,
+                            std::int64_t kindRow) const {
+        const Row& r = row(at, keyword + " of the item at row " + std::to_string(kindRow));
+        if (r.empty() || r[0] != keyword)
+            fail("row " + std::to_string(at) + " should be the " + keyword + " row of the item at row " +
+                 std::to_string(kindRow) + " but is " + quoted(r));
+        if (r.size() != entries)
+            fail("row " + std::to_string(at) + " " + quoted(r) + " should have " +
+                 std::to_string(entries - 1) + " value(s)");
+        return r;
+    }
+
+    std::int64_t locatorValue(const std::string& text, std::int64_t at, std::int64_t kindRow) const {
+        const auto value = parseInteger(text);
+        if (!value) fail("locator \"" + text + "\" in row " + std::to_string(at) + " is not an integer");
+        if (*value < 1 || *value >= kindRow)
+            fail("locator " + text + " in row " + std::to_string(at) +
+                 " does not point at an earlier row than its item's kind row " + std::to_string(kindRow));
+        return *value;
+    }
+
+    DecodedItem decode(std::int64_t at, const std::string& from) {
+        const Row& kindRow = row(at, "item named by " + from);
+        if (kindRow.empty()) fail("row " + std::to_string(at) + " named by " + from + " is empty");
+        const KindLayout* layout = nullptr;
+        for (const auto& l : kLayouts)
+            if (l.kind == kindRow[0]) layout = &l;
+        if (!layout)
+            fail("row " + std::to_string(at) + " named by " + from +
+                 " is not a known kind row: " + quoted(kindRow));
+
+        DecodedItem item;
+        item.row = at;
+        item.kind = kindRow[0];
+        if (kindRow.size() != static_cast<std::size_t>(layout->valueCount) + 1)
+            fail("kind row " + std::to_string(at) + " " + quoted(kindRow) + " should have " +
+                 std::to_string(layout->valueCount) + " value(s)");
+        item.values.assign(kindRow.begin() + 1, kindRow.end());
+        checkValues(*layout, item, at);
+
+        std::int64_t next = at + 1;
+        std::vector<std::int64_t> operandRows;
+        if (item.kind == "block") {
+            operandRows.push_back(locatorValue(item.values[0], at, at));
+        } else if (layout->operands > 0) {
+            const Row& locators = attributeRow(next, item.kind + "_locator",
+                                               static_cast<std::size_t>(layout->operands) + 1, at);
+            for (std::size_t i = 1; i < locators.size(); ++i)
+                operandRows.push_back(locatorValue(locators[i], next, at));
+            ++next;
+        }
+        if (layout->colorSlots >= 0) {
+            const Row& colours = attributeRow(next, item.kind + "_color",
+                                              static_cast<std::size_t>(layout->colorSlots) + 1, at);
+            for (std::size_t i = 1; i < colours.size(); ++i) {
+                const auto c = colorFromRawValue(colours[i]);
+                if (!c)
+                    fail("row " + std::to_string(next) + " holds \"" + colours[i] + "\", not a colour name");
+                item.colors.push_back(*c);
+            }
+            ++next;
+        }
+        if (layout->hasTag) {
+            item.tag = attributeRow(next, item.kind + "_tag", 2, at)[1];
+            ++next;
+        }
+        item.lastRow = next - 1;
+
+        // Postfix order: the operands' rows stand directly before the kind
+        // row, the last operand last, with nothing in between.
+        std::int64_t expectedEnd = at - 1;
+        std::vector<DecodedItem> children(operandRows.size());
+        for (std::size_t i = operandRows.size(); i-- > 0;) {
+            children[i] = decode(operandRows[i], "the locator of row " + std::to_string(at));
+            if (children[i].lastRow != expectedEnd)
+                fail("operand " + std::to_string(i + 1) + " of the item at row " + std::to_string(at) +
+                     " ends at row " + std::to_string(children[i].lastRow) + " but should end at row " +
+                     std::to_string(expectedEnd) + " (rows out of postfix order or unused)");
+            expectedEnd = children[i].firstRow - 1;
+        }
+        item.firstRow = expectedEnd + 1;
+        item.children = std::move(children);
+        return item;
+    }
+
+    static void checkValues(const KindLayout& layout, const DecodedItem& item, std::int64_t at) {
+        if (layout.firstIntegerValue >= 0)
+            for (std::size_t i = static_cast<std::size_t>(layout.firstIntegerValue); i < item.values.size();
+                 ++i)
+                if (!parseInteger(item.values[i]))
+                    fail("value \"" + item.values[i] + "\" of the " + item.kind + " at row " +
+                         std::to_string(at) + " is not a decimal integer");
+        if (item.kind == "signed_rational") {
+            if (item.values[0] != "+" && item.values[0] != "-")
+                fail("signed_rational at row " + std::to_string(at) + " has the sign \"" + item.values[0] +
+                     "\"");
+            if (*parseInteger(item.values[1]) < 0 || *parseInteger(item.values[2]) < 0)
+                fail("signed_rational at row " + std::to_string(at) + " has a negative magnitude");
+        }
+        if (item.kind == "font" && !fontFromRawValue(item.values[0]))
+            fail("font at row " + std::to_string(at) + " names no font: \"" + item.values[0] + "\"");
+    }
+
+    const Record& record_;
+};
+
+std::string decorations(const DecodedItem& item) {
+    std::string s;
+    bool allBlack = true;
+    for (Color c : item.colors) allBlack = allBlack && c == Color::black;
+    if (!allBlack) {
+        s += "{";
+        for (std::size_t i = 0; i < item.colors.size(); ++i) s += (i ? "," : "") + rawValue(item.colors[i]);
+        s += "}";
+    }
+    if (item.tag && *item.tag != "anon") s += "#" + *item.tag;
+    return s;
+}
+
+void collect(const DecodedItem& item, std::vector<const DecodedItem*>& out) {
+    for (const auto& child : item.children) collect(child, out);
+    out.push_back(&item);
+}
+
+}  // namespace
+
+DecodedItem decodeRecord(const Record& record) { return Decoder(record).decodeWhole(); }
+
+std::optional<std::string> validateRecord(const Record& record) {
+    try {
+        decodeRecord(record);
+    } catch (const std::invalid_argument& e) {
+        return std::string(e.what());
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> validateSteps(const Steps& steps) {
+    for (std::size_t s = 0; s < steps.size(); ++s)
+        for (std::size_t l = 0; l < steps[s].size(); ++l)
+            if (auto reason = validateRecord(steps[s][l]))
+                return "step " + std::to_string(s) + ", line " + std::to_string(l) + ": " + *reason;
+    return std::nullopt;
+}
+
+std::string describeItem(const DecodedItem& item) {
+    const std::string deco = decorations(item);
+    const auto& v = item.values;
+    if (item.kind == "integer") return v[0] + deco;
+    if (item.kind == "message") return "\"" + v[0] + "\"" + deco;
+    if (item.kind == "rational") return "[" + v[0] + "/" + v[1] + "]" + deco;
+    if (item.kind == "signed_rational") return "[" + v[0] + v[1] + "/" + v[2] + "]" + deco;
+    if (item.kind == "BLANK") return "BLANK";
+    if (item.kind == "unary") return v[0] + deco + "(" + describeItem(item.children.at(0)) + ")";
+    if (item.kind == "join")
+        return "(" + describeItem(item.children.at(0)) + " " + v[0] + deco + " " +
+               describeItem(item.children.at(1)) + ")";
+    std::string s = item.kind;
+    if (item.kind != "block") {
+        s += "(";
+        for (std::size_t i = 0; i < v.size(); ++i) s += (i ? ", " : "") + v[i];
+        s += ")";
+    }
+    s += deco;
+    for (const auto& child : item.children) s += "(" + describeItem(child) + ")";
+    return s;
+}
+
+std::string describeRecord(const Record& record) { return describeItem(decodeRecord(record)); }
+
+std::vector<const DecodedItem*> itemsInPostfixOrder(const DecodedItem& root) {
+    std::vector<const DecodedItem*> out;
+    collect(root, out);
+    return out;
+}
+
+::testing::AssertionResult IsValidRecord(const Record& record) {
+    if (auto reason = validateRecord(record)) return ::testing::AssertionFailure() << *reason;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult AreValidSteps(const Steps& steps) {
+    if (auto reason = validateSteps(steps)) return ::testing::AssertionFailure() << *reason;
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace radixmender::testing
