@@ -1,0 +1,576 @@
+#include "tests/support/line_value.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <utility>
+
+#include "records/literals.hpp"
+#include "tests/support/record_check.hpp"
+
+namespace radixmender::testing {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& why) { throw LineValueError(why); }
+
+Int128 add128(Int128 x, Int128 y) {
+    Int128 r;
+    if (__builtin_add_overflow(x, y, &r)) fail("overflow in the evaluator");
+    return r;
+}
+
+Int128 mul128(Int128 x, Int128 y) {
+    Int128 r;
+    if (__builtin_mul_overflow(x, y, &r)) fail("overflow in the evaluator");
+    return r;
+}
+
+Int128 neg128(Int128 x) { return mul128(x, -1); }
+
+Int128 gcd128(Int128 x, Int128 y) {
+    if (x < 0) x = neg128(x);
+    if (y < 0) y = neg128(y);
+    while (y != 0) {
+        const Int128 t = x % y;
+        x = y;
+        y = t;
+    }
+    return x;
+}
+
+std::string int128Text(Int128 v) {
+    if (v == 0) return "0";
+    const bool negative = v < 0;
+    std::string digits;
+    while (v != 0) {
+        const auto d = static_cast<int>(v % 10);
+        digits.push_back(static_cast<char>('0' + (d < 0 ? -d : d)));
+        v /= 10;
+    }
+    if (negative) digits.push_back('-');
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+// n = k²·m with m square-free, by trial division (the radicands of model lines are small).
+std::pair<Int128, Int128> squareFreeParts(Int128 n) {
+    Int128 k = 1, m = 1;
+    for (Int128 p = 2; p * p <= n; ++p) {
+        int count = 0;
+        while (n % p == 0) {
+            n /= p;
+            ++count;
+        }
+        for (int i = 0; i < count / 2; ++i) k = mul128(k, p);
+        if (count % 2 == 1) m = mul128(m, p);
+    }
+    return {k, mul128(m, n)};
+}
+
+std::int64_t toInt64(Int128 v) {
+    if (v > INT64_MAX || v < INT64_MIN) fail("radicand out of range in the evaluator");
+    return static_cast<std::int64_t>(v);
+}
+
+std::int64_t smallestPrimeFactor(std::int64_t n) {
+    for (std::int64_t p = 2; p * p <= n; ++p)
+        if (n % p == 0) return p;
+    return n;
+}
+
+}  // namespace
+
+// ---- Fraction ----
+
+Fraction::Fraction(Int128 n, Int128 d) {
+    if (d == 0) fail("division by zero in the evaluator");
+    if (d < 0) {
+        n = neg128(n);
+        d = neg128(d);
+    }
+    const Int128 g = gcd128(n, d);
+    num = g > 1 ? n / g : n;
+    den = g > 1 ? d / g : d;
+}
+
+std::string Fraction::toString() const {
+    return den == 1 ? int128Text(num) : int128Text(num) + "/" + int128Text(den);
+}
+
+Fraction operator+(const Fraction& x, const Fraction& y) {
+    const Int128 g = gcd128(x.den, y.den);
+    const Int128 yScale = x.den / g;
+    return {add128(mul128(x.num, y.den / g), mul128(y.num, yScale)), mul128(x.den, y.den / g)};
+}
+
+Fraction operator-(const Fraction& x) { return {neg128(x.num), x.den}; }
+
+Fraction operator-(const Fraction& x, const Fraction& y) { return x + (-y); }
+
+Fraction operator*(const Fraction& x, const Fraction& y) {
+    // Cross-reduce first to keep the parts small.
+    const Int128 g1 = gcd128(x.num, y.den), g2 = gcd128(y.num, x.den);
+    const Int128 a = g1 > 1 ? x.num / g1 : x.num, d = g1 > 1 ? y.den / g1 : y.den;
+    const Int128 c = g2 > 1 ? y.num / g2 : y.num, b = g2 > 1 ? x.den / g2 : x.den;
+    return {mul128(a, c), mul128(b, d)};
+}
+
+Fraction operator/(const Fraction& x, const Fraction& y) {
+    if (y.isZero()) fail("division by zero in the evaluator");
+    return x * Fraction(y.den, y.num);
+}
+
+// ---- SurdValue ----
+
+SurdValue::SurdValue(std::int64_t n) {
+    if (n != 0) terms_[1] = Fraction(n);
+}
+
+SurdValue::SurdValue(const Fraction& q) {
+    if (!q.isZero()) terms_[1] = q;
+}
+
+void SurdValue::addTerm(std::int64_t radicand, const Fraction& q) {
+    if (q.isZero()) return;
+    auto it = terms_.find(radicand);
+    if (it == terms_.end()) {
+        terms_.emplace(radicand, q);
+        return;
+    }
+    it->second = it->second + q;
+    if (it->second.isZero()) terms_.erase(it);
+}
+
+bool SurdValue::isRational() const { return terms_.empty() || (terms_.size() == 1 && terms_.count(1) == 1); }
+
+Fraction SurdValue::rationalPart() const {
+    const auto it = terms_.find(1);
+    return it == terms_.end() ? Fraction() : it->second;
+}
+
+SurdValue SurdValue::root(const SurdValue& x) {
+    if (!x.isRational()) fail("square root of an irrational value");
+    const Fraction q = x.rationalPart();
+    if (q.num < 0) fail("square root of a negative value");
+    // √(p/q) = √(p·q)/q.
+    const auto [k, m] = squareFreeParts(mul128(q.num, q.den));
+    SurdValue result;
+    result.addTerm(toInt64(m), Fraction(k, q.den));
+    return result;
+}
+
+long double SurdValue::approximate() const {
+    long double sum = 0;
+    for (const auto& [r, q] : terms_)
+        sum += static_cast<long double>(q.num) / static_cast<long double>(q.den) *
+               std::sqrt(static_cast<long double>(r));
+    return sum;
+}
+
+std::string SurdValue::toString() const {
+    if (terms_.empty()) return "0";
+    std::string out;
+    for (const auto& [r, q] : terms_) {
+        if (!out.empty()) out += " + ";
+        out += q.toString();
+        if (r != 1) out += "·√" + std::to_string(r);
+    }
+    return out;
+}
+
+SurdValue operator+(const SurdValue& x, const SurdValue& y) {
+    SurdValue result = x;
+    for (const auto& [r, q] : y.terms_) result.addTerm(r, q);
+    return result;
+}
+
+SurdValue operator-(const SurdValue& x) {
+    SurdValue result;
+    for (const auto& [r, q] : x.terms_) result.terms_.emplace(r, -q);
+    return result;
+}
+
+SurdValue operator-(const SurdValue& x, const SurdValue& y) { return x + (-y); }
+
+SurdValue operator*(const SurdValue& x, const SurdValue& y) {
+    SurdValue result;
+    for (const auto& [r1, q1] : x.terms_) {
+        for (const auto& [r2, q2] : y.terms_) {
+            // √r1·√r2 = g·√((r1/g)(r2/g)) with g = gcd(r1, r2); the product is square-free again.
+            const Int128 g = gcd128(r1, r2);
+            const Int128 radicand = mul128(r1 / g, r2 / g);
+            result.addTerm(toInt64(radicand), q1 * q2 * Fraction(g));
+        }
+    }
+    return result;
+}
+
+SurdValue operator/(const SurdValue& x, const SurdValue& y) {
+    if (y.isZero()) fail("division by zero in the evaluator");
+    // Multiply above and below by conjugates, one prime at a time, until the
+    // denominator is rational: with y = u + v√p, (u + v√p)(u − v√p) = u² − p·v².
+    SurdValue numerator = x, denominator = y;
+    while (!denominator.isRational()) {
+        std::int64_t prime = 0;
+        for (const auto& [r, q] : denominator.terms_)
+            if (r != 1) {
+                prime = smallestPrimeFactor(r);
+                break;
+            }
+        SurdValue conjugate;
+        for (const auto& [r, q] : denominator.terms_)
+            conjugate.addTerm(r, r % prime == 0 ? -q : q);
+        numerator = numerator * conjugate;
+        denominator = denominator * conjugate;
+    }
+    const Fraction d = denominator.rationalPart();
+    SurdValue result;
+    for (const auto& [r, q] : numerator.terms_) result.addTerm(r, q / d);
+    return result;
+}
+
+SurdValue power(const SurdValue& x, std::int64_t n) {
+    if (n < 0 || n > 64) fail("unsupported exponent " + std::to_string(n));
+    SurdValue result(1);
+    for (std::int64_t i = 0; i < n; ++i) result = result * x;
+    return result;
+}
+
+// ---- Evaluating records ----
+
+namespace {
+
+const Row& rowOf(const Record& line, std::int64_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= line.size())
+        fail("row " + std::to_string(index) + " out of range");
+    return line[static_cast<std::size_t>(index)];
+}
+
+const std::string& entry(const Row& row, std::size_t i) {
+    if (i >= row.size()) fail("row \"" + (row.empty() ? std::string() : row[0]) + "\" too short");
+    return row[i];
+}
+
+std::int64_t number(const Row& row, std::size_t i) {
+    const std::string& text = entry(row, i);
+    std::size_t used = 0;
+    long long value = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (const std::exception&) {
+        fail("not a number: \"" + text + "\"");
+    }
+    if (used != text.size()) fail("not a number: \"" + text + "\"");
+    return value;
+}
+
+// A locator must point at an earlier row: that also rules out cycles.
+std::int64_t locator(const Row& row, std::size_t i, std::int64_t self) {
+    const std::int64_t target = number(row, i);
+    if (target < 1 || target >= self) fail("locator " + std::to_string(target) + " does not point back");
+    return target;
+}
+
+SurdValue evaluateItem(const Record& line, std::int64_t index) {
+    const Row& row = rowOf(line, index);
+    const std::string& kind = entry(row, 0);
+    if (kind == "integer") return SurdValue(number(row, 1));
+    if (kind == "rational") return SurdValue(Fraction(number(row, 1), number(row, 2)));
+    if (kind == "signed_rational") {
+        const std::string& sign = entry(row, 1);
+        if (sign != text::kPlus && sign != text::kHyphenMinus) fail("bad sign \"" + sign + "\"");
+        const Fraction q(number(row, 2), number(row, 3));
+        return SurdValue(sign == text::kPlus ? q : -q);
+    }
+    if (kind == "unary") {
+        const std::string& op = entry(row, 1);
+        const Row& loc = rowOf(line, index + 1);
+        if (entry(loc, 0) != "unary_locator") fail("unary without locator");
+        const SurdValue x = evaluateItem(line, locator(loc, 1, index));
+        if (op == text::kRadical) return SurdValue::root(x);
+        if (op == text::kParens || op == text::kEqualsPrefix) return x;
+        if (op == text::kHyphenMinus) return -x;
+        fail("unknown unary \"" + op + "\"");
+    }
+    if (kind == "join") {
+        const std::string& op = entry(row, 1);
+        const Row& loc = rowOf(line, index + 1);
+        if (entry(loc, 0) != "join_locator") fail("join without locator");
+        const SurdValue x = evaluateItem(line, locator(loc, 1, index));
+        const SurdValue y = evaluateItem(line, locator(loc, 2, index));
+        if (op == text::kPaperclip || op == text::kDot) return x * y;
+        if (op == text::kSlash) return x / y;
+        if (op == text::kPlus) return x + y;
+        if (op == text::kMinusSign) return x - y;
+        if (op == text::kCaret) {
+            const Fraction e = y.rationalPart();
+            if (!y.isRational() || e.den != 1) fail("exponent is not an integer");
+            return power(x, static_cast<std::int64_t>(e.num));
+        }
+        if (op == text::kEquals) {
+            if (!(x == y)) fail("the sides of \"=\" differ: " + x.toString() + " and " + y.toString());
+            return x;
+        }
+        fail("unknown join \"" + op + "\"");
+    }
+    fail("kind \"" + kind + "\" has no value");
+}
+
+}  // namespace
+
+std::optional<SurdValue> evaluateLine(const Record& line) {
+    for (const Row& row : line)
+        if (!row.empty() && (row[0] == "message" || row[0] == "BLANK")) return std::nullopt;
+    const Row& start = rowOf(line, 0);
+    if (entry(start, 0) != "start") fail("row 0 is not \"start\"");
+    const std::int64_t first = number(start, 1);
+    if (first < 1) fail("start points at row " + std::to_string(first));
+    return evaluateItem(line, first);
+}
+
+// ---- Canonical answers ----
+
+SurdValue CanonicalAnswer::value() const {
+    SurdValue sum;
+    for (const Term& t : terms) sum = sum + SurdValue(t.coefficient) * SurdValue::root(t.radicand);
+    return sum / SurdValue(denominator);
+}
+
+namespace {
+
+struct ItemView {
+    const Record* line;
+    std::int64_t index;
+    [[nodiscard]] const Row& row() const { return rowOf(*line, index); }
+    [[nodiscard]] const std::string& kind() const { return entry(row(), 0); }
+    [[nodiscard]] const std::string& text() const { return entry(row(), 1); }
+    [[nodiscard]] ItemView operand(std::size_t i) const {
+        return {line, locator(rowOf(*line, index + 1), i, index)};
+    }
+    [[nodiscard]] bool isUnary(const std::string& op) const { return kind() == "unary" && text() == op; }
+    [[nodiscard]] bool isJoin(const std::string& op) const { return kind() == "join" && text() == op; }
+};
+
+std::int64_t radicandOf(const ItemView& radical) {
+    const ItemView inner = radical.operand(1);
+    if (inner.kind() != "integer") fail("the radicand is not an integer");
+    const std::int64_t m = number(inner.row(), 1);
+    if (m < 2) fail("radicand " + std::to_string(m) + " in an answer");
+    return m;
+}
+
+// A term of the answer: √m, -√m, k🖇√m (k ∉ {0, 1, −1}) or an integer (radicand 1).
+CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude) {
+    if (item.kind() == "integer") {
+        const std::int64_t n = number(item.row(), 1);
+        if (n == 0 || (magnitude && n < 0)) fail("bad whole part " + std::to_string(n));
+        return {n, 1};
+    }
+    if (item.isUnary(text::kRadical)) return {1, radicandOf(item)};
+    if (!magnitude && item.isUnary(text::kHyphenMinus) && item.operand(1).isUnary(text::kRadical))
+        return {-1, radicandOf(item.operand(1))};
+    if (item.isJoin(text::kPaperclip)) {
+        const ItemView coefficient = item.operand(1), radical = item.operand(2);
+        if (coefficient.kind() != "integer" || !radical.isUnary(text::kRadical))
+            fail("\"🖇\" that is not a coefficient beside a radical");
+        const std::int64_t k = number(coefficient.row(), 1);
+        if (k == 0 || k == 1 || k == -1 || (magnitude && k < 0))
+            fail("coefficient " + std::to_string(k) + " drawn beside a radical");
+        return {k, radicandOf(radical)};
+    }
+    fail("not a term: " + item.kind() + " \"" + item.text() + "\"");
+}
+
+std::vector<CanonicalAnswer::Term> readNumerator(const ItemView& item) {
+    if (item.isJoin(text::kPlus) || item.isJoin(text::kMinusSign)) {
+        const CanonicalAnswer::Term first = readTerm(item.operand(1), false);
+        CanonicalAnswer::Term second = readTerm(item.operand(2), true);
+        if (item.isJoin(text::kMinusSign)) second.coefficient = -second.coefficient;
+        return {first, second};
+    }
+    return {readTerm(item, false)};
+}
+
+// p/q with p, q > 0 and q ≥ 2, or its negation.
+std::optional<CanonicalAnswer> readRational(const ItemView& item) {
+    bool negative = false;
+    ItemView r = item;
+    if (item.isUnary(text::kHyphenMinus) && item.operand(1).kind() == "rational") {
+        negative = true;
+        r = item.operand(1);
+    }
+    if (r.kind() != "rational") return std::nullopt;
+    const std::int64_t p = number(r.row(), 1), q = number(r.row(), 2);
+    if (p <= 0 || q < 2) fail("rational answer " + std::to_string(p) + "/" + std::to_string(q));
+    return CanonicalAnswer{{{negative ? -p : p, 1}}, q};
+}
+
+}  // namespace
+
+CanonicalAnswer decodeCanonicalAnswer(const Record& line) {
+    const ItemView equals{&line, number(rowOf(line, 0), 1)};
+    if (!equals.isUnary(text::kEqualsPrefix)) fail("the answer line is not \"= \" over the answer");
+    const ItemView x = equals.operand(1);
+
+    CanonicalAnswer answer;
+    if (auto rational = readRational(x)) {
+        answer = *rational;
+    } else if (x.isJoin(text::kSlash)) {
+        const ItemView e = x.operand(2);
+        if (e.kind() != "integer") fail("the denominator is not an integer");
+        answer.denominator = number(e.row(), 1);
+        if (answer.denominator < 2) fail("denominator " + std::to_string(answer.denominator) + " drawn");
+        answer.terms = readNumerator(x.operand(1));
+    } else {
+        answer.terms = readNumerator(x);
+    }
+
+    if (answer.terms.size() == 2 && answer.terms[0].radicand == answer.terms[1].radicand)
+        fail("two terms with the radicand " + std::to_string(answer.terms[0].radicand));
+    Int128 g = answer.denominator;
+    for (const auto& t : answer.terms) {
+        if (squareFreeParts(t.radicand).first != 1)
+            fail("radicand " + std::to_string(t.radicand) + " has a square factor");
+        g = gcd128(g, t.coefficient);
+    }
+    if (g != 1) fail("coefficients and denominator share the factor " + int128Text(g));
+    return answer;
+}
+
+// ---- Whole outputs ----
+
+namespace {
+
+std::string where(std::size_t step, std::size_t line) {
+    return "step " + std::to_string(step) + ", line " + std::to_string(line);
+}
+
+bool isContinuation(const Record& line) {
+    return line.size() == 4 && line[1].size() == 2 && line[1][0] == "message" && line[1][1] == text::kEllipsis;
+}
+
+// The colour of the outermost "= " of a line, or none when the line is not an equals record.
+std::optional<std::string> equalsColor(const Record& line) {
+    if (line.empty() || line[0].size() < 2) return std::nullopt;
+    std::int64_t k = 0;
+    try {
+        k = std::stoll(line[0][1]);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (k < 1 || static_cast<std::size_t>(k) + 2 >= line.size()) return std::nullopt;
+    const Row& kindRow = line[static_cast<std::size_t>(k)];
+    const Row& colorRow = line[static_cast<std::size_t>(k) + 2];
+    if (kindRow.size() != 2 || kindRow[0] != "unary" || kindRow[1] != text::kEqualsPrefix) return std::nullopt;
+    if (colorRow.size() != 2) return std::nullopt;
+    return colorRow[1];
+}
+
+}  // namespace
+
+bool IsErrorOutput(const ModelOutput& output) {
+    return std::any_of(output.detailComments.begin(), output.detailComments.end(),
+                       [](const Comment& c) { return c.size() == 1 && c[0] == "oops"; });
+}
+
+::testing::AssertionResult EveryLineHasValue(const ModelOutput& output, const SurdValue& expected) {
+    for (std::size_t s = 0; s < output.detailSteps.size(); ++s) {
+        const Step& step = output.detailSteps[s];
+        for (std::size_t l = 0; l < step.size(); ++l) {
+            try {
+                const auto value = evaluateLine(step[l]);
+                if (value && !(*value == expected))
+                    return ::testing::AssertionFailure() << where(s, l) << " is " << value->toString()
+                                                         << ", expected " << expected.toString();
+            } catch (const LineValueError& e) {
+                return ::testing::AssertionFailure() << where(s, l) << ": " << e.what();
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult HasCanonicalAnswer(const ModelOutput& output, const SurdValue& expected) {
+    if (output.detailSteps.empty() || output.detailSteps.back().empty())
+        return ::testing::AssertionFailure() << "no last line";
+    if (output.detailComments.back() != Comment{text::kCool})
+        return ::testing::AssertionFailure() << "the last step is not \"😎\"";
+    try {
+        const CanonicalAnswer answer = decodeCanonicalAnswer(output.detailSteps.back().back());
+        const SurdValue value = answer.value();
+        if (!(value == expected))
+            return ::testing::AssertionFailure()
+                   << "the answer is " << value.toString() << ", expected " << expected.toString();
+    } catch (const LineValueError& e) {
+        return ::testing::AssertionFailure() << "answer: " << e.what();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult HasModelStructure(const ModelOutput& output, const std::string& context,
+                                             const StructureOptions& options) {
+    const Steps& steps = output.detailSteps;
+    const Comments& comments = output.detailComments;
+    if (output.detailParameters != Parameters{"NO PARAMETERS"})
+        return ::testing::AssertionFailure() << "the parameters are not [\"NO PARAMETERS\"]";
+    if (steps.size() != comments.size())
+        return ::testing::AssertionFailure() << steps.size() << " steps but " << comments.size() << " comments";
+    if (steps.empty()) return ::testing::AssertionFailure() << "no steps";
+    for (std::size_t s = 0; s < comments.size(); ++s) {
+        if (comments[s].size() != 1)
+            return ::testing::AssertionFailure() << "step " << s << " has " << comments[s].size() << " comments";
+        if (steps[s].empty()) return ::testing::AssertionFailure() << "step " << s << " has no lines";
+    }
+    if (const auto fault = validateSteps(steps)) return ::testing::AssertionFailure() << *fault;
+
+    const bool application = context == "application";
+    const std::string& first = comments.front()[0];
+    const std::string& last = comments.back()[0];
+    std::size_t begin = 0, end = steps.size();
+    if (application) {
+        if (first != text::kThinking) return ::testing::AssertionFailure() << "the first comment is " << first;
+        if (last != text::kCool && last != text::kAstonished)
+            return ::testing::AssertionFailure() << "the last comment is " << last;
+        if (IsErrorOutput(output) &&
+            comments != Comments{{text::kThinking}, {"oops"}, {text::kAstonished}})
+            return ::testing::AssertionFailure() << "an error is not \"🤔\", \"oops\", \"😲\"";
+        if (steps.size() < 3) return ::testing::AssertionFailure() << "fewer than three steps";
+        begin = 1;
+        end = steps.size() - 1;
+        for (std::size_t s : {std::size_t{0}, steps.size() - 1})
+            if (isContinuation(steps[s][0]))
+                return ::testing::AssertionFailure() << "step " << s << " opens with \"...\"";
+    } else {
+        for (const Comment& c : comments)
+            if (c[0] == text::kThinking || c[0] == text::kCool || c[0] == text::kAstonished)
+                return ::testing::AssertionFailure() << "\"" << c[0] << "\" outside application";
+    }
+
+    bool firstWorkingStep = application;
+    for (std::size_t s = begin; s < end; ++s) {
+        const std::string& comment = comments[s][0];
+        if (std::find(options.exemptComments.begin(), options.exemptComments.end(), comment) !=
+            options.exemptComments.end())
+            continue;
+        const Step& step = steps[s];
+        if (firstWorkingStep) {
+            firstWorkingStep = false;
+            if (isContinuation(step[0]))
+                return ::testing::AssertionFailure() << "the first working step " << s << " opens with \"...\"";
+            const auto color = equalsColor(step[0]);
+            if (color && *color != "clear")
+                return ::testing::AssertionFailure() << "step " << s << " opens with a " << *color << " \"= \"";
+            continue;
+        }
+        if (!isContinuation(step[0]))
+            return ::testing::AssertionFailure() << "step " << s << " (" << comment << ") lacks \"...\"";
+        if (step.size() < 2) return ::testing::AssertionFailure() << "step " << s << " is only \"...\"";
+        const auto color = equalsColor(step[1]);
+        if (color && *color != "black")
+            return ::testing::AssertionFailure() << "step " << s << " continues with a " << *color << " \"= \"";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace radixmender::testing
