@@ -1,0 +1,355 @@
+// The step builders of form C, a/(b√c + d√e): the common factor and the
+// radical simplification before the conjugate, the conjugate step and the
+// simplification of its result, and the radical simplification after it.
+//
+// Every builder works from the integers as entered and recomputes what the
+// steps before it reduced, so each gives the same step whether or not the
+// earlier ones were shown.
+#include <stdexcept>
+#include <string>
+
+#include "models/radixmender_a_model.hpp"
+#include "models/radixmender_c_model.hpp"
+#include "models/shapes.hpp"
+#include "records/checked.hpp"
+#include "records/integers.hpp"
+#include "records/literals.hpp"
+
+namespace radixmender {
+
+namespace {
+
+using namespace shapes;
+using std::int64_t;
+
+const char kNilMessage[] = "Unexpectedly found nil while unwrapping an Optional value";
+
+SquareRootParts rootParts(int64_t n) {
+    const auto parts = simplifySquareRoot(n);
+    if (!parts) throw std::invalid_argument(kNilMessage);
+    return *parts;
+}
+
+// The common factor of the two denominator coefficients, taken with the sign
+// of the first, and the part of it that cancels against the numerator:
+// a/(B√· + D√·) = a′/(g′(b′√· + d′√·)) with b′ and g′ positive.
+struct Reduction {
+    int64_t g, bp, dp, g2, ap, gp;
+};
+
+Reduction reduce(int64_t a, int64_t first, int64_t second) {
+    Reduction r{};
+    r.g = signedGcd(first, second, first);
+    r.bp = checkedDiv(first, r.g);
+    r.dp = checkedDiv(second, r.g);
+    r.g2 = signedGcd(a, r.g, r.g);
+    r.ap = checkedDiv(a, r.g2);
+    r.gp = checkedDiv(r.g, r.g2);
+    return r;
+}
+
+int64_t squareTimes(int64_t k, int64_t m) { return checkedMul(checkedMul(k, k), m); }
+
+Record firstLine(const Record& x, bool continued) {
+    return equalsLine(x, continued ? Color::black : Color::clear);
+}
+
+// k√r for k > 0 with only the radical (its "√" and radicand) in `radicalColor`.
+Record markedTerm(int64_t k, int64_t r, Color radicalColor) {
+    if (k == 1) return radical(r, radicalColor);
+    return product(integer(k), radical(r, radicalColor));
+}
+
+// f(x): the integer f before the bracket of x.
+Record factorOf(int64_t f, const Record& x, Color bracketColor = Color::black) {
+    return product(integer(f), bracket(x, bracketColor));
+}
+
+// x before a sum: the sum itself, its bracket negated, or x(sum). Unlike the
+// summary's multiplier a negative x is not bracketed.
+Record times(int64_t x, const Record& sumItem) {
+    if (x == 1) return sumItem;
+    if (x == -1) return negation(bracket(sumItem));
+    return factorOf(x, sumItem);
+}
+
+// The denominator with its factor g′ in front, when there is one.
+Record withFactor(int64_t gp, const Record& x, Color bracketColor = Color::black) {
+    return gp == 1 ? x : factorOf(gp, x, bracketColor);
+}
+
+// k√m with k, √ and m in `color` and a black juxtaposition; k ≥ 2 here.
+Record simplifiedRoot(int64_t k, int64_t m, Color color) {
+    return product(integer(k, color), radical(m, color));
+}
+
+// A term whose radicand has a square factor, written as its k√m form:
+// k√m alone for coefficient 1, else coefficient(k√m) with the bracket coloured.
+Record replacedTerm(int64_t coefficient, int64_t k, int64_t m, Color color) {
+    const Record root = simplifiedRoot(k, m, color);
+    return coefficient == 1 ? root : factorOf(coefficient, root, color);
+}
+
+// (x)², the bracket of a red item squared.
+Record squareOf(const Record& redItem) {
+    return makeJoinRecord(text::kCaret, bracket(redItem, Color::red), integer(2, Color::red));
+}
+
+// The three lines on radicals simplified in one numerator or denominator:
+// marked, replaced, and (when a coefficient is not 1) multiplied out. The
+// caller wraps each sum into its line.
+struct RadicalSums {
+    Record marked, replaced;
+    std::optional<Record> multiplied;
+};
+
+RadicalSums radicalSums(int64_t first, int64_t secondMagnitude, int64_t c, int64_t e,
+                        const SquareRootParts& rc, const SquareRootParts& re, const std::string& joint,
+                        int64_t firstTimesK, int64_t secondTimesK) {
+    const bool cHas = rc.m != c, eHas = re.m != e;
+    const Record t1 = markedTerm(first, c, cHas ? Color::red : Color::black);
+    const Record t2 = markedTerm(secondMagnitude, e, eHas ? Color::blue : Color::black);
+    RadicalSums sums{makeJoinRecord(joint, t1, t2),
+                     makeJoinRecord(joint, cHas ? replacedTerm(first, rc.k, rc.m, Color::red) : t1,
+                                    eHas ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue) : t2),
+                     std::nullopt};
+    if ((first != 1 && cHas) || (secondMagnitude != 1 && eHas)) {
+        sums.multiplied = makeJoinRecord(joint, cHas ? term(firstTimesK, rc.m) : t1,
+                                         eHas ? magnitudeTerm(checkedAbs(secondTimesK), re.m) : t2);
+    }
+    return sums;
+}
+
+// The denominator as the conjugate step works on it: the radicals simplified
+// (always when b²c = d²e, whose unsimplified conjugate would give zero) or as
+// entered.
+struct Working {
+    int64_t B, m1, D, m2;
+};
+
+Working workingDenominator(int64_t b, int64_t c, int64_t d, int64_t e, const std::string& order) {
+    const bool simplified = order == kBefore || squareTimes(b, c) == squareTimes(d, e);
+    if (!simplified) return {b, c, d, e};
+    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    return {checkedMul(b, rc.k), rc.m, checkedMul(d, re.k), re.m};
+}
+
+// The pieces of the conjugate and result steps for different radicands.
+struct Conjugate {
+    Reduction r;
+    Record sum, conj, redP, redQ;
+    std::string sumText, conjText;
+};
+
+Conjugate conjugateOf(int64_t a, const Working& w) {
+    Conjugate k{reduce(a, w.B, w.D), {}, {}, {}, {}, {}, {}};
+    const Record p = term(k.r.bp, w.m1);
+    const Record q = magnitudeTerm(checkedAbs(k.r.dp), w.m2);
+    k.sumText = k.r.dp <= 0 ? text::kMinusSign : text::kPlus;
+    k.conjText = k.r.dp <= 0 ? text::kPlus : text::kMinusSign;
+    k.sum = makeJoinRecord(k.sumText, p, q);
+    k.conj = makeJoinRecord(k.conjText, p, q);
+    k.redP = term(k.r.bp, w.m1, Color::red);
+    k.redQ = magnitudeTerm(checkedAbs(k.r.dp), w.m2, Color::red);
+    return k;
+}
+
+// = (a′·conj)/Den(x), Den carrying g′ before a red bracket.
+Record overConjugateLine(const Conjugate& k, const Record& denominator) {
+    return equalsLine(fraction(times(k.r.ap, k.conj), withFactor(k.r.gp, denominator, Color::red)));
+}
+
+Record differenceOfSquares(const Conjugate& k) {
+    return makeJoinRecord(text::kMinusSign, squareOf(k.redP), squareOf(k.redQ), Color::red);
+}
+
+// One side of the expanded squares: (√m)², or B∙(√m)² with B² written as a power.
+Record expandedSquare(int64_t coefficient, int64_t m) {
+    const Record root = squareOf(radical(m, Color::red));
+    if (coefficient == 1) return root;
+    const Record powerItem =
+        makeJoinRecord(text::kCaret, integer(coefficient, Color::red), integer(2, Color::red));
+    return dot(powerItem, root, Color::red);
+}
+
+// One side of the evaluated squares: m, or B²∙m.
+Record evaluatedSquare(int64_t coefficient, int64_t m) {
+    if (coefficient == 1) return integer(m, Color::red);
+    return dot(integer(checkedMul(coefficient, coefficient), Color::red), integer(m, Color::red), Color::red);
+}
+
+std::string patternMessage(int64_t dp) {
+    const std::string minus = text::kMinusSign;
+    const std::string pattern = dp < 0 ? " (p " + minus + " q)(p + q) " : " (p + q)(p " + minus + " q) ";
+    const std::string squared = text::kSuperscripts[2];
+    return pattern + "= p" + squared + " " + minus + " q" + squared + " ";
+}
+
+}  // namespace
+
+std::optional<StepResult> Radixmender_C_Model::simplifyStep(int64_t a, int64_t b, int64_t c, int64_t d,
+                                                            int64_t e, bool continued) {
+    const Reduction r = reduce(a, b, d);
+    if (r.g == 1) return std::nullopt;
+    Step lines;
+    if (continued) lines.push_back(continuation());
+    lines.push_back(
+        firstLine(fraction(integer(a), sum(term(b, c), magnitudeTerm(checkedAbs(d), e), d)), continued));
+    const Record s = sum(term(r.bp, c), magnitudeTerm(checkedAbs(r.dp), e), r.dp);
+    const Record factor = r.g > 0 ? integer(r.g) : bracket(integer(r.g));
+    lines.push_back(equalsLine(fraction(integer(a), product(factor, bracket(s)))));
+    if (r.g2 != 1) lines.push_back(equalsLine(fraction(integer(r.ap), withFactor(r.gp, s))));
+    return StepResult{std::move(lines), {kSimplify}};
+}
+
+std::optional<StepResult> Radixmender_C_Model::simplifyRadicalStep(int64_t a, int64_t b, int64_t c, int64_t d,
+                                                                   int64_t e, bool continued) {
+    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    if (rc.m == c && re.m == e) return std::nullopt;
+    const Reduction r = reduce(a, b, d);
+    const int64_t B = checkedMul(r.bp, rc.k), D = checkedMul(r.dp, re.k);
+    const int64_t h = gcd(B, D);
+    const int64_t B1 = checkedDiv(B, h), D1 = checkedDiv(D, h);
+    const int64_t h2 = gcd(r.ap, h);
+    const int64_t app = checkedDiv(r.ap, h2), hp = checkedDiv(h, h2);
+    const int64_t F = checkedMul(r.gp, hp);
+
+    const std::string joint = signText(r.dp);
+    const RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, D);
+    const Record numerator = integer(r.ap);
+    Step lines;
+    if (continued) lines.push_back(continuation());
+    lines.push_back(firstLine(fraction(numerator, withFactor(r.gp, sums.marked)), continued));
+    lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, sums.replaced))));
+    if (sums.multiplied) lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, *sums.multiplied))));
+
+    if (rc.m == re.m) {
+        const int64_t m = rc.m;
+        const int64_t s = checkedAdd(B, D);
+        lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, term(s, m)))));
+        const int64_t t = checkedMul(r.gp, s);
+        const int64_t h3 = signedGcd(r.ap, t, s);
+        if (r.gp != 1) lines.push_back(equalsLine(fraction(numerator, term(t, m))));
+        if (h3 != 1) {
+            lines.push_back(equalsLine(fraction(integer(checkedDiv(r.ap, h3)), term(checkedDiv(t, h3), m))));
+        }
+    } else if (h != 1) {
+        const Record s5 = sum(term(B1, rc.m), magnitudeTerm(checkedAbs(D1), re.m), r.dp);
+        const Record hS5 = factorOf(h, s5);
+        lines.push_back(equalsLine(fraction(numerator, r.gp == 1 ? hS5 : factorOf(r.gp, hS5))));
+        if (r.gp != 1 && h2 != 1) {
+            lines.push_back(equalsLine(fraction(numerator, factorOf(checkedMul(r.gp, h), s5))));
+        }
+        if (r.gp != 1 && h2 == 1) {
+            lines.push_back(equalsLine(fraction(numerator, factorOf(F, s5))));
+        } else if (h2 != 1) {
+            lines.push_back(equalsLine(fraction(integer(app), F == 1 ? s5 : factorOf(F, s5))));
+        }
+    }
+    return StepResult{std::move(lines), {kSimplifyRadical}};
+}
+
+StepResult Radixmender_C_Model::multiplyByConjugateStep(int64_t a, int64_t b, int64_t c, int64_t d, int64_t e,
+                                                        const std::string& order, bool continued) {
+    const Working w = workingDenominator(b, c, d, e, order);
+    if (w.m1 == w.m2) {
+        // Alike radicals: there is no conjugate, only the one radical to clear.
+        const int64_t s = checkedAdd(w.B, w.D);
+        const int64_t gs = signedGcd(a, s, s);
+        return Radixmender_A_Model::clearDenominatorStep(checkedDiv(a, gs), checkedDiv(s, gs), w.m1, kBefore,
+                                                         true);
+    }
+    const Conjugate k = conjugateOf(a, w);
+    const Record redSum = makeJoinRecord(k.sumText, k.redP, k.redQ, Color::red);
+    const Record redConj = makeJoinRecord(k.conjText, k.redP, k.redQ, Color::red);
+    const Record redSumBracket = bracket(redSum, Color::red);
+
+    Step lines;
+    if (continued) lines.push_back(continuation());
+    lines.push_back(firstLine(fraction(integer(k.r.ap), withFactor(k.r.gp, k.sum)), continued));
+    const Record f1 =
+        fraction(integer(k.r.ap), k.r.gp == 1 ? redSumBracket : product(integer(k.r.gp), redSumBracket));
+    const Record f2 = fraction(bracket(k.conj), bracket(redConj, Color::red));
+    lines.push_back(equalsLine(dot(f1, f2, Color::red)));
+    lines.push_back(overConjugateLine(k, differenceOfSquares(k)));
+    lines.push_back(makeBlankRecords().front());
+    lines.push_back(message(" difference of squares ", Color::red));
+    lines.push_back(message(patternMessage(k.r.dp), Color::red));
+    return StepResult{std::move(lines), {kRadixmender}};
+}
+
+std::optional<StepResult> Radixmender_C_Model::simplifyResultStep(int64_t a, int64_t b, int64_t c, int64_t d,
+                                                                  int64_t e, const std::string& order) {
+    const Working w = workingDenominator(b, c, d, e, order);
+    if (w.m1 == w.m2) return std::nullopt;
+    const Conjugate k = conjugateOf(a, w);
+    const int64_t dpMagnitude = checkedAbs(k.r.dp);
+    const int64_t N = checkedSub(squareTimes(k.r.bp, w.m1), squareTimes(k.r.dp, w.m2));
+    const int64_t h = signedGcd(k.r.ap, N, N);
+    const int64_t a2 = checkedDiv(k.r.ap, h), N2 = checkedDiv(N, h);
+
+    Step lines{continuation()};
+    lines.push_back(overConjugateLine(k, differenceOfSquares(k)));
+    if (k.r.bp != 1 || dpMagnitude != 1) {
+        lines.push_back(overConjugateLine(k, makeJoinRecord(text::kMinusSign, expandedSquare(k.r.bp, w.m1),
+                                                            expandedSquare(dpMagnitude, w.m2), Color::red)));
+    }
+    lines.push_back(overConjugateLine(k, makeJoinRecord(text::kMinusSign, evaluatedSquare(k.r.bp, w.m1),
+                                                        evaluatedSquare(dpMagnitude, w.m2), Color::red)));
+    lines.push_back(equalsLine(fraction(times(k.r.ap, k.conj), integer(checkedMul(k.r.gp, N)))));
+    const int64_t reduced = checkedMul(k.r.gp, N2);
+    if (h != 1 || reduced == 1) lines.push_back(equalsLine(over(times(a2, k.conj), reduced)));
+    return StepResult{std::move(lines), {kSimplify}};
+}
+
+std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t a, int64_t b, int64_t c,
+                                                                         int64_t d, int64_t e) {
+    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    if (rc.m == c && re.m == e) return std::nullopt;
+    const Reduction r = reduce(a, b, d);
+    const int64_t N = checkedSub(squareTimes(r.bp, c), squareTimes(r.dp, e));
+    const int64_t h = signedGcd(r.ap, N, N);
+    const int64_t a2 = checkedDiv(r.ap, h);
+    const int64_t M = checkedMul(r.gp, checkedDiv(N, h));
+    const int64_t B = checkedMul(r.bp, rc.k);
+    const int64_t E = checkedMul(checkedNeg(r.dp), re.k);
+    const int64_t q = gcd(B, E);
+    const int64_t B1 = checkedDiv(B, q), E1 = checkedDiv(E, q);
+    const int64_t rq = gcd(q, M);
+    const int64_t M1 = checkedDiv(M, rq);
+    const int64_t w = checkedDiv(checkedMul(a2, q), rq);
+
+    const auto overM = [M](const Record& x) { return equalsLine(over(x, M)); };
+    const std::string joint = r.dp <= 0 ? text::kPlus : text::kMinusSign;
+    const RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, E);
+
+    Step lines{continuation()};
+    lines.push_back(overM(times(a2, sums.marked)));
+    lines.push_back(overM(times(a2, sums.replaced)));
+    if (sums.multiplied) lines.push_back(overM(times(a2, *sums.multiplied)));
+
+    if (rc.m == re.m) {
+        const int64_t m = rc.m;
+        const int64_t s = checkedAdd(B, E);
+        lines.push_back(overM(times(a2, term(s, m))));
+        const int64_t as = checkedMul(a2, s);
+        if (a2 != 1) lines.push_back(overM(term(as, m)));
+        const int64_t v = gcd(as, M);
+        if (v != 1) lines.push_back(equalsLine(over(term(checkedDiv(as, v), m), checkedDiv(M, v))));
+    } else if (q != 1) {
+        const Record s5 = sum(term(B1, rc.m), magnitudeTerm(checkedAbs(E1), re.m), E1 <= 0 ? -1 : 1);
+        const Record qS = factorOf(q, s5);
+        if (a2 == 1) {
+            lines.push_back(overM(qS));
+        } else if (a2 == -1) {
+            lines.push_back(overM(negation(qS)));
+        } else {
+            lines.push_back(overM(product(integer(a2), bracket(qS))));
+            lines.push_back(overM(factorOf(checkedMul(a2, q), s5)));
+        }
+        if (rq != 1) lines.push_back(equalsLine(over(times(w, s5), M1)));
+    }
+    return StepResult{std::move(lines), {kSimplifyRadical}};
+}
+
+}  // namespace radixmender
