@@ -1,0 +1,240 @@
+// Fonts over Qt. One point is one logical pixel on every device: fonts are
+// measured against a 72-dpi reference device, where a point size equals a
+// pixel size, and drawn with their point size converted for the painter's DPI.
+// Emoji go to "Noto Color Emoji" explicitly (DejaVu Sans has monochrome
+// glyphs for some of them), so a text is split into runs of either font.
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/font.hpp"
+#include "platform/gui_application.hpp"
+#include "platform/text_painting.hpp"
+
+namespace platform {
+namespace {
+
+const char* familyName(FontFamily family) {
+    switch (family) {
+        case FontFamily::system:
+        case FontFamily::monospacedDigitSystem:
+            return "DejaVu Sans";
+        case FontFamily::monospacedSystem:
+            return "DejaVu Sans Mono";
+    }
+    return "DejaVu Sans";
+}
+
+constexpr const char kEmojiFamily[] = "Noto Color Emoji";
+
+// DejaVu has Book and Bold only: light to medium draw as Book, semibold and
+// heavier as Bold.
+bool isBold(double weight) { return weight >= FontWeight::semibold - 1e-9; }
+
+QFont makeQFont(const char* family, double pointSize, bool bold) {
+    QFont font(QString::fromLatin1(family));
+    font.setFamilies({QString::fromLatin1(family)});
+    font.setPointSizeF(pointSize > 0 ? pointSize : 0.01);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// The reference device: 72 dpi, so point sizes are pixel sizes.
+const QPaintDevice& referenceDevice() {
+    static const QImage image = [] {
+        QImage i(1, 1, QImage::Format_ARGB32_Premultiplied);
+        i.setDotsPerMeterX(2835);  // 72.009 dpi, which Qt rounds to 72
+        i.setDotsPerMeterY(2835);
+        return i;
+    }();
+    return image;
+}
+
+struct FaceKey {
+    FontFamily family;
+    double size;
+    bool bold;
+    bool operator==(const FaceKey&) const = default;
+};
+
+struct FaceKeyHash {
+    std::size_t operator()(const FaceKey& k) const {
+        return std::hash<double>()(k.size) * 31 + static_cast<std::size_t>(k.family) * 2 + (k.bold ? 1 : 0);
+    }
+};
+
+struct LineMetrics {
+    double ascent = 0, descent = 0, leading = 0;  // descent positive, as Qt has it
+};
+
+struct Face {
+    QFontMetricsF main;
+    QFontMetricsF emoji;
+    LineMetrics mainLine;
+    LineMetrics emojiLine;
+    double capHeight = 0;
+    double xHeight = 0;
+
+    Face(const QFont& m, const QFont& e)
+        : main(m, const_cast<QPaintDevice*>(&referenceDevice())),
+          emoji(e, const_cast<QPaintDevice*>(&referenceDevice())) {
+        mainLine = {main.ascent(), main.descent(), main.leading() > 0 ? main.leading() : 0};
+        emojiLine = {emoji.ascent(), emoji.descent(), 0};
+        capHeight = main.capHeight();
+        xHeight = main.xHeight();
+    }
+};
+
+// The measuring loops ask for the same few sizes again and again.
+const Face& face(const UIFont& font) {
+    static std::unordered_map<FaceKey, std::unique_ptr<Face>, FaceKeyHash> cache;
+    const FaceKey key{font.family, font.pointSize, isBold(font.weight)};
+    auto it = cache.find(key);
+    if (it != cache.end()) return *it->second;
+    ensureGuiApplication();
+    if (cache.size() > 4096) cache.clear();
+    auto made = std::make_unique<Face>(makeQFont(familyName(font.family), font.pointSize, key.bold),
+                                       makeQFont(kEmojiFamily, font.pointSize, false));
+    return *cache.emplace(key, std::move(made)).first->second;
+}
+
+// Decodes one UTF-8 code point at `i` and advances `i`; a malformed byte is U+FFFD.
+char32_t nextCodePoint(const std::string& s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    int length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + static_cast<std::size_t>(length) > s.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    char32_t cp = length == 1 ? b0 : b0 & (0xFF >> (length + 1));
+    for (int k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((b >> 6) != 0x2) {
+            ++i;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    i += static_cast<std::size_t>(length);
+    return cp;
+}
+
+bool isEmoji(char32_t cp) { return cp >= 0x1F000 && cp <= 0x1FAFF; }
+// Marks that belong to the character before them, whichever font it is in.
+bool isJoiner(char32_t cp) { return cp == 0xFE0F || cp == 0xFE0E || cp == 0x200D || (cp >= 0xE0020 && cp <= 0xE007F); }
+
+struct Run {
+    QString text;
+    bool emoji = false;
+};
+
+std::vector<Run> splitRuns(const std::string& text) {
+    std::vector<Run> runs;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t begin = i;
+        const char32_t cp = nextCodePoint(text, i);
+        const bool emoji = isJoiner(cp) && !runs.empty() ? runs.back().emoji : isEmoji(cp);
+        const QString piece = QString::fromUtf8(text.data() + begin, static_cast<qsizetype>(i - begin));
+        if (!runs.empty() && runs.back().emoji == emoji)
+            runs.back().text += piece;
+        else
+            runs.push_back({piece, emoji});
+    }
+    return runs;
+}
+
+struct TextBox {
+    double width = 0, ascent = 0, descent = 0, leading = 0;
+};
+
+TextBox measureRuns(const std::vector<Run>& runs, const Face& f) {
+    TextBox box{0, f.mainLine.ascent, f.mainLine.descent, f.mainLine.leading};
+    for (const Run& run : runs) {
+        if (run.emoji) {
+            box.width += f.emoji.horizontalAdvance(run.text);
+            box.ascent = std::max(box.ascent, f.emojiLine.ascent);
+            box.descent = std::max(box.descent, f.emojiLine.descent);
+        } else {
+            box.width += f.main.horizontalAdvance(run.text);
+        }
+    }
+    return box;
+}
+
+}  // namespace
+
+double UIFont::ascender() const { return face(*this).mainLine.ascent; }
+double UIFont::descender() const { return -face(*this).mainLine.descent; }
+double UIFont::capHeight() const { return face(*this).capHeight; }
+double UIFont::xHeight() const { return face(*this).xHeight; }
+double UIFont::leading() const { return face(*this).mainLine.leading; }
+double UIFont::lineHeight() const {
+    const LineMetrics& m = face(*this).mainLine;
+    return m.ascent + m.descent + m.leading;
+}
+
+Size sizeWithAttributes(const std::string& text, const TextAttributes& attributes) {
+    // Fitting measures the same texts at the same sizes many times over.
+    struct Key {
+        std::string text;
+        FaceKey face;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            return std::hash<std::string>()(k.text) ^ (FaceKeyHash()(k.face) << 1);
+        }
+    };
+    static std::unordered_map<Key, Size, KeyHash> cache;
+    const UIFont& font = attributes.font;
+    Key key{text, {font.family, font.pointSize, isBold(font.weight)}};
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    const Face& f = face(font);
+    const TextBox box = measureRuns(splitRuns(text), f);
+    const Size size{box.width, box.ascent + box.descent + box.leading};
+    if (cache.size() > 65536) cache.clear();
+    cache.emplace(std::move(key), size);
+    return size;
+}
+
+namespace detail {
+
+void paintText(void* qpainter, const std::string& text, Point topLeft, const TextAttributes& attributes) {
+    auto* painter = static_cast<QPainter*>(qpainter);
+    if (painter == nullptr || text.empty() || attributes.foregroundColor.isClear()) return;
+    const UIFont& font = attributes.font;
+    const Face& f = face(font);
+    const std::vector<Run> runs = splitRuns(text);
+    const TextBox box = measureRuns(runs, f);
+    // Point sizes for the painter's device, so that one point is one logical pixel there.
+    const int dpi = painter->device() != nullptr ? painter->device()->logicalDpiY() : 72;
+    const double pointSize = font.pointSize * 72.0 / (dpi > 0 ? dpi : 72);
+    const bool bold = isBold(font.weight);
+    const UIColor& c = attributes.foregroundColor;
+    painter->setPen(QColor::fromRgbF(static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b),
+                                     static_cast<float>(c.a)));
+    const double baseline = topLeft.y + box.ascent;
+    double x = topLeft.x;
+    for (const Run& run : runs) {
+        painter->setFont(makeQFont(run.emoji ? kEmojiFamily : familyName(font.family), pointSize,
+                                   run.emoji ? false : bold));
+        painter->drawText(QPointF(x, baseline), run.text);
+        x += run.emoji ? f.emoji.horizontalAdvance(run.text) : f.main.horizontalAdvance(run.text);
+    }
+}
+
+}  // namespace detail
+}  // namespace platform
