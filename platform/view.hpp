@@ -9,6 +9,7 @@
 
 #include "platform/color.hpp"
 #include "platform/geometry.hpp"
+#include "platform/layout.hpp"
 
 namespace platform {
 
@@ -97,6 +98,32 @@ public:
     virtual void layoutSubviews() {}
     void layoutIfNeeded();
 
+    // Anchors (platform/layout.hpp). Making a constraint activates it.
+    [[nodiscard]] LayoutYAxisAnchor topAnchor() { return LayoutYAxisAnchor({this, false, LayoutAttribute::top}); }
+    [[nodiscard]] LayoutYAxisAnchor bottomAnchor() {
+        return LayoutYAxisAnchor({this, false, LayoutAttribute::bottom});
+    }
+    [[nodiscard]] LayoutXAxisAnchor leadingAnchor() {
+        return LayoutXAxisAnchor({this, false, LayoutAttribute::leading});
+    }
+    [[nodiscard]] LayoutXAxisAnchor trailingAnchor() {
+        return LayoutXAxisAnchor({this, false, LayoutAttribute::trailing});
+    }
+    [[nodiscard]] LayoutXAxisAnchor centerXAnchor() {
+        return LayoutXAxisAnchor({this, false, LayoutAttribute::centerX});
+    }
+    [[nodiscard]] LayoutDimension widthAnchor() { return LayoutDimension({this, false, LayoutAttribute::width}); }
+    [[nodiscard]] LayoutDimension heightAnchor() { return LayoutDimension({this, false, LayoutAttribute::height}); }
+    // The bounds inset by `safeAreaInsets`, which the window (or a test) sets.
+    [[nodiscard]] LayoutGuide safeAreaLayoutGuide() { return LayoutGuide(this); }
+    [[nodiscard]] EdgeInsets safeAreaInsets() const;
+    void setSafeAreaInsets(EdgeInsets insets);
+    // The natural size of the content; a negative extent means none.
+    static constexpr double kNoIntrinsicMetric = -1;
+    [[nodiscard]] virtual Size intrinsicContentSize() const { return {kNoIntrinsicMetric, kNoIntrinsicMetric}; }
+    // The layout engine's record for this view, made on first use (layout.cpp).
+    [[nodiscard]] LayoutNode& layoutNode() const;
+
 private:
     void adopt(std::unique_ptr<View> view);
 
@@ -109,6 +136,8 @@ private:
     ViewController* viewController_ = nullptr;
     std::vector<std::unique_ptr<View>> subviews_;
     std::int64_t displayRequests_ = 0;
+    // Shared only so that constraints can notice, through weak references, that a view is gone.
+    mutable std::shared_ptr<LayoutNode> layoutNode_;
 };
 
 }  // namespace platform
