@@ -28,7 +28,7 @@ struct Radixmender_A_Model {
                                                                std::int64_t c);
     // The closing "😎" step; `leadingLines` (when it has rows) stands in for the problem line.
     static StepResult summaryStep(std::int64_t a, std::int64_t b, std::int64_t c,
-                                  const Record& leadingLines);
+                                  const Record& leadingLines = {});
 };
 
 }  // namespace radixmender
