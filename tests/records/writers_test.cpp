@@ -1,0 +1,504 @@
+// The core record writers: exact rows for the documented cases, and random
+// nested records decoded back through their locators.
+#include "records/writers.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <stdexcept>
+
+#include "records/literals.hpp"
+#include "tests/support/record_check.hpp"
+
+namespace radixmender {
+namespace {
+
+using testing::DecodedItem;
+using testing::decodeRecord;
+using testing::describeRecord;
+using testing::IsValidRecord;
+
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+
+Row kindRow(const Record& record) { return record.at(static_cast<std::size_t>(startIndex(record))); }
+
+TEST(Writers, BuildThreeOverTwoRootFiveRowByRow) {
+    const Record three = makeIntegerRecord(3), two = makeIntegerRecord(2), five = makeIntegerRecord(5);
+    EXPECT_EQ(
+        five,
+        (Record{{"start", "1"}, {"integer", "5"}, {"integer_color", "black"}, {"integer_tag", "anon"}}));
+
+    const Record rootFive = makeUnaryRecord(text::kRadical, five);
+    EXPECT_EQ(rootFive, (Record{{"start", "4"},
+                                {"integer", "5"},
+                                {"integer_color", "black"},
+                                {"integer_tag", "anon"},
+                                {"unary", "√"},
+                                {"unary_locator", "1"},
+                                {"unary_color", "black"},
+                                {"unary_tag", "anon"}}));
+
+    const Record twoRootFive = makeJoinRecord(text::kPaperclip, two, rootFive);
+    ASSERT_EQ(twoRootFive.size(), 15u);
+    EXPECT_EQ(twoRootFive[0], (Row{"start", "11"}));
+    EXPECT_EQ(twoRootFive[1], (Row{"integer", "2"}));
+    EXPECT_EQ(twoRootFive[4], (Row{"integer", "5"}));
+    EXPECT_EQ(twoRootFive[7], (Row{"unary", "√"}));
+    EXPECT_EQ(twoRootFive[8], (Row{"unary_locator", "4"}));
+    EXPECT_EQ(twoRootFive[11], (Row{"join", "🖇"}));
+    EXPECT_EQ(twoRootFive[12], (Row{"join_locator", "1", "7"}));
+
+    const Record line = makeJoinRecord(text::kSlash, three, twoRootFive);
+    const Record expected = {
+        {"start", "18"},
+        {"integer", "3"},
+        {"integer_color", "black"},
+        {"integer_tag", "anon"},
+        {"integer", "2"},
+        {"integer_color", "black"},
+        {"integer_tag", "anon"},
+        {"integer", "5"},
+        {"integer_color", "black"},
+        {"integer_tag", "anon"},
+        {"unary", "√"},
+        {"unary_locator", "7"},
+        {"unary_color", "black"},
+        {"unary_tag", "anon"},
+        {"join", "🖇"},
+        {"join_locator", "4", "10"},
+        {"join_color", "black"},
+        {"join_tag", "anon"},
+        {"join", "/"},
+        {"join_locator", "1", "14"},
+        {"join_color", "black"},
+        {"join_tag", "anon"},
+    };
+    EXPECT_EQ(line, expected);
+    EXPECT_EQ(describeRecord(line), "(3 / (2 🖇 √(5)))");
+}
+
+TEST(Writers, LeafRecordsCarryColoursAndTags) {
+    EXPECT_EQ(
+        makeMessageRecord(" note ", Color::red, "t1"),
+        (Record{{"start", "1"}, {"message", " note "}, {"message_color", "red"}, {"message_tag", "t1"}}));
+    EXPECT_EQ(makeIntegerRecord(kMin, Color::light_gray), (Record{{"start", "1"},
+                                                                  {"integer", "-9223372036854775808"},
+                                                                  {"integer_color", "light gray"},
+                                                                  {"integer_tag", "anon"}}));
+    EXPECT_EQ(makeRationalRecord(1, 2, Color::clear, Color::red, Color::blue, Color::dark_gray, "r"),
+              (Record{{"start", "1"},
+                      {"rational", "1", "2"},
+                      {"rational_color", "clear", "red", "blue", "dark gray"},
+                      {"rational_tag", "r"}}));
+    EXPECT_EQ(
+        makeSignedRationalRecord(1, 2, Color::red, Color::black, Color::black, Color::invisible, "s")[2],
+        (Row{"signed_rational_color", "red", "black", "black", "invisible"}));
+    EXPECT_EQ(makeEqualsRecord(makeIntegerRecord(1), Color::clear, "e").at(4), (Row{"unary", "= "}));
+    EXPECT_EQ(makeEqualsRecord(makeIntegerRecord(1), Color::clear, "e").at(6), (Row{"unary_color", "clear"}));
+}
+
+TEST(Writers, RationalSignRules) {
+    struct Case {
+        std::int64_t n, d;
+        Row rational, signedRational;
+    };
+    const std::vector<Case> cases = {
+        {3, -4, {"rational", "-3", "4"}, {"signed_rational", "-", "3", "4"}},
+        {-3, -4, {"rational", "3", "4"}, {"signed_rational", "+", "3", "4"}},
+        {-3, 4, {"rational", "-3", "4"}, {"signed_rational", "-", "3", "4"}},
+        {5, 0, {"rational", "-5", "0"}, {"signed_rational", "+", "5", "0"}},
+        {6, 4, {"rational", "6", "4"}, {"signed_rational", "+", "6", "4"}},
+        {0, 5, {"rational", "0", "5"}, {"signed_rational", "+", "0", "5"}},
+        {0, -5, {"rational", "0", "5"}, {"signed_rational", "+", "0", "5"}},
+        {0, 0, {"rational", "0", "0"}, {"signed_rational", "+", "0", "0"}},
+        {kMax,
+         -kMax,
+         {"rational", "-9223372036854775807", "9223372036854775807"},
+         {"signed_rational", "-", "9223372036854775807", "9223372036854775807"}},
+    };
+    for (const auto& c : cases) {
+        const Record r = makeRationalRecord(c.n, c.d);
+        const Record s = makeSignedRationalRecord(c.n, c.d);
+        EXPECT_EQ(r[1], c.rational) << c.n << "/" << c.d;
+        EXPECT_EQ(s[1], c.signedRational) << c.n << "/" << c.d;
+        EXPECT_TRUE(IsValidRecord(r));
+        EXPECT_TRUE(IsValidRecord(s));
+    }
+    // The smallest integer has no negation or magnitude.
+    EXPECT_THROW(makeRationalRecord(kMin, -1), std::overflow_error);
+    EXPECT_THROW(makeRationalRecord(1, kMin), std::overflow_error);
+    EXPECT_EQ(makeRationalRecord(kMin, 1)[1], (Row{"rational", "-9223372036854775808", "1"}));
+    EXPECT_THROW(makeSignedRationalRecord(kMin, 1), std::overflow_error);
+    EXPECT_THROW(makeSignedRationalRecord(1, kMin), std::overflow_error);
+}
+
+TEST(Writers, ReducedRational) {
+    struct Case {
+        std::int64_t n, d;
+        bool reduce;
+        Row kind;
+    };
+    const std::vector<Case> cases = {
+        {6, 3, true, {"integer", "2"}},
+        {6, 3, false, {"integer", "2"}},
+        {-6, 3, true, {"integer", "-2"}},
+        {0, -7, true, {"integer", "0"}},
+        {6, 4, true, {"signed_rational", "+", "3", "2"}},
+        {6, 4, false, {"signed_rational", "+", "6", "4"}},
+        {-6, 4, true, {"signed_rational", "-", "3", "2"}},
+        {6, -4, true, {"signed_rational", "-", "3", "2"}},
+        {-6, -4, true, {"signed_rational", "+", "3", "2"}},
+        {kMin, 3, true, {"signed_rational", "-", "9223372036854775808", "3"}},
+    };
+    for (const auto& c : cases) {
+        if (c.n == kMin) {
+            // Its magnitude is out of range: the writer throws rather than wrap.
+            EXPECT_THROW(makeReducedRationalRecord(c.n, c.d, c.reduce), std::overflow_error);
+            continue;
+        }
+        const Record r = makeReducedRationalRecord(c.n, c.d, c.reduce);
+        EXPECT_EQ(kindRow(r), c.kind) << c.n << "/" << c.d << " reduce " << c.reduce;
+        EXPECT_TRUE(IsValidRecord(r));
+    }
+    EXPECT_EQ(makeReducedRationalRecord(kMin, 2, true)[1], (Row{"integer", "-4611686018427387904"}));
+    EXPECT_EQ(makeReducedRationalRecord(kMin, kMin, true)[1], (Row{"integer", "1"}));
+
+    // A zero denominator is a programming error, reported and not a crash.
+    for (bool reduce : {true, false}) {
+        try {
+            makeReducedRationalRecord(5, 0, reduce);
+            ADD_FAILURE() << "no exception";
+        } catch (const std::exception& e) {
+            EXPECT_STREQ(e.what(), "Division by zero in remainder operation");
+        }
+    }
+    EXPECT_THROW(makeReducedRationalRecord(kMin, -1, true), std::overflow_error);
+}
+
+TEST(Writers, BlankRecords) {
+    const Record blank = {{"start", "1"}, {"BLANK"}};
+    EXPECT_EQ(makeBlankRecords(), std::vector<Record>{blank});
+    EXPECT_EQ(makeBlankRecords(0), std::vector<Record>{blank});
+    EXPECT_EQ(makeBlankRecords(-2), std::vector<Record>{blank});
+    EXPECT_EQ(makeBlankRecords(kMin), std::vector<Record>{blank});
+    EXPECT_EQ(makeBlankRecords(3), std::vector<Record>(3, blank));
+    EXPECT_TRUE(IsValidRecord(blank));
+}
+
+TEST(Writers, NestedUnaryAndJoinOfIntegers) {
+    const Record brackets =
+        makeUnaryRecord(text::kParens, makeUnaryRecord(text::kRadical, makeIntegerRecord(5)));
+    EXPECT_EQ(brackets[0], (Row{"start", "8"}));
+    EXPECT_EQ(brackets[9], (Row{"unary_locator", "4"}));
+    EXPECT_EQ(describeRecord(brackets), "()(√(5))");
+
+    const Record sum = makeJoinRecord("+", makeIntegerRecord(1), makeIntegerRecord(2));
+    ASSERT_EQ(sum.size(), 11u);
+    EXPECT_EQ(sum[0], (Row{"start", "7"}));
+    EXPECT_EQ(sum[7], (Row{"join", "+"}));
+    EXPECT_EQ(sum[8], (Row{"join_locator", "1", "4"}));
+}
+
+TEST(Writers, OperandsMustHaveAReadableStart) {
+    const std::vector<std::pair<const char*, Record>> bad = {
+        {"no rows", {}},
+        {"short start row", {{"start"}}},
+        {"start not decimal", {{"start", "one"}, {"BLANK"}}},
+        {"start with a blank", {{"start", " 1"}, {"BLANK"}}},
+    };
+    const Record good = makeIntegerRecord(1);
+    for (const auto& [name, record] : bad) {
+        EXPECT_ANY_THROW(makeUnaryRecord(text::kRadical, record)) << name;
+        EXPECT_ANY_THROW(makeEqualsRecord(record)) << name;
+        EXPECT_ANY_THROW(makeJoinRecord("+", record, good)) << name;
+        EXPECT_ANY_THROW(makeJoinRecord("+", good, record)) << name;
+    }
+    try {
+        makeUnaryRecord(text::kRadical, Record{});
+        ADD_FAILURE() << "no exception";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "Index out of range");
+    }
+    try {
+        makeUnaryRecord(text::kRadical, Record{{"start", "x"}});
+        ADD_FAILURE() << "no exception";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), "Unexpectedly found nil while unwrapping an Optional value");
+    }
+}
+
+TEST(Writers, JoinRecordsNestsToTheLeft) {
+    EXPECT_FALSE(joinRecords({}).has_value());
+    EXPECT_FALSE(joinRecords({Record{}, Record{Row{}}, Record{Row{}, Row{}}}).has_value());
+
+    const Record a = makeIntegerRecord(1), b = makeMessageRecord("b"),
+                 c = makeUnaryRecord("-", makeIntegerRecord(3));
+    EXPECT_EQ(joinRecords({a}), a);
+    EXPECT_EQ(joinRecords({Record{}, b, Record{Row{}}}), b);
+
+    const auto abc = joinRecords({a, Record{}, b, c});
+    ASSERT_TRUE(abc.has_value());
+    EXPECT_EQ(*abc, makeJoinRecord(text::kPaperclip, makeJoinRecord(text::kPaperclip, a, b), c));
+    EXPECT_EQ(describeRecord(*abc), "((1 🖇 \"b\") 🖇 -(3))");
+
+    // A kept record is taken whole, even one this format would not accept.
+    const Record odd = {{"start", "1"}, {"anything"}};
+    EXPECT_EQ(joinRecords({Record{}, odd}), odd);
+}
+
+TEST(Writers, SegmentedMessages) {
+    EXPECT_FALSE(makeSegmentedMessageRecord({}).has_value());
+    EXPECT_FALSE(makeSegmentedMessageRecord({{"", Color::red}}).has_value());
+
+    const auto one = makeSegmentedMessageRecord({{"", Color::red}, {"only", Color::blue}});
+    ASSERT_TRUE(one.has_value());
+    EXPECT_EQ(*one, makeMessageRecord("only", Color::blue));
+
+    const auto three =
+        makeSegmentedMessageRecord({{" a ", Color::red}, {"", Color::blue}, {"c", Color::black}});
+    ASSERT_TRUE(three.has_value());
+    EXPECT_TRUE(IsValidRecord(*three));
+    EXPECT_EQ(describeRecord(*three), "(\" a \"{red} 🖇 \"c\")");
+
+    const auto four =
+        makeSegmentedMessageRecord({{"1", Color::red}, {"2", Color::blue}, {"3", Color::green}});
+    ASSERT_TRUE(four.has_value());
+    EXPECT_EQ(describeRecord(*four), "((\"1\"{red} 🖇 \"2\"{blue}) 🖇 \"3\"{green})");
+}
+
+TEST(Writers, ShiftLocators) {
+    struct Case {
+        Row row;
+        std::int64_t offset;
+        Row expected;
+    };
+    const std::vector<Case> cases = {
+        {{"unary_color", "black"}, 3, {"unary_color", "black"}},
+        {{"unary_color", "black"}, -100, {"unary_color", "black"}},
+        {{"join_locator", "1", "4"}, 3, {"join_locator", "4", "7"}},
+        {{"join_locator", "1", "4", "extra"}, 3, {"join_locator", "4", "7"}},
+        {{"unary_locator", "4"}, 10, {"unary_locator", "14"}},
+        {{"unary_locator", "4", "9"}, 1, {"unary_locator", "5"}},
+        {{"font_locator", "2"}, 5, {"font_locator", "7"}},
+        {{"block", "1"}, 3, {"block", "4"}},
+        {{"block", "+1"}, 0, {"block", "1"}},
+        {{"integer", "1"}, 3, {"integer", "1"}},
+        {{"message", "unary_locator"}, 3, {"message", "unary_locator"}},
+        {{"join_tag", "1"}, 3, {"join_tag", "1"}},
+        {{}, 3, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shiftLocators(c.row, c.offset), c.expected) << c.row.at(0);
+
+    EXPECT_THROW(shiftLocators({"unary_locator", "x"}, 1), std::invalid_argument);
+    EXPECT_THROW(shiftLocators({"join_locator", "1"}, 1), std::out_of_range);
+    EXPECT_THROW(shiftLocators({"join_locator", "1", " 2"}, 1), std::invalid_argument);
+    EXPECT_THROW(shiftLocators({"block"}, 1), std::out_of_range);
+    EXPECT_THROW(shiftLocators({"unary_locator", "9223372036854775807"}, 1), std::overflow_error);
+}
+
+TEST(Writers, CheckedReaders) {
+    const Record r = makeIntegerRecord(42);
+    EXPECT_EQ(startIndex(r), 1);
+    EXPECT_EQ(rowAt(r, 1), (Row{"integer", "42"}));
+    EXPECT_EQ(entryAt(rowAt(r, 3), 1), "anon");
+    EXPECT_EQ(integerEntry(rowAt(r, 1), 1), 42);
+    EXPECT_THROW(rowAt(r, 4), std::out_of_range);
+    EXPECT_THROW(rowAt(r, -1), std::out_of_range);
+    EXPECT_THROW(entryAt(rowAt(r, 1), 2), std::out_of_range);
+    EXPECT_THROW(integerEntry(rowAt(r, 2), 1), std::invalid_argument);
+    EXPECT_THROW(startIndex(Record{}), std::out_of_range);
+}
+
+// ---- Random nested records -------------------------------------------------
+
+// What a record should decode to, built beside the record itself.
+struct Expected {
+    std::string kind;
+    std::vector<std::string> values;
+    std::vector<Color> colors;
+    std::optional<std::string> tag;
+    std::vector<Expected> children;
+};
+
+struct Built {
+    Record record;
+    Expected expected;
+};
+
+class RandomRecords {
+public:
+    explicit RandomRecords(std::uint64_t seed) : rng_(seed) {}
+
+    Built make(int depth) {
+        const std::uint64_t pick = depth <= 0 ? below(5) : below(10);
+        switch (pick) {
+            case 0:
+                return integer();
+            case 1:
+                return message();
+            case 2:
+                return rational();
+            case 3:
+                return signedRational();
+            case 4:
+                return below(4) == 0 ? blank() : integer();
+            case 5:
+            case 6:
+                return unary(depth);
+            case 7:
+            case 8:
+                return join(depth);
+            default:
+                return joinMany(depth);
+        }
+    }
+
+private:
+    std::uint64_t below(std::uint64_t n) { return rng_() % n; }
+    Color color() { return static_cast<Color>(below(kColorCount)); }
+    std::string tag() {
+        static const char* tags[] = {"anon", "anon", "t", "numerator", "🤔", " spaced tag ", ""};
+        return tags[below(std::size(tags))];
+    }
+    std::int64_t number() {
+        static const std::int64_t edges[] = {0, 1, -1, 7, -12, kMax, kMin + 1, 1000000007};
+        return below(3) == 0 ? edges[below(std::size(edges))] : static_cast<std::int64_t>(below(2001)) - 1000;
+    }
+    std::int64_t positive() { return static_cast<std::int64_t>(below(1000)) + 1; }
+
+    Built integer() {
+        const std::int64_t v = number();
+        const Color c = color();
+        const std::string t = tag();
+        return {makeIntegerRecord(v, c, t), {"integer", {std::to_string(v)}, {c}, t, {}}};
+    }
+    Built message() {
+        static const char* texts[] = {" difference of squares ", "...", "", "√", "oops", "=", "🖇", "a b"};
+        const std::string text = texts[below(std::size(texts))];
+        const Color c = color();
+        const std::string t = tag();
+        return {makeMessageRecord(text, c, t), {"message", {text}, {c}, t, {}}};
+    }
+    Built rational() {
+        const std::int64_t n = number(), d = positive();
+        const Color c1 = color(), c2 = color(), c3 = color(), c4 = color();
+        const std::string t = tag();
+        return {makeRationalRecord(n, d, c1, c2, c3, c4, t),
+                {"rational", {std::to_string(n), std::to_string(d)}, {c1, c2, c3, c4}, t, {}}};
+    }
+    Built signedRational() {
+        const std::int64_t n = positive(), d = positive();
+        const bool negative = below(2) == 0;
+        const Color c1 = color(), c2 = color(), c3 = color(), c4 = color();
+        const std::string t = tag();
+        return {makeSignedRationalRecord(negative ? -n : n, d, c1, c2, c3, c4, t),
+                {"signed_rational",
+                 {negative ? "-" : "+", std::to_string(n), std::to_string(d)},
+                 {c1, c2, c3, c4},
+                 t,
+                 {}}};
+    }
+    Built blank() { return {makeBlankRecords()[0], {"BLANK", {}, {}, std::nullopt, {}}}; }
+
+    Built unary(int depth) {
+        static const char* ops[] = {"√", "()", "-", "= ", "||", "√3"};
+        Built operand = make(depth - 1);
+        const std::string op = ops[below(std::size(ops))];
+        const Color c = color();
+        const std::string t = tag();
+        const bool equals = op == "= " && below(2) == 0;
+        Record record =
+            equals ? makeEqualsRecord(operand.record, c, t) : makeUnaryRecord(op, operand.record, c, t);
+        EXPECT_EQ(record.size(), operand.record.size() + 4);
+        // The operand's rows keep their indices; only "start" is replaced.
+        EXPECT_TRUE(std::equal(operand.record.begin() + 1, operand.record.end(), record.begin() + 1));
+        return {std::move(record), {"unary", {op}, {c}, t, {std::move(operand.expected)}}};
+    }
+
+    Built join(int depth) {
+        static const char* ops[] = {"🖇", "/", "+", "−", "∙", "^", "="};
+        Built left = make(depth - 1), right = make(depth - 1);
+        const std::string op = ops[below(std::size(ops))];
+        const Color c = color();
+        const std::string t = tag();
+        Record record = makeJoinRecord(op, left.record, right.record, c, t);
+        EXPECT_EQ(record.size(), left.record.size() + right.record.size() + 3);
+        // The left operand's rows keep their indices.
+        EXPECT_TRUE(std::equal(left.record.begin() + 1, left.record.end(), record.begin() + 1));
+        return {std::move(record),
+                {"join", {op}, {c}, t, {std::move(left.expected), std::move(right.expected)}}};
+    }
+
+    Built joinMany(int depth) {
+        const std::uint64_t count = below(4) + 1;
+        std::vector<Record> records;
+        std::optional<Expected> running;
+        for (std::uint64_t i = 0; i < count; ++i) {
+            if (below(3) == 0) records.push_back(Record{});  // dropped by joinRecords
+            Built part = make(depth - 1);
+            records.push_back(std::move(part.record));
+            running =
+                running
+                    ? Expected{"join", {"🖇"}, {Color::black}, "anon", {std::move(*running), part.expected}}
+                    : part.expected;
+        }
+        auto record = joinRecords(records);
+        EXPECT_TRUE(record.has_value());
+        return {record.value_or(Record{}), std::move(*running)};
+    }
+
+    std::mt19937_64 rng_;
+};
+
+// Compares a decoded tree with what was built.
+void expectTree(const DecodedItem& got, const Expected& want, const std::string& path) {
+    EXPECT_EQ(got.kind, want.kind) << path;
+    EXPECT_EQ(got.values, want.values) << path;
+    EXPECT_EQ(got.colors, want.colors) << path;
+    EXPECT_EQ(got.tag, want.tag) << path;
+    ASSERT_EQ(got.children.size(), want.children.size()) << path;
+    for (std::size_t i = 0; i < got.children.size(); ++i)
+        expectTree(got.children[i], want.children[i], path + "/" + std::to_string(i));
+}
+
+// The same items, each found `shift` rows further on.
+void expectSameItemsShifted(const DecodedItem& moved, const DecodedItem& original, std::int64_t shift) {
+    EXPECT_EQ(moved.row, original.row + shift);
+    EXPECT_EQ(moved.kind, original.kind);
+    EXPECT_EQ(moved.values, original.values);
+    EXPECT_EQ(moved.colors, original.colors);
+    EXPECT_EQ(moved.tag, original.tag);
+    ASSERT_EQ(moved.children.size(), original.children.size());
+    for (std::size_t i = 0; i < moved.children.size(); ++i)
+        expectSameItemsShifted(moved.children[i], original.children[i], shift);
+}
+
+TEST(Writers, RandomNestedRecordsDecodeToWhatWasBuilt) {
+    RandomRecords random(20261206);
+    for (int round = 0; round < 1500; ++round) {
+        const Built built = random.make(1 + round % 6);
+        ASSERT_TRUE(IsValidRecord(built.record)) << "round " << round;
+        expectTree(decodeRecord(built.record), built.expected, "round " + std::to_string(round));
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+TEST(Writers, JoinKeepsEveryLocatorOnItsItem) {
+    RandomRecords random(7);
+    for (int round = 0; round < 400; ++round) {
+        const Built left = random.make(round % 4), right = random.make(round % 5);
+        const Record joined = makeJoinRecord("+", left.record, right.record);
+        ASSERT_TRUE(IsValidRecord(joined)) << "round " << round;
+        const DecodedItem root = decodeRecord(joined);
+        const auto shift = static_cast<std::int64_t>(left.record.size()) - 1;
+        expectSameItemsShifted(root.children.at(0), decodeRecord(left.record), 0);
+        expectSameItemsShifted(root.children.at(1), decodeRecord(right.record), shift);
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+}  // namespace
+}  // namespace radixmender
