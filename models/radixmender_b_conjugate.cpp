@@ -1,0 +1,207 @@
+// The form B conjugate step and the two steps that simplify its result.
+#include "models/radixmender_b_internal.hpp"
+#include "records/checked.hpp"
+#include "records/literals.hpp"
+
+namespace radixmender::form_b {
+
+using namespace shapes;
+
+namespace {
+
+const std::string kDifferenceOfSquares = " difference of squares ";
+
+// " (p + q)(p − q) = p² − q² " when the second term is positive, else with the
+// factors the other way round.
+std::string patternText(bool secondPositive) {
+    const std::string plus = std::string("p ") + text::kPlus + " q";
+    const std::string minus = std::string("p ") + text::kMinusSign + " q";
+    const std::string squares = std::string("= p") + text::kSuperscripts[2] + " " + text::kMinusSign + " q" +
+                                text::kSuperscripts[2] + " ";
+    const std::string factors =
+        secondPositive ? "(" + plus + ")(" + minus + ")" : "(" + minus + ")(" + plus + ")";
+    return " " + factors + " " + squares;
+}
+
+// The terms after the common factor g of the two coefficients (with the sign
+// of `b`) is taken out, and the part of g that cancels with the numerator.
+struct Reduced {
+    std::int64_t g = 1;
+    std::int64_t cancelled = 1;  // gcd(a, g) with the sign of g
+    std::int64_t a = 0;          // a / cancelled
+    std::int64_t whole = 0;
+    std::int64_t coefficient = 0;
+    // What stays in front of the denominator, g / cancelled; always positive.
+    [[nodiscard]] std::int64_t factor() const { return checkedDiv(g, cancelled); }
+};
+
+Reduced reduce(std::int64_t a, std::int64_t b, std::int64_t whole, std::int64_t coefficient) {
+    Reduced out;
+    out.g = signedGcd(whole, coefficient, b);
+    out.cancelled = signedGcd(a, out.g, out.g);
+    out.a = checkedDiv(a, out.cancelled);
+    out.whole = checkedDiv(whole, out.g);
+    out.coefficient = checkedDiv(coefficient, out.g);
+    return out;
+}
+
+}  // namespace
+
+StepResult conjugateStep(Layout layout, std::int64_t a, const Terms& terms, const std::string& order,
+                         bool continued) {
+    std::int64_t coefficient = terms.coefficient;
+    std::int64_t radicand = terms.radicand;
+    if (order == kBefore) {
+        const auto [k, m] = squareRootParts(radicand);
+        coefficient = checkedMul(coefficient, k);
+        radicand = m;
+    }
+    const std::int64_t b = leading(layout, terms.whole, terms.coefficient);
+    const Reduced reduced = reduce(a, b, terms.whole, coefficient);
+    const std::int64_t aPrime = reduced.a;
+    const std::int64_t gPrime = reduced.factor();
+    const std::int64_t second = trailing(layout, reduced.whole, reduced.coefficient);
+
+    auto bracketSum = [&](std::int64_t sign, Color color) {
+        return inOrder(layout, wholeShown(layout, reduced.whole, color),
+                       radicalShown(layout, reduced.coefficient, radicand, color), sign, color);
+    };
+    const Record bk = bracketSum(second, Color::black);
+    const Record cj = bracketSum(checkedNeg(second), Color::black);
+    const Record redBk = bracket(bracketSum(second, Color::red), Color::red);
+    const Record redCj = bracket(bracketSum(checkedNeg(second), Color::red), Color::red);
+    auto timesFactor = [&](const Record& x) { return gPrime == 1 ? x : product(integer(gPrime), x); };
+
+    Step lines;
+    if (continued) lines.push_back(continuation());
+    const Record d1 = gPrime == 1 ? bk : product(integer(gPrime), bracket(bk));
+    lines.push_back(equalsLine(fraction(integer(aPrime), d1), continued ? Color::black : Color::clear));
+
+    const Record x = fraction(integer(aPrime), timesFactor(redBk));
+    const Record y = fraction(bracket(cj), redCj);
+    lines.push_back(equalsLine(dot(x, y, Color::red)));
+
+    const Record wholeSquare = squared(integer(checkedAbs(reduced.whole), Color::red), Color::red);
+    const Record radicalSquare = squared(
+        bracket(radicalShown(layout, reduced.coefficient, radicand, Color::red), Color::red), Color::red);
+    const Record delta = inOrder(layout, wholeSquare, radicalSquare, -1, Color::red);
+    const Record d3 = gPrime == 1 ? delta : product(integer(gPrime), bracket(delta, Color::red));
+    lines.push_back(equalsLine(fraction(coefficientTimes(aPrime, cj), d3)));
+
+    lines.push_back(makeBlankRecords(1).front());
+    lines.push_back(message(kDifferenceOfSquares, Color::red));
+    lines.push_back(message(patternText(second > 0), Color::red));
+    return StepResult{std::move(lines), {kRadixmender}};
+}
+
+StepResult resultStep(Layout layout, std::int64_t a, const Terms& terms, const std::string& order) {
+    std::int64_t coefficient0 = terms.coefficient;
+    std::int64_t radicand0 = terms.radicand;
+    if (order == kBefore) {
+        const auto [k, m] = squareRootParts(terms.radicand);
+        coefficient0 = checkedMul(coefficient0, k);
+        radicand0 = m;
+    }
+    // Here the part of g that cancels is called n, and h is what stays, g/n.
+    const Reduced reduced = reduce(a, leading(layout, terms.whole, coefficient0), terms.whole, coefficient0);
+    const std::int64_t a1 = reduced.a;
+    const std::int64_t h = reduced.factor();
+    const std::int64_t whole1 = reduced.whole;
+    const std::int64_t coefficient1 = reduced.coefficient;
+    const std::int64_t magnitude1 = checkedAbs(coefficient1);
+    const std::int64_t d = clearedDenominator(layout, whole1, coefficient1, radicand0);
+    const std::int64_t f = signedGcd(a1, d, d);
+    const std::int64_t a3 = checkedDiv(a1, f);
+    const std::int64_t d3 = checkedDiv(d, f);
+
+    const Record k =
+        inOrder(layout, wholeShown(layout, whole1), radicalShown(layout, coefficient1, radicand0),
+                checkedNeg(trailing(layout, whole1, coefficient1)));
+    auto wrap = [&](const Record& s) { return h == 1 ? s : product(integer(h), bracket(s, Color::red)); };
+    auto line = [&](std::int64_t x, const Record& denominator) {
+        return equalsLine(fraction(coefficientTimes(x, k), denominator));
+    };
+    const Record wholeSquare = squared(integer(checkedAbs(whole1), Color::red), Color::red);
+    auto difference = [&](const Record& radicalPart) {
+        return inOrder(layout, wholeSquare, radicalPart, -1, Color::red);
+    };
+
+    Step lines{continuation()};
+    const Record q = bracket(magnitudeTerm(magnitude1, radicand0, Color::red), Color::red);
+    lines.push_back(line(a1, wrap(difference(squared(q, Color::red)))));
+    if (magnitude1 != 1) {
+        const Record split =
+            dot(squared(integer(magnitude1, Color::red), Color::red),
+                squared(bracket(radical(radicand0, Color::red), Color::red), Color::red), Color::red);
+        lines.push_back(line(a1, wrap(difference(split))));
+    }
+    const Record radicalValue = magnitude1 == 1
+                                    ? integer(radicand0, Color::red)
+                                    : dot(integer(checkedMul(coefficient1, coefficient1), Color::red),
+                                          integer(radicand0, Color::red), Color::red);
+    lines.push_back(line(a1, wrap(inOrder(layout, integer(checkedMul(whole1, whole1), Color::red),
+                                          radicalValue, -1, Color::red))));
+    lines.push_back(line(a1, integer(checkedMul(h, d))));
+    const std::int64_t hd3 = checkedMul(h, d3);
+    if (f != 1 || hd3 == 1) {
+        lines.push_back(hd3 == 1 ? equalsLine(coefficientTimes(a3, k)) : line(a3, integer(hd3)));
+    }
+    return StepResult{std::move(lines), {kSimplify}};
+}
+
+std::optional<StepResult> resultRadicalStep(Layout layout, std::int64_t a, const Terms& terms) {
+    const auto [k, m] = squareRootParts(terms.radicand);
+    if (m == terms.radicand) return std::nullopt;
+
+    // n is the part of g that cancels with a; h = g/n stays in the denominator.
+    const Reduced reduced =
+        reduce(a, leading(layout, terms.whole, terms.coefficient), terms.whole, terms.coefficient);
+    const std::int64_t a1 = reduced.a;
+    const std::int64_t h = reduced.factor();
+    const std::int64_t whole1 = reduced.whole;
+    const std::int64_t coefficient1 = reduced.coefficient;
+    const std::int64_t magnitude1 = checkedAbs(coefficient1);
+    const std::int64_t d = clearedDenominator(layout, whole1, coefficient1, terms.radicand);
+    const std::int64_t f = signedGcd(a1, d, d);
+    const std::int64_t a3 = checkedDiv(a1, f);
+    const std::int64_t bigH = checkedMul(h, checkedDiv(d, f));
+    // The conjugate negates the second term; with √radicand = k√m its radical
+    // coefficient is coefficient1·k.
+    const std::int64_t radicalC = checkedMul(coefficient1, k);
+    const std::int64_t wholeC = layout == Layout::wholeFirst ? whole1 : checkedNeg(whole1);
+    const std::int64_t coefficientC = layout == Layout::wholeFirst ? checkedNeg(radicalC) : radicalC;
+    const std::int64_t r = gcd(whole1, k);
+    const std::int64_t t = gcd(r, bigH);
+    const std::int64_t bigA = checkedDiv(checkedMul(a3, r), t);
+    const std::int64_t e = checkedDiv(bigH, t);
+
+    const std::int64_t sign = trailing(layout, wholeC, coefficientC);
+    const Record wholeC1 = wholeShown(layout, wholeC);
+    auto conjugate = [&](const Record& radicalPart) { return inOrder(layout, wholeC1, radicalPart, sign); };
+
+    Step lines{continuation()};
+    const Record asEntered = scaled(magnitude1, radical(terms.radicand, Color::red));
+    lines.push_back(overLine(coefficientTimes(a3, conjugate(asEntered)), bigH));
+    const Record kRootM = product(integer(k, Color::red), radical(m, Color::red));
+    const Record rewritten =
+        magnitude1 == 1 ? kRootM : product(integer(magnitude1), bracket(kRootM, Color::red));
+    lines.push_back(overLine(coefficientTimes(a3, conjugate(rewritten)), bigH));
+    if (magnitude1 != 1) {
+        lines.push_back(
+            overLine(coefficientTimes(a3, conjugate(magnitudeTerm(checkedAbs(radicalC), m))), bigH));
+    }
+    if (r != 1) {
+        const Record s = sumShown(layout, checkedDiv(wholeC, r), checkedDiv(coefficientC, r), m);
+        const Record factored = product(integer(r), bracket(s));
+        const bool unit = a3 == 1 || a3 == -1;
+        const Record x = a3 == 1    ? factored
+                         : a3 == -1 ? negation(factored)
+                                    : product(integer(a3), bracket(factored));
+        lines.push_back(overLine(x, bigH));
+        if (t != 1 && !unit) lines.push_back(overLine(product(integer(checkedMul(a3, r)), bracket(s)), bigH));
+        if (t != 1 || !unit) lines.push_back(overLine(coefficientTimes(bigA, s), e));
+    }
+    return StepResult{std::move(lines), {kSimplifyRadical}};
+}
+
+}  // namespace radixmender::form_b

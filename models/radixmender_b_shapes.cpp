@@ -1,0 +1,69 @@
+#include <stdexcept>
+
+#include "models/radixmender_b_internal.hpp"
+#include "records/checked.hpp"
+#include "records/literals.hpp"
+
+namespace radixmender::form_b {
+
+using namespace shapes;
+
+std::int64_t leading(Layout layout, std::int64_t whole, std::int64_t coefficient) {
+    return layout == Layout::wholeFirst ? whole : coefficient;
+}
+
+std::int64_t trailing(Layout layout, std::int64_t whole, std::int64_t coefficient) {
+    return layout == Layout::wholeFirst ? coefficient : whole;
+}
+
+SquareRootParts squareRootParts(std::int64_t radicand) {
+    const auto parts = simplifySquareRoot(radicand);
+    if (!parts) throw std::invalid_argument("Unexpectedly found nil while unwrapping an Optional value");
+    return *parts;
+}
+
+std::int64_t clearedDenominator(Layout layout, std::int64_t whole, std::int64_t coefficient,
+                                std::int64_t radicand) {
+    const std::int64_t wholeSquare = checkedMul(whole, whole);
+    const std::int64_t radicalSquare = checkedMul(checkedMul(coefficient, coefficient), radicand);
+    return layout == Layout::wholeFirst ? checkedSub(wholeSquare, radicalSquare)
+                                        : checkedSub(radicalSquare, wholeSquare);
+}
+
+Record inOrder(Layout layout, const Record& whole, const Record& radical, std::int64_t trailingSign,
+               Color color) {
+    return layout == Layout::wholeFirst ? sum(whole, radical, trailingSign, color)
+                                        : sum(radical, whole, trailingSign, color);
+}
+
+Record wholeShown(Layout layout, std::int64_t whole, Color color) {
+    return integer(layout == Layout::wholeFirst ? whole : checkedAbs(whole), color);
+}
+
+Record radicalShown(Layout layout, std::int64_t coefficient, std::int64_t radicand, Color color) {
+    return layout == Layout::wholeFirst ? magnitudeTerm(checkedAbs(coefficient), radicand, color)
+                                        : term(coefficient, radicand, color);
+}
+
+Record sumShown(Layout layout, std::int64_t whole, std::int64_t coefficient, std::int64_t radicand,
+                Color color) {
+    return inOrder(layout, wholeShown(layout, whole, color),
+                   radicalShown(layout, coefficient, radicand, color), trailing(layout, whole, coefficient),
+                   color);
+}
+
+Record scaled(std::int64_t magnitude, const Record& radical) {
+    return magnitude == 1 ? radical : product(integer(magnitude), radical);
+}
+
+Record squared(const Record& x, Color color) { return makeJoinRecord(text::kCaret, x, integer(2, color)); }
+
+Record overLine(const Record& x, std::int64_t n) { return equalsLine(over(x, n)); }
+
+Record coefficientTimes(std::int64_t x, const Record& k) {
+    if (x == 1) return k;
+    if (x == -1) return negation(bracket(k));
+    return product(integer(x), bracket(k));
+}
+
+}  // namespace radixmender::form_b
