@@ -1,0 +1,66 @@
+#pragma once
+// The view that shows a worked solution one step at a time: the comments in
+// a band at the top, the step's lines fitted into the middle band, and a
+// navigator in the bottom band whose halves move to the prior or next step.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/color.hpp"
+#include "platform/view.hpp"
+#include "records/types.hpp"
+
+namespace radixmender {
+
+// The supplier of steps; the view asks it again on every draw.
+class UniversalEngineViewDataSource {
+public:
+    virtual ~UniversalEngineViewDataSource() = default;
+    virtual std::optional<std::int64_t> numberOfSteps() = 0;
+    // The lines of step `index`, each one step record.
+    virtual Step step(std::int64_t index) = 0;
+    virtual Comment comments(std::int64_t index) = 0;
+    virtual Parameters parameters() = 0;
+};
+
+// [base point size, fitted point size] for each line.
+using LineSizes = std::vector<std::vector<double>>;
+
+class UniversalEngineView : public platform::View {
+public:
+    explicit UniversalEngineView(platform::Rect frame = {});
+
+    // The data source is not owned and must outlive its use by the view.
+    [[nodiscard]] UniversalEngineViewDataSource* dataSource() const { return dataSource_; }
+    void setDataSource(UniversalEngineViewDataSource* dataSource) { dataSource_ = dataSource; }
+    [[nodiscard]] std::int64_t totalSteps() const { return totalSteps_; }
+    void setTotalSteps(std::int64_t totalSteps) { totalSteps_ = totalSteps; }
+    [[nodiscard]] std::int64_t step() const { return step_; }
+    void setStep(std::int64_t step) { step_ = step; }
+
+    static constexpr double tiktok_lead = 0;
+    static constexpr double tiktok_trail = 0;
+    static constexpr double tiktok_top = 0;
+    static constexpr double tiktok_bottom = 0;
+    [[nodiscard]] static platform::UIColor tiktok_navigator_color() { return platform::UIColor::black(); }
+
+    // " 👈🏽  prior", 28 blanks, "next  👉🏽 ".
+    [[nodiscard]] static std::string navigatorText();
+
+    void draw(platform::Rect rect) override;
+    void touchesBegan(const std::vector<platform::Touch>& touches) override;
+
+    // Sizes at which every line fits `width` and the stack fits `height`.
+    [[nodiscard]] LineSizes fitLines(double width, double height, double baseSize, double weight,
+                                     const Step& lines) const;
+    // Draws the lines left-aligned, one under the other, from (x, y) down.
+    void renderLines(double x, double y, const Step& lines, const LineSizes& sizes) const;
+
+private:
+    UniversalEngineViewDataSource* dataSource_ = nullptr;
+    std::int64_t totalSteps_ = 0;
+    std::int64_t step_ = 0;
+};
+
+}  // namespace radixmender
