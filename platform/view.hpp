@@ -123,6 +123,7 @@ public:
     [[nodiscard]] virtual Size intrinsicContentSize() const { return {kNoIntrinsicMetric, kNoIntrinsicMetric}; }
     // The layout engine's record for this view, made on first use (layout.cpp).
     [[nodiscard]] LayoutNode& layoutNode() const;
+    [[nodiscard]] LayoutNode* layoutNodeIfAny() const { return layoutNode_.get(); }
 
 private:
     void adopt(std::unique_ptr<View> view);
