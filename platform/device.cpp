@@ -1,0 +1,10 @@
+#include "platform/device.hpp"
+
+namespace platform {
+
+UIDevice& UIDevice::current() {
+    static UIDevice device;
+    return device;
+}
+
+}  // namespace platform

@@ -1,0 +1,119 @@
+#include "platform/pdf_view.hpp"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/graphics_context.hpp"
+#include "platform/gui_application.hpp"
+#include "platform/painter_hook.hpp"
+
+namespace platform {
+
+struct PDFDocument::Impl {
+    QPdfDocument document;
+};
+
+PDFDocument::PDFDocument() : impl_(std::make_unique<Impl>()) {}
+PDFDocument::~PDFDocument() = default;
+
+std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& url) {
+    ensureGuiApplication();
+    const QString path = QString::fromStdString(url);
+    if (!QFile::exists(path)) return nullptr;
+    std::shared_ptr<PDFDocument> document(new PDFDocument);
+    // Loading a file is synchronous; anything but a readable document fails.
+    if (document->impl_->document.load(path) != QPdfDocument::Error::None) return nullptr;
+    if (document->impl_->document.status() != QPdfDocument::Status::Ready) return nullptr;
+    if (document->impl_->document.pageCount() <= 0) return nullptr;
+    return document;
+}
+
+int PDFDocument::pageCount() const { return impl_->document.pageCount(); }
+
+std::optional<PDFPage> PDFDocument::page(int at) const {
+    if (at < 0 || at >= pageCount()) return std::nullopt;
+    const QSizeF size = impl_->document.pagePointSize(at);
+    return PDFPage{this, at, {size.width(), size.height()}};
+}
+
+struct PDFView::Cache {
+    int page = -1;
+    QSize pixels;
+    QImage image;
+};
+
+PDFView::PDFView() : cache_(std::make_unique<Cache>()) {}
+PDFView::~PDFView() = default;
+
+void PDFView::usePageViewController(bool enable, const void* /*withViewOptions*/) {
+    usesPageViewController_ = enable;
+}
+
+void PDFView::setDocument(std::shared_ptr<PDFDocument> document) {
+    document_ = std::move(document);
+    current_ = 0;
+    cache_->page = -1;
+    setNeedsDisplay();
+}
+
+void PDFView::go(const PDFPage& page) {
+    if (!document_ || page.document != document_.get() || page.index < 0 || page.index >= document_->pageCount()) {
+        return;
+    }
+    current_ = page.index;
+    setNeedsDisplay();
+}
+
+std::optional<int> PDFView::currentPageIndex() const {
+    if (!document_) return std::nullopt;
+    return current_;
+}
+
+std::optional<Rect> PDFView::pageRect() const {
+    if (!document_) return std::nullopt;
+    const auto page = document_->page(current_);
+    if (!page || page->size.width <= 0 || page->size.height <= 0) return std::nullopt;
+    const Rect b = bounds();
+    double scale = 1;
+    if (autoScales) scale = std::min(b.width() / page->size.width, b.height() / page->size.height);
+    const double w = page->size.width * scale, h = page->size.height * scale;
+    return Rect{(b.width() - w) / 2, autoScales ? (b.height() - h) / 2 : 0, w, h};
+}
+
+void PDFView::draw(Rect) {
+    auto* context = currentContext();
+    const auto rect = pageRect();
+    if (context == nullptr || !rect || rect->width() < 1 || rect->height() < 1) return;
+    context->setFillColor(UIColor::white());
+    context->fillRect(*rect);
+    context->setStrokeColor(UIColor::lightGray());
+    context->setLineWidth(0.5);
+    context->strokeRect(*rect);
+
+    // The page itself is a raster image; only the window's painter can take one.
+    auto* painter = static_cast<QPainter*>(detail::currentPainter());
+    if (painter == nullptr) return;
+    const AffineTransform ctm = context->currentTransform();
+    const QTransform world = QTransform(ctm.a, ctm.b, ctm.c, ctm.d, ctm.tx, ctm.ty) * painter->worldTransform();
+    // Render at the device's resolution so the text stays sharp.
+    const double deviceScale = std::sqrt(std::fabs(world.determinant()));
+    const QSize pixels(std::max(1, static_cast<int>(std::lround(rect->width() * deviceScale))),
+                       std::max(1, static_cast<int>(std::lround(rect->height() * deviceScale))));
+    if (cache_->page != current_ || cache_->pixels != pixels) {
+        cache_->image = document_->impl().document.render(current_, pixels);
+        cache_->page = current_;
+        cache_->pixels = pixels;
+    }
+    if (cache_->image.isNull()) return;
+    painter->save();
+    painter->setWorldTransform(world);
+    painter->drawImage(QRectF(rect->minX(), rect->minY(), rect->width(), rect->height()), cache_->image);
+    painter->restore();
+}
+
+}  // namespace platform
