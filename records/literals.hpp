@@ -33,4 +33,8 @@ inline constexpr const char* kSuperscripts[10] = {
     "\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
     "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
 
+// The arrow that ends a polynomial row of a pad, and its toggled form.
+inline constexpr const char kArrowDownRight[] = "\u2798";  // "➘"
+inline constexpr const char kArrowUpRight[] = "\u279A";    // "➚"
+
 }  // namespace radixmender::text
