@@ -4,6 +4,7 @@
 // Row 0 of a record is ["start", k], k the row of the outermost item. Items
 // are stored operands first; an item is its kind row, then (for "unary" and
 // "join") a locator row of operand row indices, a colour row and a tag row.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ namespace radixmender {
 
 inline constexpr Color defaultItemColor = Color::black;
 inline constexpr const char defaultItemTag[] = "anon";
+// The four colours of a rational item when none are given.
+inline constexpr std::array<Color, 4> defaultRationalColors = {defaultItemColor, defaultItemColor,
+                                                               defaultItemColor, defaultItemColor};
 
 Record makeMessageRecord(const std::string& text, Color color = defaultItemColor,
                          const std::string& tag = defaultItemTag);

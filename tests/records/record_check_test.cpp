@@ -33,6 +33,45 @@ TEST(RecordCheck, AcceptsWhatTheWritersMake) {
     EXPECT_TRUE(IsValidRecord(makeJoinRecord("+", makeBlankRecords()[0], makeBlankRecords()[0])));
 }
 
+// Kinds from other writers follow the same layout rules; these are built by
+// hand as those writers would build them.
+TEST(RecordCheck, AcceptsFontBlockAndNumberKinds) {
+    const Record seven = makeIntegerRecord(7);
+    const Record font = {{"start", "4"},
+                         seven[1],
+                         seven[2],
+                         seven[3],
+                         {"font", "monospaced system"},
+                         {"font_locator", "1"},
+                         {"font_tag", "anon"}};
+    const Record block = {{"start", "4"}, seven[1], seven[2], seven[3], {"block", "1"}};
+    const Record fraction = {
+        {"start", "1"}, {"fraction", "-3", "4"}, {"fraction_color", "red", "black"}, {"fraction_tag", "f"}};
+    const Record mixed = {{"start", "1"},
+                          {"mixed_number", "2", "-1", "3"},
+                          {"mixed_number_color", "black", "black", "black"},
+                          {"mixed_number_tag", "anon"}};
+    for (const Record& r : {font, block, fraction, mixed}) EXPECT_TRUE(IsValidRecord(r));
+    EXPECT_EQ(describeRecord(font), "font(monospaced system)(7)");
+    EXPECT_EQ(describeRecord(block), "block(7)");
+    EXPECT_EQ(describeRecord(fraction), "fraction(-3, 4){red,black}#f");
+
+    // As a right operand, the block's locator moves with its rows.
+    const Record joined = makeJoinRecord("+", seven, block);
+    EXPECT_EQ(joined[7], (Row{"block", "4"}));
+    EXPECT_TRUE(IsValidRecord(joined));
+    const Record fontOfFont = makeJoinRecord("+", seven, font);
+    EXPECT_EQ(describeRecord(fontOfFont), "(7 + font(monospaced system)(7))");
+
+    Record badFont = font;
+    badFont[4][1] = "monospaced digit system";
+    EXPECT_FALSE(IsValidRecord(badFont));
+    Record badBlock = block;
+    badBlock[4][1] = "4";
+    EXPECT_FALSE(IsValidRecord(badBlock));
+    EXPECT_FALSE(IsValidRecord({{"start", "1"}, {"plug_in", "prime_tree"}}));
+}
+
 TEST(RecordCheck, DecodesTheTree) {
     const auto root = decodeRecord(threeOverTwoRootFive());
     EXPECT_EQ(root.row, 18);
