@@ -1,0 +1,69 @@
+#include "engine/text_drawing.hpp"
+
+#include <algorithm>
+
+#include "engine/text_measure.hpp"
+
+namespace radixmender {
+
+double fittedFontSize(const std::vector<std::string>& lines, const platform::TextAttributes& attributes,
+                      double maxWidth, double maxHeight) {
+    // The widest and the tallest line at the given attributes (the first on ties).
+    const std::string* widest = nullptr;
+    const std::string* tallest = nullptr;
+    double widestWidth = 0, tallestHeight = 0;
+    for (const std::string& line : lines) {
+        const platform::Size s = textSize(line, attributes.font);
+        if (widest == nullptr || s.width > widestWidth) widest = &line, widestWidth = s.width;
+        if (tallest == nullptr || s.height > tallestHeight) tallest = &line, tallestHeight = s.height;
+    }
+    const double count = static_cast<double>(lines.size());
+    double size = attributes.font.pointSize;
+    while (true) {
+        const platform::UIFont font = platform::UIFont::systemFont(size, kFittingWeight);
+        const double w = widest != nullptr ? textSize(*widest, font).width : 0;
+        const double h = tallest != nullptr ? textSize(*tallest, font).height : 0;
+        if (w <= maxWidth && h * count <= maxHeight) return size;
+        if (!(size * 0.95 >= kMinimumFittedSize)) return size;
+        size *= 0.95;
+    }
+}
+
+double commonFittedFontSize(const std::vector<std::vector<std::string>>& groups,
+                            const platform::TextAttributes& attributes, double maxWidth, double maxHeight) {
+    double size = attributes.font.pointSize;
+    for (const auto& group : groups) size = std::min(size, fittedFontSize(group, attributes, maxWidth, maxHeight));
+    return size;
+}
+
+void drawTextLines(const std::vector<std::string>& lines, bool centred, platform::UIColor foreground,
+                   platform::UIColor background, double x, double y, double width, double height,
+                   double pointSize, double weight) {
+    platform::TextAttributes attributes{platform::UIFont::systemFont(pointSize, weight), foreground, background};
+    const double size = fittedFontSize(lines, attributes, width, height);
+    attributes.font = platform::UIFont::systemFont(size, weight);
+    attributes.foregroundColor = foreground;
+    const double lineHeight = fontMetrics(attributes.font).lineHeight;
+    platform::GraphicsContext* context = platform::currentContext();
+    double top = y;
+    for (const std::string& line : lines) {
+        double left = x;
+        if (centred) left = x + width * 0.5 - textSize(line, attributes.font).width * 0.5;
+        if (context != nullptr) context->drawText(line, {left, top}, attributes);
+        top += lineHeight;
+    }
+}
+
+void drawLine(platform::GraphicsContext& context, platform::CGColor color, double x1, double y1, double x2,
+              double y2, double width) {
+    platform::Path path;
+    path.moveTo({x1, y1});
+    path.addLineTo({x2, y2});
+    context.addPath(path);
+    context.setStrokeColor(color);
+    context.setLineWidth(width);
+    context.setFillColor(color);
+    context.drawPath(platform::PathDrawingMode::fillStroke);
+}
+
+}  // namespace radixmender

@@ -1,0 +1,159 @@
+#include "engine/universal_engine_view.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "engine/items.hpp"
+#include "engine/text_drawing.hpp"
+#include "engine/text_measure.hpp"
+#include "platform/graphics_context.hpp"
+#include "records/literals.hpp"
+#include "records/vocabulary.hpp"
+#include "records/writers.hpp"
+
+namespace radixmender {
+namespace {
+
+constexpr double kShrink = 0.98;
+// Neither fitting loop takes a line below this size, so both end even when a
+// line cannot fit (a zero-width view, parts that do not shrink with the size).
+constexpr double kMinimumLineSize = 1.0;
+// A bound of last resort for sizes that are not numbers.
+constexpr int kMaximumShrinks = 10000;
+
+// A line that cannot be read measures as nothing; drawing skips it.
+ItemBox measureLine(const Record& line, double size, double weight) {
+    try {
+        return measureItems(line, entryAt(rowAt(line, 0), 1), defaultFontName(), size, weight);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+double gapOf(double size, double weight) {
+    const FontMetrics f = fontMetrics(platform::UIFont::monospacedDigitSystemFont(size, weight));
+    return f.lineHeight - f.pointSize;
+}
+
+}  // namespace
+
+UniversalEngineView::UniversalEngineView(platform::Rect frame) : platform::View(frame) {
+    translatesAutoresizingMaskIntoConstraints = false;
+    setBackgroundColor(platform::UIColor::clear());
+}
+
+std::string UniversalEngineView::navigatorText() {
+    return std::string(" ") + text::kPointLeft + "  prior" + std::string(28, ' ') + "next  " + text::kPointRight +
+           " ";
+}
+
+LineSizes UniversalEngineView::fitLines(double width, double height, double baseSize, double weight,
+                                        const Step& lines) const {
+    const double gap = gapOf(baseSize, weight);
+    LineSizes sizes(lines.size(), std::vector<double>{baseSize, baseSize});
+    std::vector<ItemBox> boxes(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        double& size = sizes[i][1];
+        boxes[i] = measureLine(lines[i], size, weight);
+        while (boxes[i].width > width && size * kShrink >= kMinimumLineSize) {
+            size *= kShrink;
+            boxes[i] = measureLine(lines[i], size, weight);
+        }
+    }
+    for (int round = 0; round < kMaximumShrinks; ++round) {
+        double total = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            total += boxes[i].height;
+            if (i > 0) total += 0.5 * (sizes[i - 1][1] + sizes[i][1]) / baseSize * gap;
+        }
+        if (total <= height) break;
+        double largest = 0;
+        for (const auto& s : sizes) largest = std::max(largest, s[1] / baseSize);
+        bool shrunk = false;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            double& size = sizes[i][1];
+            if (largest - size / baseSize < 0.01 && size * kShrink >= kMinimumLineSize) {
+                size *= kShrink;
+                boxes[i] = measureLine(lines[i], size, weight);
+                shrunk = true;
+            }
+        }
+        if (!shrunk) break;
+    }
+    return sizes;
+}
+
+void UniversalEngineView::renderLines(double x, double y, const Step& lines, const LineSizes& sizes) const {
+    if (lines.empty() || sizes.empty()) return;
+    const double weight = platform::FontWeight::medium;
+    const double base = sizes[0][0];
+    const double gap = gapOf(base, weight);
+    const std::size_t count = std::min(lines.size(), sizes.size());
+    double top = y;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double size = sizes[i][1];
+        const ItemBox box = measureLine(lines[i], size, weight);
+        try {
+            const std::string& start = entryAt(rowAt(lines[i], 0), 1);
+            // A dry run without a context reads the whole record first, so a
+            // line that cannot be read leaves no half-drawn marks.
+            {
+                const platform::ContextScope none(nullptr);
+                drawItems(lines[i], start, defaultFontName(), x, top + box.ascent, size, weight);
+            }
+            drawItems(lines[i], start, defaultFontName(), x, top + box.ascent, size, weight);
+        } catch (const std::exception&) {
+        }
+        top += box.height;
+        if (i + 1 < count) top += 0.5 * (size + sizes[i + 1][1]) / base * gap;
+    }
+}
+
+void UniversalEngineView::draw(platform::Rect /*rect*/) {
+    if (dataSource_ == nullptr) return;
+    try {
+        const std::optional<std::int64_t> count = dataSource_->numberOfSteps();
+        if (!count) return;
+        totalSteps_ = *count;
+        if (*count <= 0) return;
+        // A source that shrank since the last tap has no step `step_`: ask for nothing.
+        const bool known = step_ >= 0 && step_ < *count;
+        const Step lines = known ? dataSource_->step(step_) : Step{};
+        const Comment comments = known ? dataSource_->comments(step_) : Comment{};
+
+        const platform::Rect b = bounds();
+        const double w = b.width() - (tiktok_lead + tiktok_trail);
+        const double h = b.height() - 10 - (tiktok_top + tiktok_bottom);
+        const double base = basePointSize();
+        const double medium = platform::FontWeight::medium;
+        drawTextLines(comments, true, platform::UIColor::black(), platform::UIColor::clear(), tiktok_lead,
+                      tiktok_top, w, 0.05 * h, base, medium);
+        const double y1 = tiktok_top + 0.05 * h + 5;
+        renderLines(tiktok_lead, y1, lines, fitLines(w, 0.85 * h, base, medium, lines));
+        const double y2 = y1 + 0.85 * h + 5;
+        if (totalSteps_ > 1)
+            drawTextLines({navigatorText()}, true, tiktok_navigator_color(), platform::UIColor::clear(),
+                          tiktok_lead, y2, w, 0.1 * h, base, medium);
+    } catch (const std::exception&) {
+        // A source or a record that fails leaves the rest of this draw undone.
+    }
+}
+
+void UniversalEngineView::touchesBegan(const std::vector<platform::Touch>& touches) {
+    if (totalSteps_ <= 0 || touches.empty()) return;
+    const platform::Point p = touches.front().location(this);
+    const platform::Rect b = bounds();
+    if (!(p.y > b.height() * 0.9 - tiktok_bottom)) return;
+    if (p.x > tiktok_lead + (b.width() - (tiktok_lead + tiktok_trail)) * 0.5) {
+        step_ += 1;
+        // `>=` rather than `==`: a step left beyond a shrunken count comes back to 0.
+        if (step_ >= totalSteps_) step_ = 0;
+    } else {
+        step_ -= 1;
+        if (step_ < 0 || step_ >= totalSteps_) step_ = totalSteps_ - 1;
+    }
+    setNeedsDisplay();
+}
+
+}  // namespace radixmender

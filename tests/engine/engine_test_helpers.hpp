@@ -1,0 +1,70 @@
+#pragma once
+// Shared helpers of the engine tests: drawing a record into a recording
+// context, the boxes of recorded texts, and small record builders.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/items.hpp"
+#include "engine/text_measure.hpp"
+#include "platform/font.hpp"
+#include "platform/recording_context.hpp"
+#include "records/types.hpp"
+#include "records/writers.hpp"
+
+namespace radixmender::testing {
+
+inline constexpr double kMedium = platform::FontWeight::medium;
+
+inline std::string startOf(const Record& r) { return r[0][1]; }
+
+inline ItemBox measure(const Record& r, double size = 32, const std::string& font = defaultFontName()) {
+    return measureItems(r, startOf(r), font, size, kMedium);
+}
+
+// What a recording context logged, kept after the context is gone.
+struct Recording {
+    std::vector<platform::RecordedOperation> ops;
+    [[nodiscard]] const std::vector<platform::RecordedOperation>& operations() const { return ops; }
+    [[nodiscard]] std::vector<platform::RecordedOperation> texts() const { return filtered(true); }
+    [[nodiscard]] std::vector<platform::RecordedOperation> paths() const { return filtered(false); }
+
+private:
+    [[nodiscard]] std::vector<platform::RecordedOperation> filtered(bool text) const {
+        std::vector<platform::RecordedOperation> out;
+        for (const auto& op : ops)
+            if (op.isText() == text) out.push_back(op);
+        return out;
+    }
+};
+
+inline Recording record(const Record& r, double x, double y, double size = 32,
+                        const std::string& font = defaultFontName()) {
+    platform::RecordingContext context;
+    const platform::ContextScope scope(&context);
+    drawItems(r, startOf(r), font, x, y, size, kMedium);
+    return {context.operations()};
+}
+
+// The line box of a recorded text.
+inline platform::Rect textBox(const platform::RecordedOperation& op) {
+    const platform::Size s = textSize(op.text, op.attributes.font);
+    return {op.topLeft, s};
+}
+
+// A "font" item naming `name` around the record's outermost item.
+inline Record withFont(const std::string& name, Record r) {
+    const std::string operand = startOf(r);
+    r.push_back({"font", name});
+    r.push_back({"font_locator", operand});
+    r.push_back({"font_tag", "anon"});
+    r[0][1] = std::to_string(r.size() - 3);
+    return r;
+}
+
+inline std::string outputDirectory() {
+    const char* dir = std::getenv("TEST_OUTPUT_DIR");
+    return dir != nullptr ? dir : ".";
+}
+
+}  // namespace radixmender::testing

@@ -1,0 +1,324 @@
+// Measuring and drawing of the items: every mark lies inside the measured
+// box, and the boxes compose as the kinds promise.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/item_support.hpp"
+#include "records/literals.hpp"
+#include "tests/engine/engine_test_helpers.hpp"
+
+namespace radixmender {
+namespace {
+
+using platform::RecordedOperation;
+using testing::measure;
+using testing::record;
+
+Record integer(std::int64_t v, Color c = Color::black) { return makeIntegerRecord(v, c); }
+Record unary(const std::string& t, const Record& r, Color c = Color::black) { return makeUnaryRecord(t, r, c); }
+Record join(const std::string& t, const Record& l, const Record& r, Color c = Color::black) {
+    return makeJoinRecord(t, l, r, c);
+}
+Record fraction(const Record& n, const Record& d) { return join("/", n, d); }
+
+struct Sample {
+    std::string name;
+    Record record;
+};
+
+std::vector<Sample> samples() {
+    const Record radicalFive = unary("√", integer(5));
+    return {
+        {"integer", integer(-1234)},
+        {"rational", makeRationalRecord(-3, 14)},
+        {"rational over one", makeRationalRecord(7, 1)},
+        {"signed rational minus", makeSignedRationalRecord(-3, 4)},
+        {"signed rational plus", makeSignedRationalRecord(3, 40)},
+        {"message", makeMessageRecord(" difference of squares ", Color::red)},
+        {"emoji message", makeMessageRecord(text::kCool)},
+        {"radical", radicalFive},
+        {"radical with index", unary("√3", integer(27))},
+        {"radical of fraction", unary("√", fraction(integer(2), integer(3)))},
+        {"prefix minus", unary(text::kHyphenMinus, integer(7))},
+        {"equals prefix", unary(text::kEqualsPrefix, integer(7))},
+        {"brackets", unary("()", join("+", integer(2), radicalFive))},
+        {"brackets round fraction", unary("[]", fraction(integer(1), radicalFive))},
+        {"braces", unary("{}", integer(12))},
+        {"sum", join("+", integer(2), radicalFive)},
+        {"difference", join(text::kMinusSign, makeRationalRecord(1, 2), radicalFive)},
+        {"product", join(text::kDot, integer(3), radicalFive)},
+        {"juxtaposition", join(text::kPaperclip, integer(3), radicalFive)},
+        {"power", join("^", integer(5), integer(2))},
+        {"power of brackets", join("^", unary("()", join("+", integer(2), radicalFive)), integer(2))},
+        {"fraction", fraction(integer(3), join(text::kPaperclip, integer(2), radicalFive))},
+        {"nested fraction", fraction(fraction(integer(1), integer(2)), unary("√", integer(7)))},
+        {"line", unary(text::kEqualsPrefix,
+                       fraction(join(text::kDot, integer(3), radicalFive), join("+", integer(10), integer(-2))),
+                       Color::clear)},
+    };
+}
+
+// Every text's line box and every stroke (widened by half its width) lies
+// inside the measured box, within a point. Two documented exceptions: bracket
+// glyphs, whose line box is taller than the operand they span (their capitals
+// are checked against the operand's top instead), and exponents, drawn bolder
+// than they are measured (a little wider).
+TEST(ItemBoxes, EveryMarkLiesInsideTheMeasuredBox) {
+    for (double size : {32.0, 30.0, 17.5}) {
+        for (const Sample& s : samples()) {
+            SCOPED_TRACE(s.name + " at " + std::to_string(size));
+            const double x = 50, y = 300;
+            const ItemBox box = measure(s.record, size);
+            const platform::Rect outer(x, y - box.ascent, box.width, box.height);
+            const auto context = record(s.record, x, y, size);
+            ASSERT_FALSE(context.operations().empty());
+            for (const RecordedOperation& op : context.operations()) {
+                double tolerance = 1.0;
+                if (op.isText()) {
+                    platform::Rect r = testing::textBox(op);
+                    const bool bracket = op.attributes.font.weight == platform::FontWeight::light;
+                    if (bracket) {
+                        const FontMetrics m = fontMetrics(op.attributes.font);
+                        r = platform::Rect(r.minX(), r.minY() + m.ascender - m.capHeight, r.width(), m.capHeight);
+                    }
+                    if (op.attributes.font.weight == platform::FontWeight::heavy) tolerance += 0.1 * r.width();
+                    EXPECT_GE(r.minX(), outer.minX() - tolerance) << op.text;
+                    EXPECT_LE(r.maxX(), outer.maxX() + tolerance) << op.text;
+                    EXPECT_GE(r.minY(), outer.minY() - tolerance) << op.text;
+                    EXPECT_LE(r.maxY(), outer.maxY() + tolerance) << op.text;
+                } else {
+                    tolerance += op.lineWidth / 2;
+                    for (const platform::Point p : op.points()) {
+                        EXPECT_GE(p.x, outer.minX() - tolerance);
+                        EXPECT_LE(p.x, outer.maxX() + tolerance);
+                        EXPECT_GE(p.y, outer.minY() - tolerance);
+                        EXPECT_LE(p.y, outer.maxY() + tolerance);
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(ItemBoxes, MetricOfOneSize) {
+    const items::EngineFonts f32 = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
+    EXPECT_EQ(f32.metric.barSpace, 5.0);
+    EXPECT_EQ(f32.metric.halfBarSpace, 2.5);
+    EXPECT_EQ(f32.metric.fracPointSize, 24.0);
+    EXPECT_NEAR(f32.metric.fracHeight, 2 * f32.metric.fracCapHeight + 5.0, 1e-12);
+    EXPECT_EQ(items::makeEngineFonts(defaultFontName(), 50, testing::kMedium).metric.barSpace, 6.25);
+    // DejaVu's proportions at 32 points, within the rounding of the rasteriser.
+    EXPECT_NEAR(f32.metric.wholeAscender, 29.7, 1.0);
+    EXPECT_NEAR(f32.metric.wholeLineHeight, 37.3, 1.0);
+    EXPECT_NEAR(f32.metric.wholeCapHeight, 23.3, 1.0);
+    EXPECT_NEAR(f32.metric.wholeHalfXHeight, 8.75, 0.6);
+}
+
+double widthOf(const std::string& text, double size = 32) {
+    return textSize(text, platform::UIFont::monospacedDigitSystemFont(size, testing::kMedium)).width;
+}
+
+TEST(ItemComposition, JoinsAndPrefixes) {
+    const Record two = integer(2), radical = unary("√", integer(5)), half = makeRationalRecord(1, 2);
+    const ItemBox a = measure(two), b = measure(radical), h = measure(half);
+    for (const std::string op : {"+", text::kMinusSign, text::kDot, "=", "×", "➩", "?"}) {
+        SCOPED_TRACE(op);
+        const ItemBox j = measure(join(op, half, radical));
+        EXPECT_NEAR(j.width, h.width + widthOf(" " + op + " ") + b.width, 1e-9);
+        EXPECT_DOUBLE_EQ(j.ascent, std::max(h.ascent, b.ascent));
+        EXPECT_DOUBLE_EQ(j.height - j.ascent, std::max(h.height - h.ascent, b.height - b.ascent));
+    }
+    const ItemBox clip = measure(join(text::kPaperclip, two, radical));
+    EXPECT_DOUBLE_EQ(clip.width, a.width + b.width);
+    for (const std::string prefix : {text::kHyphenMinus, text::kMinusSign, text::kEqualsPrefix, "√7", "√ "}) {
+        SCOPED_TRACE(prefix);
+        const ItemBox p = measure(unary(prefix, half));
+        EXPECT_EQ(p, (ItemBox{widthOf(prefix) + h.width, h.height, h.ascent}));
+    }
+    // An integer is one whole line high whatever its digits.
+    EXPECT_EQ(measure(integer(1)).height, measure(integer(-123456789)).height);
+    EXPECT_EQ(measure(integer(1)).ascent, measure(integer(-123456789)).ascent);
+}
+
+TEST(ItemComposition, RadicalsAndBrackets) {
+    const items::EngineFonts f = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
+    const Record operand = fraction(integer(3), integer(7));
+    const ItemBox o = measure(operand);
+    const ItemBox r = measure(unary("√", operand));
+    EXPECT_EQ(r, (ItemBox{o.width + widthOf("√"), o.height + 1.25 * f.metric.barSpace, o.ascent + f.metric.barSpace}));
+    for (const std::string indexed : {"√2", "√3", "√4", "√5", "√6"}) EXPECT_EQ(measure(unary(indexed, operand)), r);
+
+    for (const std::string pair : {"()", "(]", "[]", "[)", "[[", "]]", "][", "{}", "||"}) {
+        SCOPED_TRACE(pair);
+        const ItemBox b = measure(unary(pair, operand));
+        EXPECT_GT(b.width, o.width);
+        EXPECT_EQ(b.height, o.height);
+        EXPECT_EQ(b.ascent, o.ascent);
+        EXPECT_EQ(measure(unary(pair, operand, Color::clear)), b);
+        EXPECT_EQ(measure(unary(pair, operand, Color::invisible)), o);
+    }
+    // "(]" draws its first and last characters, "||" the same one twice.
+    const auto mixed = record(unary("(]", integer(4)), 0, 100).texts();
+    ASSERT_EQ(mixed.size(), 3u);
+    EXPECT_EQ(mixed[0].text, "(");
+    EXPECT_EQ(mixed[2].text, "]");
+    // An invisible pair draws the operand only; a clear one draws its glyphs in clear.
+    EXPECT_EQ(record(unary("()", integer(4), Color::invisible), 0, 100).texts().size(), 1u);
+    const auto clear = record(unary("()", integer(4), Color::clear), 0, 100).texts();
+    ASSERT_EQ(clear.size(), 3u);
+    EXPECT_TRUE(clear[0].attributes.foregroundColor.isClear());
+}
+
+TEST(ItemComposition, RationalsAndFractions) {
+    const items::EngineFonts f = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
+    const Metric& m = f.metric;
+    const ItemBox r = measure(makeRationalRecord(-3, 14));
+    EXPECT_NEAR(r.width, std::max(widthOf("-3", 24), widthOf("14", 24)), 1e-9);
+    EXPECT_NEAR(r.height, m.fracHeight + m.wholeLineHeight - m.wholeCapHeight, 1e-9);
+    EXPECT_EQ(measure(makeSignedRationalRecord(3, 14)), measure(makeRationalRecord(3, 14)));
+    const ItemBox minus = measure(makeSignedRationalRecord(-3, 14));
+    EXPECT_NEAR(minus.width, widthOf("-") + measure(makeRationalRecord(3, 14)).width, 1e-9);
+
+    const Record n = integer(12345), d = unary("√", integer(5));
+    const ItemBox nb = measure(n), db = measure(d), fb = measure(fraction(n, d));
+    EXPECT_EQ(fb, (ItemBox{std::max(nb.width, db.width), nb.height + db.height + m.barSpace,
+                           nb.height + m.wholeHalfXHeight + m.halfBarSpace}));
+    // The bar spans exactly the wider part on the axis; the narrower part is centred.
+    const auto ops = record(fraction(n, d), 10, 200);
+    const auto bar = ops.paths().back();
+    EXPECT_EQ(bar.points().front().x, 10);
+    EXPECT_NEAR(bar.points().back().x, 10 + fb.width, 1e-9);
+    EXPECT_NEAR(bar.points().front().y, 200 - m.wholeHalfXHeight, 1e-9);
+    EXPECT_EQ(bar.lineWidth, m.halfBarSpace);
+    EXPECT_EQ(bar.mode, platform::PathDrawingMode::fillStroke);
+
+    // A rational draws its unit denominator, its colour slots in place.
+    const auto rational = record(makeRationalRecord(5, 1, Color::green, Color::red, Color::blue, Color::cyan), 0, 100);
+    ASSERT_EQ(rational.texts().size(), 2u);
+    EXPECT_EQ(rational.texts()[1].text, "1");
+    EXPECT_EQ(rational.texts()[0].attributes.foregroundColor, platform::UIColor::red());
+    EXPECT_EQ(rational.texts()[1].attributes.foregroundColor, platform::UIColor::blue());
+    EXPECT_EQ(rational.paths()[0].strokeColor, platform::UIColor::cyan());
+}
+
+TEST(ItemGeometry, BaselinesRadicalStrokeAndExponent) {
+    const items::EngineFonts f = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
+    const Metric& m = f.metric;
+    // Both operands of an operator share the baseline: the integers' tops coincide.
+    const auto sum = record(join("+", integer(2), integer(3)), 0, 100).texts();
+    ASSERT_EQ(sum.size(), 3u);
+    EXPECT_EQ(sum[0].topLeft.y, sum[1].topLeft.y);
+    EXPECT_EQ(sum[2].text, " + ");
+    EXPECT_EQ(sum[2].topLeft.y, 100 - m.wholeAscender);
+
+    // The radical sign is one stroked path P0..P3, never the glyph.
+    const Record five = integer(5);
+    const ItemBox o = measure(five);
+    const double s = widthOf("√"), hb = m.halfBarSpace;
+    const auto radical = record(unary("√5", five, Color::red), 0, 100);
+    ASSERT_EQ(radical.paths().size(), 1u);
+    const auto pts = radical.paths()[0].points();
+    ASSERT_EQ(pts.size(), 4u);
+    EXPECT_NEAR(pts[0].x, s + o.width, 1e-9);
+    EXPECT_NEAR(pts[0].y, 100 - o.ascent - hb, 1e-9);
+    EXPECT_NEAR(pts[1].x, 0.8 * s, 1e-9);
+    EXPECT_NEAR(pts[2].y, 100 + o.height - o.ascent - hb, 1e-9);
+    EXPECT_NEAR(pts[3].y, pts[2].y - 0.4 * o.height, 1e-9);
+    EXPECT_EQ(radical.paths()[0].strokeColor, platform::UIColor::red());
+    EXPECT_TRUE(radical.paths()[0].fillColor.isClear());
+    const auto texts = radical.texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].text, "5");
+    EXPECT_EQ(texts[1].attributes.font.weight, platform::FontWeight::heavy);
+    EXPECT_NEAR(texts[1].attributes.font.pointSize, 32 * 7.0 / 15, 1e-9);
+
+    // An exponent is small and heavy.
+    const auto power = record(join("^", integer(5), integer(2)), 0, 100).texts();
+    ASSERT_EQ(power.size(), 2u);
+    EXPECT_NEAR(power[1].attributes.font.pointSize, 32 * 7.0 / 15, 1e-9);
+    EXPECT_EQ(power[1].attributes.font.weight, platform::FontWeight::heavy);
+    EXPECT_LT(power[1].topLeft.y, power[0].topLeft.y);
+
+    // A clear "= " keeps its room and is not seen.
+    const auto equals = record(unary(text::kEqualsPrefix, integer(4), Color::clear), 0, 100).texts();
+    ASSERT_EQ(equals.size(), 2u);
+    EXPECT_TRUE(equals[1].attributes.foregroundColor.isClear());
+    EXPECT_NEAR(equals[0].topLeft.x, widthOf(text::kEqualsPrefix), 1e-9);
+}
+
+TEST(ItemGeometry, FontItemReachesJuxtaposedOperandsOnly) {
+    using platform::FontFamily;
+    const Record inner = join(text::kPaperclip, integer(1), unary(text::kHyphenMinus, integer(2)));
+    const Record r = testing::withFont("monospaced system", inner);
+    const auto texts = record(r, 0, 100).texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, "1");
+    EXPECT_EQ(texts[0].attributes.font.family, FontFamily::monospacedSystem);
+    EXPECT_EQ(texts[1].text, "2");  // a unary operand returns to the default family
+    EXPECT_EQ(texts[1].attributes.font.family, FontFamily::monospacedDigitSystem);
+    EXPECT_EQ(texts[2].text, "-");  // the prefix text itself uses the name it was given
+    EXPECT_EQ(texts[2].attributes.font.family, FontFamily::monospacedSystem);
+    for (const std::string other : {"system", "monospaced_digit_system", ""})
+        EXPECT_EQ(record(testing::withFont(other, integer(3)), 0, 100).texts()[0].attributes.font.family,
+                  FontFamily::monospacedDigitSystem);
+}
+
+TEST(ItemComposition, UnknownKindsTakeNoRoomAndSiblingsStillLayOut) {
+    Record unknown = integer(99);
+    unknown[1][0] = "mystery";
+    EXPECT_EQ(measure(unknown), ItemBox{});
+    EXPECT_TRUE(record(unknown, 0, 100).operations().empty());
+    // Kinds of other families take no room yet either.
+    for (const std::string kind : {"block", "whole", "fraction", "mixed_number", "box_grid", "plug_in"}) {
+        Record r = integer(5);
+        r[1][0] = kind;
+        EXPECT_EQ(measure(r), ItemBox{}) << kind;
+    }
+    // A join with an unlisted text skips its operands; "-" is no join operator.
+    const Record dash = join(text::kHyphenMinus, integer(1), integer(2));
+    EXPECT_EQ(measure(dash), ItemBox{});
+    EXPECT_TRUE(record(dash, 0, 100).operations().empty());
+
+    const Record line = join(text::kPaperclip, unknown, integer(7));
+    EXPECT_EQ(measure(line), measure(integer(7)));
+    const auto texts = record(line, 20, 100).texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].topLeft.x, 20);
+
+    // A "BLANK" side is absent: the right operand comes right after the operator.
+    Record blank = join("+", integer(1), integer(2));
+    for (Row& row : blank)
+        if (row[0] == "join_locator") row[1] = "BLANK";
+    EXPECT_NEAR(measure(blank).width, widthOf(" + ") + widthOf("2"), 1e-9);
+}
+
+TEST(ItemRobustness, MalformedRecordsThrowInsteadOfReadingPastThem) {
+    Record badColour = integer(5);
+    badColour[2][1] = "purple";
+    EXPECT_NO_THROW(measure(badColour));  // measuring never reads colours
+    EXPECT_THROW(record(badColour, 0, 0), std::invalid_argument);
+
+    Record badIndex = unary("√", integer(5));
+    for (Row& row : badIndex)
+        if (row[0] == "unary_locator") row[1] = "17";
+    EXPECT_THROW(measure(badIndex), std::out_of_range);
+    for (Row& row : badIndex)
+        if (row[0] == "unary_locator") row[1] = "x";
+    EXPECT_THROW(measure(badIndex), std::invalid_argument);
+
+    // A locator naming its own item would recurse forever.
+    Record cycle = unary("()", integer(5));
+    const std::string self = cycle[0][1];
+    for (Row& row : cycle)
+        if (row[0] == "unary_locator") row[1] = self;
+    EXPECT_THROW(measure(cycle), std::length_error);
+    EXPECT_THROW(record(cycle, 0, 0), std::length_error);
+
+    EXPECT_THROW(measureItems({}, "0", defaultFontName(), 32, testing::kMedium), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace radixmender
