@@ -281,7 +281,7 @@ struct Solver {
             std::vector<double> c(n, 0.0);
             double r = k.constant;
             r -= addTerm(c, k.first, 1);
-            r += addTerm(c, k.second, -k.multiplier);
+            r -= addTerm(c, k.second, -k.multiplier);
             if (system.add(std::move(c), r) == EqualitySystem::Outcome::conflicting)
                 diagnostics.push_back("conflicting constraint ignored: " + describe(k));
         }
