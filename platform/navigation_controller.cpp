@@ -127,26 +127,39 @@ public:
         if (content == shown_) return;
         while (!subviews().empty()) subviews().back()->removeFromSuperview();
         const double width = content.width;
+        std::vector<double> itemWidths;
+        double itemsWidth = 0;
+        for (const auto& item : content.items) {
+            itemWidths.push_back(textWidth(item->title.value_or(""), itemAttributes()) + 2 * kItemPadding);
+            itemsWidth += itemWidths.back();
+        }
         double left = kBarMargin;
         if (content.back) {
-            const double w = textWidth(*content.back, itemAttributes()) + 2 * kItemPadding;
-            auto* back = addSubview(std::make_unique<BackButtonView>(owner, *content.back));
-            back->setFrame({left, 0, w, NavigationController::kBarHeight});
+            // A crowded bar keeps only the chevron of its back button.
+            std::string back = *content.back;
+            double w = textWidth(back, itemAttributes()) + 2 * kItemPadding;
+            if (left + w + itemsWidth > width - kBarMargin) {
+                back = kBackChevron;
+                w = textWidth(back, itemAttributes()) + 4 * kItemPadding;
+            }
+            auto* button = addSubview(std::make_unique<BackButtonView>(owner, back));
+            button->setFrame({left, 0, w, NavigationController::kBarHeight});
             left += w;
         }
         double right = width - kBarMargin;
-        for (const auto& item : content.items) {
-            const double w = textWidth(item->title.value_or(""), itemAttributes()) + 2 * kItemPadding;
-            auto* view = addSubview(std::make_unique<BarButtonView>(item));
-            view->setFrame({right - w, 0, w, NavigationController::kBarHeight});
-            right -= w;
+        for (std::size_t i = 0; i < content.items.size(); ++i) {
+            auto* view = addSubview(std::make_unique<BarButtonView>(content.items[i]));
+            view->setFrame({right - itemWidths[i], 0, itemWidths[i], NavigationController::kBarHeight});
+            right -= itemWidths[i];
         }
-        // The title is centred on the bar when it fits between the buttons.
+        // The title is centred on the bar, or moved aside for the buttons, or
+        // left out when there is no room for it at all.
         const double titleWidth = textWidth(content.title, titleAttributes());
-        double x = (width - titleWidth) / 2;
-        if (x < left || x + titleWidth > right) x = left;
-        auto* title = addSubview(std::make_unique<BarTitleView>(content.title));
-        title->setFrame({x, 0, std::max(0.0, std::min(titleWidth, right - x)), NavigationController::kBarHeight});
+        if (titleWidth <= right - left) {
+            const double x = std::clamp((width - titleWidth) / 2, left, right - titleWidth);
+            auto* title = addSubview(std::make_unique<BarTitleView>(content.title));
+            title->setFrame({x, 0, titleWidth, NavigationController::kBarHeight});
+        }
         shown_ = std::move(content);
     }
 
