@@ -1,0 +1,197 @@
+// The app end to end, from the layout resource, driven only by taps at
+// screen positions through the window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "engine/universal_engine_view.hpp"
+#include "models/radixmender_a_model.hpp"
+#include "models/radixmender_b_model.hpp"
+#include "models/radixmender_c_model.hpp"
+#include "platform/recording_context.hpp"
+#include "records/literals.hpp"
+#include "records/vocabulary.hpp"
+#include "screens/radixmender_form_vcs.hpp"
+#include "screens/radixmender_menu_vc.hpp"
+#include "screens/universal_engine_vc.hpp"
+#include "screens_test_support.hpp"
+
+namespace radixmender {
+namespace {
+
+using testing::labelTagged;
+using testing::launchApp;
+using testing::tapTitled;
+using testing::top;
+
+const std::string kRoot = text::kRadical;
+const std::string kMenuA = "a/(b" + kRoot + "c)";
+const std::string kMenuB = "a/(b + c" + kRoot + "d) or a/(b" + kRoot + "c + d)";
+const std::string kMenuC = "a/(b" + kRoot + "c + d" + kRoot + "e)";
+
+// Types `value` into input entry `tag` with the keys, as a learner would.
+void typeEntry(platform::UIApplication& app, std::int64_t tag, const std::string& value) {
+    ASSERT_TRUE(tapTitled(app, "I" + std::to_string(tag)));
+    ASSERT_TRUE(tapTitled(app, "C"));
+    for (char ch : value) ASSERT_TRUE(tapTitled(app, ch == '-' ? "+/-" : std::string(1, ch)));
+}
+
+// The texts the engine view draws for its current step.
+std::vector<std::string> drawnTexts(UniversalEngineView& view) {
+    platform::RecordingContext context;
+    view.render(context);
+    std::vector<std::string> texts;
+    for (const auto& op : context.texts()) texts.push_back(op.text);
+    return texts;
+}
+
+bool drawn(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+platform::Point navigatorPoint(const UniversalEngineView& view, bool next) {
+    const platform::Point origin = view.convertToWindow({0, 0});
+    const platform::Rect f = view.frame();
+    return {origin.x + f.width() * (next ? 0.75 : 0.25), origin.y + f.height() * 0.97};
+}
+
+struct FlowCase {
+    std::string name;
+    std::string menuTitle;
+    std::vector<std::string> entries;     // typed into input entries 1, 2, ...
+    std::vector<std::string> optionTaps;  // selector titles tapped after typing
+    ModelOutput expected;
+};
+
+std::vector<FlowCase> flowCases() {
+    Radixmender_A_Model a;
+    a.a = 6, a.b = 2, a.c = 3, a.order = shapes::kOrderAfter;
+    Radixmender_B_Model bWhole;
+    bWhole.a = 4, bWhole.b = 3, bWhole.c = 1, bWhole.d = 5;
+    Radixmender_B_Model bRadical;
+    bRadical.a = -12, bRadical.b = 2, bRadical.c = 8, bRadical.d = 5, bRadical.template_ = kTemplateRadicalFirst;
+    bRadical.order = shapes::kOrderAfter;
+    Radixmender_C_Model c;
+    c.a = 10, c.b = 1, c.c = 3, c.d = 1, c.e = 2, c.order = shapes::kOrderAfter;
+    return {
+        {"A", kMenuA, {"6", "2", "3"}, {"O4098"}, a.steps(shapes::kApplication)},
+        {"B_whole_first", kMenuB, {"4", "3", "1", "5"}, {}, bWhole.steps(shapes::kApplication)},
+        {"B_radical_first", kMenuB, {"-12", "2", "8", "5"}, {"O4098", "O4162"},
+         bRadical.steps(shapes::kApplication)},
+        {"C", kMenuC, {"10", "1", "3", "1", "2"}, {"O4098"}, c.steps(shapes::kApplication)},
+    };
+}
+
+TEST(AppFlow, TypedProblemsReachTheStepViewerAndBackKeepsThePad) {
+    for (const auto& flow : flowCases()) {
+        SCOPED_TRACE(flow.name);
+        auto app = launchApp();
+        ASSERT_TRUE(app->didFinishLaunching());
+        ASSERT_NE(top<Radixmender_Menu_VC>(*app), nullptr);
+        ASSERT_TRUE(tapTitled(*app, flow.menuTitle));
+        auto* form = dynamic_cast<RadixmenderFormVC*>(testing::navigation(*app).topViewController());
+        ASSERT_NE(form, nullptr);
+        for (std::size_t i = 0; i < flow.entries.size(); ++i) {
+            typeEntry(*app, static_cast<std::int64_t>(i + 1), flow.entries[i]);
+        }
+        for (const auto& option : flow.optionTaps) ASSERT_TRUE(tapTitled(*app, option));
+        ASSERT_TRUE(tapTitled(*app, text::kThinking));
+
+        auto* viewer = top<UniversalEngineVC>(*app);
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->detailSteps(), flow.expected.detailSteps);
+        EXPECT_EQ(viewer->detailComments(), flow.expected.detailComments);
+        EXPECT_EQ(viewer->detailParameters(), Parameters{shapes::kNoParameters});
+
+        // The viewer is pinned 5 points inside its safe area (below the bar).
+        auto& engine = viewer->universalEngineView();
+        const auto insets = viewer->view()->safeAreaInsets();
+        EXPECT_EQ(engine.frame(), platform::Rect(5, insets.top + 5, 380, 844 - insets.top - insets.bottom - 10));
+
+        // Forward through every step, wrapping to the first; each drawn with its comments.
+        const auto count = static_cast<std::int64_t>(flow.expected.detailSteps.size());
+        ASSERT_GT(count, 1);
+        for (std::int64_t i = 0; i < count; ++i) {
+            ASSERT_EQ(engine.step(), i);
+            const auto texts = drawnTexts(engine);
+            for (const auto& comment : flow.expected.detailComments[static_cast<std::size_t>(i)]) {
+                if (!comment.empty()) {
+                    EXPECT_TRUE(drawn(texts, comment)) << "step " << i << ": " << comment;
+                }
+            }
+            app->window().tap(navigatorPoint(engine, true));
+        }
+        EXPECT_EQ(engine.step(), 0);
+        app->window().tap(navigatorPoint(engine, false));
+        EXPECT_EQ(engine.step(), count - 1);
+        // A tap above the band does not move.
+        app->window().tap(platform::UIWindow::centre(&engine));
+        EXPECT_EQ(engine.step(), count - 1);
+
+        // Back: the same form, its pad as it was.
+        app->window().tap(platform::UIWindow::centre(testing::navigation(*app).backButton()));
+        ASSERT_EQ(testing::navigation(*app).topViewController(), form);
+        for (std::size_t i = 0; i < flow.entries.size(); ++i) {
+            const auto* label = labelTagged(form->view(), static_cast<std::int64_t>(i + 1));
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), flow.entries[i]);
+        }
+        for (const auto& option : flow.optionTaps) {
+            const auto* label = labelTagged(form->view(), std::stoll(option.substr(1)));
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->backgroundColor(), platform::UIColor::green());
+        }
+        // Each "🤔" makes a fresh viewer at its first step.
+        ASSERT_TRUE(tapTitled(*app, text::kThinking));
+        auto* again = top<UniversalEngineVC>(*app);
+        ASSERT_NE(again, nullptr);
+        EXPECT_EQ(again->universalEngineView().step(), 0);
+        EXPECT_EQ(again->detailSteps(), flow.expected.detailSteps);
+    }
+}
+
+TEST(AppFlow, UntouchedPadShowsTheThreeErrorSteps) {
+    auto app = launchApp();
+    ASSERT_TRUE(tapTitled(*app, kMenuA));
+    auto* form = top<Radixmender_A_VC>(*app);
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    EXPECT_EQ(form->theModel.a, 0);
+    EXPECT_EQ(form->theModel.order, shapes::kOrderBefore);
+    auto* viewer = top<UniversalEngineVC>(*app);
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_EQ(viewer->detailSteps().size(), 3u);
+    const auto& comments = viewer->detailComments();
+    EXPECT_EQ(comments[0], Comment{text::kThinking});
+    EXPECT_NE(std::find(comments[1].begin(), comments[1].end(), shapes::kOops), comments[1].end());
+    EXPECT_NE(std::find(comments[2].begin(), comments[2].end(), text::kAstonished), comments[2].end());
+}
+
+TEST(AppFlow, SignedEntriesAreStoredAsIntegers) {
+    auto app = launchApp();
+    ASSERT_TRUE(tapTitled(*app, kMenuA));
+    auto* form = top<Radixmender_A_VC>(*app);
+    // "-0" goes over as 0; a sign and three digits is the negative number.
+    typeEntry(*app, 1, "-");
+    EXPECT_EQ(labelTagged(form->view(), 1)->text(), "-0");
+    typeEntry(*app, 2, "-412");
+    typeEntry(*app, 3, "999");
+    ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    EXPECT_EQ(form->theModel.a, 0);
+    EXPECT_EQ(form->theModel.b, -412);
+    EXPECT_EQ(form->theModel.c, 999);
+}
+
+TEST(AppFlow, FontsFollowTheWindowWidthAtConstruction) {
+    for (const auto& [size, base] : {std::pair{platform::Size{390, 844}, 30.0}, {platform::Size{1024, 1366}, 32.0}}) {
+        auto app = launchApp(size);
+        EXPECT_EQ(basePointSize(), base);
+        ASSERT_TRUE(tapTitled(*app, kMenuA));
+        const auto* label = labelTagged(top<Radixmender_A_VC>(*app)->view(), 1);
+        EXPECT_EQ(label->font().pointSize, base);
+    }
+}
+
+}  // namespace
+}  // namespace radixmender

@@ -1,0 +1,73 @@
+#pragma once
+// Helpers for driving the whole app headless: launch it from the layout
+// resource, find views by what they show, and tap them through the window.
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/application.hpp"
+#include "platform/button.hpp"
+#include "platform/label.hpp"
+#include "platform/navigation_controller.hpp"
+#include "platform/window.hpp"
+#include "screens/app_delegate.hpp"
+
+namespace radixmender::testing {
+
+inline std::unique_ptr<platform::UIApplication> launchApp(platform::Size size = platform::UIWindow::kPhoneSize) {
+    registerScreens();
+    platform::LaunchConfiguration configuration;
+    configuration.delegateClassName = "AppDelegate";
+    configuration.windowSize = size;
+    configuration.showWindow = false;
+    return platform::UIApplication::launch(configuration);
+}
+
+inline platform::NavigationController& navigation(platform::UIApplication& app) {
+    return dynamic_cast<platform::NavigationController&>(*app.window().rootViewController());
+}
+
+template <typename T>
+T* top(platform::UIApplication& app) {
+    return dynamic_cast<T*>(navigation(app).topViewController());
+}
+
+// Depth first, visible views only.
+inline void collect(platform::View* view, std::vector<platform::View*>& out) {
+    if (view->isHidden()) return;
+    out.push_back(view);
+    for (const auto& sub : view->subviews()) collect(sub.get(), out);
+}
+
+inline platform::UIButton* buttonTitled(platform::View* root, const std::string& title) {
+    std::vector<platform::View*> views;
+    collect(root, views);
+    for (auto* v : views) {
+        auto* button = dynamic_cast<platform::UIButton*>(v);
+        if (button != nullptr && button->currentTitle() == title) return button;
+    }
+    return nullptr;
+}
+
+inline platform::UILabel* labelTagged(platform::View* root, std::int64_t tag) {
+    return dynamic_cast<platform::UILabel*>(root->viewWithTag(tag));
+}
+
+// Taps the centre of the button with this title somewhere on the window; false when there is none.
+inline bool tapTitled(platform::UIApplication& app, const std::string& title) {
+    auto* button = buttonTitled(app.window().view(), title);
+    if (button == nullptr) return false;
+    app.window().tap(platform::UIWindow::centre(button));
+    return true;
+}
+
+inline std::string outputPath(const std::string& name) {
+    const char* dir = std::getenv("TEST_OUTPUT_DIR");
+    std::string base = dir != nullptr ? dir : ".";
+    std::filesystem::create_directories(base);
+    return base + "/" + name;
+}
+
+}  // namespace radixmender::testing
