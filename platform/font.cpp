@@ -1,12 +1,16 @@
-// Fonts over Qt. One point is one logical pixel on every device: fonts are
-// measured against a 72-dpi reference device, where a point size equals a
-// pixel size, and drawn with their point size converted for the painter's DPI.
-// Emoji go to "Noto Color Emoji" explicitly (DejaVu Sans has monochrome
-// glyphs for some of them), so a text is split into runs of either font.
+// Fonts over Qt. One point is one logical pixel on every device, and sizes
+// are fractional: QFont rounds pixel sizes to whole pixels, so text is laid
+// out and drawn with QRawFont at the exact pixel size, with the font's design
+// advances, as glyph runs. Emoji go to "Noto Color Emoji" explicitly (DejaVu
+// Sans has monochrome glyphs for some of them), so a text is split into runs
+// of either font; emoji runs are drawn with QFont (a bitmap font, measured
+// against a 72-dpi reference device so that a point size is a pixel size).
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -78,21 +82,42 @@ struct LineMetrics {
     double ascent = 0, descent = 0, leading = 0;  // descent positive, as Qt has it
 };
 
+// Capital and x heights as shares of the size, from a large rendering (Qt
+// measures them on rasterised glyphs, in whole pixels).
+struct Proportions {
+    double capHeight = 0, xHeight = 0;
+};
+
+const Proportions& proportions(FontFamily family, bool bold) {
+    static std::unordered_map<int, Proportions> cache;
+    const int key = static_cast<int>(family) * 2 + (bold ? 1 : 0);
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    QFont font = makeQFont(familyName(family), 1000, bold);
+    font.setPixelSize(1000);
+    const QRawFont raw = QRawFont::fromFont(font);
+    return cache.emplace(key, Proportions{raw.capHeight() / 1000, raw.xHeight() / 1000}).first->second;
+}
+
 struct Face {
-    QFontMetricsF main;
+    QRawFont main;
     QFontMetricsF emoji;
     LineMetrics mainLine;
     LineMetrics emojiLine;
     double capHeight = 0;
     double xHeight = 0;
 
-    Face(const QFont& m, const QFont& e)
-        : main(m, const_cast<QPaintDevice*>(&referenceDevice())),
-          emoji(e, const_cast<QPaintDevice*>(&referenceDevice())) {
+    Face(const UIFont& font, bool bold, const QFont& e)
+        : emoji(e, const_cast<QPaintDevice*>(&referenceDevice())) {
+        QFont reference = makeQFont(familyName(font.family), 32, bold);
+        reference.setPixelSize(32);
+        main = QRawFont::fromFont(reference);
+        main.setPixelSize(font.pointSize > 0 ? font.pointSize : 0.01);
         mainLine = {main.ascent(), main.descent(), main.leading() > 0 ? main.leading() : 0};
         emojiLine = {emoji.ascent(), emoji.descent(), 0};
-        capHeight = main.capHeight();
-        xHeight = main.xHeight();
+        const Proportions& p = proportions(font.family, bold);
+        capHeight = p.capHeight * font.pointSize;
+        xHeight = p.xHeight * font.pointSize;
     }
 };
 
@@ -104,8 +129,7 @@ const Face& face(const UIFont& font) {
     if (it != cache.end()) return *it->second;
     ensureGuiApplication();
     if (cache.size() > 4096) cache.clear();
-    auto made = std::make_unique<Face>(makeQFont(familyName(font.family), font.pointSize, key.bold),
-                                       makeQFont(kEmojiFamily, font.pointSize, false));
+    auto made = std::make_unique<Face>(font, key.bold, makeQFont(kEmojiFamily, font.pointSize, false));
     return *cache.emplace(key, std::move(made)).first->second;
 }
 
@@ -155,6 +179,21 @@ std::vector<Run> splitRuns(const std::string& text) {
     return runs;
 }
 
+// The glyphs of a run in the main font and their design advances.
+struct Glyphs {
+    QList<quint32> indexes;
+    QList<QPointF> advances;
+    double width = 0;
+};
+
+Glyphs layOut(const QRawFont& font, const QString& text) {
+    Glyphs g;
+    g.indexes = font.glyphIndexesForString(text);
+    g.advances = font.advancesForGlyphIndexes(g.indexes, QRawFont::UseDesignMetrics | QRawFont::KernedAdvances);
+    for (const QPointF& a : g.advances) g.width += a.x();
+    return g;
+}
+
 struct TextBox {
     double width = 0, ascent = 0, descent = 0, leading = 0;
 };
@@ -167,7 +206,7 @@ TextBox measureRuns(const std::vector<Run>& runs, const Face& f) {
             box.ascent = std::max(box.ascent, f.emojiLine.ascent);
             box.descent = std::max(box.descent, f.emojiLine.descent);
         } else {
-            box.width += f.main.horizontalAdvance(run.text);
+            box.width += layOut(f.main, run.text).width;
         }
     }
     return box;
@@ -219,20 +258,35 @@ void paintText(void* qpainter, const std::string& text, Point topLeft, const Tex
     const Face& f = face(font);
     const std::vector<Run> runs = splitRuns(text);
     const TextBox box = measureRuns(runs, f);
-    // Point sizes for the painter's device, so that one point is one logical pixel there.
+    // Emoji are drawn with QFont, its point size converted for the painter's DPI.
     const int dpi = painter->device() != nullptr ? painter->device()->logicalDpiY() : 72;
-    const double pointSize = font.pointSize * 72.0 / (dpi > 0 ? dpi : 72);
-    const bool bold = isBold(font.weight);
+    const double emojiPointSize = font.pointSize * 72.0 / (dpi > 0 ? dpi : 72);
     const UIColor& c = attributes.foregroundColor;
     painter->setPen(QColor::fromRgbF(static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b),
                                      static_cast<float>(c.a)));
     const double baseline = topLeft.y + box.ascent;
     double x = topLeft.x;
     for (const Run& run : runs) {
-        painter->setFont(makeQFont(run.emoji ? kEmojiFamily : familyName(font.family), pointSize,
-                                   run.emoji ? false : bold));
-        painter->drawText(QPointF(x, baseline), run.text);
-        x += run.emoji ? f.emoji.horizontalAdvance(run.text) : f.main.horizontalAdvance(run.text);
+        if (run.emoji) {
+            painter->setFont(makeQFont(kEmojiFamily, emojiPointSize, false));
+            painter->drawText(QPointF(x, baseline), run.text);
+            x += f.emoji.horizontalAdvance(run.text);
+            continue;
+        }
+        const Glyphs g = layOut(f.main, run.text);
+        QList<QPointF> positions;
+        positions.reserve(g.advances.size());
+        double pen = 0;
+        for (const QPointF& a : g.advances) {
+            positions.append(QPointF(pen, 0));
+            pen += a.x();
+        }
+        QGlyphRun glyphs;
+        glyphs.setRawFont(f.main);
+        glyphs.setGlyphIndexes(g.indexes);
+        glyphs.setPositions(positions);
+        painter->drawGlyphRun(QPointF(x, baseline), glyphs);
+        x += g.width;
     }
 }
 

@@ -1,0 +1,261 @@
+// The drawing half of the platform layer: fonts, the two drawing contexts,
+// views rendering and hit testing, raster images.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "platform/display_requests.hpp"
+#include "platform/font.hpp"
+#include "platform/graphics_context.hpp"
+#include "platform/image_renderer.hpp"
+#include "platform/recording_context.hpp"
+#include "platform/view.hpp"
+#include "platform/view_controller.hpp"
+#include "records/literals.hpp"
+
+namespace platform {
+namespace {
+
+TEST(Fonts, MetricsFollowUIKitSignsAndScaleWithTheSize) {
+    for (const UIFont& f : {UIFont::systemFont(32, FontWeight::medium),
+                            UIFont::monospacedDigitSystemFont(32, FontWeight::heavy),
+                            UIFont::monospacedSystemFont(32, FontWeight::light)}) {
+        EXPECT_NEAR(f.ascender(), 0.928 * 32, 1.0);
+        EXPECT_NEAR(f.descender(), -0.236 * 32, 1.0);
+        EXPECT_NEAR(f.lineHeight(), f.ascender() - f.descender() + f.leading(), 1e-9);
+        EXPECT_GT(f.capHeight(), f.xHeight());
+        EXPECT_LT(f.capHeight(), f.ascender());
+    }
+    // Fractional sizes are honoured, not rounded: 2 % steps give distinct widths.
+    const TextAttributes a{UIFont::monospacedDigitSystemFont(30, FontWeight::medium)};
+    const TextAttributes b{UIFont::monospacedDigitSystemFont(30 * 0.98, FontWeight::medium)};
+    const double wa = sizeWithAttributes("1234567890", a).width, wb = sizeWithAttributes("1234567890", b).width;
+    EXPECT_NEAR(wb / wa, 0.98, 0.005);
+    // Digits are tabular; the monospaced font is wider than the proportional one for "i".
+    EXPECT_DOUBLE_EQ(sizeWithAttributes("111", a).width, sizeWithAttributes("888", a).width);
+    EXPECT_GT(sizeWithAttributes("i", {UIFont::monospacedSystemFont(30, 0)}).width,
+              sizeWithAttributes("i", {UIFont::systemFont(30, 0)}).width);
+    // Bold is wider than book; medium and the fitting weight 0.25 draw as book.
+    EXPECT_GT(sizeWithAttributes("radix", {UIFont::systemFont(30, FontWeight::bold)}).width,
+              sizeWithAttributes("radix", {UIFont::systemFont(30, FontWeight::medium)}).width);
+    EXPECT_EQ(sizeWithAttributes("radix", {UIFont::systemFont(30, 0.25)}),
+              sizeWithAttributes("radix", {UIFont::systemFont(30, FontWeight::regular)}));
+}
+
+TEST(Fonts, EmojiAreMeasuredWithTheColourFont) {
+    const TextAttributes a{UIFont::systemFont(30, FontWeight::medium)};
+    const Size plain = sizeWithAttributes("prior", a);
+    EXPECT_NEAR(plain.height, a.font.lineHeight(), 1e-9);
+    for (const char* face : {radixmender::text::kThinking, radixmender::text::kCool, radixmender::text::kAstonished,
+                             radixmender::text::kPointLeft, radixmender::text::kPointRight}) {
+        const Size s = sizeWithAttributes(face, a);
+        EXPECT_GT(s.width, 0.8 * 30) << face;  // one wide glyph, the skin tone included
+        EXPECT_LT(s.width, 1.6 * 30) << face;
+        EXPECT_GE(s.height, plain.height - 1e-9) << face;
+    }
+    EXPECT_EQ(sizeWithAttributes("", a).width, 0);
+}
+
+TEST(RecordingContext, LogsPrimitivesWithStateAndTransform) {
+    RecordingContext c;
+    Path p;
+    p.moveTo({1, 2});
+    p.addLineTo({3, 4});
+    c.addPath(p);
+    c.setStrokeColor(UIColor::red());
+    c.setLineWidth(2.5);
+    c.drawPath(PathDrawingMode::fillStroke);
+    EXPECT_TRUE(c.isPathEmpty());
+    c.saveGState();
+    c.translateBy(10, 20);
+    c.setFillColor(UIColor::blue());
+    c.fillRect({0, 0, 5, 5});
+    c.drawText("7", {1, 1}, {UIFont::systemFont(12), UIColor::black(), UIColor::green()});
+    c.restoreGState();
+    c.restoreGState();  // nothing saved: harmless
+    c.moveTo({0, 0});
+    c.addLineTo({1, 0});
+    c.strokePath();
+
+    const auto& ops = c.operations();
+    ASSERT_EQ(ops.size(), 5u);
+    EXPECT_EQ(ops[0].points(), (std::vector<Point>{{1, 2}, {3, 4}}));
+    EXPECT_EQ(ops[0].mode, PathDrawingMode::fillStroke);
+    EXPECT_EQ(ops[0].lineWidth, 2.5);
+    EXPECT_EQ(ops[0].strokeColor, UIColor::red());
+    EXPECT_EQ(ops[1].points(), (std::vector<Point>{{10, 20}, {15, 20}, {15, 25}, {10, 25}}));  // in device space
+    EXPECT_EQ(ops[1].fillColor, UIColor::blue());
+    // A text with a background fills its box first, in the background colour.
+    EXPECT_EQ(ops[2].fillColor, UIColor::green());
+    EXPECT_TRUE(ops[3].isText());
+    EXPECT_EQ(ops[3].topLeft, (Point{1, 1}));
+    EXPECT_EQ(ops[3].ctm, AffineTransform::translation(10, 20));
+    // After restoring, the transform, the fill colour and the width are back to the defaults.
+    EXPECT_EQ(ops[4].ctm, AffineTransform::identity());
+    EXPECT_EQ(ops[4].lineWidth, 2.5);  // set before the save
+    EXPECT_EQ(ops[4].points(), (std::vector<Point>{{0, 0}, {1, 0}}));
+}
+
+TEST(RecordingContext, CurrentContextIsScoped) {
+    EXPECT_EQ(currentContext(), nullptr);
+    RecordingContext a, b;
+    {
+        const ContextScope outer(&a);
+        EXPECT_EQ(currentContext(), &a);
+        {
+            const ContextScope inner(&b);
+            EXPECT_EQ(currentContext(), &b);
+        }
+        EXPECT_EQ(currentContext(), &a);
+    }
+    EXPECT_EQ(currentContext(), nullptr);
+}
+
+bool inked(const RasterImage& image, int x, int y) { return image.pixel(x, y).a > 64; }
+
+TEST(PainterContext, ButtCapsFillRulesAndTransforms) {
+    const RasterImage image = ImageRenderer({100, 100}, 1).image([](GraphicsContext& c) {
+        // A thick horizontal segment: butt caps end exactly at its end points.
+        c.setStrokeColor(UIColor::black());
+        c.setLineWidth(10);
+        c.moveTo({20, 20});
+        c.addLineTo({60, 20});
+        c.strokePath();
+        // Two nested squares in the same direction: non-zero winding fills the hole too.
+        Path p;
+        for (double inset : {0.0, 10.0}) {
+            p.moveTo({10 + inset, 50 + inset});
+            p.addLineTo({50 - inset, 50 + inset});
+            p.addLineTo({50 - inset, 90 - inset});
+            p.addLineTo({10 + inset, 90 - inset});
+            p.closeSubpath();
+        }
+        c.addPath(p);
+        c.setFillColor(UIColor::red());
+        c.fillPath();
+        // A rotated, translated rectangle.
+        c.saveGState();
+        c.translateBy(80, 70);
+        c.rotateBy(M_PI / 2);
+        c.setFillColor(UIColor::blue());
+        c.fillRect({0, 0, 20, 4});  // becomes x 76..80, y 70..90
+        c.restoreGState();
+    });
+    EXPECT_TRUE(inked(image, 21, 20));
+    EXPECT_TRUE(inked(image, 59, 24));
+    EXPECT_FALSE(inked(image, 17, 20));  // square caps would reach 15
+    EXPECT_FALSE(inked(image, 63, 20));
+    EXPECT_EQ(image.pixel(30, 70), (Pixel{255, 0, 0, 255}));  // inside the inner square
+    EXPECT_EQ(image.pixel(78, 85), (Pixel{0, 0, 255, 255}));
+    EXPECT_FALSE(inked(image, 85, 85));
+}
+
+TEST(PainterContext, TextSitsAtItsTopLeftAtEveryScale) {
+    for (double scale : {1.0, 2.0, 3.0}) {
+        const UIFont font = UIFont::systemFont(40, FontWeight::medium);
+        const RasterImage image = ImageRenderer({200, 100}, scale).image([&](GraphicsContext& c) {
+            c.drawText("H", {20, 10}, {font, UIColor::black(), UIColor::clear()});
+        });
+        ASSERT_EQ(image.pixelWidth(), static_cast<int>(200 * scale));
+        // The capital's ink runs from the cap line down to the baseline.
+        int top = -1, bottom = -1;
+        for (int y = 0; y < image.pixelHeight(); ++y)
+            for (int x = 0; x < image.pixelWidth(); ++x)
+                if (image.pixel(x, y).a > 128) {
+                    if (top < 0) top = y;
+                    bottom = y;
+                }
+        EXPECT_NEAR(top / scale, 10 + font.ascender() - font.capHeight(), 1.0);
+        EXPECT_NEAR((bottom + 1) / scale, 10 + font.ascender(), 1.0);
+    }
+}
+
+class Painted : public View {
+public:
+    using View::View;
+    int draws = 0;
+    bool fail = false;
+    void draw(Rect) override {
+        ++draws;
+        if (GraphicsContext* c = currentContext()) {
+            c->setFillColor(UIColor::green());
+            c->fillRect({0, 0, 2, 2});
+        }
+        if (fail) throw std::runtime_error("bad record");
+    }
+};
+
+TEST(Views, RenderTranslatesSubviewsAndSwallowsFailures) {
+    View root({0, 0, 100, 100});
+    root.setBackgroundColor(UIColor::white());
+    auto* child = root.addSubview(std::make_unique<Painted>(Rect{30, 40, 20, 20}));
+    auto* hidden = root.addSubview(std::make_unique<Painted>(Rect{0, 0, 10, 10}));
+    hidden->setHidden(true);
+    auto* failing = root.addSubview(std::make_unique<Painted>(Rect{60, 60, 10, 10}));
+    failing->fail = true;
+
+    RecordingContext c;
+    EXPECT_NO_THROW(root.render(c));
+    EXPECT_EQ(child->draws, 1);
+    EXPECT_EQ(hidden->draws, 0);
+    EXPECT_EQ(failing->draws, 1);
+    const auto paths = c.paths();
+    ASSERT_EQ(paths.size(), 3u);  // background, child, failing child's square
+    EXPECT_EQ(paths[0].fillColor, UIColor::white());
+    EXPECT_EQ(paths[1].points().front(), (Point{30, 40}));
+    EXPECT_EQ(paths[2].points().front(), (Point{60, 60}));
+    EXPECT_EQ(currentContext(), nullptr);
+
+    const RasterImage image = renderView(root, 2);
+    EXPECT_EQ(image.pixelWidth(), 200);
+    EXPECT_EQ(image.pixel(61, 81), (Pixel{0, 255, 0, 255}));  // child at (30, 40) × 2
+    EXPECT_EQ(image.pixel(150, 10), (Pixel{255, 255, 255, 255}));
+    const auto dir = std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(image.savePNG((dir / "platform_views.png").string()));
+    EXPECT_FALSE(RasterImage().savePNG((dir / "empty.png").string()));
+}
+
+TEST(Views, HitTestingTouchesAndResponders) {
+    View root({0, 0, 100, 100});
+    auto* a = root.addSubview(std::make_unique<View>(Rect{10, 10, 50, 50}));
+    auto* b = root.addSubview(std::make_unique<View>(Rect{30, 30, 50, 50}));  // above a
+    auto* inner = b->addSubview(std::make_unique<View>(Rect{5, 5, 10, 10}));
+    EXPECT_EQ(root.hitTest({40, 40}), inner);
+    EXPECT_EQ(root.hitTest({50, 50}), b);
+    EXPECT_EQ(root.hitTest({15, 15}), a);
+    EXPECT_EQ(root.hitTest({150, 15}), nullptr);
+    b->setUserInteractionEnabled(false);
+    EXPECT_EQ(root.hitTest({50, 50}), a);
+    b->setUserInteractionEnabled(true);
+    b->setHidden(true);
+    EXPECT_EQ(root.hitTest({40, 40}), a);
+
+    EXPECT_EQ((Touch{{40, 40}}.location(inner)), (Point{5, 5}));
+    EXPECT_EQ(inner->convertToWindow({1, 1}), (Point{36, 36}));
+    EXPECT_EQ(inner->nextResponder(), b);
+    EXPECT_EQ(root.nextResponder(), nullptr);
+    EXPECT_EQ(root.viewWithTag(0), &root);
+    inner->setTag(7);
+    EXPECT_EQ(root.viewWithTag(7), inner);
+
+    // Display requests are counted and reach the installed handler.
+    int handled = 0;
+    setDisplayRequestHandler([&](View&) { ++handled; });
+    const auto before = a->displayRequests();
+    a->setNeedsDisplay();
+    EXPECT_EQ(a->displayRequests(), before + 1);
+    EXPECT_EQ(handled, 1);
+    setDisplayRequestHandler(nullptr);
+
+    auto removed = inner->removeFromSuperview();
+    EXPECT_EQ(removed.get(), inner);
+    EXPECT_EQ(inner->superview(), nullptr);
+    EXPECT_TRUE(b->subviews().empty());
+}
+
+}  // namespace
+}  // namespace platform
