@@ -288,10 +288,17 @@ struct Solver {
 
         // What the constraints leave open: sizes first from the content, then
         // anything else from the current frame.
+        // An open width taking the content's width is ordinary (a button
+        // centred under its title); the system's layouts never leave a height
+        // open, so one settled by the content is still worth a report.
         for (std::size_t i = 1; i < nodes.size(); ++i) {
             const Size s = nodes[i]->intrinsicContentSize();
             const double e = vertical ? s.height : s.width;
-            if (e >= 0) system.add(equation({{2 * i + 1, 1}, {2 * i, -1}}, 0).first, e);
+            if (e >= 0 && system.add(equation({{2 * i + 1, 1}, {2 * i, -1}}, 0).first, e) ==
+                              EqualitySystem::Outcome::added &&
+                vertical)
+                diagnostics.push_back("underdetermined vertical size of " + describe(nodes[i]) +
+                                      ", taken from its content");
         }
         for (std::size_t i = 1; i < nodes.size(); ++i) {
             const auto [o, e] = currentSpan(nodes[i], root, vertical);

@@ -9,9 +9,10 @@
 // `View::layoutIfNeeded()` solves every live constraint of its whole tree: the
 // root keeps its frame and every other view tied by a constraint receives its
 // frame from one linear system per axis. Duplicated and self-evident
-// constraints are accepted; an underdetermined size takes the view's
-// intrinsic content size; a conflicting constraint is dropped and anything
-// still undetermined keeps its current frame, each reported as a diagnostic.
+// constraints are accepted; an underdetermined width takes the view's
+// intrinsic content width. A conflicting constraint is dropped, an
+// underdetermined height takes the intrinsic height, and anything still
+// undetermined keeps its current frame, each reported as a diagnostic.
 #include <cstddef>
 #include <string>
 #include <vector>

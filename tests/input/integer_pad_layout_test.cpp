@@ -1,0 +1,345 @@
+// Building and placing the integer pad: its starting state, the proportions
+// of its three parts on a phone and a tablet, the bands of the entry display,
+// and taps by screen position.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "input/universal_info_view.hpp"
+#include "input/universal_integer_io_view.hpp"
+#include "input/universal_numeric_pad_view.hpp"
+#include "pad_fixtures.hpp"
+#include "platform/layout.hpp"
+
+namespace radixmender::testing {
+namespace {
+
+using platform::Rect;
+using platform::UIButton;
+using platform::UIColor;
+using platform::UILabel;
+using platform::View;
+
+constexpr double kTol = 1e-6;
+
+// A window-sized root with the pad pinned 5 points inside its safe area.
+struct Screen {
+    std::unique_ptr<View> window;
+    UniversalIntegerPadView* pad;
+
+    Screen(double w, double h, platform::EdgeInsets insets, std::unique_ptr<UniversalIntegerPadView> owned)
+        : window(std::make_unique<View>(Rect(0, 0, w, h))) {
+        window->setSafeAreaInsets(insets);
+        pad = window->addSubview(std::move(owned));
+        const platform::LayoutGuide guide = window->safeAreaLayoutGuide();
+        pad->topAnchor().constraint(guide.topAnchor(), 5);
+        pad->bottomAnchor().constraint(guide.bottomAnchor(), -5);
+        pad->leadingAnchor().constraint(guide.leadingAnchor(), 5);
+        pad->trailingAnchor().constraint(guide.trailingAnchor(), -5);
+        window->layoutIfNeeded();
+    }
+    Rect inWindow(const View* v) const {
+        const platform::Point o = v->convertToWindow({0, 0});
+        return {o, v->frame().size};
+    }
+};
+
+void forEachView(View* v, const std::function<void(View*)>& f) {
+    f(v);
+    for (const auto& s : v->subviews()) forEachView(s.get(), f);
+}
+
+struct Expected {
+    std::int64_t selection;  // 0: none
+    std::vector<std::vector<std::int64_t>> optionsSelections;
+    std::int64_t multiLineSelection;  // 0: none
+};
+
+TEST(IntegerPadLayout, StartingSelections) {
+    const TextGroups row3{{{"0", "0", "0"}}};
+    const TextGroups orders{{{kBefore, kAfter}}};
+    struct Case {
+        const char* name;
+        TextGroups inputs, polynomials, fractions, options;
+        std::vector<std::vector<std::int64_t>> chosen;
+        TextGroups multiLine;
+        Expected expected;
+    };
+    const Case cases[] = {
+        {"form A", row3, {}, {}, orders, {}, {}, {1, {{4097}}, 0}},
+        {"form B: two option groups", row3, {}, {}, TextGroups{{{"a", "b"}}, {{kBefore, kAfter}}}, {}, {},
+         {1, {{4097}, {4161}}, 0}},
+        {"second option chosen", row3, {}, {}, orders, {{1}}, {}, {1, {{4098}}, 0}},
+        {"two rows in one group", row3, {}, {}, TextGroups{{{"a", "b"}, {"c", "d"}}}, {{1, 0}}, {},
+         {1, {{4098, 4105}}, 0}},
+        {"only polynomials", {}, TextGroups{{{"1", "2"}}}, {}, {}, {}, {}, {1025, {}, 0}},
+        {"only fractions", {}, {}, TextGroups{{{"1", "2"}}}, {}, {}, {}, {2049, {}, 0}},
+        {"multi-line", row3, {}, {}, {}, {}, TextGroups{{{"x", "y"}}}, {1, {}, 3073}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UniversalIntegerPadView pad({"i"}, c.inputs, c.polynomials, c.fractions, c.options, c.chosen, c.multiLine,
+                                    {});
+        EXPECT_EQ(pad.selection.value_or(0), c.expected.selection);
+        EXPECT_EQ(pad.optionsSelections, c.expected.optionsSelections);
+        EXPECT_EQ(pad.multiLineSelection.value_or(0), c.expected.multiLineSelection);
+        EXPECT_EQ(pad.subviews().size(), 3u);
+        // Exactly the chosen options start green.
+        for (const auto& group : c.expected.optionsSelections) {
+            for (std::int64_t tag : group) {
+                EXPECT_EQ(labelAt(&pad, tag)->backgroundColor(), UIColor::green());
+            }
+        }
+        if (c.expected.selection != 0) {
+            EXPECT_EQ(labelAt(&pad, c.expected.selection)->backgroundColor(), UIColor::green());
+        }
+    }
+}
+
+// A chosen option must exist in its row; a missing row or a column past the
+// row is refused when the pad is built.
+TEST(IntegerPadLayout, ChosenOptionsOutsideTheirRowsAreRefused) {
+    const TextGroups orders{{{kBefore, kAfter}}};
+    for (const auto& chosen : std::vector<std::vector<std::vector<std::int64_t>>>{{{2}}, {{-1}}, {{}}, {{0}, {0}}}) {
+        if (chosen.size() == 2) {  // extra groups are simply not read
+            EXPECT_NO_THROW(UniversalIntegerPadView({}, TextGroups{{{"0"}}}, {}, {}, orders, chosen, {}, {}));
+            continue;
+        }
+        EXPECT_THROW(UniversalIntegerPadView({}, TextGroups{{{"0"}}}, {}, {}, orders, chosen, {}, {}),
+                     std::out_of_range);
+    }
+}
+
+// The form pad on a phone and on a tablet: every part where its proportions
+// put it, keys and cells equal and apart, nothing outside its parent.
+TEST(IntegerPadLayout, FormPadGeometryOnPhoneAndTablet) {
+    struct Device {
+        double w, h;
+        platform::EdgeInsets insets;
+        double font, thinkingFont;
+    };
+    for (const Device& d : {Device{390, 844, {47, 0, 34, 0}, 30, 45}, Device{1024, 1366, {24, 0, 20, 0}, 32, 48}}) {
+        SCOPED_TRACE(d.w);
+        ScreenWidth screen(d.w);
+        Screen s(d.w, d.h, d.insets, makeFormAPad());
+        EXPECT_TRUE(platform::layoutDiagnostics(*s.window).empty());
+        const double W = d.w - 10;
+        const double P = d.h - d.insets.top - d.insets.bottom - 10;
+        EXPECT_NEAR(s.pad->frame().minY(), d.insets.top + 5, kTol);
+        EXPECT_NEAR(s.pad->frame().width(), W, kTol);
+        EXPECT_NEAR(s.pad->frame().height(), P, kTol);
+
+        auto* info = dynamic_cast<UniversalInfoView*>(s.pad->subviews()[0].get());
+        auto* io = dynamic_cast<UniversalIntegerIOView*>(s.pad->subviews()[1].get());
+        auto* grid = dynamic_cast<UniversalNumericPadView*>(s.pad->subviews()[2].get());
+        ASSERT_TRUE(info && io && grid);
+        const double H = (P - 10) / (1 + 2 / 7.5 + 1.0 / 3);
+        EXPECT_NEAR(grid->frame().height(), H, kTol);
+        EXPECT_NEAR(info->frame().height(), H * 2 / 7.5, kTol);
+        EXPECT_NEAR(io->frame().height(), H / 3, kTol);
+        EXPECT_NEAR(info->frame().minY(), 0, kTol);
+        EXPECT_NEAR(io->frame().minY(), info->frame().maxY() + 5, kTol);
+        EXPECT_NEAR(grid->frame().minY(), io->frame().maxY() + 5, kTol);
+        EXPECT_NEAR(grid->frame().maxY(), P, kTol);
+        for (View* part : {static_cast<View*>(info), static_cast<View*>(io), static_cast<View*>(grid)})
+            EXPECT_NEAR(part->frame().width(), W, kTol);
+
+        // Info lines share the strip.
+        for (const auto& l : info->subviews()) EXPECT_NEAR(l->frame().height(), H / 7.5, kTol);
+
+        // Keys: rows (H−3)/4; rows 1–3 four keys (W−3)/4; "0" (W−2)/2, "." and "🤔" (W−2)/4.
+        struct KeySize {
+            const char* title;
+            double width;
+            double font;
+        };
+        const double narrow = (W - 3) / 4, half = (W - 2) / 2, quarter = (W - 2) / 4;
+        for (const KeySize& k : {KeySize{"7", narrow, d.font}, KeySize{"+/-", narrow, d.font},
+                                 KeySize{"DEL", narrow, d.font}, KeySize{"0", half, d.font},
+                                 KeySize{".", quarter, d.font}, KeySize{"\U0001F914", quarter, d.thinkingFont}}) {
+            UIButton* key = findButton(grid, k.title);
+            ASSERT_NE(key, nullptr);
+            EXPECT_NEAR(key->frame().width(), k.width, kTol) << k.title;
+            EXPECT_NEAR(key->frame().height(), (H - 3) / 4, kTol) << k.title;
+            EXPECT_EQ(key->titleLabel()->font().pointSize, k.font) << k.title;
+            EXPECT_EQ(key->backgroundColor(), UIColor::lightGray());
+        }
+        EXPECT_NEAR(s.inWindow(findButton(grid, "8")).minX() - s.inWindow(findButton(grid, "7")).maxX(), 1, kTol);
+        EXPECT_NEAR(s.inWindow(findButton(grid, "4")).minY() - s.inWindow(findButton(grid, "7")).maxY(), 1, kTol);
+
+        // Display: two bands (Hio−5)/2; options (W−5)/2 wide; entries (W−10)/3; labels on their selectors.
+        const double band = (H / 3 - 5) / 2;
+        for (auto [title, tag, width, top] :
+             {std::tuple{"O4097", 4097, (W - 5) / 2, 0.0}, std::tuple{"O4098", 4098, (W - 5) / 2, 0.0},
+              std::tuple{"I1", 1, (W - 10) / 3, band + 5}, std::tuple{"I3", 3, (W - 10) / 3, band + 5}}) {
+            UIButton* selector = findButton(io, title);
+            ASSERT_NE(selector, nullptr);
+            EXPECT_NEAR(selector->frame().width(), width, kTol) << title;
+            EXPECT_NEAR(selector->frame().height(), band, kTol) << title;
+            EXPECT_NEAR(selector->frame().minY(), top, kTol) << title;
+            EXPECT_EQ(labelAt(io, tag)->frame(), selector->frame()) << title;
+            EXPECT_EQ(labelAt(io, tag)->font().pointSize, d.font);
+        }
+        EXPECT_NEAR(findButton(io, "I3")->frame().maxX(), W, kTol);
+
+        // Every frame inside its parent; keys never overlap.
+        std::vector<Rect> keys;
+        forEachView(s.pad, [&](View* v) {
+            if (View* parent = v->superview(); parent != nullptr) {
+                const Rect f = v->frame(), b = parent->bounds();
+                EXPECT_GE(f.minX(), -kTol);
+                EXPECT_GE(f.minY(), -kTol);
+                EXPECT_LE(f.maxX(), b.maxX() + kTol);
+                EXPECT_LE(f.maxY(), b.maxY() + kTol);
+                EXPECT_GT(f.width(), 0);
+                EXPECT_GT(f.height(), 0);
+            }
+            if (auto* key = dynamic_cast<UIButton*>(v); key != nullptr && v->superview()->superview() != nullptr &&
+                                                        v->superview()->superview()->superview() == grid)
+                keys.push_back(s.inWindow(key));
+        });
+        ASSERT_EQ(keys.size(), 15u);
+        for (std::size_t a = 0; a < keys.size(); ++a)
+            for (std::size_t b = a + 1; b < keys.size(); ++b) {
+                const bool apart = keys[a].maxX() <= keys[b].minX() + kTol ||
+                                   keys[b].maxX() <= keys[a].minX() + kTol ||
+                                   keys[a].maxY() <= keys[b].minY() + kTol || keys[b].maxY() <= keys[a].minY() + kTol;
+                EXPECT_TRUE(apart) << a << " and " << b;
+            }
+    }
+}
+
+// Taps land by screen position: on a label (which lets them through to its
+// selector) or on a key, along the responder chain to the pad.
+TEST(IntegerPadLayout, TapsByScreenPosition) {
+    Screen s(390, 844, {47, 0, 34, 0}, makeFormAPad());
+    SpyDataSource source;
+    s.pad->dataSource = &source;
+    auto centre = [&](const View* v) {
+        const Rect r = s.inWindow(v);
+        return platform::Point{r.midX(), r.midY()};
+    };
+    View* hit = platform::touchAt(*s.window, centre(labelAt(s.pad, 3)));
+    ASSERT_NE(dynamic_cast<UIButton*>(hit), nullptr);
+    EXPECT_EQ(dynamic_cast<UIButton*>(hit)->currentTitle(), "I3");
+    EXPECT_EQ(s.pad->selection, 3);
+    EXPECT_EQ(labelAt(s.pad, 3)->backgroundColor(), UIColor::green());
+    platform::touchAt(*s.window, centre(findButton(s.pad, "7")));
+    platform::touchAt(*s.window, centre(findButton(s.pad, "+/-")));
+    EXPECT_EQ(textAt(s.pad, 3), "-7");
+    platform::touchAt(*s.window, centre(labelAt(s.pad, 4098)));
+    EXPECT_EQ(s.pad->optionsSelections[0][0], 4098);
+    // The 1-point gap between two keys belongs to no key.
+    const Rect seven = s.inWindow(findButton(s.pad, "7"));
+    platform::touchAt(*s.window, {seven.maxX() + 0.5, seven.midY()});
+    EXPECT_EQ(textAt(s.pad, 3), "-7");
+}
+
+// Bands of the entry display for regular and fraction groups.
+TEST(IntegerPadLayout, EntryDisplayBands) {
+    struct Case {
+        const char* name;
+        TextGroups inputs, fractions;
+        double width, height;
+        // Expected frames by label tag.
+        std::vector<std::pair<std::int64_t, Rect>> frames;
+    };
+    const double H = 305;  // (H − 10) / 3 = 98.333…
+    const double t = (H - 10) / 3;
+    const Case cases[] = {
+        {"one row of three", TextGroups{{{"a", "b", "c"}}}, {}, 300, 80,
+         {{1, {0, 0, 290.0 / 3, 80}}, {3, {300 - 290.0 / 3, 0, 290.0 / 3, 80}}}},
+        {"rows of two and three", TextGroups{{{"a", "b"}, {"c", "d", "e"}}}, {}, 325, 50,
+         {{1, {0, 0, 60, 50}}, {2, {65, 0, 60, 50}}, {9, {135, 0, 60, 50}}, {11, {265, 0, 60, 50}}}},
+        {"regular above a two-tier fraction", TextGroups{{{"a"}}}, TextGroups{{{"u", "w"}}}, 100, H,
+         {{1, {0, 0, 100, t}}, {2049, {0, t + 5, 100, t}}, {2050, {0, 2 * t + 10, 100, t}}}},
+        {"regular above a tall-cell fraction", TextGroups{{{"a"}}}, TextGroups{{{"t", "u", "w"}}}, 105, 155,
+         // Tall cell twice a regular one: 3r + 5 = 155, r = 50; tiers (100 − 5) / 2.
+         {{1, {0, 0, 105, 50}}, {2049, {0, 55, 50, 100}}, {2050, {55, 55, 50, 47.5}}, {2051, {55, 107.5, 50, 47.5}}}},
+        {"only a fraction", {}, TextGroups{{{"u", "w"}, {"x", "y"}}}, 110, 85,
+         {{2049, {0, 0, 50, 40}}, {2050, {0, 45, 50, 40}}, {2057, {60, 0, 50, 40}}, {2058, {60, 45, 50, 40}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        View root(Rect(0, 0, c.width, c.height));
+        auto* io = root.addSubview(
+            std::make_unique<UniversalIntegerIOView>(c.inputs, TextGroups{}, c.fractions, TextGroups{},
+                                                     std::vector<std::vector<std::int64_t>>{}, TextGroups{}, Rect{}));
+        io->leadingAnchor().constraint(root.leadingAnchor());
+        io->trailingAnchor().constraint(root.trailingAnchor());
+        io->topAnchor().constraint(root.topAnchor());
+        io->bottomAnchor().constraint(root.bottomAnchor());
+        root.layoutIfNeeded();
+        EXPECT_TRUE(platform::layoutDiagnostics(root).empty()) << platform::layoutDiagnostics(root).front();
+        for (const auto& [tag, r] : c.frames) {
+            const Rect f = labelAt(io, tag)->frame();
+            EXPECT_NEAR(f.minX(), r.minX(), kTol) << tag;
+            EXPECT_NEAR(f.minY(), r.minY(), kTol) << tag;
+            EXPECT_NEAR(f.width(), r.width(), kTol) << tag;
+            EXPECT_NEAR(f.height(), r.height(), kTol) << tag;
+        }
+    }
+}
+
+// Two fraction-only groups leave the split between them open: the pass says
+// so, keeps the 5-point gap between the bands, and still fills the display.
+TEST(IntegerPadLayout, TwoFractionOnlyGroupsAreReportedNotFatal) {
+    View root(Rect(0, 0, 100, 200));
+    auto* io = root.addSubview(std::make_unique<UniversalIntegerIOView>(
+        TextGroups{}, TextGroups{}, TextGroups{{{"a", "b"}}, {{"c", "d"}}}, TextGroups{},
+        std::vector<std::vector<std::int64_t>>{}, TextGroups{}, Rect{}));
+    io->leadingAnchor().constraint(root.leadingAnchor());
+    io->trailingAnchor().constraint(root.trailingAnchor());
+    io->topAnchor().constraint(root.topAnchor());
+    io->bottomAnchor().constraint(root.bottomAnchor());
+    root.layoutIfNeeded();
+    EXPECT_FALSE(platform::layoutDiagnostics(root).empty());
+    EXPECT_NEAR(labelAt(io, 2049)->frame().minY(), 0, kTol);
+    EXPECT_NEAR(labelAt(io, 2113)->frame().minY() - labelAt(io, 2050)->frame().maxY(), 5, kTol);
+    EXPECT_NEAR(labelAt(io, 2114)->frame().maxY(), 200, kTol);
+}
+
+TEST(IntegerPadLayout, SelectorsAndLabelsOfTheEntryDisplay) {
+    UniversalIntegerIOView io({}, TextGroups{{{"2", "3"}}}, {}, {}, {}, {}, {});
+    struct Cell {
+        std::int64_t tag;
+        const char* selector;
+        const char* text;
+        UIColor background;
+    };
+    for (const Cell& c : {Cell{1025, "P1025", "2", UIColor::green()}, Cell{1026, "P1026", "3", UIColor::white()},
+                          Cell{1027, "P_option1027", "\u2798", UIColor::cyan()}}) {
+        UILabel* l = labelAt(&io, c.tag);
+        ASSERT_NE(l, nullptr);
+        EXPECT_EQ(l->text(), c.text);
+        EXPECT_EQ(l->backgroundColor(), c.background);
+        EXPECT_FALSE(l->isUserInteractionEnabled());
+        UIButton* b = findButton(&io, c.selector);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->backgroundColor(), UIColor::clear());
+        EXPECT_TRUE(b->titleLabel()->adjustsFontSizeToFitWidth());
+    }
+    // Buttons first, labels above them.
+    EXPECT_NE(dynamic_cast<UIButton*>(io.subviews()[2].get()), nullptr);
+    EXPECT_NE(dynamic_cast<UILabel*>(io.subviews()[3].get()), nullptr);
+
+    // Taps reach the delegate only when there is one.
+    struct Recorder : PadDataEntryDelegate {
+        std::vector<std::string> titles;
+        void keyPressed(platform::View* sender) override {
+            titles.push_back(*dynamic_cast<UIButton*>(sender)->currentTitle());
+        }
+    } recorder;
+    EXPECT_NO_THROW(press(&io, "P1026"));
+    io.delegate = &recorder;
+    press(&io, "P_option1027");
+    EXPECT_EQ(recorder.titles, (std::vector<std::string>{"P_option1027"}));
+
+    UniversalIntegerIOView empty({}, {}, {}, {}, {}, {}, {});
+    EXPECT_TRUE(empty.subviews().empty());
+    EXPECT_TRUE(platform::activeConstraints(empty).empty());
+}
+
+}  // namespace
+}  // namespace radixmender::testing
