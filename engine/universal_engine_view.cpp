@@ -135,7 +135,7 @@ void UniversalEngineView::draw(platform::Rect /*rect*/) {
         if (totalSteps_ > 1)
             drawTextLines({navigatorText()}, true, tiktok_navigator_color(), platform::UIColor::clear(),
                           tiktok_lead, y2, w, 0.1 * h, base, medium);
-    } catch (const std::exception&) {
+    } catch (...) {
         // A source or a record that fails leaves the rest of this draw undone.
     }
 }

@@ -1,7 +1,6 @@
 #include "platform/view.hpp"
 
 #include <algorithm>
-#include <exception>
 #include <utility>
 
 #include "platform/display_requests.hpp"
@@ -105,7 +104,7 @@ void View::render(GraphicsContext& context) {
             context.fillRect(bounds());
         }
         draw(bounds());
-    } catch (const std::exception&) {
+    } catch (...) {
     }
     context.restoreGState();
     for (const auto& sub : subviews_) {

@@ -8,6 +8,7 @@
 
 #include "engine/item_support.hpp"
 #include "records/literals.hpp"
+#include "records/text.hpp"
 #include "tests/engine/engine_test_helpers.hpp"
 
 namespace radixmender {
@@ -318,6 +319,41 @@ TEST(ItemRobustness, MalformedRecordsThrowInsteadOfReadingPastThem) {
     EXPECT_THROW(record(cycle, 0, 0), std::length_error);
 
     EXPECT_THROW(measureItems({}, "0", defaultFontName(), 32, testing::kMedium), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace radixmender
+
+namespace radixmender {
+namespace {
+
+// Simple proportional metrics, so the layout rules can be checked to the last digit.
+class FakeMeasurer : public TextMeasurer {
+public:
+    platform::Size textSize(const std::string& text, const platform::UIFont& font) const override {
+        return {0.5 * font.pointSize * static_cast<double>(characterCount(text)), font.pointSize};
+    }
+    FontMetrics metrics(const platform::UIFont& font) const override {
+        const double s = font.pointSize;
+        return {s, 0.8 * s, -0.2 * s, 0.7 * s, 0.5 * s, s};
+    }
+};
+
+TEST(ItemLayoutRules, ExactBoxesWithProportionalMetrics) {
+    const FakeMeasurer fake;
+    const ScopedTextMeasurer scope(fake);
+    // integer: (w, LH, ASC)
+    EXPECT_EQ(testing::measure(makeIntegerRecord(-42), 40), (ItemBox{60, 40, 32}));
+    // rational at 40: frac font 30, cap 21, barSpace 5, hb 2.5, halfX 10
+    // h = (2·21 + 5) + 40 − 28 = 59; a = 21 + 10 + 2.5 + 32 − 28 = 37.5
+    EXPECT_EQ(testing::measure(makeRationalRecord(1, 12), 40), (ItemBox{30, 59, 37.5}));
+    // exponent at 30: small font 14, rise = 24 − 15 + 2.8 = 11.8
+    const ItemBox power = testing::measure(makeJoinRecord("^", makeIntegerRecord(5), makeIntegerRecord(2)), 30);
+    EXPECT_NEAR(power.width, 15 + 7, 1e-9);
+    EXPECT_NEAR(power.height, 30 + 14 - 11.8, 1e-9);
+    EXPECT_NEAR(power.ascent, 24 + 14 - 11.8, 1e-9);
+    // A message that measures taller than a line stays centred on it.
+    EXPECT_EQ(testing::measure(makeMessageRecord("ok"), 40), (ItemBox{40, 40, 32}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // tablet views, and a few saved as PNG to look at.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -86,11 +87,20 @@ TEST(ModelSteps, EveryStepFitsPhoneAndTabletViews) {
                     EXPECT_NO_THROW(testing::measure(line, basePointSize()));
                     EXPECT_NO_THROW(testing::record(line, 0, 100, basePointSize()));
                 }
-                const LineSizes sizes = view.fitLines(width, height, basePointSize(), testing::kMedium, lines);
+                const double base = basePointSize();
+                const LineSizes sizes = view.fitLines(width, height, base, testing::kMedium, lines);
+                const FontMetrics f = fontMetrics(platform::UIFont::monospacedDigitSystemFont(base, testing::kMedium));
+                double stack = 0;
                 for (std::size_t j = 0; j < lines.size(); ++j) {
-                    EXPECT_LE(testing::measure(lines[j], sizes[j][1]).width, width);
-                    EXPECT_GE(sizes[j][1], 12.0) << "step " << i << " line " << j;
+                    const double size = sizes[j][1];
+                    const ItemBox box = testing::measure(lines[j], size);
+                    EXPECT_LE(box.width, width);
+                    EXPECT_GE(size, 12.0) << "step " << i << " line " << j;
+                    const double k = std::log(size / base) / std::log(0.98);
+                    EXPECT_NEAR(k, std::round(k), 1e-6);  // base·0.98^k
+                    stack += box.height + (j > 0 ? 0.5 * (sizes[j - 1][1] + size) / base * (f.lineHeight - base) : 0);
                 }
+                EXPECT_LE(stack, height + 1e-9);
                 view.setStep(static_cast<std::int64_t>(i));
                 platform::RecordingContext context;
                 view.render(context);
