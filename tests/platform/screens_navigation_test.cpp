@@ -1,0 +1,261 @@
+// The screen half of the platform: the layout resource and its registry,
+// segues in the platform's order, the navigation stack and bar, the window
+// and application start-up.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "platform/application.hpp"
+#include "platform/button.hpp"
+#include "platform/navigation_controller.hpp"
+#include "platform/pdf_view.hpp"
+#include "platform/storyboard.hpp"
+#include "platform/window.hpp"
+#include "records/vocabulary.hpp"
+
+namespace platform {
+namespace {
+
+std::vector<std::string>& journal() {
+    static std::vector<std::string> events;
+    return events;
+}
+
+// A screen that writes what happens to it into the journal.
+class SpyVC : public ViewController {
+public:
+    void viewDidLoad() override { journal().push_back("load " + sceneIdentifier()); }
+    void didReceiveMemoryWarning() override { journal().push_back("memory " + sceneIdentifier()); }
+    void prepare(const UIStoryboardSegue& segue, Responder* sender) override {
+        lastDestination = segue.destination;
+        journal().push_back("prepare " + segue.identifier.value_or("?") + " to " + segue.destination->sceneIdentifier() +
+                            (segue.destination->isViewLoaded() ? " (loaded)" : "") +
+                            (sender == this ? " by self" : ""));
+    }
+    ViewController* lastDestination = nullptr;
+};
+
+class ItemsVC : public SpyVC {
+public:
+    void viewDidLoad() override {
+        for (const char* title : {"one", "two", "three"}) {
+            navigationItem.rightBarButtonItems.push_back(
+                std::make_shared<UIBarButtonItem>(std::string(title), UIBarButtonItem::Style::plain, this, "hit:"));
+        }
+    }
+    bool respondsToAction(const std::string& selector) const override { return selector == "hit:"; }
+    void performAction(const std::string&, View* sender) override {
+        hits.push_back(*UIBarButtonItem::from(sender)->title);
+    }
+    std::vector<std::string> hits;
+};
+
+const char* kLayout = R"({
+  "initialScene": "nav",
+  "scenes": [
+    {"id": "nav", "class": "UINavigationController", "root": "first"},
+    {"id": "first", "class": "SpyVC", "title": "First"},
+    {"id": "second", "class": "SpyVC", "title": "Second"},
+    {"id": "items", "class": "ItemsVC", "title": "Items"}
+  ],
+  "segues": [
+    {"id": "go", "source": "first", "destination": "second"},
+    {"id": "items", "source": "first", "destination": "items"}
+  ]
+})";
+
+class ScreensPlatform : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ControllerRegistry::registerClass("SpyVC", [] { return std::make_unique<SpyVC>(); });
+        ControllerRegistry::registerClass("ItemsVC", [] { return std::make_unique<ItemsVC>(); });
+        journal().clear();
+    }
+};
+
+TEST_F(ScreensPlatform, MalformedLayoutsAreRefused) {
+    const std::string good = kLayout;
+    const auto with = [&](const std::string& from, const std::string& to) {
+        std::string json = good;
+        json.replace(json.find(from), from.size(), to);
+        return json;
+    };
+    const std::vector<std::string> bad = {
+        "not json",
+        "[]",
+        with(R"("initialScene": "nav")", R"("initialScene": "nowhere")"),
+        with(R"("class": "SpyVC", "title": "First")", R"("class": "NoSuchVC", "title": "First")"),
+        with(R"("destination": "second")", R"("destination": "third")"),
+        with(R"("root": "first")", R"("root": "missing")"),
+        with(R"({"id": "items", "class")", R"({"id": "second", "class")"),
+        with(R"({"id": "items", "source")", R"({"id": "go", "source")"),
+        with(R"("title": "First")", R"("title": "First", "buttons": [{"title": "x", "segue": "nope"}])"),
+        with(R"({"id": "nav", "class": "UINavigationController", "root": "first"})",
+             R"({"id": "nav", "class": "UINavigationController"})"),
+    };
+    for (const auto& json : bad) EXPECT_THROW(Storyboard::fromJson(json), std::runtime_error) << json;
+    EXPECT_NO_THROW(Storyboard::fromJson(good));
+    EXPECT_THROW(Storyboard::load("/nonexistent/layout.json"), std::runtime_error);
+    EXPECT_THROW(ControllerRegistry::make("NoSuchVC"), std::logic_error);
+}
+
+TEST_F(ScreensPlatform, SeguesMakeAFreshDestinationPrepareThenShow) {
+    const auto layout = Storyboard::fromJson(kLayout);
+    auto root = layout->instantiateInitialViewController();
+    auto& nav = dynamic_cast<NavigationController&>(*root);
+    EXPECT_TRUE(journal().empty());  // nothing loads before it is shown
+    nav.view()->setFrame({0, 0, 390, 844});
+    nav.layoutContent();
+    auto* first = dynamic_cast<SpyVC*>(nav.topViewController());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->navigationItem.title, "First");
+
+    first->performSegue("go", first);
+    first->performSegue("go", first);
+    EXPECT_EQ(journal(), (std::vector<std::string>{"load first", "prepare go to second by self", "load second",
+                                                   "prepare go to second by self", "load second"}));
+    ASSERT_EQ(nav.viewControllers().size(), 3u);
+    EXPECT_NE(nav.viewControllers()[1].get(), nav.viewControllers()[2].get());
+    EXPECT_EQ(first->lastDestination, nav.topViewController());
+    EXPECT_EQ(nav.topViewController()->navigationController(), &nav);
+
+    EXPECT_THROW(first->performSegue("unknown", first), std::logic_error);
+    // A segue of another scene is unknown here too.
+    EXPECT_THROW(dynamic_cast<SpyVC*>(nav.topViewController())->performSegue("go", nullptr), std::logic_error);
+    SpyVC loose;
+    EXPECT_THROW(loose.performSegue("go", nullptr), std::logic_error);
+
+    journal().clear();
+    nav.didReceiveMemoryWarning();
+    EXPECT_EQ(journal(), (std::vector<std::string>{"memory first", "memory second", "memory second"}));
+}
+
+TEST_F(ScreensPlatform, NavigationBarBackButtonAndRightItems) {
+    const auto layout = Storyboard::fromJson(kLayout);
+    UIWindow window;
+    window.setSafeAreaInsets({20, 0, 34, 0});
+    window.setRootViewController(layout->instantiateInitialViewController());
+    auto& nav = dynamic_cast<NavigationController&>(*window.rootViewController());
+    EXPECT_EQ(nav.backButton(), nullptr);
+    EXPECT_EQ(nav.navigationBar()->frame(), Rect(0, 20, 390, 44));
+    // The bar belongs to the screen's safe area; the screen's view fills the window.
+    EXPECT_EQ(nav.topViewController()->view()->safeAreaInsets(), (EdgeInsets{64, 0, 34, 0}));
+    EXPECT_EQ(nav.topViewController()->view()->frame(), Rect(0, 0, 390, 844));
+
+    nav.topViewController()->performSegue("items", nullptr);
+    auto* items = dynamic_cast<ItemsVC*>(nav.topViewController());
+    ASSERT_NE(items, nullptr);
+    const auto views = nav.rightBarButtonViews();
+    ASSERT_EQ(views.size(), 3u);
+    // Item 0 is the rightmost, the others follow inwards without overlapping.
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        EXPECT_EQ(*UIBarButtonItem::from(views[i])->title, items->navigationItem.rightBarButtonItems[i]->title);
+        if (i > 0) {
+            EXPECT_LE(views[i]->frame().maxX(), views[i - 1]->frame().minX());
+        }
+    }
+    EXPECT_LE(views[0]->frame().maxX(), 390);
+    for (auto* v : views) window.tap(UIWindow::centre(v));
+    EXPECT_EQ(items->hits, (std::vector<std::string>{"one", "two", "three"}));
+
+    ASSERT_NE(nav.backButton(), nullptr);
+    EXPECT_LT(nav.backButton()->frame().maxX(), views.back()->frame().minX());
+    window.tap(UIWindow::centre(nav.backButton()));
+    ASSERT_EQ(nav.viewControllers().size(), 1u);
+    EXPECT_EQ(nav.backButton(), nullptr);
+    EXPECT_TRUE(nav.rightBarButtonViews().empty());
+    EXPECT_EQ(nav.topViewController()->view()->superview(), nav.view());
+    EXPECT_EQ(nav.popViewController(), nullptr);  // the root stays
+}
+
+TEST_F(ScreensPlatform, WindowTurnsMouseEventsIntoTouchesAndSetsTheScreenWidth) {
+    UIWindow window;
+    EXPECT_EQ(radixmender::mainScreenWidth(), 390);
+    EXPECT_EQ(radixmender::basePointSize(), 30);
+    auto controller = std::make_unique<ViewController>();
+    auto* button = controller->view()->addSubview(std::make_unique<UIButton>());
+    button->setFrame({100, 100, 80, 40});
+    struct Counter : Responder {
+        int taps = 0;
+        bool respondsToAction(const std::string&) const override { return true; }
+        void performAction(const std::string&, View*) override { ++taps; }
+    } counter;
+    button->addTarget(&counter, "count:", ControlEvent::touchUpInside);
+    window.setRootViewController(std::move(controller));
+
+    window.tap({140, 120});
+    window.tap({10, 10});                       // beside the button
+    window.press({140, 120});
+    window.release({300, 300});                 // dragged off: no touch-up-inside
+    EXPECT_EQ(counter.taps, 1);
+
+    window.resize({1024, 1366});
+    EXPECT_EQ(radixmender::mainScreenWidth(), 1024);
+    EXPECT_EQ(radixmender::basePointSize(), 32);
+    EXPECT_EQ(window.rootViewController()->view()->frame(), Rect(0, 0, 1024, 1366));
+}
+
+TEST_F(ScreensPlatform, ApplicationLaunchesTheLayoutsFirstScreen) {
+    struct Delegate : UIApplicationDelegate {
+        bool application(UIApplication&, const LaunchOptions* options) override {
+            sawOptions = options != nullptr;
+            sawWindow = window != nullptr && window->rootViewController() != nullptr;
+            return true;
+        }
+        bool sawOptions = false, sawWindow = false;
+    };
+    static Delegate* made = nullptr;
+    DelegateRegistry::registerClass("TestDelegate", [] {
+        auto d = std::make_unique<Delegate>();
+        made = d.get();
+        return d;
+    });
+    const auto dir = std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
+    std::filesystem::create_directories(dir);
+    const auto path = (dir / "layout.json").string();
+    std::ofstream(path) << kLayout;
+
+    LaunchConfiguration configuration;
+    configuration.delegateClassName = "TestDelegate";
+    configuration.storyboardPath = path;
+    configuration.showWindow = false;
+    const LaunchOptions options{{"url", "x"}};
+    for (const LaunchOptions* given : {static_cast<const LaunchOptions*>(nullptr), &options}) {
+        auto withOptions = configuration;
+        withOptions.options = given;
+        auto app = UIApplication::launch(withOptions);
+        EXPECT_TRUE(app->didFinishLaunching());
+        EXPECT_EQ(UIApplication::shared(), app.get());
+        EXPECT_TRUE(made->sawWindow);
+        EXPECT_EQ(made->sawOptions, given != nullptr);
+        EXPECT_EQ(app->window().size(), UIWindow::kPhoneSize);
+        EXPECT_EQ(journal().back(), "load first");
+    }
+    configuration.delegateClassName = "NoSuchDelegate";
+    EXPECT_THROW(UIApplication::launch(configuration), std::logic_error);
+    configuration.delegateClassName = "TestDelegate";
+    configuration.storyboardPath = (dir / "missing.json").string();
+    EXPECT_THROW(UIApplication::launch(configuration), std::runtime_error);
+}
+
+TEST_F(ScreensPlatform, PdfDocumentsThatCannotBeOpenedAreNone) {
+    const auto dir = std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
+    std::filesystem::create_directories(dir);
+    const auto junk = (dir / "junk.pdf").string();
+    std::ofstream(junk) << "%PDF-1.4 and then nothing";
+    EXPECT_EQ(PDFDocument::open("/nonexistent/guide.pdf"), nullptr);
+    EXPECT_EQ(PDFDocument::open(junk), nullptr);
+    EXPECT_EQ(PDFDocument::open(dir.string()), nullptr);
+
+    PDFView view;
+    EXPECT_EQ(view.currentPageIndex(), std::nullopt);
+    EXPECT_EQ(view.pageRect(), std::nullopt);
+    view.go(PDFPage{nullptr, 3, {}});  // not of its document: ignored
+    EXPECT_EQ(view.currentPageIndex(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace platform
