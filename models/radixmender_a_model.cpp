@@ -31,10 +31,10 @@ std::int64_t gcdSignedByB(std::int64_t x, std::int64_t y, std::int64_t b) {
 
 // k√r around an already drawn radical, so that the radical can carry its own
 // colours while the coefficient, the "🖇" and the "-" stay black.
-Record termAround(std::int64_t k, const Record& radicalItem) {
+Record termAround(std::int64_t k, Record radicalItem) {
     if (k == 1) return radicalItem;
-    if (k == -1) return sh::negation(radicalItem);
-    return sh::product(sh::integer(k), radicalItem);
+    if (k == -1) return sh::negation(std::move(radicalItem));
+    return sh::product(sh::integer(k), std::move(radicalItem));
 }
 
 Record redRadical(std::int64_t r) { return sh::radical(r, Color::red); }
@@ -44,11 +44,13 @@ Step openStep(bool continued) { return continued ? Step{sh::continuation()} : St
 
 // The first restated line: its "= " is clear when the step starts from the
 // problem as the opening step showed it.
-Record firstLine(const Record& x, bool continued) {
-    return sh::equalsLine(x, continued ? Color::black : Color::clear);
+Record firstLine(Record x, bool continued) {
+    return sh::equalsLine(std::move(x), continued ? Color::black : Color::clear);
 }
 
-Record over(const Record& numerator, const Record& denominator) { return sh::fraction(numerator, denominator); }
+Record over(Record numerator, Record denominator) {
+    return sh::fraction(std::move(numerator), std::move(denominator));
+}
 
 StepResult result(Step lines, const char* comment) { return {std::move(lines), {comment}}; }
 
@@ -73,9 +75,9 @@ std::optional<StepResult> Radixmender_A_Model::simplifyRadicalStep(std::int64_t 
 
     Step lines = openStep(continued);
     lines.push_back(firstLine(over(sh::integer(a1), termAround(b1, redRadical(c))), continued));
-    const Record simplified = sh::term(k, m, Color::red);
-    const Record x = b1 == 1 ? simplified : sh::product(sh::integer(b1), sh::bracket(simplified, Color::red));
-    lines.push_back(sh::equalsLine(over(sh::integer(a1), x)));
+    Record x = sh::term(k, m, Color::red);
+    if (b1 != 1) x = sh::product(sh::integer(b1), sh::bracket(std::move(x), Color::red));
+    lines.push_back(sh::equalsLine(over(sh::integer(a1), std::move(x))));
     const std::int64_t b1k = checkedMul(b1, k);
     if (b1 != 1) lines.push_back(sh::equalsLine(over(sh::integer(a1), sh::product(sh::integer(b1k), sh::radical(m)))));
     const std::int64_t g2 = gcd(a1, b1k);
@@ -105,11 +107,12 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
                             over(sh::radical(r), redRadical(r)), Color::red));
 
     const Record n = sh::term(p, r);
-    const Record square = makeJoinRecord(text::kCaret, sh::bracket(redRadical(r), Color::red),
-                                         sh::integer(2, Color::red));
-    lines.push_back(sh::equalsLine(over(n, q == 1 ? square : sh::dot(sh::integer(q), square))));
-    const Record redR = sh::integer(r, Color::red);
-    lines.push_back(sh::equalsLine(over(n, q == 1 ? redR : sh::dot(sh::integer(q), redR))));
+    Record square = sh::join(text::kCaret, sh::bracket(redRadical(r), Color::red), sh::integer(2, Color::red));
+    if (q != 1) square = sh::dot(sh::integer(q), std::move(square));
+    lines.push_back(sh::equalsLine(over(n, std::move(square))));
+    Record redR = sh::integer(r, Color::red);
+    if (q != 1) redR = sh::dot(sh::integer(q), std::move(redR));
+    lines.push_back(sh::equalsLine(over(n, std::move(redR))));
 
     const std::int64_t qr = checkedMul(q, r);
     const std::int64_t g3 = gcd(p, qr);
@@ -129,12 +132,10 @@ std::optional<StepResult> Radixmender_A_Model::simplifyResultRadicalStep(std::in
 
     Step lines{sh::continuation()};
     lines.push_back(sh::equalsLine(sh::over(termAround(bigP, redRadical(c)), bigQ)));
-    const Record kRootM =
-        makeJoinRecord(text::kPaperclip, sh::integer(k, Color::red), sh::radical(m, Color::red), Color::red);
-    Record w = kRootM;
-    if (bigP == -1) w = sh::negation(kRootM);
-    else if (bigP != 1) w = sh::product(sh::integer(bigP), sh::bracket(kRootM, Color::red));
-    lines.push_back(sh::equalsLine(sh::over(w, bigQ)));
+    Record w = sh::join(text::kPaperclip, sh::integer(k, Color::red), sh::radical(m, Color::red), Color::red);
+    if (bigP == -1) w = sh::negation(std::move(w));
+    else if (bigP != 1) w = sh::product(sh::integer(bigP), sh::bracket(std::move(w), Color::red));
+    lines.push_back(sh::equalsLine(sh::over(std::move(w), bigQ)));
     const std::int64_t pk = checkedMul(bigP, k);
     if (bigP != 1 && bigP != -1)
         lines.push_back(sh::equalsLine(sh::over(sh::product(sh::integer(pk), sh::radical(m)), bigQ)));
@@ -161,7 +162,7 @@ StepResult Radixmender_A_Model::summaryStep(std::int64_t a, std::int64_t b, std:
     lines.push_back(leadingLines.empty()
                         ? sh::equalsLine(over(sh::integer(a), sh::term(b, c)), Color::clear)
                         : leadingLines);
-    lines.push_back(sh::equalsLine(answer));
+    lines.push_back(sh::equalsLine(std::move(answer)));
     return result(std::move(lines), text::kCool);
 }
 
@@ -189,16 +190,16 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
         else if (b != 1) root = sh::dot(sh::integer(b), sh::integer(*r));
         const Record quotient = sh::reducedQuotient(a, checkedMul(b, *r));
         const Record line =
-            makeJoinRecord(text::kEquals, sh::equalsLine(sh::fraction(sh::integer(a), root)), quotient);
+            sh::join(text::kEquals, sh::equalsLine(sh::fraction(sh::integer(a), std::move(root))), quotient);
         return sh::simpleOutput(problem, line, sh::equalsLine(quotient), context);
     }
 
     sh::OutputBuilder out;
     if (application) out.add({problem}, text::kThinking);
     bool continued = !application;
-    const auto append = [&](const std::optional<StepResult>& step) {
+    const auto append = [&](std::optional<StepResult> step) {
         if (!step) return;
-        out.add(*step);
+        out.add(std::move(*step));
         continued = true;
     };
     if (order == sh::kOrderBefore) {

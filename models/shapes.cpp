@@ -7,11 +7,58 @@
 
 namespace radixmender::shapes {
 
-Record integer(std::int64_t n, Color color) { return makeIntegerRecord(n, color); }
-
-Record radical(std::int64_t r, Color color) {
-    return makeUnaryRecord(text::kRadical, makeIntegerRecord(r, color), color);
+Record unary(const std::string& text, Record operand, Color color) {
+    // The same rows as makeUnaryRecord: the operand's rows, then the item's four.
+    const std::int64_t operandStart = startIndex(operand);
+    const std::size_t size = operand.size();
+    Record result = std::move(operand);
+    result.reserve(size + 4);
+    result[0] = {"start", std::to_string(size)};
+    result.push_back({"unary", text});
+    result.push_back({"unary_locator", std::to_string(operandStart)});
+    result.push_back({"unary_color", rawValue(color)});
+    result.push_back({"unary_tag", defaultItemTag});
+    return result;
 }
+
+Record join(const std::string& text, Record left, Record right, Color color) {
+    // The same rows as makeJoinRecord: the left rows, the right rows with their
+    // locators moved past the left ones, then the item's four.
+    const std::int64_t leftStart = startIndex(left);
+    const std::int64_t rightStart = startIndex(right);
+    const auto shift = static_cast<std::int64_t>(left.size()) - 1;
+    Record result = std::move(left);
+    result.reserve(result.size() + right.size() + 3);
+    result[0] = {"start", std::to_string(shift + static_cast<std::int64_t>(right.size()))};
+    for (std::size_t i = 1; i < right.size(); ++i) {
+        Row& row = right[i];
+        if (!row.empty() && (row[0] == "unary_locator" || row[0] == "join_locator")) {
+            for (std::size_t j = 1; j < row.size(); ++j)
+                row[j] = std::to_string(checkedAdd(integerEntry(row, j), shift));
+        } else if (!row.empty() && (row[0] == "font_locator" || row[0] == "block")) {
+            row = shiftLocators(row, shift);
+        }
+        result.push_back(std::move(row));
+    }
+    result.push_back({"join", text});
+    result.push_back({"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
+    result.push_back({"join_color", rawValue(color)});
+    result.push_back({"join_tag", defaultItemTag});
+    return result;
+}
+
+Record integer(std::int64_t n, Color color) {
+    // The rows of makeIntegerRecord, with room for the item it will be joined to.
+    Record result;
+    result.reserve(8);
+    result.push_back({"start", "1"});
+    result.push_back({"integer", std::to_string(n)});
+    result.push_back({"integer_color", rawValue(color)});
+    result.push_back({"integer_tag", defaultItemTag});
+    return result;
+}
+
+Record radical(std::int64_t r, Color color) { return unary(text::kRadical, makeIntegerRecord(r, color), color); }
 
 Record term(std::int64_t k, std::int64_t r, Color color) {
     if (k == 1) return radical(r, color);
@@ -26,39 +73,40 @@ Record magnitudeTerm(std::int64_t k, std::int64_t r, Color color) {
 
 std::string signText(std::int64_t x) { return x < 0 ? text::kMinusSign : text::kPlus; }
 
-Record sum(const Record& first, const Record& secondMagnitude, std::int64_t secondSign, Color color) {
-    return makeJoinRecord(signText(secondSign), first, secondMagnitude, color);
+Record sum(Record first, Record secondMagnitude, std::int64_t secondSign, Color color) {
+    return join(signText(secondSign), std::move(first), std::move(secondMagnitude), color);
 }
 
-Record bracket(const Record& x, Color color) { return makeUnaryRecord(text::kParens, x, color); }
+Record bracket(Record x, Color color) { return unary(text::kParens, std::move(x), color); }
 
-Record negation(const Record& x, Color color) { return makeUnaryRecord(text::kHyphenMinus, x, color); }
+Record negation(Record x, Color color) { return unary(text::kHyphenMinus, std::move(x), color); }
 
-Record product(const Record& left, const Record& right) {
-    return makeJoinRecord(text::kPaperclip, left, right);
+Record product(Record left, Record right) { return join(text::kPaperclip, std::move(left), std::move(right)); }
+
+Record dot(Record left, Record right, Color color) {
+    return join(text::kDot, std::move(left), std::move(right), color);
 }
 
-Record dot(const Record& left, const Record& right, Color color) {
-    return makeJoinRecord(text::kDot, left, right, color);
+Record fraction(Record numerator, Record denominator, Color barColor) {
+    return join(text::kSlash, std::move(numerator), std::move(denominator), barColor);
 }
 
-Record fraction(const Record& numerator, const Record& denominator, Color barColor) {
-    return makeJoinRecord(text::kSlash, numerator, denominator, barColor);
+Record over(Record x, std::int64_t n) {
+    if (n == 1) return x;
+    return fraction(std::move(x), integer(n));
 }
 
-Record over(const Record& x, std::int64_t n) { return n == 1 ? x : fraction(x, integer(n)); }
-
-Record equalsLine(const Record& x, Color color) { return makeEqualsRecord(x, color); }
+Record equalsLine(Record x, Color color) { return unary(text::kEqualsPrefix, std::move(x), color); }
 
 Record continuation() { return makeMessageRecord(text::kEllipsis); }
 
 Record message(const std::string& text, Color color) { return makeMessageRecord(text, color); }
 
-Record multiple(std::int64_t n, const Record& x) {
+Record multiple(std::int64_t n, Record x) {
     if (n == 1) return x;
-    if (n == -1) return negation(bracket(x));
-    if (n < -1) return product(bracket(integer(n)), bracket(x));
-    return product(integer(n), bracket(x));
+    if (n == -1) return negation(bracket(std::move(x)));
+    if (n < -1) return product(bracket(integer(n)), bracket(std::move(x)));
+    return product(integer(n), bracket(std::move(x)));
 }
 
 Record reducedQuotient(std::int64_t a, std::int64_t n) {
@@ -78,8 +126,9 @@ std::int64_t signedGcd(std::int64_t x, std::int64_t y, std::int64_t z) {
     return z > 0 ? g : -g;
 }
 
-Record problemLine(const Record& numerator, const Record& denominator, const std::string& context) {
-    return equalsLine(fraction(numerator, denominator), isApplication(context) ? Color::clear : Color::black);
+Record problemLine(Record numerator, Record denominator, const std::string& context) {
+    return equalsLine(fraction(std::move(numerator), std::move(denominator)),
+                      isApplication(context) ? Color::clear : Color::black);
 }
 
 void OutputBuilder::add(Step lines, std::string comment) {
@@ -90,6 +139,11 @@ void OutputBuilder::add(Step lines, std::string comment) {
 void OutputBuilder::add(const StepResult& step) {
     output_.detailSteps.push_back(step.lines);
     output_.detailComments.push_back(step.comments);
+}
+
+void OutputBuilder::add(StepResult&& step) {
+    output_.detailSteps.push_back(std::move(step.lines));
+    output_.detailComments.push_back(std::move(step.comments));
 }
 
 void OutputBuilder::append(const ModelOutput& other) {

@@ -46,6 +46,13 @@ inline std::string orderWord(const std::string& order) {
     return order == kOrderBefore ? kBefore : kAfter;
 }
 
+// The writers' unary and join records (tag "anon"), built by moving the
+// operands' rows instead of copying them: the shapes nest deeply, and every
+// copy of every level showed in the time a solution takes. Operands passed as
+// temporaries are moved; named ones are copied once.
+Record unary(const std::string& text, Record operand, Color color = Color::black);
+Record join(const std::string& text, Record left, Record right, Color color = Color::black);
+
 // I(n): an integer item; a negative n carries its "-" inside the item.
 Record integer(std::int64_t n, Color color = Color::black);
 // √r.
@@ -56,23 +63,22 @@ Record term(std::int64_t k, std::int64_t r, Color color = Color::black);
 Record magnitudeTerm(std::int64_t k, std::int64_t r, Color color = Color::black);
 // "−" when x < 0, else "+".
 std::string signText(std::int64_t x);
-Record sum(const Record& first, const Record& secondMagnitude, std::int64_t secondSign,
-           Color color = Color::black);
-Record bracket(const Record& x, Color color = Color::black);
-Record negation(const Record& x, Color color = Color::black);
-Record product(const Record& left, const Record& right);  // left🖇right
-Record dot(const Record& left, const Record& right, Color color = Color::black);  // left∙right
-Record fraction(const Record& numerator, const Record& denominator, Color barColor = Color::black);
+Record sum(Record first, Record secondMagnitude, std::int64_t secondSign, Color color = Color::black);
+Record bracket(Record x, Color color = Color::black);
+Record negation(Record x, Color color = Color::black);
+Record product(Record left, Record right);  // left🖇right
+Record dot(Record left, Record right, Color color = Color::black);  // left∙right
+Record fraction(Record numerator, Record denominator, Color barColor = Color::black);
 // x over n: x / I(n), or x alone when n = 1.
-Record over(const Record& x, std::int64_t n);
+Record over(Record x, std::int64_t n);
 // "= x", the equals sign in `color` (clear on a first line that keeps its room).
-Record equalsLine(const Record& x, Color color = Color::black);
+Record equalsLine(Record x, Color color = Color::black);
 // The continuation line "...".
 Record continuation();
 // A black message line.
 Record message(const std::string& text, Color color = Color::black);
 // Mult(N, X): X; -(X); (N)(X) for N < −1; N(X) for N > 1.
-Record multiple(std::int64_t n, const Record& x);
+Record multiple(std::int64_t n, Record x);
 // R(a over n), a and n ≠ 0: the reduced quotient, an integer when n divides a,
 // otherwise the reduced rational under a "-" when the quotient is negative.
 Record reducedQuotient(std::int64_t a, std::int64_t n);
@@ -80,13 +86,14 @@ Record reducedQuotient(std::int64_t a, std::int64_t n);
 std::int64_t signedGcd(std::int64_t x, std::int64_t y, std::int64_t z);
 
 // The problem line "= numerator/denominator", its "= " clear in application.
-Record problemLine(const Record& numerator, const Record& denominator, const std::string& context);
+Record problemLine(Record numerator, Record denominator, const std::string& context);
 
 // Assembling model output.
 class OutputBuilder {
 public:
     void add(Step lines, std::string comment);
     void add(const StepResult& step);
+    void add(StepResult&& step);
     void append(const ModelOutput& other);
     [[nodiscard]] bool empty() const { return output_.detailSteps.empty(); }
     ModelOutput finish() &&;

@@ -81,6 +81,7 @@ TEST(CanonicalAnswer, AcceptsReducedShapesOnly) {
     const auto answer = [](const Record& x) { return decodeCanonicalAnswer(sh::equalsLine(x)); };
     EXPECT_EQ(answer(sh::over(sh::term(3, 5), 10)), (CanonicalAnswer{{Term{3, 5}}, 10}));
     EXPECT_EQ(answer(sh::term(-1, 3)), (CanonicalAnswer{{Term{-1, 3}}, 1}));
+    EXPECT_EQ(answer(sh::integer(0)), (CanonicalAnswer{{}, 1}));
     EXPECT_EQ(answer(sh::negation(makeRationalRecord(3, 4))), (CanonicalAnswer{{Term{-3, 1}}, 4}));
     EXPECT_EQ(answer(sh::over(sh::sum(sh::integer(-1), sh::radical(3), 1), 4)),
               (CanonicalAnswer{{Term{-1, 1}, Term{1, 3}}, 4}));
@@ -89,6 +90,7 @@ TEST(CanonicalAnswer, AcceptsReducedShapesOnly) {
 
     const Record rejected[] = {
         sh::over(sh::term(2, 3), 4),                                  // common factor 2
+        sh::sum(sh::integer(0), sh::radical(3), 1),                   // a zero term drawn
         sh::over(sh::term(1, 8), 4),                                  // square factor
         sh::fraction(sh::radical(3), sh::integer(1)),                 // denominator 1 drawn
         sh::product(sh::integer(1), sh::radical(3)),                  // coefficient 1 drawn

@@ -414,7 +414,9 @@ CanonicalAnswer decodeCanonicalAnswer(const Record& line) {
     const ItemView x = equals.operand(1);
 
     CanonicalAnswer answer;
-    if (auto rational = readRational(x)) {
+    if (x.kind() == "integer" && number(x.row(), 1) == 0) {
+        // Zero is its own reduced form: no terms at all.
+    } else if (auto rational = readRational(x)) {
         answer = *rational;
     } else if (x.isJoin(text::kSlash)) {
         const ItemView e = x.operand(2);
@@ -522,7 +524,8 @@ bool IsErrorOutput(const ModelOutput& output) {
             return ::testing::AssertionFailure() << "step " << s << " has " << comments[s].size() << " comments";
         if (steps[s].empty()) return ::testing::AssertionFailure() << "step " << s << " has no lines";
     }
-    if (const auto fault = validateSteps(steps)) return ::testing::AssertionFailure() << *fault;
+    if (options.validateRecords)
+        if (const auto fault = validateSteps(steps)) return ::testing::AssertionFailure() << *fault;
 
     const bool application = context == "application";
     const std::string& first = comments.front()[0];

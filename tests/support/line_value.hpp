@@ -98,7 +98,7 @@ SurdValue power(const SurdValue& x, std::int64_t n);
 std::optional<SurdValue> evaluateLine(const Record& line);
 
 // The canonical answer k1√m1 + k2√m2 over E, as the last line of a summary
-// holds it (a whole part has radicand 1).
+// holds it (a whole part has radicand 1; zero has no terms).
 struct CanonicalAnswer {
     struct Term {
         std::int64_t coefficient = 0;
@@ -131,6 +131,9 @@ struct StructureOptions {
     // Comments of steps that may open without the continuation line in any
     // position (they are left out of the continuation rules).
     std::vector<std::string> exemptComments;
+    // Record validation is the costly part; a sweep that validates the same
+    // builders' records elsewhere may leave it out.
+    bool validateRecords = true;
 };
 
 // The shape every model output has: one comment string per step, the
