@@ -1,0 +1,210 @@
+#include "input/universal_integer_practice_io_view.hpp"
+
+#include <stdexcept>
+
+#include "records/literals.hpp"
+#include "records/vocabulary.hpp"
+
+namespace radixmender {
+
+using platform::UIButton;
+using platform::UIColor;
+using platform::UILabel;
+using platform::View;
+
+namespace {
+
+constexpr double kCellGap = 5;        // between cells of a row, between bands, between example lines
+constexpr double kRowGap = 10;        // between the rows of one band
+constexpr double kExampleGap = 10;    // between the last band and the first example line
+constexpr double kThinkingGap = 5;    // between the last example line and the "🤔" key
+constexpr double kThinkingCells = 2;  // the "🤔" key is two cells high
+constexpr float kThinkingFontSize = 120;
+
+template <typename V>
+const typename V::value_type& at(const V& v, std::size_t i) {
+    if (i >= v.size()) throw std::out_of_range("Index out of range");
+    return v[i];
+}
+
+struct Kind {
+    TextGroups groups;
+    Tag tag;
+    const char* letter;
+};
+
+std::int64_t signedIndex(std::size_t i) { return static_cast<std::int64_t>(i); }
+
+}  // namespace
+
+UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(
+    const TextGroups& multiLine, const TextGroups& options,
+    const std::vector<std::vector<std::int64_t>>& optionsSelections, const std::vector<std::string>& levels,
+    const std::vector<std::string>& examples, platform::Rect frame)
+    : View(frame) {
+    translatesAutoresizingMaskIntoConstraints = false;
+    setBackgroundColor(UIColor::clear());
+    const auto fontSize = static_cast<float>(basePointSize());
+
+    std::vector<std::unique_ptr<UIButton>> ownedButtons;
+    std::vector<std::unique_ptr<UILabel>> ownedLabels;
+    CellGroups<UIButton> buttons;
+    CellGroups<UILabel> labels;
+
+    // The levels are one group of one row.
+    const TextGroups levelGroups = levels.empty() ? TextGroups{} : TextGroups{{levels}};
+    const Kind kinds[] = {{multiLine, Tag::multi_line, kMultiLineSelector},
+                          {options, Tag::option, kOptionSelector},
+                          {levelGroups, Tag::level, kLevelSelector}};
+    for (const Kind& kind : kinds) {
+        for (std::size_t i = 0; i < kind.groups.size(); ++i) {
+            std::vector<std::vector<UIButton*>> buttonRows;
+            std::vector<std::vector<UILabel*>> labelRows;
+            for (std::size_t j = 0; j < kind.groups[i].size(); ++j) {
+                std::vector<UIButton*> buttonRow;
+                std::vector<UILabel*> labelRow;
+                const auto& row = kind.groups[i][j];
+                for (std::size_t k = 0; k < row.size(); ++k) {
+                    bool chosen = i == 0 && j == 0 && k == 0;
+                    if (kind.tag == Tag::option) {
+                        chosen = optionsSelections.empty()
+                                     ? k == 0
+                                     : at(at(optionsSelections, i), j) == signedIndex(k);
+                    }
+                    const std::int64_t tag = viewTag(signedIndex(i), signedIndex(j), signedIndex(k), kind.tag);
+                    ownedButtons.push_back(UniversalIntegerIOView::makeButton(
+                        kind.letter + std::to_string(tag), UIColor::clear(), kKeyPressedAction, fontSize));
+                    ownedLabels.push_back(
+                        makeLabel(row[k], tag, chosen ? UIColor::green() : UIColor::white(), fontSize));
+                    buttonRow.push_back(ownedButtons.back().get());
+                    labelRow.push_back(ownedLabels.back().get());
+                }
+                buttonRows.push_back(std::move(buttonRow));
+                labelRows.push_back(std::move(labelRow));
+            }
+            buttons.push_back(std::move(buttonRows));
+            labels.push_back(std::move(labelRows));
+        }
+    }
+
+    // Labels over buttons: they hide the titles and let taps through to them.
+    for (auto& b : ownedButtons) addSubview(std::move(b));
+    for (auto& l : ownedLabels) addSubview(std::move(l));
+
+    std::vector<UILabel*> exampleLabels;
+    for (std::size_t n = 0; n < examples.size(); ++n) {
+        exampleLabels.push_back(
+            addSubview(makeLabel(examples[n], viewTag(0, 0, signedIndex(n), Tag::example), UIColor::white(), fontSize)));
+    }
+
+    UIButton* thinking = addSubview(
+        UniversalIntegerIOView::makeButton(text::kThinking, UIColor::clear(), kKeyPressedAction, kThinkingFontSize));
+    layout(buttons, labels, exampleLabels, thinking);
+}
+
+void UniversalIntegerPracticeIOView::keyPressed(View* sender) {
+    if (delegate != nullptr) delegate->keyPressed(sender);
+}
+
+std::unique_ptr<UILabel> UniversalIntegerPracticeIOView::makeLabel(const std::string& attributedText,
+                                                                  std::int64_t tag, UIColor background,
+                                                                  float fontSize) {
+    auto label = std::make_unique<UILabel>();
+    label->setFont(platform::UIFont::systemFont(static_cast<double>(fontSize)));
+    label->setTextColor(UIColor::black());
+    label->setBackgroundColor(background);
+    label->setTextAlignment(platform::TextAlignment::center);
+    label->setAdjustsFontSizeToFitWidth(true);
+    label->setAttributedText(attributedText);
+    label->setTag(tag);
+    label->translatesAutoresizingMaskIntoConstraints = false;
+    return label;
+}
+
+void UniversalIntegerPracticeIOView::layout(const CellGroups<UIButton>& buttons,
+                                            const CellGroups<UILabel>& labels,
+                                            const std::vector<UILabel*>& examples, UIButton* thinking) {
+    const std::size_t n = buttons.size();
+    const std::size_t e = examples.size();
+    // Every height hangs on the first cell, and the key on the example lines.
+    if (n == 0 || e == 0) return;
+
+    auto anchorCell = [&](std::size_t i) { return at(at(at(buttons, i), 0), 0); };
+    UIButton* reference = anchorCell(0);
+
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto& rows = buttons[i];
+        for (std::size_t j = 0; j < rows.size(); ++j) {
+            const auto& row = rows[j];
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                UIButton* b = row[k];
+                if (i == 0) {
+                    b->topAnchor().constraint(topAnchor(), 0);
+                } else {
+                    b->topAnchor().constraint(anchorCell(i - 1)->bottomAnchor(), kCellGap);
+                }
+                if (i == n - 1) {
+                    b->bottomAnchor().constraint(examples[0]->topAnchor(), -kExampleGap);
+                } else {
+                    b->bottomAnchor().constraint(anchorCell(i + 1)->topAnchor(), -kCellGap);
+                }
+                if (k > 0) {
+                    b->leadingAnchor().constraint(row[k - 1]->trailingAnchor(), kCellGap);
+                } else if (j > 0) {
+                    b->leadingAnchor().constraint(at(rows[j - 1], rows[j - 1].size() - 1)->trailingAnchor(),
+                                                  kRowGap);
+                } else {
+                    b->leadingAnchor().constraint(leadingAnchor(), 0);
+                }
+                if (k + 1 < row.size()) {
+                    b->trailingAnchor().constraint(row[k + 1]->leadingAnchor(), -kCellGap);
+                } else if (j + 1 < rows.size()) {
+                    b->trailingAnchor().constraint(at(rows[j + 1], 0)->leadingAnchor(), -kRowGap);
+                } else {
+                    b->trailingAnchor().constraint(trailingAnchor(), 0);
+                }
+                b->widthAnchor().constraint(anchorCell(i)->widthAnchor());
+                b->heightAnchor().constraint(reference->heightAnchor());
+
+                UILabel* l = at(at(at(labels, i), j), k);
+                l->topAnchor().constraint(b->topAnchor());
+                l->bottomAnchor().constraint(b->bottomAnchor());
+                l->leadingAnchor().constraint(b->leadingAnchor());
+                l->trailingAnchor().constraint(b->trailingAnchor());
+            }
+        }
+    }
+
+    for (std::size_t m = 0; m < e; ++m) {
+        UILabel* line = examples[m];
+        if (m == 0) {
+            line->topAnchor().constraint(anchorCell(n - 1)->bottomAnchor(), kExampleGap);
+        } else {
+            line->topAnchor().constraint(examples[m - 1]->bottomAnchor(), kCellGap);
+        }
+        if (m == e - 1) {
+            line->bottomAnchor().constraint(thinking->topAnchor(), -kThinkingGap);
+        } else {
+            line->bottomAnchor().constraint(examples[m + 1]->topAnchor(), -kCellGap);
+        }
+        line->leadingAnchor().constraint(leadingAnchor(), 0);
+        line->trailingAnchor().constraint(trailingAnchor(), 0);
+        line->heightAnchor().constraint(reference->heightAnchor());
+    }
+
+    // The key's width is left to its title.
+    thinking->topAnchor().constraint(examples[e - 1]->bottomAnchor(), kThinkingGap);
+    thinking->bottomAnchor().constraint(bottomAnchor(), 0);
+    thinking->centerXAnchor().constraint(centerXAnchor());
+    thinking->heightAnchor().constraint(reference->heightAnchor(), kThinkingCells);
+}
+
+bool UniversalIntegerPracticeIOView::respondsToAction(const std::string& selector) const {
+    return selector == kKeyPressedAction;
+}
+
+void UniversalIntegerPracticeIOView::performAction(const std::string& selector, View* sender) {
+    if (selector == kKeyPressedAction) keyPressed(sender);
+}
+
+}  // namespace radixmender
