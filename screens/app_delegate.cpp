@@ -4,6 +4,7 @@
 #include "screens/radixmender_form_vcs.hpp"
 #include "screens/radixmender_guide_vc.hpp"
 #include "screens/radixmender_menu_vc.hpp"
+#include "screens/radixmender_practice_vc.hpp"
 #include "screens/universal_engine_vc.hpp"
 
 namespace radixmender {
@@ -25,6 +26,7 @@ void registerScreens() {
     registerController<Radixmender_A_VC>("Radixmender_A_VC");
     registerController<Radixmender_B_VC>("Radixmender_B_VC");
     registerController<Radixmender_C_VC>("Radixmender_C_VC");
+    registerController<Radixmender_Practice_VC>("Radixmender_Practice_VC");
     registerController<UniversalEngineVC>("UniversalEngineVC");
     registerController<Radixmender_Guide_VC>("Radixmender_Guide_VC");
 }
