@@ -21,10 +21,25 @@ struct PDFDocument::Impl {
 PDFDocument::PDFDocument() : impl_(std::make_unique<Impl>()) {}
 PDFDocument::~PDFDocument() = default;
 
+namespace {
+// A PDF starts with "%PDF-" and ends with "%%EOF" (give or take trailing
+// bytes). Anything else is refused before the PDF library sees it, which
+// keeps stray files cheap to reject (the library also keeps memory behind
+// after a failed load).
+bool looksLikePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    if (size < 16 || !file.read(1024).contains("%PDF-")) return false;
+    file.seek(std::max<qint64>(0, size - 1024));
+    return file.read(1024).contains("%%EOF");
+}
+}  // namespace
+
 std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& url) {
     ensureGuiApplication();
     const QString path = QString::fromStdString(url);
-    if (!QFile::exists(path)) return nullptr;
+    if (!QFile::exists(path) || !looksLikePdf(path)) return nullptr;
     std::shared_ptr<PDFDocument> document(new PDFDocument);
     // Loading a file is synchronous; anything but a readable document fails.
     if (document->impl_->document.load(path) != QPdfDocument::Error::None) return nullptr;
