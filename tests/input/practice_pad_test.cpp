@@ -1,0 +1,320 @@
+// The practice pad and its entry display: starting state, geometry on a phone
+// and a tablet, and what every tap does, against a spy data source.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "input/universal_integer_practice_pad_view.hpp"
+#include "pad_fixtures.hpp"
+#include "platform/layout.hpp"
+#include "records/literals.hpp"
+
+namespace radixmender::testing {
+namespace {
+
+using platform::Rect;
+using platform::UIButton;
+using platform::UIColor;
+using platform::View;
+using Selections = std::vector<std::vector<std::int64_t>>;
+
+constexpr double kTol = 1e-6;
+const std::vector<std::string> kLevels{text::kGrinning, text::kSmiling, text::kNeutral};
+
+// Answers problem number n of the asked level as the line "p<n>L<level>" and
+// the entries [["form", "<n>", "<level>"]]; `lines` lines per answer.
+struct SpyPracticeSource : IntegerPracticeDataSource {
+    struct Request {
+        std::int64_t level;
+        TextLists options, multiLine;
+    };
+    std::vector<Request> requests;
+    std::size_t lines = 1;
+    int limitQuestions = 0;
+    std::int64_t maximumDigits() override { return ++limitQuestions, 3; }
+    bool allowsNegative() override { return ++limitQuestions, true; }
+    PracticeExample practiceExample(std::int64_t level, const TextLists& options, const TextLists& ml) override {
+        requests.push_back({level, options, ml});
+        const std::string n = std::to_string(requests.size()), l = std::to_string(level);
+        return {std::vector<std::string>(lines, "p" + n + "L" + l), {{{"form", n, l}}}};
+    }
+};
+
+struct PadArgs {
+    std::vector<std::string> info{" method and level ... ", " for steps "};
+    TextGroups multiLine;
+    TextGroups options{{{kBefore, kAfter}}};
+    Selections chosen{{0}};
+    TextLists flush;
+    std::vector<std::string> examples{"1/(2\u221A3)"};
+};
+
+std::unique_ptr<UniversalIntegerPracticePadView> makePad(const PadArgs& a = {}) {
+    return std::make_unique<UniversalIntegerPracticePadView>(a.info, a.multiLine, a.options, a.chosen, a.flush,
+                                                             kLevels, a.examples, TextGroups{{{"a/(b\u221Ac)", "1"}}},
+                                                             Rect{});
+}
+
+std::vector<std::int64_t> greenTags(View* root) {
+    std::vector<std::int64_t> tags;
+    std::function<void(View*)> walk = [&](View* v) {
+        if (dynamic_cast<platform::UILabel*>(v) && v->backgroundColor() == UIColor::green()) tags.push_back(v->tag());
+        for (const auto& s : v->subviews()) walk(s.get());
+    };
+    walk(root);
+    return tags;
+}
+
+TEST(PracticePad, StartingState) {
+    struct Case {
+        const char* name;
+        PadArgs args;
+        Selections selections;
+        std::int64_t multiLine;  // 0: none
+        std::vector<std::int64_t> green;
+    };
+    PadArgs chosenSecond, twoGroups, withMultiLine, threeInfo;
+    chosenSecond.chosen = {{1}};
+    twoGroups.options = {{{"x", "y"}}, {{kBefore, kAfter}}};
+    twoGroups.chosen = {};
+    withMultiLine.multiLine = {{{"m0", "m1"}}};
+    withMultiLine.chosen = {};
+    const Case cases[] = {
+        {"practice screen", {}, {{4097}}, 0, {4097, 5121}},
+        {"second option chosen", chosenSecond, {{4098}}, 0, {4098, 5121}},
+        {"two option groups", twoGroups, {{4097}, {4161}}, 0, {4097, 4161, 5121}},
+        {"multi-line first", withMultiLine, {{4097}}, 3073, {3073, 4097, 5121}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto pad = makePad(c.args);
+        EXPECT_EQ(pad->optionsSelections, c.selections);
+        EXPECT_EQ(pad->multiLineSelection.value_or(0), c.multiLine);
+        EXPECT_EQ(pad->levelSelection, 5121);
+        EXPECT_EQ(pad->exampleNumberOfRows, 1);
+        EXPECT_EQ(pad->exampleRowTagStart, 0);
+        EXPECT_EQ(greenTags(pad.get()), c.green);
+        for (std::int64_t tag : {5121, 5122, 5123}) {
+            EXPECT_EQ(textAt(pad.get(), tag), kLevels[static_cast<std::size_t>(tag - 5121)]);
+            EXPECT_NE(findButton(pad.get(), "L" + std::to_string(tag)), nullptr);
+        }
+        EXPECT_EQ(labelAt(pad.get(), 6145)->backgroundColor(), UIColor::white());
+        EXPECT_EQ(findButton(pad.get(), "E6145"), nullptr);  // example lines have no selector
+    }
+    // A chosen column outside its row, and a pad without info lines, are refused.
+    PadArgs outside, noInfo;
+    outside.chosen = {{2}};
+    noInfo.info = {};
+    EXPECT_THROW(makePad(outside), std::out_of_range);
+    EXPECT_THROW(makePad(noInfo), std::invalid_argument);
+}
+
+struct Screen {
+    std::unique_ptr<View> window;
+    UniversalIntegerPracticePadView* pad;
+    Screen(double w, double h, platform::EdgeInsets insets, std::unique_ptr<UniversalIntegerPracticePadView> owned)
+        : window(std::make_unique<View>(Rect(0, 0, w, h))) {
+        window->setSafeAreaInsets(insets);
+        pad = window->addSubview(std::move(owned));
+        const auto guide = window->safeAreaLayoutGuide();
+        pad->topAnchor().constraint(guide.topAnchor(), 5);
+        pad->bottomAnchor().constraint(guide.bottomAnchor(), -5);
+        pad->leadingAnchor().constraint(guide.leadingAnchor(), 5);
+        pad->trailingAnchor().constraint(guide.trailingAnchor(), -5);
+        window->layoutIfNeeded();
+    }
+    platform::Point centre(const View* v) const {
+        const platform::Point o = v->convertToWindow({0, 0});
+        return {o.x + v->frame().width() / 2, o.y + v->frame().height() / 2};
+    }
+};
+
+// The display's bands, example lines and key for several shapes, on a phone
+// and a tablet: cell height (H − 5g − 5e − 5) / (g + e + 2).
+TEST(PracticePad, GeometryOnPhoneAndTablet) {
+    PadArgs screenArgs, rich;
+    rich.multiLine = {{{"m"}}};
+    rich.options = {{{"a", "b"}, {"c", "d", "e"}}, {{kBefore, kAfter}}};
+    rich.chosen = {};
+    rich.info = {"i", "j", "k"};
+    rich.examples = {"x", "y", "z"};
+    for (auto [w, h, insets] : {std::tuple{390.0, 844.0, platform::EdgeInsets{91, 0, 34, 0}},
+                                std::tuple{1024.0, 1366.0, platform::EdgeInsets{74, 0, 20, 0}}}) {
+        for (const auto* args : {&screenArgs, &rich}) {
+            SCOPED_TRACE(std::to_string(w) + (args == &rich ? " rich" : " practice screen"));
+            ScreenWidth width(w);
+            Screen s(w, h, insets, makePad(*args));
+            EXPECT_TRUE(platform::layoutDiagnostics(*s.window).empty());
+            const double W = w - 10, P = h - insets.top - insets.bottom - 10;
+            const double g = static_cast<double>(args->multiLine.size() + args->options.size() + 1);
+            const double e = static_cast<double>(args->examples.size());
+            const double infoLines = static_cast<double>(args->info.size());
+            const double m = (g - 1 + e + 2) / (infoLines / 2);
+            View* info = s.pad->subviews()[0].get();
+            View* io = s.pad->subviews()[1].get();
+            EXPECT_NEAR(info->frame().height(), (P - 10) / (1 + m), kTol);
+            EXPECT_NEAR(io->frame().minY(), info->frame().maxY() + 10, kTol);
+            EXPECT_NEAR(io->frame().height(), (P - 10) * m / (1 + m), kTol);
+            EXPECT_NEAR(io->frame().width(), W, kTol);
+
+            const double H = io->frame().height();
+            const double cell = (H - 5 * g - 5 * e - 5) / (g + e + 2);
+            // Levels: the last band, three equal cells 5 apart across the width.
+            const double levelTop = (g - 1) * (cell + 5);
+            for (int k = 0; k < 3; ++k) {
+                const std::int64_t tag = 5121 + k;
+                UIButton* b = findButton(io, "L" + std::to_string(tag));
+                const Rect expected((W - 10) / 3 * k + 5 * k, levelTop, (W - 10) / 3, cell);
+                for (const Rect f : {b->frame(), labelAt(io, tag)->frame()}) {
+                    EXPECT_NEAR(f.minX(), expected.minX(), kTol);
+                    EXPECT_NEAR(f.minY(), expected.minY(), kTol);
+                    EXPECT_NEAR(f.width(), expected.width(), kTol);
+                    EXPECT_NEAR(f.height(), expected.height(), kTol);
+                }
+            }
+            for (std::size_t n = 0; n < args->examples.size(); ++n) {
+                const double top = levelTop + cell + 10 + static_cast<double>(n) * (cell + 5);
+                const Rect f = labelAt(io, 6145 + static_cast<std::int64_t>(n))->frame();
+                EXPECT_NEAR(f.minY(), top, kTol);
+                EXPECT_NEAR(f.height(), cell, kTol);
+                EXPECT_NEAR(f.width(), W, kTol);
+            }
+            UIButton* thinking = findButton(io, text::kThinking);
+            EXPECT_NEAR(thinking->frame().height(), 2 * cell, kTol);
+            EXPECT_NEAR(thinking->frame().maxY(), H, kTol);
+            EXPECT_NEAR(thinking->frame().midX(), W / 2, kTol);
+            EXPECT_NEAR(thinking->frame().width(), thinking->intrinsicContentSize().width, kTol);
+            EXPECT_EQ(thinking->titleLabel()->font().pointSize, 120);
+        }
+    }
+    // Two rows of one option group share a band, 10 points apart.
+    Screen s(390, 844, {}, makePad(rich));
+    EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4098")->frame().maxX(), 10, kTol);
+    EXPECT_EQ(findButton(s.pad, "O4105")->frame().minY(), findButton(s.pad, "O4097")->frame().minY());
+}
+
+// The practice screen's pad: levels, orders, "🤔" and stray titles.
+TEST(PracticePad, Taps) {
+    auto pad = makePad();
+    SpyPracticeSource source;
+    SpyDelegate delegate;
+    press(pad.get(), "L5122");  // no data source yet: the highlight moves, the problem stays
+    EXPECT_EQ(pad->levelSelection, 5122);
+    EXPECT_EQ(textAt(pad.get(), 6145), "1/(2\u221A3)");
+    press(pad.get(), text::kThinking);  // no delegate: nothing
+    pad->dataSource = &source;
+    pad->delegate = &delegate;
+
+    press(pad.get(), "L5121");
+    ASSERT_EQ(source.requests.size(), 1u);
+    EXPECT_EQ(source.requests[0].level, 0);
+    EXPECT_EQ(source.requests[0].options, (TextLists{{kBefore}}));
+    EXPECT_EQ(source.requests[0].multiLine, TextLists{});
+    EXPECT_EQ(greenTags(pad.get()), (std::vector<std::int64_t>{4097, 5121}));
+    EXPECT_EQ(textAt(pad.get(), 6145), "p1L0");
+    EXPECT_EQ(pad->inputs, (TextGroups{{{"form", "1", "0"}}}));
+    press(pad.get(), "L5121");  // the chosen level again: another problem of it
+    EXPECT_EQ(textAt(pad.get(), 6145), "p2L0");
+    press(pad.get(), "L5123");
+    EXPECT_EQ(textAt(pad.get(), 6145), "p3L2");
+    EXPECT_EQ(pad->levelSelection, 5123);
+
+    press(pad.get(), "O4098");  // no flushing rows: only the highlight moves
+    press(pad.get(), "O4098");
+    EXPECT_EQ(pad->optionsSelections, (Selections{{4098}}));
+    EXPECT_EQ(greenTags(pad.get()), (std::vector<std::int64_t>{4098, 5123}));
+    for (const char* stray : {"7", "DEL", "C", "+/-", "."}) {
+        auto key = UniversalIntegerIOView::makeButton(stray, UIColor::clear(), kKeyPressedAction, 30);
+        pad->keyPressed(key.get());
+    }
+    EXPECT_EQ(source.requests.size(), 3u);
+    press(pad.get(), text::kThinking);
+    press(pad.get(), text::kThinking);
+    const Handover expected{{{{"form", "3", "2"}}}, {{kAfter}}, {}};
+    EXPECT_EQ(delegate.calls, (std::vector<Handover>{expected, expected}));
+    EXPECT_EQ(source.limitQuestions, 0);
+}
+
+// Flushing rows, multi-line texts, and answers with fewer or more lines than shown.
+TEST(PracticePad, FlushingRowsMultiLineAndShortAnswers) {
+    PadArgs args;
+    args.multiLine = {{{"m0", "m1"}}};
+    args.options = {{{"x", "y"}}, {{kBefore, kAfter}}};
+    args.chosen = {};
+    args.flush = {{"YES"}, {"NO"}};
+    args.examples = {"e0", "e1", "e2"};
+    auto pad = makePad(args);
+    SpyPracticeSource source;
+    source.lines = 3;
+    pad->dataSource = &source;
+    press(pad.get(), "L5122");
+    press(pad.get(), "O4097");  // flushing row, option already chosen: still a new problem
+    press(pad.get(), "O4098");
+    press(pad.get(), "O4162");  // not flushing
+    press(pad.get(), "M3074");  // multi-line: highlight only
+    EXPECT_EQ(source.requests.size(), 3u);
+    EXPECT_EQ(source.requests[2].level, 1);
+    EXPECT_EQ(source.requests[2].options, (TextLists{{"y"}, {kBefore}}));
+    EXPECT_EQ(source.requests[2].multiLine, (TextLists{{"m0"}}));
+    EXPECT_EQ(pad->multiLineSelection, 3074);
+    for (std::int64_t n = 0; n < 3; ++n) EXPECT_EQ(textAt(pad.get(), 6145 + n), "p3L1");
+
+    source.lines = 1;  // a short answer rewrites only the lines it has
+    press(pad.get(), "L5121");
+    EXPECT_EQ(textAt(pad.get(), 6145), "p4L0");
+    EXPECT_EQ(textAt(pad.get(), 6146), "p3L1");
+    source.lines = 5;  // surplus lines are not shown
+    press(pad.get(), "L5121");
+    EXPECT_EQ(textAt(pad.get(), 6147), "p5L0");
+    EXPECT_EQ(labelAt(pad.get(), 6148), nullptr);
+}
+
+// Taps at screen positions reach the selectors beneath the labels and the
+// key, through hit testing and the responder chain; a random run of taps
+// keeps one green label per row and the example in step with the entries.
+TEST(PracticePad, TapsByPositionKeepTheInvariants) {
+    PadArgs args;
+    args.multiLine = {{{"m0", "m1"}}};
+    args.options = {{{"x", "y", "z"}}, {{kBefore, kAfter}}};
+    args.chosen = {{2}, {0}};
+    args.flush = {{""}, {"YES"}};
+    Screen s(390, 844, {47, 0, 34, 0}, makePad(args));
+    SpyPracticeSource source;
+    SpyDelegate delegate;
+    s.pad->dataSource = &source;
+    s.pad->delegate = &delegate;
+    const std::vector<std::int64_t> tags{3073, 3074, 4097, 4098, 4099, 4161, 4162, 5121, 5122, 5123, 6145};
+    std::mt19937 random(7);
+    for (int tap = 0; tap < 2000; ++tap) {
+        const auto before = source.requests.size();
+        const std::size_t pick = random() % (tags.size() + 1);
+        View* target = pick < tags.size() ? static_cast<View*>(labelAt(s.pad, tags[pick]))
+                                           : findButton(s.pad, text::kThinking);
+        platform::touchAt(*s.window, s.centre(target));
+        const std::int64_t tag = pick < tags.size() ? tags[pick] : 0;
+        const bool asks = (tag >= 5121 && tag <= 5123) || tag == 4161 || tag == 4162;
+        ASSERT_EQ(source.requests.size(), before + (asks ? 1 : 0)) << tag;
+        if (tag >= 3073 && tag < 6145) {
+            ASSERT_EQ(labelAt(s.pad, tag)->backgroundColor(), UIColor::green());
+        }
+
+        std::vector<std::int64_t> expectedGreen{*s.pad->multiLineSelection, s.pad->optionsSelections[0][0],
+                                                s.pad->optionsSelections[1][0], s.pad->levelSelection};
+        ASSERT_EQ(greenTags(s.pad), expectedGreen);
+        const auto& row = s.pad->inputs[0][0];
+        if (row[0] == "form") {
+            ASSERT_EQ(textAt(s.pad, 6145), "p" + row[1] + "L" + row[2]);
+        }
+        if (tag == 0) {
+            ASSERT_EQ(delegate.calls.back().inputs, s.pad->inputs);
+            ASSERT_EQ(delegate.calls.back().options,
+                      (TextLists{{textAt(s.pad, expectedGreen[1])}, {textAt(s.pad, expectedGreen[2])}}));
+            ASSERT_EQ(delegate.calls.back().multiLine, TextLists{{textAt(s.pad, expectedGreen[0])}});
+        }
+    }
+    EXPECT_GT(delegate.calls.size(), 100u);
+}
+
+}  // namespace
+}  // namespace radixmender::testing
