@@ -59,7 +59,8 @@ void BM_FitAndDrawStepIntoPhoneImage(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         platform::RasterImage image = platform::renderView(view);
         benchmark::DoNotOptimize(image);
-        times[i].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times[i].push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         i = (i + 1) % count;
     }
     std::vector<double> perStep;

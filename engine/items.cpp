@@ -123,8 +123,8 @@ ItemBox measureItems(const Record& record, const std::string& start, const std::
     return {};
 }
 
-void drawItems(const Record& record, const std::string& start, const std::string& fontName, double x, double y,
-               double size, double weight) {
+void drawItems(const Record& record, const std::string& start, const std::string& fontName, double x,
+               double y, double size, double weight) {
     using namespace items;
     const DepthGuard guard;
     const EngineFonts fonts = makeEngineFonts(fontName, size, weight);

@@ -27,7 +27,7 @@ ItemBox measureItems(const Record& record, const std::string& start, const std::
 // Draws the item into the current graphics context (texts and strokes are
 // skipped without one, but the record is still read, so a malformed record
 // throws either way).
-void drawItems(const Record& record, const std::string& start, const std::string& fontName, double x, double y,
-               double size, double weight);
+void drawItems(const Record& record, const std::string& start, const std::string& fontName, double x,
+               double y, double size, double weight);
 
 }  // namespace radixmender

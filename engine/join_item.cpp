@@ -51,15 +51,18 @@ ItemBox measureJoin(const Item& item) {
         return {l.box.width + o + r.box.width, ascent + descent, ascent};
     }
     if (text == text::kCaret) {
-        const ItemBox b = measureItems(item.record, item.value(1, 1), defaultFontName(), item.size, item.weight);
-        const ItemBox e = measureItems(item.record, item.value(1, 2), defaultFontName(), item.fonts.small.pointSize,
-                                       item.weight);
+        const ItemBox b =
+            measureItems(item.record, item.value(1, 1), defaultFontName(), item.size, item.weight);
+        const ItemBox e = measureItems(item.record, item.value(1, 2), defaultFontName(),
+                                       item.fonts.small.pointSize, item.weight);
         const double rise = m.wholeAscender - m.wholeXHeight - fontMetrics(item.fonts.small).descender;
         return {b.width + e.width, b.height + e.height - rise, b.ascent + e.height - rise};
     }
     if (text == text::kSlash) {
-        const ItemBox n = measureItems(item.record, item.value(1, 1), defaultFontName(), item.size, item.weight);
-        const ItemBox d = measureItems(item.record, item.value(1, 2), defaultFontName(), item.size, item.weight);
+        const ItemBox n =
+            measureItems(item.record, item.value(1, 1), defaultFontName(), item.size, item.weight);
+        const ItemBox d =
+            measureItems(item.record, item.value(1, 2), defaultFontName(), item.size, item.weight);
         return {std::max(n.width, d.width), n.height + d.height + m.barSpace,
                 n.height + m.wholeHalfXHeight + m.halfBarSpace};
     }
@@ -90,8 +93,8 @@ void drawJoin(const Item& item, double x, double y) {
         const ItemBox e = measureItems(item.record, exponent, defaultFontName(), small, item.weight);
         const double rise = m.wholeAscender - m.wholeXHeight - fontMetrics(item.fonts.small).descender;
         drawItems(item.record, base, defaultFontName(), x, y, item.size, item.weight);
-        drawItems(item.record, exponent, defaultFontName(), x + b.width, y - b.ascent + rise - e.height + e.ascent,
-                  small, emphasizedWeight(item.weight));
+        drawItems(item.record, exponent, defaultFontName(), x + b.width,
+                  y - b.ascent + rise - e.height + e.ascent, small, emphasizedWeight(item.weight));
         return;
     }
     if (text == text::kSlash) {

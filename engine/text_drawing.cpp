@@ -14,8 +14,14 @@ double fittedFontSize(const std::vector<std::string>& lines, const platform::Tex
     double widestWidth = 0, tallestHeight = 0;
     for (const std::string& line : lines) {
         const platform::Size s = textSize(line, attributes.font);
-        if (widest == nullptr || s.width > widestWidth) widest = &line, widestWidth = s.width;
-        if (tallest == nullptr || s.height > tallestHeight) tallest = &line, tallestHeight = s.height;
+        if (widest == nullptr || s.width > widestWidth) {
+            widest = &line;
+            widestWidth = s.width;
+        }
+        if (tallest == nullptr || s.height > tallestHeight) {
+            tallest = &line;
+            tallestHeight = s.height;
+        }
     }
     const double count = static_cast<double>(lines.size());
     double size = attributes.font.pointSize;
@@ -32,14 +38,16 @@ double fittedFontSize(const std::vector<std::string>& lines, const platform::Tex
 double commonFittedFontSize(const std::vector<std::vector<std::string>>& groups,
                             const platform::TextAttributes& attributes, double maxWidth, double maxHeight) {
     double size = attributes.font.pointSize;
-    for (const auto& group : groups) size = std::min(size, fittedFontSize(group, attributes, maxWidth, maxHeight));
+    for (const auto& group : groups)
+        size = std::min(size, fittedFontSize(group, attributes, maxWidth, maxHeight));
     return size;
 }
 
 void drawTextLines(const std::vector<std::string>& lines, bool centred, platform::UIColor foreground,
                    platform::UIColor background, double x, double y, double width, double height,
                    double pointSize, double weight) {
-    platform::TextAttributes attributes{platform::UIFont::systemFont(pointSize, weight), foreground, background};
+    platform::TextAttributes attributes{platform::UIFont::systemFont(pointSize, weight), foreground,
+                                        background};
     const double size = fittedFontSize(lines, attributes, width, height);
     attributes.font = platform::UIFont::systemFont(size, weight);
     attributes.foregroundColor = foreground;

@@ -9,8 +9,8 @@ public:
         return platform::sizeWithAttributes(text, {font});
     }
     FontMetrics metrics(const platform::UIFont& font) const override {
-        return {font.pointSize, font.ascender(), font.descender(), font.capHeight(), font.xHeight(),
-                font.lineHeight()};
+        return {font.pointSize,   font.ascender(), font.descender(),
+                font.capHeight(), font.xHeight(),  font.lineHeight()};
     }
 };
 

@@ -20,7 +20,8 @@ struct FontMetrics {
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
-    [[nodiscard]] virtual platform::Size textSize(const std::string& text, const platform::UIFont& font) const = 0;
+    [[nodiscard]] virtual platform::Size textSize(const std::string& text,
+                                                  const platform::UIFont& font) const = 0;
     [[nodiscard]] virtual FontMetrics metrics(const platform::UIFont& font) const = 0;
 };
 

@@ -11,7 +11,8 @@ namespace radixmender::items {
 namespace {
 
 constexpr std::array<std::string_view, 6> kRadicals = {"√", "√2", "√3", "√4", "√5", "√6"};
-constexpr std::array<std::string_view, 9> kBracketPairs = {"()", "(]", "[]", "[)", "[[", "]]", "][", "{}", "||"};
+constexpr std::array<std::string_view, 9> kBracketPairs = {"()", "(]", "[]", "[)", "[[",
+                                                           "]]", "][", "{}", "||"};
 
 bool isRadical(const std::string& text) {
     return std::find(kRadicals.begin(), kRadicals.end(), text) != kRadicals.end();
@@ -51,8 +52,8 @@ ItemBox measureUnary(const Item& item) {
         if (item.value(2, 1) == "invisible") return o;
         const std::vector<std::string> glyphs = characters(text);
         const platform::UIFont font = bracketFont(o);
-        return {textSize(glyphs.front(), font).width + o.width + textSize(glyphs.back(), font).width, o.height,
-                o.ascent};
+        return {textSize(glyphs.front(), font).width + o.width + textSize(glyphs.back(), font).width,
+                o.height, o.ascent};
     }
     const ItemBox o = measureOperand(item);
     return {textSize(text, item.fonts.whole).width + o.width, o.height, o.ascent};

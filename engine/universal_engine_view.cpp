@@ -44,8 +44,8 @@ UniversalEngineView::UniversalEngineView(platform::Rect frame) : platform::View(
 }
 
 std::string UniversalEngineView::navigatorText() {
-    return std::string(" ") + text::kPointLeft + "  prior" + std::string(28, ' ') + "next  " + text::kPointRight +
-           " ";
+    return std::string(" ") + text::kPointLeft + "  prior" + std::string(28, ' ') + "next  " +
+           text::kPointRight + " ";
 }
 
 LineSizes UniversalEngineView::fitLines(double width, double height, double baseSize, double weight,

@@ -5,6 +5,8 @@
 // Sans has monochrome glyphs for some of them), so a text is split into runs
 // of either font; emoji runs are drawn with QFont (a bitmap font, measured
 // against a 72-dpi reference device so that a point size is a pixel size).
+#include "platform/font.hpp"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -14,13 +16,12 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/font.hpp"
 #include "platform/gui_application.hpp"
 #include "platform/text_painting.hpp"
 
@@ -156,7 +157,9 @@ char32_t nextCodePoint(const std::string& s, std::size_t& i) {
 
 bool isEmoji(char32_t cp) { return cp >= 0x1F000 && cp <= 0x1FAFF; }
 // Marks that belong to the character before them, whichever font it is in.
-bool isJoiner(char32_t cp) { return cp == 0xFE0F || cp == 0xFE0E || cp == 0x200D || (cp >= 0xE0020 && cp <= 0xE007F); }
+bool isJoiner(char32_t cp) {
+    return cp == 0xFE0F || cp == 0xFE0E || cp == 0x200D || (cp >= 0xE0020 && cp <= 0xE007F);
+}
 
 struct Run {
     QString text;
@@ -189,7 +192,8 @@ struct Glyphs {
 Glyphs layOut(const QRawFont& font, const QString& text) {
     Glyphs g;
     g.indexes = font.glyphIndexesForString(text);
-    g.advances = font.advancesForGlyphIndexes(g.indexes, QRawFont::UseDesignMetrics | QRawFont::KernedAdvances);
+    g.advances =
+        font.advancesForGlyphIndexes(g.indexes, QRawFont::UseDesignMetrics | QRawFont::KernedAdvances);
     for (const QPointF& a : g.advances) g.width += a.x();
     return g;
 }
@@ -262,8 +266,8 @@ void paintText(void* qpainter, const std::string& text, Point topLeft, const Tex
     const int dpi = painter->device() != nullptr ? painter->device()->logicalDpiY() : 72;
     const double emojiPointSize = font.pointSize * 72.0 / (dpi > 0 ? dpi : 72);
     const UIColor& c = attributes.foregroundColor;
-    painter->setPen(QColor::fromRgbF(static_cast<float>(c.r), static_cast<float>(c.g), static_cast<float>(c.b),
-                                     static_cast<float>(c.a)));
+    painter->setPen(QColor::fromRgbF(static_cast<float>(c.r), static_cast<float>(c.g),
+                                     static_cast<float>(c.b), static_cast<float>(c.a)));
     const double baseline = topLeft.y + box.ascent;
     double x = topLeft.x;
     for (const Run& run : runs) {

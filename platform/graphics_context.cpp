@@ -8,7 +8,7 @@ namespace platform {
 
 void Path::addLineTo(Point p) {
     const bool hasCurrentPoint = !elements_.empty() && (elements_.back().kind == Element::Kind::moveTo ||
-                                                       elements_.back().kind == Element::Kind::lineTo);
+                                                        elements_.back().kind == Element::Kind::lineTo);
     elements_.push_back({hasCurrentPoint ? Element::Kind::lineTo : Element::Kind::moveTo, p, {}});
 }
 
@@ -43,8 +43,8 @@ Path Path::applying(const AffineTransform& t) const {
             case Element::Kind::ellipse: {
                 const Point a = t.apply(e.rect.origin);
                 const Point b = t.apply({e.rect.maxX(), e.rect.maxY()});
-                mapped.addEllipse(Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x),
-                                       std::abs(b.y - a.y)));
+                mapped.addEllipse(
+                    Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)));
                 break;
             }
         }

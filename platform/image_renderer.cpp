@@ -71,7 +71,9 @@ RasterImage ImageRenderer::image(const std::function<void(GraphicsContext&)>& ac
 }
 
 RasterImage renderView(View& view, double scale) {
-    return ImageRenderer(view.bounds().size, scale).image([&](GraphicsContext& context) { view.render(context); });
+    return ImageRenderer(view.bounds().size, scale).image([&](GraphicsContext& context) {
+        view.render(context);
+    });
 }
 
 }  // namespace platform

@@ -37,7 +37,8 @@ void View::adopt(std::unique_ptr<View> view) {
     if (view->superview_ != nullptr) {
         View* old = view->superview_;
         auto& siblings = old->subviews_;
-        auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& v) { return v.get() == view.get(); });
+        auto it = std::find_if(siblings.begin(), siblings.end(),
+                               [&](const auto& v) { return v.get() == view.get(); });
         if (it != siblings.end()) {
             it->release();
             siblings.erase(it);

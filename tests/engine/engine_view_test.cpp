@@ -59,7 +59,9 @@ testing::Recording drawView(UniversalEngineView& view) {
 
 class ScreenWidth {
 public:
-    explicit ScreenWidth(double w) { setMainScreenWidthProvider([w] { return w; }); }
+    explicit ScreenWidth(double w) {
+        setMainScreenWidthProvider([w] { return w; });
+    }
     ~ScreenWidth() { setMainScreenWidthProvider(nullptr); }
 };
 
@@ -118,7 +120,8 @@ TEST(FitLines, PropertiesOverSyntheticSteps) {
                     for (auto& s : up)
                         if (largest - s[1] < 0.32) s[1] = std::min(32.0, s[1] / 0.98);
                     bool widthOk = true;
-                    for (std::size_t i = 0; i < lines.size(); ++i) widthOk &= widthAt(lines[i], up[i][1]) <= w;
+                    for (std::size_t i = 0; i < lines.size(); ++i)
+                        widthOk &= widthAt(lines[i], up[i][1]) <= w;
                     EXPECT_TRUE(!widthOk || stackHeight(lines, up, 32) > h);
                 }
             }
@@ -154,8 +157,8 @@ TEST(FitLines, EndsForViewsWhereNothingFits) {
         }
     }
     EXPECT_TRUE(view.fitLines(100, 100, 30, medium, {}).empty());
-    EXPECT_GE(fittedFontSize({"a long comment that will never fit"}, {platform::UIFont::systemFont(30, medium)},
-                             0, -4),
+    EXPECT_GE(fittedFontSize({"a long comment that will never fit"},
+                             {platform::UIFont::systemFont(30, medium)}, 0, -4),
               kMinimumFittedSize);
 }
 
@@ -211,7 +214,8 @@ TEST(EngineView, BandsAndRenderedLines) {
         EXPECT_EQ(c.attributes.font.family, platform::FontFamily::system);
         EXPECT_NEAR(c.topLeft.x + textSize(c.text, c.attributes.font).width / 2, w / 2, 1e-9);
     }
-    EXPECT_NEAR(texts[1].topLeft.y - texts[0].topLeft.y, fontMetrics(texts[0].attributes.font).lineHeight, 1e-9);
+    EXPECT_NEAR(texts[1].topLeft.y - texts[0].topLeft.y, fontMetrics(texts[0].attributes.font).lineHeight,
+                1e-9);
     // Lines: left-aligned from the band's top, each a line and a gap below the one before.
     const FontMetrics f = fontMetrics(platform::UIFont::monospacedDigitSystemFont(30, medium));
     const double gap = f.lineHeight - f.pointSize;
@@ -219,7 +223,8 @@ TEST(EngineView, BandsAndRenderedLines) {
     for (int i = 2; i < 5; ++i) {
         EXPECT_EQ(texts[static_cast<std::size_t>(i)].topLeft.x, 0);
         if (i > 2) {
-            EXPECT_NEAR(texts[static_cast<std::size_t>(i)].topLeft.y - texts[static_cast<std::size_t>(i - 1)].topLeft.y,
+            EXPECT_NEAR(texts[static_cast<std::size_t>(i)].topLeft.y -
+                            texts[static_cast<std::size_t>(i - 1)].topLeft.y,
                         f.lineHeight + gap, 1e-9);
         }
     }

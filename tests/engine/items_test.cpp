@@ -19,7 +19,9 @@ using testing::measure;
 using testing::record;
 
 Record integer(std::int64_t v, Color c = Color::black) { return makeIntegerRecord(v, c); }
-Record unary(const std::string& t, const Record& r, Color c = Color::black) { return makeUnaryRecord(t, r, c); }
+Record unary(const std::string& t, const Record& r, Color c = Color::black) {
+    return makeUnaryRecord(t, r, c);
+}
 Record join(const std::string& t, const Record& l, const Record& r, Color c = Color::black) {
     return makeJoinRecord(t, l, r, c);
 }
@@ -56,9 +58,10 @@ std::vector<Sample> samples() {
         {"power of brackets", join("^", unary("()", join("+", integer(2), radicalFive)), integer(2))},
         {"fraction", fraction(integer(3), join(text::kPaperclip, integer(2), radicalFive))},
         {"nested fraction", fraction(fraction(integer(1), integer(2)), unary("√", integer(7)))},
-        {"line", unary(text::kEqualsPrefix,
-                       fraction(join(text::kDot, integer(3), radicalFive), join("+", integer(10), integer(-2))),
-                       Color::clear)},
+        {"line",
+         unary(text::kEqualsPrefix,
+               fraction(join(text::kDot, integer(3), radicalFive), join("+", integer(10), integer(-2))),
+               Color::clear)},
     };
 }
 
@@ -83,9 +86,11 @@ TEST(ItemBoxes, EveryMarkLiesInsideTheMeasuredBox) {
                     const bool bracket = op.attributes.font.weight == platform::FontWeight::light;
                     if (bracket) {
                         const FontMetrics m = fontMetrics(op.attributes.font);
-                        r = platform::Rect(r.minX(), r.minY() + m.ascender - m.capHeight, r.width(), m.capHeight);
+                        r = platform::Rect(r.minX(), r.minY() + m.ascender - m.capHeight, r.width(),
+                                           m.capHeight);
                     }
-                    if (op.attributes.font.weight == platform::FontWeight::heavy) tolerance += 0.1 * r.width();
+                    if (op.attributes.font.weight == platform::FontWeight::heavy)
+                        tolerance += 0.1 * r.width();
                     EXPECT_GE(r.minX(), outer.minX() - tolerance) << op.text;
                     EXPECT_LE(r.maxX(), outer.maxX() + tolerance) << op.text;
                     EXPECT_GE(r.minY(), outer.minY() - tolerance) << op.text;
@@ -149,8 +154,10 @@ TEST(ItemComposition, RadicalsAndBrackets) {
     const Record operand = fraction(integer(3), integer(7));
     const ItemBox o = measure(operand);
     const ItemBox r = measure(unary("√", operand));
-    EXPECT_EQ(r, (ItemBox{o.width + widthOf("√"), o.height + 1.25 * f.metric.barSpace, o.ascent + f.metric.barSpace}));
-    for (const std::string indexed : {"√2", "√3", "√4", "√5", "√6"}) EXPECT_EQ(measure(unary(indexed, operand)), r);
+    EXPECT_EQ(r, (ItemBox{o.width + widthOf("√"), o.height + 1.25 * f.metric.barSpace,
+                          o.ascent + f.metric.barSpace}));
+    for (const std::string indexed : {"√2", "√3", "√4", "√5", "√6"})
+        EXPECT_EQ(measure(unary(indexed, operand)), r);
 
     for (const std::string pair : {"()", "(]", "[]", "[)", "[[", "]]", "][", "{}", "||"}) {
         SCOPED_TRACE(pair);
@@ -197,7 +204,8 @@ TEST(ItemComposition, RationalsAndFractions) {
     EXPECT_EQ(bar.mode, platform::PathDrawingMode::fillStroke);
 
     // A rational draws its unit denominator, its colour slots in place.
-    const auto rational = record(makeRationalRecord(5, 1, Color::green, Color::red, Color::blue, Color::cyan), 0, 100);
+    const auto rational =
+        record(makeRationalRecord(5, 1, Color::green, Color::red, Color::blue, Color::cyan), 0, 100);
     ASSERT_EQ(rational.texts().size(), 2u);
     EXPECT_EQ(rational.texts()[1].text, "1");
     EXPECT_EQ(rational.texts()[0].attributes.foregroundColor, platform::UIColor::red());
@@ -348,7 +356,8 @@ TEST(ItemLayoutRules, ExactBoxesWithProportionalMetrics) {
     // h = (2·21 + 5) + 40 − 28 = 59; a = 21 + 10 + 2.5 + 32 − 28 = 37.5
     EXPECT_EQ(testing::measure(makeRationalRecord(1, 12), 40), (ItemBox{30, 59, 37.5}));
     // exponent at 30: small font 14, rise = 24 − 15 + 2.8 = 11.8
-    const ItemBox power = testing::measure(makeJoinRecord("^", makeIntegerRecord(5), makeIntegerRecord(2)), 30);
+    const ItemBox power =
+        testing::measure(makeJoinRecord("^", makeIntegerRecord(5), makeIntegerRecord(2)), 30);
     EXPECT_NEAR(power.width, 15 + 7, 1e-9);
     EXPECT_NEAR(power.height, 30 + 14 - 11.8, 1e-9);
     EXPECT_NEAR(power.ascent, 24 + 14 - 11.8, 1e-9);

@@ -25,7 +25,9 @@ public:
         return static_cast<std::int64_t>(output.detailSteps.size());
     }
     Step step(std::int64_t i) override { return output.detailSteps.at(static_cast<std::size_t>(i)); }
-    Comment comments(std::int64_t i) override { return output.detailComments.at(static_cast<std::size_t>(i)); }
+    Comment comments(std::int64_t i) override {
+        return output.detailComments.at(static_cast<std::size_t>(i));
+    }
     Parameters parameters() override { return output.detailParameters; }
 };
 
@@ -40,22 +42,32 @@ std::vector<Solution> solutions() {
         const std::string o = order == shapes::kOrderBefore ? "before" : "after";
         for (const auto& [a, b, c] : std::vector<std::array<std::int64_t, 3>>{
                  {3, 2, 5}, {6, 1, 8}, {-10, 4, 12}, {1, 0, 2}, {5, 3, -7}, {999, -999, 998}}) {
-            all.push_back({"A_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) + "_" + o,
-                           Radixmender_A_Model{a, b, c, order}.steps()});
+            all.push_back(
+                {"A_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) + "_" + o,
+                 Radixmender_A_Model{a, b, c, order}.steps()});
         }
         for (const std::string tmpl : {kTemplateWholeFirst, kTemplateRadicalFirst}) {
             const std::string t = tmpl == kTemplateWholeFirst ? "W" : "R";
-            for (const auto& [a, b, c, d] : std::vector<std::array<std::int64_t, 4>>{
-                     {3, 2, 1, 5}, {6, 4, 2, 8}, {-7, 3, -2, 12}, {1, 2, 0, 3}, {10, 5, 5, 25}, {997, 991, -983, 977}}) {
-                all.push_back({"B" + t + "_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) +
-                                   "_" + std::to_string(d) + "_" + o,
+            for (const auto& [a, b, c, d] : std::vector<std::array<std::int64_t, 4>>{{3, 2, 1, 5},
+                                                                                     {6, 4, 2, 8},
+                                                                                     {-7, 3, -2, 12},
+                                                                                     {1, 2, 0, 3},
+                                                                                     {10, 5, 5, 25},
+                                                                                     {997, 991, -983, 977}}) {
+                all.push_back({"B" + t + "_" + std::to_string(a) + "_" + std::to_string(b) + "_" +
+                                   std::to_string(c) + "_" + std::to_string(d) + "_" + o,
                                Radixmender_B_Model{a, b, c, d, tmpl, order}.steps()});
             }
         }
-        for (const auto& [a, b, c, d, e] : std::vector<std::array<std::int64_t, 5>>{
-                 {1, 1, 2, 1, 3}, {6, 2, 8, 3, 12}, {-4, 3, 5, -2, 7}, {5, 1, 4, 1, 9}, {2, 3, 2, 3, 2}, {999, 997, 995, -993, 991}}) {
-            all.push_back({"C_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) + "_" +
-                               std::to_string(d) + "_" + std::to_string(e) + "_" + o,
+        for (const auto& [a, b, c, d, e] :
+             std::vector<std::array<std::int64_t, 5>>{{1, 1, 2, 1, 3},
+                                                      {6, 2, 8, 3, 12},
+                                                      {-4, 3, 5, -2, 7},
+                                                      {5, 1, 4, 1, 9},
+                                                      {2, 3, 2, 3, 2},
+                                                      {999, 997, 995, -993, 991}}) {
+            all.push_back({"C_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) +
+                               "_" + std::to_string(d) + "_" + std::to_string(e) + "_" + o,
                            Radixmender_C_Model{a, b, c, d, e, order}.steps()});
         }
     }
@@ -64,7 +76,9 @@ std::vector<Solution> solutions() {
 
 class ScreenWidth {
 public:
-    explicit ScreenWidth(double w) { setMainScreenWidthProvider([w] { return w; }); }
+    explicit ScreenWidth(double w) {
+        setMainScreenWidthProvider([w] { return w; });
+    }
     ~ScreenWidth() { setMainScreenWidthProvider(nullptr); }
 };
 
@@ -89,7 +103,8 @@ TEST(ModelSteps, EveryStepFitsPhoneAndTabletViews) {
                 }
                 const double base = basePointSize();
                 const LineSizes sizes = view.fitLines(width, height, base, testing::kMedium, lines);
-                const FontMetrics f = fontMetrics(platform::UIFont::monospacedDigitSystemFont(base, testing::kMedium));
+                const FontMetrics f =
+                    fontMetrics(platform::UIFont::monospacedDigitSystemFont(base, testing::kMedium));
                 double stack = 0;
                 for (std::size_t j = 0; j < lines.size(); ++j) {
                     const double size = sizes[j][1];
@@ -98,7 +113,8 @@ TEST(ModelSteps, EveryStepFitsPhoneAndTabletViews) {
                     EXPECT_GE(size, 12.0) << "step " << i << " line " << j;
                     const double k = std::log(size / base) / std::log(0.98);
                     EXPECT_NEAR(k, std::round(k), 1e-6);  // base·0.98^k
-                    stack += box.height + (j > 0 ? 0.5 * (sizes[j - 1][1] + size) / base * (f.lineHeight - base) : 0);
+                    stack += box.height +
+                             (j > 0 ? 0.5 * (sizes[j - 1][1] + size) / base * (f.lineHeight - base) : 0);
                 }
                 EXPECT_LE(stack, height + 1e-9);
                 view.setStep(static_cast<std::int64_t>(i));
@@ -143,7 +159,8 @@ TEST(ModelSteps, RasterImagesShowRedNotesAndTheNavigator) {
     };
     const std::vector<Shot> shots = {
         {"A_3_2_5", Radixmender_A_Model{3, 2, 5, shapes::kOrderBefore}.steps(), 390, 844, 2},
-        {"BR_6_4_2_8", Radixmender_B_Model{6, 4, 2, 8, kTemplateRadicalFirst, shapes::kOrderAfter}.steps(), 390, 844, 2},
+        {"BR_6_4_2_8", Radixmender_B_Model{6, 4, 2, 8, kTemplateRadicalFirst, shapes::kOrderAfter}.steps(),
+         390, 844, 2},
         {"C_6_2_8_3_12", Radixmender_C_Model{6, 2, 8, 3, 12, shapes::kOrderBefore}.steps(), 1024, 1366, 1},
     };
     for (const Shot& shot : shots) {
@@ -162,7 +179,8 @@ TEST(ModelSteps, RasterImagesShowRedNotesAndTheNavigator) {
             const double h = (shot.h - 10) * shot.scale;
             const int bandTop = static_cast<int>((0.05 * h + 5 * shot.scale));
             const int navTop = static_cast<int>(0.9 * h + 10 * shot.scale);
-            EXPECT_EQ(hasInk(image, bandTop, navTop, true), hasRed(shot.output.detailSteps[static_cast<std::size_t>(i)]))
+            EXPECT_EQ(hasInk(image, bandTop, navTop, true),
+                      hasRed(shot.output.detailSteps[static_cast<std::size_t>(i)]))
                 << file;
             EXPECT_EQ(hasInk(image, navTop, image.pixelHeight(), false), count > 1) << file;
         }

@@ -32,7 +32,8 @@ TEST(Fonts, MetricsFollowUIKitSignsAndScaleWithTheSize) {
     // Fractional sizes are honoured, not rounded: 2 % steps give distinct widths.
     const TextAttributes a{UIFont::monospacedDigitSystemFont(30, FontWeight::medium)};
     const TextAttributes b{UIFont::monospacedDigitSystemFont(30 * 0.98, FontWeight::medium)};
-    const double wa = sizeWithAttributes("1234567890", a).width, wb = sizeWithAttributes("1234567890", b).width;
+    const double wa = sizeWithAttributes("1234567890", a).width,
+                 wb = sizeWithAttributes("1234567890", b).width;
     EXPECT_NEAR(wb / wa, 0.98, 0.005);
     // Digits are tabular; the monospaced font is wider than the proportional one for "i".
     EXPECT_DOUBLE_EQ(sizeWithAttributes("111", a).width, sizeWithAttributes("888", a).width);
@@ -49,8 +50,9 @@ TEST(Fonts, EmojiAreMeasuredWithTheColourFont) {
     const TextAttributes a{UIFont::systemFont(30, FontWeight::medium)};
     const Size plain = sizeWithAttributes("prior", a);
     EXPECT_NEAR(plain.height, a.font.lineHeight(), 1e-9);
-    for (const char* face : {radixmender::text::kThinking, radixmender::text::kCool, radixmender::text::kAstonished,
-                             radixmender::text::kPointLeft, radixmender::text::kPointRight}) {
+    for (const char* face :
+         {radixmender::text::kThinking, radixmender::text::kCool, radixmender::text::kAstonished,
+          radixmender::text::kPointLeft, radixmender::text::kPointRight}) {
         const Size s = sizeWithAttributes(face, a);
         EXPECT_GT(s.width, 0.8 * 30) << face;  // one wide glyph, the skin tone included
         EXPECT_LT(s.width, 1.6 * 30) << face;
@@ -86,7 +88,8 @@ TEST(RecordingContext, LogsPrimitivesWithStateAndTransform) {
     EXPECT_EQ(ops[0].mode, PathDrawingMode::fillStroke);
     EXPECT_EQ(ops[0].lineWidth, 2.5);
     EXPECT_EQ(ops[0].strokeColor, UIColor::red());
-    EXPECT_EQ(ops[1].points(), (std::vector<Point>{{10, 20}, {15, 20}, {15, 25}, {10, 25}}));  // in device space
+    EXPECT_EQ(ops[1].points(),
+              (std::vector<Point>{{10, 20}, {15, 20}, {15, 25}, {10, 25}}));  // in device space
     EXPECT_EQ(ops[1].fillColor, UIColor::blue());
     // A text with a background fills its box first, in the background colour.
     EXPECT_EQ(ops[2].fillColor, UIColor::green());
@@ -213,7 +216,8 @@ TEST(Views, RenderTranslatesSubviewsAndSwallowsFailures) {
     EXPECT_EQ(image.pixelWidth(), 200);
     EXPECT_EQ(image.pixel(61, 81), (Pixel{0, 255, 0, 255}));  // child at (30, 40) × 2
     EXPECT_EQ(image.pixel(150, 10), (Pixel{255, 255, 255, 255}));
-    const auto dir = std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
+    const auto dir =
+        std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
     std::filesystem::create_directories(dir);
     EXPECT_TRUE(image.savePNG((dir / "platform_views.png").string()));
     EXPECT_FALSE(RasterImage().savePNG((dir / "empty.png").string()));
