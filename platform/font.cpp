@@ -172,7 +172,10 @@ std::vector<Run> splitRuns(const std::string& text) {
     while (i < text.size()) {
         const std::size_t begin = i;
         const char32_t cp = nextCodePoint(text, i);
-        const bool emoji = isJoiner(cp) && !runs.empty() ? runs.back().emoji : isEmoji(cp);
+        // DejaVu has no glyphs for presentation selectors and joiners: outside
+        // an emoji run they would show as boxes, so they are left out there.
+        if (isJoiner(cp) && (runs.empty() || !runs.back().emoji)) continue;
+        const bool emoji = isJoiner(cp) ? true : isEmoji(cp);
         const QString piece = QString::fromUtf8(text.data() + begin, static_cast<qsizetype>(i - begin));
         if (!runs.empty() && runs.back().emoji == emoji)
             runs.back().text += piece;

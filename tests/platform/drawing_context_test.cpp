@@ -59,6 +59,8 @@ TEST(Fonts, EmojiAreMeasuredWithTheColourFont) {
         EXPECT_GE(s.height, plain.height - 1e-9) << face;
     }
     EXPECT_EQ(sizeWithAttributes("", a).width, 0);
+    // A presentation selector after a text character adds nothing (no box glyph).
+    EXPECT_EQ(sizeWithAttributes("\u263A\uFE0F", a), sizeWithAttributes("\u263A", a));
 }
 
 TEST(RecordingContext, LogsPrimitivesWithStateAndTransform) {
