@@ -1,0 +1,194 @@
+// The practice screen with scripted chance: the first problem at
+// construction, a new problem on every level tap, "🤔" into the step viewer
+// with the practice model's own output; driven by taps at screen positions.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+#include "models/radixmender_b_model.hpp"
+#include "models/shapes.hpp"
+#include "records/literals.hpp"
+#include "screens/radixmender_practice_vc.hpp"
+#include "screens/universal_engine_vc.hpp"
+#include "screens_test_support.hpp"
+
+namespace radixmender {
+namespace {
+
+using testing::labelTagged;
+using testing::tapTitled;
+using testing::top;
+
+const std::string kRoot = text::kRadical;
+
+// Draws the scripted values first, then a fixed pseudo-random sequence.
+class ScriptedSource final : public RandomSource {
+public:
+    explicit ScriptedSource(std::deque<std::int64_t> uniforms = {}, std::deque<bool> coins = {})
+        : uniforms_(std::move(uniforms)), coins_(std::move(coins)) {}
+    std::int64_t uniform(std::int64_t low, std::int64_t high) override {
+        if (!uniforms_.empty()) {
+            const std::int64_t v = uniforms_.front();
+            uniforms_.pop_front();
+            return v;
+        }
+        return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low + 1));
+    }
+    bool coin() override {
+        if (!coins_.empty()) {
+            const bool c = coins_.front();
+            coins_.pop_front();
+            return c;
+        }
+        return (next() >> 7) % 2 == 1;
+    }
+
+private:
+    std::uint64_t next() { return state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL, state_ >> 33; }
+    std::deque<std::int64_t> uniforms_;
+    std::deque<bool> coins_;
+    std::uint64_t state_ = 2026;
+};
+
+// Installs a source for the screens made while it lives.
+struct InstalledSource {
+    explicit InstalledSource(RandomSource& source) { Radixmender_Practice_VC::setRandomSource(&source); }
+    ~InstalledSource() { Radixmender_Practice_VC::setRandomSource(nullptr); }
+};
+
+std::string shownLine(Radixmender_Practice_VC& vc) { return labelTagged(&vc.thePadView(), 6145)->text(); }
+
+// What the model must solve for a problem's entries and an order.
+ModelOutput solutionOf(const PracticeProblem& problem, const std::string& order) {
+    const auto& row = problem.entries.at(0).at(0);
+    Radixmender_Practice_Model model;
+    model.options = {{row[0]}, {order}};
+    model.inputs = {{std::vector<std::string>(row.begin() + 1, row.end())}};
+    return model.steps();
+}
+
+TEST(PracticeScreen, BuiltWithTheFirstProblemAndTheScreensAnswers) {
+    ScriptedSource source({6, 2, 3}, {true});
+    InstalledSource installed(source);
+    Radixmender_Practice_VC vc;
+    EXPECT_EQ(shownLine(vc), "6/(2" + kRoot + "3)");
+    EXPECT_EQ(vc.thePadView().inputs, (TextGroups{{{kFormA, "6", "2", "3"}}}));
+    EXPECT_EQ(vc.thePadView().optionsSelections, (std::vector<std::vector<std::int64_t>>{{4097}}));
+    EXPECT_EQ(vc.theSegue(), "Radixmender_Practice_Segue");
+    EXPECT_TRUE(vc.theModel.inputs.empty() && vc.theModel.options.empty() && vc.theModel.multiLine.empty());
+    EXPECT_EQ(vc.maximumDigits(), 3);
+    EXPECT_TRUE(vc.allowsNegative());
+    EXPECT_EQ(labelTagged(&vc.thePadView(), 5123)->text(), text::kNeutral);
+
+    // The choices handed in do not shape the problem: same chance, same problem.
+    ScriptedSource a, b;
+    Radixmender_Practice_VC::setRandomSource(&a);
+    const auto first = vc.practiceExample(2, {{" simplify " + kRoot + " after "}}, {{"m"}});
+    Radixmender_Practice_VC::setRandomSource(&b);
+    const auto second = vc.practiceExample(2, {}, {});
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first.second[0][0][0], kFormC);
+
+    // A hand-over without a problem row or an order leaves the model as it was.
+    vc.didEnterIntegers({}, {{" x "}}, {});
+    vc.didEnterIntegers({{{kFormA, "1", "2", "3"}}}, {}, {});
+    EXPECT_TRUE(vc.theModel.inputs.empty());
+}
+
+TEST(PracticeScreen, LevelTapsBringNewProblemsAndThinkingSolvesTheShownOne) {
+    ScriptedSource source;
+    ScriptedSource twin;
+    InstalledSource installed(source);
+    auto app = testing::launchApp();
+    ASSERT_TRUE(tapTitled(*app, "practice"));
+    auto* vc = top<Radixmender_Practice_VC>(*app);
+    ASSERT_NE(vc, nullptr);
+    PracticeProblem shown = Radixmender_Practice_Model::makeProblem(0, twin);
+    EXPECT_EQ(shownLine(*vc), shown.displayLines.at(0));
+
+    // Level 0 is already chosen: tapping it still brings a new problem.
+    for (std::int64_t level : {0, 1, 1, 1, 2, 0, 2}) {
+        SCOPED_TRACE(level);
+        ASSERT_TRUE(tapTitled(*app, "L" + std::to_string(5121 + level)));
+        shown = Radixmender_Practice_Model::makeProblem(level, twin);
+        ASSERT_EQ(vc->thePadView().inputs, shown.entries);
+        EXPECT_EQ(shownLine(*vc), shown.displayLines.at(0));
+        EXPECT_EQ(vc->thePadView().levelSelection, 5121 + level);
+        // The line shows every entry's magnitude (a unit coefficient is left out).
+        const auto& row = shown.entries[0][0];
+        for (std::size_t k = 1; k < row.size(); ++k) {
+            const std::string magnitude = row[k][0] == '-' ? row[k].substr(1) : row[k];
+            if (magnitude != "1") {
+                EXPECT_NE(shownLine(*vc).find(magnitude), std::string::npos) << row[k];
+            }
+        }
+    }
+    ASSERT_EQ(shown.entries[0][0][0], kFormC);
+
+    ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    auto* viewer = top<UniversalEngineVC>(*app);
+    ASSERT_NE(viewer, nullptr);
+    const auto& row = shown.entries[0][0];
+    EXPECT_EQ(vc->theModel.options, (OptionRows{{kFormC}, {shapes::kOrderBefore}}));
+    EXPECT_EQ(vc->theModel.inputs, (EntryGroups{{std::vector<std::string>(row.begin() + 1, row.end())}}));
+    const ModelOutput before = solutionOf(shown, shapes::kOrderBefore);
+    ASSERT_GT(before.detailSteps.size(), 1u);
+    EXPECT_EQ(viewer->detailSteps(), before.detailSteps);
+    EXPECT_EQ(viewer->detailComments(), before.detailComments);
+    EXPECT_EQ(viewer->detailParameters(), Parameters{shapes::kNoParameters});
+
+    // Back: nothing reset. Changing only the order solves the same problem again.
+    app->window().tap(platform::UIWindow::centre(testing::navigation(*app).backButton()));
+    ASSERT_EQ(testing::navigation(*app).topViewController(), vc);
+    EXPECT_EQ(shownLine(*vc), shown.displayLines[0]);
+    ASSERT_TRUE(tapTitled(*app, "O4098"));
+    EXPECT_EQ(vc->thePadView().inputs, shown.entries);
+    ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    viewer = top<UniversalEngineVC>(*app);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(vc->theModel.options[1], std::vector<std::string>{shapes::kOrderAfter});
+    EXPECT_EQ(viewer->detailSteps(), solutionOf(shown, shapes::kOrderAfter).detailSteps);
+}
+
+// "🤔" right after the screen opens solves the problem made at construction;
+// a form-B problem keeps its template untrimmed.
+TEST(PracticeScreen, FirstProblemAndTemplates) {
+    ScriptedSource source({6, 2, 3, /*level 1:*/ 5, 3, 4, 7}, {true, /*level 1:*/ false, false, false});
+    InstalledSource installed(source);
+    auto app = testing::launchApp();
+    ASSERT_TRUE(tapTitled(*app, "practice"));
+    auto* vc = top<Radixmender_Practice_VC>(*app);
+    ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    EXPECT_EQ(vc->theModel.options, (OptionRows{{kFormA}, {shapes::kOrderBefore}}));
+    EXPECT_EQ(vc->theModel.inputs, (EntryGroups{{{"6", "2", "3"}}}));
+    EXPECT_EQ(top<UniversalEngineVC>(*app)->detailSteps(),
+              solutionOf({{}, {{{kFormA, "6", "2", "3"}}}}, shapes::kOrderBefore).detailSteps);
+
+    app->window().tap(platform::UIWindow::centre(testing::navigation(*app).backButton()));
+    ASSERT_TRUE(tapTitled(*app, "L5122"));
+    EXPECT_EQ(shownLine(*vc), "-5/(3" + kRoot + "7 " + text::kMinusSign + " 4)");
+    ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    EXPECT_EQ(vc->theModel.options[0], std::vector<std::string>{kTemplateRadicalFirst});
+    EXPECT_EQ(vc->theModel.inputs, (EntryGroups{{{"-5", "3", "7", "-4"}}}));
+}
+
+TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
+    for (const auto& [size, name] : {std::pair{platform::Size{390, 844}, "390x844"},
+                                     {platform::Size{1024, 1366}, "1024x1366"}}) {
+        ScriptedSource source;
+        InstalledSource installed(source);
+        auto app = testing::launchApp(size);
+        ASSERT_TRUE(tapTitled(*app, "practice"));
+        ASSERT_TRUE(tapTitled(*app, "L5123"));
+        ASSERT_TRUE(tapTitled(*app, "O4098"));
+        const auto path = testing::outputPath(std::string("practice_") + name + ".png");
+        ASSERT_TRUE(app->window().renderToPNG(path));
+        EXPECT_GT(std::filesystem::file_size(path), 2000u);
+        ASSERT_TRUE(tapTitled(*app, text::kThinking));
+        ASSERT_TRUE(app->window().renderToPNG(testing::outputPath(std::string("practice_steps_") + name + ".png")));
+    }
+}
+
+}  // namespace
+}  // namespace radixmender
