@@ -61,21 +61,22 @@ Record markedTerm(int64_t k, int64_t r, Color radicalColor) {
 }
 
 // f(x): the integer f before the bracket of x.
-Record factorOf(int64_t f, const Record& x, Color bracketColor = Color::black) {
-    return product(integer(f), bracket(x, bracketColor));
+Record factorOf(int64_t f, Record x, Color bracketColor = Color::black) {
+    return product(integer(f), bracket(std::move(x), bracketColor));
 }
 
 // x before a sum: the sum itself, its bracket negated, or x(sum). Unlike the
 // summary's multiplier a negative x is not bracketed.
-Record times(int64_t x, const Record& sumItem) {
+Record times(int64_t x, Record sumItem) {
     if (x == 1) return sumItem;
-    if (x == -1) return negation(bracket(sumItem));
-    return factorOf(x, sumItem);
+    if (x == -1) return negation(bracket(std::move(sumItem)));
+    return factorOf(x, std::move(sumItem));
 }
 
 // The denominator with its factor g′ in front, when there is one.
-Record withFactor(int64_t gp, const Record& x, Color bracketColor = Color::black) {
-    return gp == 1 ? x : factorOf(gp, x, bracketColor);
+Record withFactor(int64_t gp, Record x, Color bracketColor = Color::black) {
+    if (gp == 1) return x;
+    return factorOf(gp, std::move(x), bracketColor);
 }
 
 // k√m with k, √ and m in `color` and a black juxtaposition; k ≥ 2 here.
@@ -86,13 +87,14 @@ Record simplifiedRoot(int64_t k, int64_t m, Color color) {
 // A term whose radicand has a square factor, written as its k√m form:
 // k√m alone for coefficient 1, else coefficient(k√m) with the bracket coloured.
 Record replacedTerm(int64_t coefficient, int64_t k, int64_t m, Color color) {
-    const Record root = simplifiedRoot(k, m, color);
-    return coefficient == 1 ? root : factorOf(coefficient, root, color);
+    Record root = simplifiedRoot(k, m, color);
+    if (coefficient == 1) return root;
+    return factorOf(coefficient, std::move(root), color);
 }
 
 // (x)², the bracket of a red item squared.
-Record squareOf(const Record& redItem) {
-    return makeJoinRecord(text::kCaret, bracket(redItem, Color::red), integer(2, Color::red));
+Record squareOf(Record redItem) {
+    return join(text::kCaret, bracket(std::move(redItem), Color::red), integer(2, Color::red));
 }
 
 // The three lines on radicals simplified in one numerator or denominator:
@@ -109,13 +111,13 @@ RadicalSums radicalSums(int64_t first, int64_t secondMagnitude, int64_t c, int64
     const bool cHas = rc.m != c, eHas = re.m != e;
     const Record t1 = markedTerm(first, c, cHas ? Color::red : Color::black);
     const Record t2 = markedTerm(secondMagnitude, e, eHas ? Color::blue : Color::black);
-    RadicalSums sums{makeJoinRecord(joint, t1, t2),
-                     makeJoinRecord(joint, cHas ? replacedTerm(first, rc.k, rc.m, Color::red) : t1,
-                                    eHas ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue) : t2),
+    RadicalSums sums{join(joint, t1, t2),
+                     join(joint, cHas ? replacedTerm(first, rc.k, rc.m, Color::red) : t1,
+                          eHas ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue) : t2),
                      std::nullopt};
     if ((first != 1 && cHas) || (secondMagnitude != 1 && eHas)) {
-        sums.multiplied = makeJoinRecord(joint, cHas ? term(firstTimesK, rc.m) : t1,
-                                         eHas ? magnitudeTerm(checkedAbs(secondTimesK), re.m) : t2);
+        sums.multiplied = join(joint, cHas ? term(firstTimesK, rc.m) : t1,
+                               eHas ? magnitudeTerm(checkedAbs(secondTimesK), re.m) : t2);
     }
     return sums;
 }
@@ -147,29 +149,29 @@ Conjugate conjugateOf(int64_t a, const Working& w) {
     const Record q = magnitudeTerm(checkedAbs(k.r.dp), w.m2);
     k.sumText = k.r.dp <= 0 ? text::kMinusSign : text::kPlus;
     k.conjText = k.r.dp <= 0 ? text::kPlus : text::kMinusSign;
-    k.sum = makeJoinRecord(k.sumText, p, q);
-    k.conj = makeJoinRecord(k.conjText, p, q);
+    k.sum = join(k.sumText, p, q);
+    k.conj = join(k.conjText, p, q);
     k.redP = term(k.r.bp, w.m1, Color::red);
     k.redQ = magnitudeTerm(checkedAbs(k.r.dp), w.m2, Color::red);
     return k;
 }
 
 // = (a′·conj)/Den(x), Den carrying g′ before a red bracket.
-Record overConjugateLine(const Conjugate& k, const Record& denominator) {
-    return equalsLine(fraction(times(k.r.ap, k.conj), withFactor(k.r.gp, denominator, Color::red)));
+Record overConjugateLine(const Conjugate& k, Record denominator) {
+    return equalsLine(
+        fraction(times(k.r.ap, k.conj), withFactor(k.r.gp, std::move(denominator), Color::red)));
 }
 
 Record differenceOfSquares(const Conjugate& k) {
-    return makeJoinRecord(text::kMinusSign, squareOf(k.redP), squareOf(k.redQ), Color::red);
+    return join(text::kMinusSign, squareOf(k.redP), squareOf(k.redQ), Color::red);
 }
 
 // One side of the expanded squares: (√m)², or B∙(√m)² with B² written as a power.
 Record expandedSquare(int64_t coefficient, int64_t m) {
-    const Record root = squareOf(radical(m, Color::red));
+    Record root = squareOf(radical(m, Color::red));
     if (coefficient == 1) return root;
-    const Record powerItem =
-        makeJoinRecord(text::kCaret, integer(coefficient, Color::red), integer(2, Color::red));
-    return dot(powerItem, root, Color::red);
+    return dot(join(text::kCaret, integer(coefficient, Color::red), integer(2, Color::red)), std::move(root),
+               Color::red);
 }
 
 // One side of the evaluated squares: m, or B²∙m.
@@ -195,10 +197,10 @@ std::optional<StepResult> Radixmender_C_Model::simplifyStep(int64_t a, int64_t b
     if (continued) lines.push_back(continuation());
     lines.push_back(
         firstLine(fraction(integer(a), sum(term(b, c), magnitudeTerm(checkedAbs(d), e), d)), continued));
-    const Record s = sum(term(r.bp, c), magnitudeTerm(checkedAbs(r.dp), e), r.dp);
-    const Record factor = r.g > 0 ? integer(r.g) : bracket(integer(r.g));
-    lines.push_back(equalsLine(fraction(integer(a), product(factor, bracket(s)))));
-    if (r.g2 != 1) lines.push_back(equalsLine(fraction(integer(r.ap), withFactor(r.gp, s))));
+    Record s = sum(term(r.bp, c), magnitudeTerm(checkedAbs(r.dp), e), r.dp);
+    Record factor = r.g > 0 ? integer(r.g) : bracket(integer(r.g));
+    lines.push_back(equalsLine(fraction(integer(a), product(std::move(factor), bracket(s)))));
+    if (r.g2 != 1) lines.push_back(equalsLine(fraction(integer(r.ap), withFactor(r.gp, std::move(s)))));
     return StepResult{std::move(lines), {kSimplify}};
 }
 
@@ -215,13 +217,15 @@ std::optional<StepResult> Radixmender_C_Model::simplifyRadicalStep(int64_t a, in
     const int64_t F = checkedMul(r.gp, hp);
 
     const std::string joint = signText(r.dp);
-    const RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, D);
+    RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, D);
     const Record numerator = integer(r.ap);
     Step lines;
     if (continued) lines.push_back(continuation());
-    lines.push_back(firstLine(fraction(numerator, withFactor(r.gp, sums.marked)), continued));
-    lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, sums.replaced))));
-    if (sums.multiplied) lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, *sums.multiplied))));
+    lines.push_back(firstLine(fraction(numerator, withFactor(r.gp, std::move(sums.marked))), continued));
+    lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, std::move(sums.replaced)))));
+    if (sums.multiplied) {
+        lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, std::move(*sums.multiplied)))));
+    }
 
     if (rc.m == re.m) {
         const int64_t m = rc.m;
@@ -235,8 +239,8 @@ std::optional<StepResult> Radixmender_C_Model::simplifyRadicalStep(int64_t a, in
         }
     } else if (h != 1) {
         const Record s5 = sum(term(B1, rc.m), magnitudeTerm(checkedAbs(D1), re.m), r.dp);
-        const Record hS5 = factorOf(h, s5);
-        lines.push_back(equalsLine(fraction(numerator, r.gp == 1 ? hS5 : factorOf(r.gp, hS5))));
+        Record hS5 = factorOf(h, s5);
+        lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, std::move(hS5)))));
         if (r.gp != 1 && h2 != 1) {
             lines.push_back(equalsLine(fraction(numerator, factorOf(checkedMul(r.gp, h), s5))));
         }
@@ -260,17 +264,16 @@ StepResult Radixmender_C_Model::multiplyByConjugateStep(int64_t a, int64_t b, in
                                                          true);
     }
     const Conjugate k = conjugateOf(a, w);
-    const Record redSum = makeJoinRecord(k.sumText, k.redP, k.redQ, Color::red);
-    const Record redConj = makeJoinRecord(k.conjText, k.redP, k.redQ, Color::red);
-    const Record redSumBracket = bracket(redSum, Color::red);
+    Record redSumBracket = bracket(join(k.sumText, k.redP, k.redQ, Color::red), Color::red);
+    Record redConj = join(k.conjText, k.redP, k.redQ, Color::red);
 
     Step lines;
     if (continued) lines.push_back(continuation());
     lines.push_back(firstLine(fraction(integer(k.r.ap), withFactor(k.r.gp, k.sum)), continued));
-    const Record f1 =
-        fraction(integer(k.r.ap), k.r.gp == 1 ? redSumBracket : product(integer(k.r.gp), redSumBracket));
-    const Record f2 = fraction(bracket(k.conj), bracket(redConj, Color::red));
-    lines.push_back(equalsLine(dot(f1, f2, Color::red)));
+    Record f1 = fraction(integer(k.r.ap), k.r.gp == 1 ? std::move(redSumBracket)
+                                                      : product(integer(k.r.gp), std::move(redSumBracket)));
+    Record f2 = fraction(bracket(k.conj), bracket(std::move(redConj), Color::red));
+    lines.push_back(equalsLine(dot(std::move(f1), std::move(f2), Color::red)));
     lines.push_back(overConjugateLine(k, differenceOfSquares(k)));
     lines.push_back(makeBlankRecords().front());
     lines.push_back(message(" difference of squares ", Color::red));
@@ -291,11 +294,11 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultStep(int64_t a, int
     Step lines{continuation()};
     lines.push_back(overConjugateLine(k, differenceOfSquares(k)));
     if (k.r.bp != 1 || dpMagnitude != 1) {
-        lines.push_back(overConjugateLine(k, makeJoinRecord(text::kMinusSign, expandedSquare(k.r.bp, w.m1),
-                                                            expandedSquare(dpMagnitude, w.m2), Color::red)));
+        lines.push_back(overConjugateLine(k, join(text::kMinusSign, expandedSquare(k.r.bp, w.m1),
+                                                  expandedSquare(dpMagnitude, w.m2), Color::red)));
     }
-    lines.push_back(overConjugateLine(k, makeJoinRecord(text::kMinusSign, evaluatedSquare(k.r.bp, w.m1),
-                                                        evaluatedSquare(dpMagnitude, w.m2), Color::red)));
+    lines.push_back(overConjugateLine(k, join(text::kMinusSign, evaluatedSquare(k.r.bp, w.m1),
+                                              evaluatedSquare(dpMagnitude, w.m2), Color::red)));
     lines.push_back(equalsLine(fraction(times(k.r.ap, k.conj), integer(checkedMul(k.r.gp, N)))));
     const int64_t reduced = checkedMul(k.r.gp, N2);
     if (h != 1 || reduced == 1) lines.push_back(equalsLine(over(times(a2, k.conj), reduced)));
@@ -319,14 +322,14 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t
     const int64_t M1 = checkedDiv(M, rq);
     const int64_t w = checkedDiv(checkedMul(a2, q), rq);
 
-    const auto overM = [M](const Record& x) { return equalsLine(over(x, M)); };
+    const auto overM = [M](Record x) { return equalsLine(over(std::move(x), M)); };
     const std::string joint = r.dp <= 0 ? text::kPlus : text::kMinusSign;
-    const RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, E);
+    RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, E);
 
     Step lines{continuation()};
-    lines.push_back(overM(times(a2, sums.marked)));
-    lines.push_back(overM(times(a2, sums.replaced)));
-    if (sums.multiplied) lines.push_back(overM(times(a2, *sums.multiplied)));
+    lines.push_back(overM(times(a2, std::move(sums.marked))));
+    lines.push_back(overM(times(a2, std::move(sums.replaced))));
+    if (sums.multiplied) lines.push_back(overM(times(a2, std::move(*sums.multiplied))));
 
     if (rc.m == re.m) {
         const int64_t m = rc.m;
@@ -338,13 +341,13 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t
         if (v != 1) lines.push_back(equalsLine(over(term(checkedDiv(as, v), m), checkedDiv(M, v))));
     } else if (q != 1) {
         const Record s5 = sum(term(B1, rc.m), magnitudeTerm(checkedAbs(E1), re.m), E1 <= 0 ? -1 : 1);
-        const Record qS = factorOf(q, s5);
+        Record qS = factorOf(q, s5);
         if (a2 == 1) {
-            lines.push_back(overM(qS));
+            lines.push_back(overM(std::move(qS)));
         } else if (a2 == -1) {
-            lines.push_back(overM(negation(qS)));
+            lines.push_back(overM(negation(std::move(qS))));
         } else {
-            lines.push_back(overM(product(integer(a2), bracket(qS))));
+            lines.push_back(overM(product(integer(a2), bracket(std::move(qS)))));
             lines.push_back(overM(factorOf(checkedMul(a2, q), s5)));
         }
         if (rq != 1) lines.push_back(equalsLine(over(times(w, s5), M1)));

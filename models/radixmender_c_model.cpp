@@ -33,9 +33,36 @@ SquareRootParts rootParts(int64_t n) {
 int64_t squareTimes(int64_t k, int64_t m) { return checkedMul(checkedMul(k, k), m); }
 
 // A called model's steps and comments with parameters of our own.
-ModelOutput handedOver(const ModelOutput& called) {
-    return {called.detailSteps, called.detailComments, {kNoParameters}};
+ModelOutput handedOver(ModelOutput called) {
+    called.detailParameters = {kNoParameters};
+    return called;
 }
+
+// The growing solution. Steps are moved in, never copied: a solution is a few
+// thousand rows, and copying them showed in the time a solution takes.
+class Solution {
+public:
+    void add(Step lines, std::string comment) {
+        out_.detailSteps.push_back(std::move(lines));
+        out_.detailComments.push_back({std::move(comment)});
+    }
+    void add(StepResult step) {
+        out_.detailSteps.push_back(std::move(step.lines));
+        out_.detailComments.push_back(std::move(step.comments));
+    }
+    // Appends a called model's steps and comments; its parameters are dropped.
+    void append(ModelOutput called) {
+        for (Step& step : called.detailSteps) out_.detailSteps.push_back(std::move(step));
+        for (Comment& comment : called.detailComments) out_.detailComments.push_back(std::move(comment));
+    }
+    ModelOutput finish() && {
+        out_.detailParameters = {kNoParameters};
+        return std::move(out_);
+    }
+
+private:
+    ModelOutput out_;
+};
 
 // The coefficient of a perfect-square radical evaluated: b∙r, r, or -r.
 Record evaluatedFirst(int64_t b, int64_t root) {
@@ -62,8 +89,8 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
         const std::string text = (c < 0 || e < 0) ? kRootOfNegative
                                  : vanished       ? kDivisionByZero
                                                   : kDenominatorZero;
-        const Record denominator = makeJoinRecord(joint, product(integer(b), radical(c)),
-                                                  product(integer(checkedAbs(d)), radical(e)));
+        const Record denominator =
+            join(joint, product(integer(b), radical(c)), product(integer(checkedAbs(d)), radical(e)));
         return errorOutput(equalsLine(fraction(integer(a), denominator), firstColor), text, context, true);
     }
 
@@ -76,8 +103,7 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
 
     const int64_t dMagnitude = checkedAbs(d);
     const Record t2 = magnitudeTerm(dMagnitude, e);
-    const Record problem =
-        equalsLine(fraction(integer(a), makeJoinRecord(joint, term(b, c), t2)), firstColor);
+    const Record problem = equalsLine(fraction(integer(a), join(joint, term(b, c), t2)), firstColor);
 
     // 6. A zero numerator.
     if (a == 0) {
@@ -85,7 +111,7 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
         return simpleOutput(problem, zero, zero, context);
     }
 
-    OutputBuilder out;
+    Solution out;
     if (application) out.add({problem}, text::kThinking);
 
     // 7. Equal radicands: one term, continued by form A.
@@ -102,8 +128,8 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
 
     // 8. Both radicands perfect squares: a fraction of integers.
     if (rc && re) {
-        const Record v = equalsLine(fraction(
-            integer(a), makeJoinRecord(joint, evaluatedFirst(b, *rc), evaluatedSecond(dMagnitude, *re))));
+        const Record v = equalsLine(
+            fraction(integer(a), join(joint, evaluatedFirst(b, *rc), evaluatedSecond(dMagnitude, *re))));
         const int64_t den = checkedAdd(checkedMul(b, *rc), checkedMul(d, *re));
         const Record w = equalsLine(reducedQuotient(a, den));
         if (application) {
@@ -118,10 +144,9 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
     // 9. The first radicand a perfect square: form B, whole term first.
     if (rc) {
         const int64_t whole = checkedMul(b, *rc);
-        Step lines{problem,
-                   equalsLine(fraction(integer(a), makeJoinRecord(joint, evaluatedFirst(b, *rc), t2)))};
+        Step lines{problem, equalsLine(fraction(integer(a), join(joint, evaluatedFirst(b, *rc), t2)))};
         if (checkedAbs(b) != 1)
-            lines.push_back(equalsLine(fraction(integer(a), makeJoinRecord(joint, integer(whole), t2))));
+            lines.push_back(equalsLine(fraction(integer(a), join(joint, integer(whole), t2))));
         if (!application) lines.insert(lines.begin(), continuation());
         out.add(std::move(lines), kSquareNumberHere);
         out.append(Radixmender_B_Model{a, whole, d, e, kTemplateWholeFirst, order}.steps(kModule));
@@ -133,11 +158,10 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
     if (re) {
         const Record t1 = term(b, c);
         const int64_t whole = checkedMul(d, *re);
-        Step lines{problem, equalsLine(fraction(
-                                integer(a), makeJoinRecord(joint, t1, evaluatedSecond(dMagnitude, *re))))};
+        Step lines{problem,
+                   equalsLine(fraction(integer(a), join(joint, t1, evaluatedSecond(dMagnitude, *re))))};
         if (dMagnitude != 1)
-            lines.push_back(
-                equalsLine(fraction(integer(a), makeJoinRecord(joint, t1, integer(checkedAbs(whole))))));
+            lines.push_back(equalsLine(fraction(integer(a), join(joint, t1, integer(checkedAbs(whole))))));
         if (!application) lines.insert(lines.begin(), continuation());
         out.add(std::move(lines), kSquareNumberHere);
         out.append(Radixmender_B_Model{a, b, c, whole, kTemplateRadicalFirst, order}.steps(kModule));
@@ -151,9 +175,9 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
     const bool before = order == kOrderBefore;
     const bool radicalsFirst = before || squareTimes(b, c) == squareTimes(d, e);
     bool continued = !application;
-    const auto append = [&](const std::optional<StepResult>& step) {
+    const auto append = [&](std::optional<StepResult> step) {
         if (!step) return;
-        out.add(*step);
+        out.add(std::move(*step));
         continued = true;
     };
     if (radicalsFirst) {

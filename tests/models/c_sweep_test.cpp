@@ -1,0 +1,189 @@
+// Whole-solution properties of form C over a dense random sample and a grid
+// of small values: every line of every step has the problem's value, the
+// answer is fully reduced, errors carry the right message, and the problems
+// that form C hands over give exactly the simpler model's solution.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+
+#include "models/radixmender_a_model.hpp"
+#include "models/radixmender_b_model.hpp"
+#include "models/radixmender_c_model.hpp"
+#include "models/shapes.hpp"
+#include "tests/support/line_value.hpp"
+#include "tests/support/record_check.hpp"
+
+namespace radixmender {
+namespace {
+
+using std::int64_t;
+using testing::EveryLineHasValue;
+using testing::HasCanonicalAnswer;
+using testing::HasModelStructure;
+using testing::IsErrorOutput;
+using testing::SurdValue;
+
+// Sanitized builds run the same properties on a smaller sample.
+#if defined(__SANITIZE_ADDRESS__)
+#define RM_SMALL_SAMPLE 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RM_SMALL_SAMPLE 1
+#endif
+#endif
+
+#ifdef RM_SMALL_SAMPLE
+constexpr int kSampleSize = 20000;
+#else
+constexpr int kSampleSize = 100000;
+#endif
+
+struct Problem {
+    int64_t a, b, c, d, e;
+    std::string order;
+};
+
+std::string describe(const Problem& p) {
+    return "a/(b√c + d√e) with a=" + std::to_string(p.a) + " b=" + std::to_string(p.b) +
+           " c=" + std::to_string(p.c) + " d=" + std::to_string(p.d) + " e=" + std::to_string(p.e) + ", " +
+           p.order;
+}
+
+// The value, or none when the problem has none (a negative radicand or a zero denominator).
+std::optional<SurdValue> valueOf(const Problem& p) {
+    if (p.c < 0 || p.e < 0) return std::nullopt;
+    // √0 is spelled out: the evaluator's root() is only used on positive radicands.
+    const auto root = [](int64_t n) { return n == 0 ? SurdValue(0) : SurdValue::root(n); };
+    const SurdValue den = SurdValue(p.b) * root(p.c) + SurdValue(p.d) * root(p.e);
+    if (den.isZero()) return std::nullopt;
+    return SurdValue(p.a) / den;
+}
+
+std::string expectedMessage(const Problem& p) {
+    if (p.c < 0 || p.e < 0) return shapes::kRootOfNegative;
+    if ((p.b == 0 || p.c == 0) && (p.d == 0 || p.e == 0)) return shapes::kDivisionByZero;
+    return shapes::kDenominatorZero;
+}
+
+std::string oopsMessage(const ModelOutput& out) {
+    for (std::size_t s = 0; s < out.detailComments.size(); ++s)
+        if (out.detailComments[s][0] == shapes::kOops)
+            return testing::decodeRecord(out.detailSteps[s].back()).values.at(0);
+    return "";
+}
+
+// The comments that may open a step without "...": the advisory note in any
+// context, and outside application the combined line of equal radicands.
+testing::StructureOptions exemptions(const std::string& context) {
+    if (context == shapes::kApplication) return {{shapes::kAdvisory}};
+    return {{shapes::kAdvisory, shapes::kRadicalsAreSame}};
+}
+
+// Checks one problem in one context; returns the output for further checks.
+// The structure check decodes every record, which costs more than the
+// solution itself, so the random samples run it on a share of the problems.
+ModelOutput check(const Problem& p, const std::string& context, bool structure = true) {
+    const ModelOutput out = Radixmender_C_Model{p.a, p.b, p.c, p.d, p.e, p.order}.steps(context);
+    if (structure) {
+        EXPECT_TRUE(HasModelStructure(out, context, exemptions(context))) << describe(p) << " in " << context;
+    }
+    const auto value = valueOf(p);
+    if (!value) {
+        EXPECT_TRUE(IsErrorOutput(out)) << describe(p);
+        EXPECT_EQ(oopsMessage(out), expectedMessage(p)) << describe(p);
+        return out;
+    }
+    EXPECT_FALSE(IsErrorOutput(out)) << describe(p);
+    EXPECT_TRUE(EveryLineHasValue(out, *value)) << describe(p) << " in " << context;
+    if (context == shapes::kApplication) {
+        EXPECT_TRUE(HasCanonicalAnswer(out, *value)) << describe(p);
+    }
+    return out;
+}
+
+TEST(FormCSweep, RandomProblemsKeepTheirValueInEveryLine) {
+    std::mt19937_64 engine(20261206);
+    std::uniform_int_distribution<int64_t> numerator(-60, 60), coefficient(-15, 15), radicand(-1, 80);
+    std::bernoulli_distribution coin(0.5), module(0.2);
+    for (int i = 0; i < kSampleSize && !::testing::Test::HasFailure(); ++i) {
+        const Problem p{numerator(engine), coefficient(engine),
+                        radicand(engine),  coefficient(engine),
+                        radicand(engine),  coin(engine) ? shapes::kOrderBefore : shapes::kOrderAfter};
+        check(p, module(engine) ? shapes::kModule : shapes::kApplication, i % 8 == 0);
+    }
+}
+
+// Larger coefficients and radicands with many square factors, where the
+// common factors of several steps meet.
+TEST(FormCSweep, ProblemsRichInCommonAndSquareFactors) {
+    std::mt19937_64 engine(7);
+    const int64_t radicands[] = {2,  3,  5,  6,  8,  12, 18, 20,  24,  27,
+                                 32, 45, 48, 50, 72, 75, 98, 200, 242, 300};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(radicands) - 1);
+    std::uniform_int_distribution<int64_t> factor(1, 6), numerator(-360, 360);
+    std::bernoulli_distribution coin(0.5);
+    for (int i = 0; i < kSampleSize / 5 && !::testing::Test::HasFailure(); ++i) {
+        const int64_t b = factor(engine) * factor(engine) * (coin(engine) ? 1 : -1);
+        const int64_t d = factor(engine) * factor(engine) * (coin(engine) ? 1 : -1);
+        const Problem p{numerator(engine),       b,
+                        radicands[pick(engine)], d,
+                        radicands[pick(engine)], coin(engine) ? shapes::kOrderBefore : shapes::kOrderAfter};
+        check(p, shapes::kApplication, i % 8 == 0);
+    }
+}
+
+// Every value of a small grid, both orders: vanished terms, radicands 0 and
+// 1, perfect squares, equal radicands, and b²c = d²e with both sign pairs.
+// Also the hand-overs: a problem with a vanished term or a radicand of 1 is
+// answered by form A or B exactly as if it had been entered there.
+TEST(FormCSweep, SmallGridReachesEveryPath) {
+    const int64_t numerators[] = {-6, -1, 0, 1, 10};
+    const int64_t coefficients[] = {-3, -2, -1, 0, 1, 2, 3};
+    const int64_t radicands[] = {-1, 0, 1, 2, 3, 4, 8, 9, 12, 18, 27};
+    std::set<std::string> seen;
+    for (const int64_t a : numerators)
+        for (const int64_t b : coefficients)
+            for (const int64_t c : radicands)
+                for (const int64_t d : coefficients)
+                    for (const int64_t e : radicands)
+                        for (const char* order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
+                            if (::testing::Test::HasFailure()) return;
+                            const Problem p{a, b, c, d, e, order};
+                            for (const char* context : {shapes::kApplication, shapes::kModule}) {
+                                const ModelOutput out = check(p, context);
+                                for (const Comment& comment : out.detailComments) seen.insert(comment[0]);
+                                if (IsErrorOutput(out)) {
+                                    seen.insert(oopsMessage(out));
+                                    continue;
+                                }
+                                std::optional<ModelOutput> simpler;
+                                if (b == 0 || c == 0)
+                                    simpler = Radixmender_A_Model{a, d, e, order}.steps(context);
+                                else if (d == 0 || e == 0)
+                                    simpler = Radixmender_A_Model{a, b, c, order}.steps(context);
+                                else if (c == 1)
+                                    simpler =
+                                        Radixmender_B_Model{a, b, d, e, kTemplateWholeFirst, order}.steps(
+                                            context);
+                                else if (e == 1)
+                                    simpler =
+                                        Radixmender_B_Model{a, b, c, d, kTemplateRadicalFirst, order}.steps(
+                                            context);
+                                if (simpler) {
+                                    EXPECT_EQ(out, *simpler) << describe(p) << " in " << context;
+                                }
+                            }
+                        }
+    const std::set<std::string> paths = {
+        shapes::kRootOfNegative,  shapes::kDivisionByZero,   shapes::kDenominatorZero, shapes::kAdvisory,
+        shapes::kRadicalsAreSame, shapes::kSquareNumberHere, shapes::kSimple,          shapes::kSimplify,
+        shapes::kSimplifyRadical, shapes::kRadixmender};
+    for (const std::string& path : paths) EXPECT_TRUE(seen.count(path)) << "never reached: " << path;
+}
+
+}  // namespace
+}  // namespace radixmender
