@@ -62,33 +62,42 @@ StepResult conjugateStep(Layout layout, std::int64_t a, const Terms& terms, cons
     const std::int64_t gPrime = reduced.factor();
     const std::int64_t second = trailing(layout, reduced.whole, reduced.coefficient);
 
+    // The bracket (sign of the second term) or its conjugate (the other sign).
     auto bracketSum = [&](std::int64_t sign, Color color) {
         return inOrder(layout, wholeShown(layout, reduced.whole, color),
                        radicalShown(layout, reduced.coefficient, radicand, color), sign, color);
     };
-    const Record bk = bracketSum(second, Color::black);
-    const Record cj = bracketSum(checkedNeg(second), Color::black);
-    const Record redBk = bracket(bracketSum(second, Color::red), Color::red);
-    const Record redCj = bracket(bracketSum(checkedNeg(second), Color::red), Color::red);
-    auto timesFactor = [&](const Record& x) { return gPrime == 1 ? x : product(integer(gPrime), x); };
+    auto redCopy = [&](std::int64_t sign) { return bracket(bracketSum(sign, Color::red), Color::red); };
+    auto timesFactor = [&](Record x) {
+        if (gPrime == 1) return x;
+        return product(integer(gPrime), std::move(x));
+    };
+    // g′(x), or x alone when g′ is 1.
+    auto factored = [&](Record x, Color parens) {
+        if (gPrime == 1) return x;
+        return product(integer(gPrime), bracket(std::move(x), parens));
+    };
+    Record cj = bracketSum(checkedNeg(second), Color::black);
 
     Step lines;
+    lines.reserve(8);
     if (continued) lines.push_back(continuation());
-    const Record d1 = gPrime == 1 ? bk : product(integer(gPrime), bracket(bk));
-    lines.push_back(equalsLine(fraction(integer(aPrime), d1), continued ? Color::black : Color::clear));
+    lines.push_back(
+        equalsLine(fraction(integer(aPrime), factored(bracketSum(second, Color::black), Color::black)),
+                   continued ? Color::black : Color::clear));
 
-    const Record x = fraction(integer(aPrime), timesFactor(redBk));
-    const Record y = fraction(bracket(cj), redCj);
-    lines.push_back(equalsLine(dot(x, y, Color::red)));
+    Record x = fraction(integer(aPrime), timesFactor(redCopy(second)));
+    Record y = fraction(bracket(cj), redCopy(checkedNeg(second)));
+    lines.push_back(equalsLine(dot(std::move(x), std::move(y), Color::red)));
 
-    const Record wholeSquare = squared(integer(checkedAbs(reduced.whole), Color::red), Color::red);
-    const Record radicalSquare = squared(
+    Record wholeSquare = squared(integer(checkedAbs(reduced.whole), Color::red), Color::red);
+    Record radicalSquare = squared(
         bracket(radicalShown(layout, reduced.coefficient, radicand, Color::red), Color::red), Color::red);
-    const Record delta = inOrder(layout, wholeSquare, radicalSquare, -1, Color::red);
-    const Record d3 = gPrime == 1 ? delta : product(integer(gPrime), bracket(delta, Color::red));
-    lines.push_back(equalsLine(fraction(coefficientTimes(aPrime, cj), d3)));
+    Record delta = inOrder(layout, std::move(wholeSquare), std::move(radicalSquare), -1, Color::red);
+    lines.push_back(equalsLine(
+        fraction(coefficientTimes(aPrime, std::move(cj)), factored(std::move(delta), Color::red))));
 
-    lines.push_back(makeBlankRecords(1).front());
+    lines.push_back(std::move(makeBlankRecords(1).front()));
     lines.push_back(message(kDifferenceOfSquares, Color::red));
     lines.push_back(message(patternText(second > 0), Color::red));
     return StepResult{std::move(lines), {kRadixmender}};
@@ -117,30 +126,35 @@ StepResult resultStep(Layout layout, std::int64_t a, const Terms& terms, const s
     const Record k =
         inOrder(layout, wholeShown(layout, whole1), radicalShown(layout, coefficient1, radicand0),
                 checkedNeg(trailing(layout, whole1, coefficient1)));
-    auto wrap = [&](const Record& s) { return h == 1 ? s : product(integer(h), bracket(s, Color::red)); };
-    auto line = [&](std::int64_t x, const Record& denominator) {
-        return equalsLine(fraction(coefficientTimes(x, k), denominator));
+    auto wrap = [&](Record s) {
+        if (h == 1) return s;
+        return product(integer(h), bracket(std::move(s), Color::red));
     };
-    const Record wholeSquare = squared(integer(checkedAbs(whole1), Color::red), Color::red);
-    auto difference = [&](const Record& radicalPart) {
-        return inOrder(layout, wholeSquare, radicalPart, -1, Color::red);
+    auto line = [&](std::int64_t x, Record denominator) {
+        return equalsLine(fraction(coefficientTimes(x, k), std::move(denominator)));
+    };
+    // whole1² − (radical term)², in the template's order.
+    auto difference = [&](Record radicalPart) {
+        return wrap(inOrder(layout, squared(integer(checkedAbs(whole1), Color::red), Color::red),
+                            std::move(radicalPart), -1, Color::red));
     };
 
-    Step lines{continuation()};
-    const Record q = bracket(magnitudeTerm(magnitude1, radicand0, Color::red), Color::red);
-    lines.push_back(line(a1, wrap(difference(squared(q, Color::red)))));
+    Step lines;
+    lines.reserve(7);
+    lines.push_back(continuation());
+    Record q = bracket(magnitudeTerm(magnitude1, radicand0, Color::red), Color::red);
+    lines.push_back(line(a1, difference(squared(std::move(q), Color::red))));
     if (magnitude1 != 1) {
-        const Record split =
+        Record split =
             dot(squared(integer(magnitude1, Color::red), Color::red),
                 squared(bracket(radical(radicand0, Color::red), Color::red), Color::red), Color::red);
-        lines.push_back(line(a1, wrap(difference(split))));
+        lines.push_back(line(a1, difference(std::move(split))));
     }
-    const Record radicalValue = magnitude1 == 1
-                                    ? integer(radicand0, Color::red)
-                                    : dot(integer(checkedMul(coefficient1, coefficient1), Color::red),
-                                          integer(radicand0, Color::red), Color::red);
+    Record radicalValue = magnitude1 == 1 ? integer(radicand0, Color::red)
+                                          : dot(integer(checkedMul(coefficient1, coefficient1), Color::red),
+                                                integer(radicand0, Color::red), Color::red);
     lines.push_back(line(a1, wrap(inOrder(layout, integer(checkedMul(whole1, whole1), Color::red),
-                                          radicalValue, -1, Color::red))));
+                                          std::move(radicalValue), -1, Color::red))));
     lines.push_back(line(a1, integer(checkedMul(h, d))));
     const std::int64_t hd3 = checkedMul(h, d3);
     if (f != 1 || hd3 == 1) {
@@ -176,28 +190,29 @@ std::optional<StepResult> resultRadicalStep(Layout layout, std::int64_t a, const
     const std::int64_t e = checkedDiv(bigH, t);
 
     const std::int64_t sign = trailing(layout, wholeC, coefficientC);
-    const Record wholeC1 = wholeShown(layout, wholeC);
-    auto conjugate = [&](const Record& radicalPart) { return inOrder(layout, wholeC1, radicalPart, sign); };
+    auto conjugateLine = [&](Record radicalPart) {
+        return overLine(
+            coefficientTimes(a3, inOrder(layout, wholeShown(layout, wholeC), std::move(radicalPart), sign)),
+            bigH);
+    };
 
-    Step lines{continuation()};
-    const Record asEntered = scaled(magnitude1, radical(terms.radicand, Color::red));
-    lines.push_back(overLine(coefficientTimes(a3, conjugate(asEntered)), bigH));
-    const Record kRootM = product(integer(k, Color::red), radical(m, Color::red));
-    const Record rewritten =
-        magnitude1 == 1 ? kRootM : product(integer(magnitude1), bracket(kRootM, Color::red));
-    lines.push_back(overLine(coefficientTimes(a3, conjugate(rewritten)), bigH));
-    if (magnitude1 != 1) {
-        lines.push_back(
-            overLine(coefficientTimes(a3, conjugate(magnitudeTerm(checkedAbs(radicalC), m))), bigH));
-    }
+    Step lines;
+    lines.reserve(8);
+    lines.push_back(continuation());
+    lines.push_back(conjugateLine(scaled(magnitude1, radical(terms.radicand, Color::red))));
+    Record kRootM = product(integer(k, Color::red), radical(m, Color::red));
+    lines.push_back(conjugateLine(
+        magnitude1 == 1 ? std::move(kRootM)
+                        : product(integer(magnitude1), bracket(std::move(kRootM), Color::red))));
+    if (magnitude1 != 1) lines.push_back(conjugateLine(magnitudeTerm(checkedAbs(radicalC), m)));
     if (r != 1) {
         const Record s = sumShown(layout, checkedDiv(wholeC, r), checkedDiv(coefficientC, r), m);
-        const Record factored = product(integer(r), bracket(s));
+        Record factored = product(integer(r), bracket(s));
         const bool unit = a3 == 1 || a3 == -1;
-        const Record x = a3 == 1    ? factored
-                         : a3 == -1 ? negation(factored)
-                                    : product(integer(a3), bracket(factored));
-        lines.push_back(overLine(x, bigH));
+        Record x = a3 == 1    ? std::move(factored)
+                   : a3 == -1 ? negation(std::move(factored))
+                              : product(integer(a3), bracket(std::move(factored)));
+        lines.push_back(overLine(std::move(x), bigH));
         if (t != 1 && !unit) lines.push_back(overLine(product(integer(checkedMul(a3, r)), bracket(s)), bigH));
         if (t != 1 || !unit) lines.push_back(overLine(coefficientTimes(bigA, s), e));
     }

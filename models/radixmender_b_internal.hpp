@@ -48,7 +48,7 @@ std::int64_t clearedDenominator(Layout layout, std::int64_t whole, std::int64_t 
 // --- Shapes -------------------------------------------------------------------
 
 // The two term records in reading order, joined by the sign of `trailingSign`.
-Record inOrder(Layout layout, const Record& whole, const Record& radical, std::int64_t trailingSign,
+Record inOrder(Layout layout, Record whole, Record radical, std::int64_t trailingSign,
                Color color = Color::black);
 // The whole term as drawn: signed when it stands first, by magnitude when second.
 Record wholeShown(Layout layout, std::int64_t whole, Color color = Color::black);
@@ -61,13 +61,13 @@ Record sumShown(Layout layout, std::int64_t whole, std::int64_t coefficient, std
                 Color color = Color::black);
 // A positive coefficient before a radical record: the record alone for 1,
 // otherwise the two side by side ("🖇").
-Record scaled(std::int64_t magnitude, const Record& radical);
+Record scaled(std::int64_t magnitude, Record radical);
 // x², the "^" join black, the exponent in `color`.
-Record squared(const Record& x, Color color);
+Record squared(Record x, Color color);
 // The fraction x/n, or x alone when n is 1, as an equals line.
-Record overLine(const Record& x, std::int64_t n);
+Record overLine(Record x, std::int64_t n);
 // A numerator with coefficient x: K; -(K); x(K).
-Record coefficientTimes(std::int64_t x, const Record& k);
+Record coefficientTimes(std::int64_t x, Record k);
 
 // --- Steps --------------------------------------------------------------------
 

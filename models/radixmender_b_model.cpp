@@ -27,14 +27,18 @@ ModelOutput handOver(const Radixmender_A_Model& model, const std::string& contex
 // chose. The first step that opens the working is continued only outside
 // application; every step after one that was shown continues it.
 ModelOutput generalPath(Layout layout, std::int64_t a, const form_b::Terms& terms, const std::string& order,
-                        const Record& problem, const std::string& context) {
+                        Record problem, const std::string& context) {
     OutputBuilder out;
     const bool application = isApplication(context);
-    if (application) out.add({problem}, text::kThinking);
+    if (application) {
+        Step opening;
+        opening.push_back(std::move(problem));
+        out.add(std::move(opening), text::kThinking);
+    }
     bool continued = !application;
-    auto append = [&](const std::optional<StepResult>& step) {
+    auto append = [&](std::optional<StepResult> step) {
         if (!step) return;
-        out.add(*step);
+        out.add(std::move(*step));
         continued = true;
     };
     append(form_b::commonFactorStep(layout, a, terms, continued));
@@ -73,8 +77,8 @@ ModelOutput Radixmender_B_Model::stepsWholeFirst(const std::string& context) con
     if (c == 0 || d == 0) return handOver(Radixmender_A_Model{a, b, 1, order}, context);
     if (b == 0) return handOver(Radixmender_A_Model{a, c, d, order}, context);
 
-    const Record radicalPart = d == 1 ? integer(checkedAbs(c)) : magnitudeTerm(checkedAbs(c), d);
-    const Record problem = problemLine(integer(a), sum(integer(b), radicalPart, c), context);
+    Record radicalPart = d == 1 ? integer(checkedAbs(c)) : magnitudeTerm(checkedAbs(c), d);
+    Record problem = problemLine(integer(a), sum(integer(b), std::move(radicalPart), c), context);
     if (a == 0) {
         const Record zero = equalsLine(integer(0));
         return simpleOutput(problem, zero, zero, context);
@@ -91,7 +95,8 @@ ModelOutput Radixmender_B_Model::stepsWholeFirst(const std::string& context) con
             text::kEquals, equalsLine(fraction(integer(a), sum(integer(b), evaluated, c))), quotient);
         return simpleOutput(problem, line, equalsLine(quotient), context);
     }
-    return generalPath(Layout::wholeFirst, a, form_b::wholeFirstTerms(b, c, d), order, problem, context);
+    return generalPath(Layout::wholeFirst, a, form_b::wholeFirstTerms(b, c, d), order, std::move(problem),
+                       context);
 }
 
 // a/(b√c + d)
@@ -110,8 +115,8 @@ ModelOutput Radixmender_B_Model::stepsRadicalFirst(const std::string& context) c
     if (b == 0 || c == 0) return handOver(Radixmender_A_Model{a, d, 1, order}, context);
     if (d == 0) return handOver(Radixmender_A_Model{a, b, c, order}, context);
 
-    const Record firstTerm = c == 1 ? integer(b) : term(b, c);
-    const Record problem = problemLine(integer(a), sum(firstTerm, integer(checkedAbs(d)), d), context);
+    Record firstTerm = c == 1 ? integer(b) : term(b, c);
+    Record problem = problemLine(integer(a), sum(std::move(firstTerm), integer(checkedAbs(d)), d), context);
     if (a == 0) {
         const Record zero = equalsLine(integer(0));
         return simpleOutput(problem, zero, zero, context);
@@ -129,7 +134,8 @@ ModelOutput Radixmender_B_Model::stepsRadicalFirst(const std::string& context) c
             quotient);
         return simpleOutput(problem, line, equalsLine(quotient), context);
     }
-    return generalPath(Layout::radicalFirst, a, form_b::radicalFirstTerms(b, c, d), order, problem, context);
+    return generalPath(Layout::radicalFirst, a, form_b::radicalFirstTerms(b, c, d), order, std::move(problem),
+                       context);
 }
 
 // --- Step builders, a/(b + c√d) ------------------------------------------------

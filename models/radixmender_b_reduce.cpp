@@ -19,24 +19,28 @@ std::optional<StepResult> commonFactorStep(Layout layout, std::int64_t a, const 
     // A negative first coefficient is always factored out, even with gcd 1.
     const std::int64_t g = signedGcd(terms.whole, terms.coefficient, b);
     if (g == 1) return std::nullopt;
-
-    Step lines;
-    if (continued) lines.push_back(continuation());
-    const Record asEntered = sumShown(layout, terms.whole, terms.coefficient, terms.radicand);
-    lines.push_back(equalsLine(fraction(integer(a), asEntered), firstEqualsColor(continued)));
-
-    const Record reduced =
-        sumShown(layout, checkedDiv(terms.whole, g), checkedDiv(terms.coefficient, g), terms.radicand);
-    const Record factor = g > 0 ? integer(g) : bracket(integer(g));
-    lines.push_back(equalsLine(fraction(integer(a), product(factor, bracket(reduced)))));
-
     // h carries the sign of g, so what is left in front of the bracket is positive.
     const std::int64_t h = signedGcd(a, g, g);
+
+    Step lines;
+    lines.reserve(4);
+    if (continued) lines.push_back(continuation());
+    lines.push_back(
+        equalsLine(fraction(integer(a), sumShown(layout, terms.whole, terms.coefficient, terms.radicand)),
+                   firstEqualsColor(continued)));
+
+    Record reduced =
+        sumShown(layout, checkedDiv(terms.whole, g), checkedDiv(terms.coefficient, g), terms.radicand);
+    Record factor = g > 0 ? integer(g) : bracket(integer(g));
+    lines.push_back(equalsLine(
+        fraction(integer(a), product(std::move(factor), bracket(h == 1 ? std::move(reduced) : reduced)))));
+
     if (h != 1) {
         const std::int64_t aPrime = checkedDiv(a, h);
         const std::int64_t gPrime = checkedDiv(g, h);
-        const Record denominator = gPrime == 1 ? reduced : product(integer(gPrime), bracket(reduced));
-        lines.push_back(equalsLine(fraction(integer(aPrime), denominator)));
+        Record denominator =
+            gPrime == 1 ? std::move(reduced) : product(integer(gPrime), bracket(std::move(reduced)));
+        lines.push_back(equalsLine(fraction(integer(aPrime), std::move(denominator))));
     }
     return StepResult{std::move(lines), {kSimplify}};
 }
@@ -65,40 +69,39 @@ std::optional<StepResult> radicalBeforeStep(Layout layout, std::int64_t a, const
 
     const std::int64_t sign = trailing(layout, whole1, coefficient1);
     const std::int64_t magnitude1 = checkedAbs(coefficient1);
-    const Record whole1Shown = wholeShown(layout, whole1);
-    auto den = [&](const Record& x) { return h == 1 ? x : product(integer(h), bracket(x)); };
-    auto line = [&](std::int64_t numerator, const Record& denominator, Color equalsColor = Color::black) {
-        return equalsLine(fraction(integer(numerator), denominator), equalsColor);
+    auto den = [&](Record x) {
+        if (h == 1) return x;
+        return product(integer(h), bracket(std::move(x)));
+    };
+    auto line = [&](std::int64_t numerator, Record denominator, Color equalsColor = Color::black) {
+        return equalsLine(fraction(integer(numerator), std::move(denominator)), equalsColor);
+    };
+    auto withWhole1 = [&](Record radicalPart) {
+        return den(inOrder(layout, wholeShown(layout, whole1), std::move(radicalPart), sign));
     };
 
     Step lines;
+    lines.reserve(8);
     if (continued) lines.push_back(continuation());
-    const Record radicalAsEntered = scaled(magnitude1, radical(terms.radicand, Color::red));
-    lines.push_back(
-        line(a1, den(inOrder(layout, whole1Shown, radicalAsEntered, sign)), firstEqualsColor(continued)));
+    lines.push_back(line(a1, withWhole1(scaled(magnitude1, radical(terms.radicand, Color::red))),
+                         firstEqualsColor(continued)));
 
-    const Record kRootM = product(integer(k, Color::red), radical(m, Color::red));
-    const Record rewritten =
-        magnitude1 == 1 ? kRootM : product(integer(magnitude1), bracket(kRootM, Color::red));
-    lines.push_back(line(a1, den(inOrder(layout, whole1Shown, rewritten, sign))));
-
-    if (magnitude1 != 1) {
-        const Record multiplied = magnitudeTerm(checkedMul(magnitude1, k), m);
-        lines.push_back(line(a1, den(inOrder(layout, whole1Shown, multiplied, sign))));
-    }
+    Record kRootM = product(integer(k, Color::red), radical(m, Color::red));
+    lines.push_back(line(a1, withWhole1(magnitude1 == 1 ? std::move(kRootM)
+                                                        : product(integer(magnitude1),
+                                                                  bracket(std::move(kRootM), Color::red)))));
+    if (magnitude1 != 1) lines.push_back(line(a1, withWhole1(magnitudeTerm(checkedMul(magnitude1, k), m))));
 
     if (r != 1) {
         const Record q = sumShown(layout, whole2, p2, m);
-        const Record rQ = product(integer(r), bracket(q));
-        const Record hrQ = product(integer(checkedMul(h, r)), bracket(q));
-        const Record last = u == 1 ? q : product(integer(u), bracket(q));
+        Record rQ = product(integer(r), bracket(q));
         if (h == 1) {
-            lines.push_back(line(a1, rQ));
+            lines.push_back(line(a1, std::move(rQ)));
         } else {
-            lines.push_back(line(a1, product(integer(h), bracket(rQ))));
-            lines.push_back(line(a1, hrQ));
+            lines.push_back(line(a1, product(integer(h), bracket(std::move(rQ)))));
+            lines.push_back(line(a1, product(integer(checkedMul(h, r)), bracket(q))));
         }
-        if (s != 1) lines.push_back(line(a2, last));
+        if (s != 1) lines.push_back(line(a2, u == 1 ? q : product(integer(u), bracket(q))));
     }
     return StepResult{std::move(lines), {kSimplifyRadical}};
 }

@@ -1,4 +1,5 @@
 #include <stdexcept>
+#include <utility>
 
 #include "models/radixmender_b_internal.hpp"
 #include "records/checked.hpp"
@@ -30,10 +31,9 @@ std::int64_t clearedDenominator(Layout layout, std::int64_t whole, std::int64_t 
                                         : checkedSub(radicalSquare, wholeSquare);
 }
 
-Record inOrder(Layout layout, const Record& whole, const Record& radical, std::int64_t trailingSign,
-               Color color) {
-    return layout == Layout::wholeFirst ? sum(whole, radical, trailingSign, color)
-                                        : sum(radical, whole, trailingSign, color);
+Record inOrder(Layout layout, Record whole, Record radical, std::int64_t trailingSign, Color color) {
+    return layout == Layout::wholeFirst ? sum(std::move(whole), std::move(radical), trailingSign, color)
+                                        : sum(std::move(radical), std::move(whole), trailingSign, color);
 }
 
 Record wholeShown(Layout layout, std::int64_t whole, Color color) {
@@ -52,18 +52,19 @@ Record sumShown(Layout layout, std::int64_t whole, std::int64_t coefficient, std
                    color);
 }
 
-Record scaled(std::int64_t magnitude, const Record& radical) {
-    return magnitude == 1 ? radical : product(integer(magnitude), radical);
+Record scaled(std::int64_t magnitude, Record radical) {
+    if (magnitude == 1) return radical;
+    return product(integer(magnitude), std::move(radical));
 }
 
-Record squared(const Record& x, Color color) { return makeJoinRecord(text::kCaret, x, integer(2, color)); }
+Record squared(Record x, Color color) { return join(text::kCaret, std::move(x), integer(2, color)); }
 
-Record overLine(const Record& x, std::int64_t n) { return equalsLine(over(x, n)); }
+Record overLine(Record x, std::int64_t n) { return equalsLine(over(std::move(x), n)); }
 
-Record coefficientTimes(std::int64_t x, const Record& k) {
+Record coefficientTimes(std::int64_t x, Record k) {
     if (x == 1) return k;
-    if (x == -1) return negation(bracket(k));
-    return product(integer(x), bracket(k));
+    if (x == -1) return negation(bracket(std::move(k)));
+    return product(integer(x), bracket(std::move(k)));
 }
 
 }  // namespace radixmender::form_b

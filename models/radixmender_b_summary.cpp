@@ -9,7 +9,7 @@ namespace radixmender::form_b {
 using namespace shapes;
 
 StepResult summaryStep(Layout layout, std::int64_t a, const Terms& terms, const Record& leadingLines) {
-    const Record problem = equalsLine(
+    Record problem = equalsLine(
         fraction(integer(a), sumShown(layout, terms.whole, terms.coefficient, terms.radicand)), Color::clear);
     const auto [k, m] = squareRootParts(terms.radicand);
     const std::int64_t b = leading(layout, terms.whole, terms.coefficient);
@@ -28,7 +28,12 @@ StepResult summaryStep(Layout layout, std::int64_t a, const Terms& terms, const 
     else
         wholeC = checkedNeg(wholeC);
 
-    Step lines{leadingLines.empty() ? problem : leadingLines};
+    Step lines;
+    lines.reserve(3);
+    if (leadingLines.empty())
+        lines.push_back(std::move(problem));
+    else
+        lines.push_back(leadingLines);
     lines.push_back(equalsLine(over(multiple(n, sumShown(layout, wholeC, coefficientC, m)), e)));
     if (n != 1) {
         lines.push_back(
