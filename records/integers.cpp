@@ -100,7 +100,10 @@ std::int64_t power(std::int64_t base, std::uint64_t exponent) {
         exponent >>= 1U;
         if (exponent > 0) {
             if (b == 0 || b == 1) continue;
-            if (b == -1) { b = 1; continue; }
+            if (b == -1) {
+                b = 1;
+                continue;
+            }
             b = checkedMul(b, b);
         }
     }

@@ -38,9 +38,16 @@ struct Decoded {
 Decoded decode(std::string_view s, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = byte(at);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    std::size_t length = lead < 0x80           ? 1
+                         : (lead >> 5) == 0x6  ? 2
+                         : (lead >> 4) == 0xE  ? 3
+                         : (lead >> 3) == 0x1E ? 4
+                                               : 0;
     if (length == 0 || at + length > s.size()) return {lead, 1};
-    char32_t cp = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
+    char32_t cp = length == 1   ? lead
+                  : length == 2 ? (lead & 0x1F)
+                  : length == 3 ? (lead & 0x0F)
+                                : (lead & 0x07);
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(at + i) & 0xC0) != 0x80) return {lead, 1};
         cp = (cp << 6) | (byte(at + i) & 0x3F);
@@ -49,11 +56,11 @@ Decoded decode(std::string_view s, std::size_t at) {
 }
 
 bool extendsCluster(char32_t cp) {
-    return (cp >= 0x0300 && cp <= 0x036F)      // combining diacritical marks
-           || (cp >= 0xFE00 && cp <= 0xFE0F)   // variation selectors
-           || (cp >= 0x1F3FB && cp <= 0x1F3FF) // skin-tone modifiers
-           || cp == 0x200D                     // zero-width joiner
-           || (cp >= 0x20D0 && cp <= 0x20FF)   // combining marks for symbols
+    return (cp >= 0x0300 && cp <= 0x036F)        // combining diacritical marks
+           || (cp >= 0xFE00 && cp <= 0xFE0F)     // variation selectors
+           || (cp >= 0x1F3FB && cp <= 0x1F3FF)   // skin-tone modifiers
+           || cp == 0x200D                       // zero-width joiner
+           || (cp >= 0x20D0 && cp <= 0x20FF)     // combining marks for symbols
            || (cp >= 0xE0020 && cp <= 0xE007F);  // tag characters
 }
 

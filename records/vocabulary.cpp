@@ -15,11 +15,11 @@ constexpr std::array<std::string_view, kColorCount> kColorNames = {
     "red",       "blue",  "green", "cyan",  "brown",      "magenta",
 };
 
-constexpr std::array<std::string_view, 5> kRelationSymbols = {
-    "=", "<", ">", text::kLessOrEqual, text::kGreaterOrEqual};
+constexpr std::array<std::string_view, 5> kRelationSymbols = {"=", "<", ">", text::kLessOrEqual,
+                                                              text::kGreaterOrEqual};
 
-constexpr std::array<std::string_view, 3> kFontNames = {
-    "system", "monospaced system", "monospaced_digit_system"};
+constexpr std::array<std::string_view, 3> kFontNames = {"system", "monospaced system",
+                                                        "monospaced_digit_system"};
 
 ScreenWidthProvider& widthProvider() {
     static ScreenWidthProvider provider;
@@ -39,18 +39,30 @@ std::string rawValue(Color color) { return std::string(kColorNames.at(static_cas
 RGBA uiColor(Color color) {
     switch (color) {
         case Color::invisible:
-        case Color::clear: return {0, 0, 0, 0};
-        case Color::white: return {1, 1, 1, 1};
-        case Color::black: return {0, 0, 0, 1};
-        case Color::light_gray: return {2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1};
-        case Color::gray: return {0.5, 0.5, 0.5, 1};
-        case Color::dark_gray: return {1.0 / 3.0, 1.0 / 3.0, 1.0 / 3.0, 1};
-        case Color::red: return {1, 0, 0, 1};
-        case Color::blue: return {0, 0, 1, 1};
-        case Color::green: return {0, 1, 0, 1};
-        case Color::cyan: return {0, 1, 1, 1};
-        case Color::brown: return {0.6, 0.4, 0.2, 1};
-        case Color::magenta: return {1, 0, 1, 1};
+        case Color::clear:
+            return {0, 0, 0, 0};
+        case Color::white:
+            return {1, 1, 1, 1};
+        case Color::black:
+            return {0, 0, 0, 1};
+        case Color::light_gray:
+            return {2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1};
+        case Color::gray:
+            return {0.5, 0.5, 0.5, 1};
+        case Color::dark_gray:
+            return {1.0 / 3.0, 1.0 / 3.0, 1.0 / 3.0, 1};
+        case Color::red:
+            return {1, 0, 0, 1};
+        case Color::blue:
+            return {0, 0, 1, 1};
+        case Color::green:
+            return {0, 1, 0, 1};
+        case Color::cyan:
+            return {0, 1, 1, 1};
+        case Color::brown:
+            return {0.6, 0.4, 0.2, 1};
+        case Color::magenta:
+            return {1, 0, 1, 1};
     }
     return {0, 0, 0, 1};
 }
@@ -58,8 +70,8 @@ RGBA uiColor(Color color) {
 RGBA cgColor(Color color) { return uiColor(color); }
 
 std::optional<Tag> tagFromRawValue(std::int64_t value) {
-    for (Tag tag : {Tag::input, Tag::polynomial, Tag::fraction, Tag::multi_line, Tag::option,
-                    Tag::level, Tag::example})
+    for (Tag tag :
+         {Tag::input, Tag::polynomial, Tag::fraction, Tag::multi_line, Tag::option, Tag::level, Tag::example})
         if (rawValue(tag) == value) return tag;
     return std::nullopt;
 }
@@ -88,22 +100,32 @@ std::string rawValue(Relation relation) {
 
 Relation reversed(Relation relation) {
     switch (relation) {
-        case Relation::less_than: return Relation::greater_than;
-        case Relation::greater_than: return Relation::less_than;
-        case Relation::less_than_or_equal_to: return Relation::greater_than_or_equal_to;
-        case Relation::greater_than_or_equal_to: return Relation::less_than_or_equal_to;
-        case Relation::equal_to: return Relation::equal_to;
+        case Relation::less_than:
+            return Relation::greater_than;
+        case Relation::greater_than:
+            return Relation::less_than;
+        case Relation::less_than_or_equal_to:
+            return Relation::greater_than_or_equal_to;
+        case Relation::greater_than_or_equal_to:
+            return Relation::less_than_or_equal_to;
+        case Relation::equal_to:
+            return Relation::equal_to;
     }
     return relation;
 }
 
 Relation negated(Relation relation) {
     switch (relation) {
-        case Relation::less_than: return Relation::greater_than_or_equal_to;
-        case Relation::greater_than: return Relation::less_than_or_equal_to;
-        case Relation::less_than_or_equal_to: return Relation::greater_than;
-        case Relation::greater_than_or_equal_to: return Relation::less_than;
-        case Relation::equal_to: return Relation::equal_to;
+        case Relation::less_than:
+            return Relation::greater_than_or_equal_to;
+        case Relation::greater_than:
+            return Relation::less_than_or_equal_to;
+        case Relation::less_than_or_equal_to:
+            return Relation::greater_than;
+        case Relation::greater_than_or_equal_to:
+            return Relation::less_than;
+        case Relation::equal_to:
+            return Relation::equal_to;
     }
     return relation;
 }
@@ -117,8 +139,7 @@ std::optional<Font> fontFromRawValue(std::string_view name) {
 std::string rawValue(Font font) { return std::string(kFontNames.at(static_cast<std::size_t>(font))); }
 
 std::string superscriptDigit(std::string_view digit) {
-    if (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9')
-        return text::kSuperscripts[digit[0] - '0'];
+    if (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9') return text::kSuperscripts[digit[0] - '0'];
     return text::kEllipsis;
 }
 

@@ -58,8 +58,8 @@ Record makeIntegerRecord(std::int64_t value, Color color, const std::string& tag
             {"integer_tag", tag}};
 }
 
-Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1,
-                          Color color2, Color color3, Color color4, const std::string& tag) {
+Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1, Color color2,
+                          Color color3, Color color4, const std::string& tag) {
     if (denominator <= 0) {
         numerator = checkedNeg(numerator);
         denominator = checkedNeg(denominator);
@@ -68,18 +68,17 @@ Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Colo
                           {color1, color2, color3, color4}, tag);
 }
 
-Record makeSignedRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1,
-                                Color color2, Color color3, Color color4, const std::string& tag) {
+Record makeSignedRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1, Color color2,
+                                Color color3, Color color4, const std::string& tag) {
     const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
     return rationalRecord("signed_rational",
-                          {positive ? text::kPlus : text::kHyphenMinus,
-                           std::to_string(checkedAbs(numerator)), std::to_string(checkedAbs(denominator))},
+                          {positive ? text::kPlus : text::kHyphenMinus, std::to_string(checkedAbs(numerator)),
+                           std::to_string(checkedAbs(denominator))},
                           {color1, color2, color3, color4}, tag);
 }
 
 Record makeReducedRationalRecord(std::int64_t numerator, std::int64_t denominator, bool reduce) {
-    if (checkedRem(numerator, denominator) == 0)
-        return makeIntegerRecord(checkedDiv(numerator, denominator));
+    if (checkedRem(numerator, denominator) == 0) return makeIntegerRecord(checkedDiv(numerator, denominator));
     if (reduce) {
         const std::int64_t g = gcd(numerator, denominator);
         return makeSignedRationalRecord(numerator / g, denominator / g);
@@ -87,8 +86,7 @@ Record makeReducedRationalRecord(std::int64_t numerator, std::int64_t denominato
     return makeSignedRationalRecord(numerator, denominator);
 }
 
-Record makeUnaryRecord(const std::string& text, const Record& operand, Color color,
-                       const std::string& tag) {
+Record makeUnaryRecord(const std::string& text, const Record& operand, Color color, const std::string& tag) {
     const std::int64_t operandStart = startIndex(operand);
     Record result;
     result.reserve(operand.size() + 4);
