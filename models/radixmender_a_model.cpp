@@ -40,7 +40,12 @@ Record termAround(std::int64_t k, Record radicalItem) {
 Record redRadical(std::int64_t r) { return sh::radical(r, Color::red); }
 
 // The opening of a builder's step: "..." when it continues earlier work.
-Step openStep(bool continued) { return continued ? Step{sh::continuation()} : Step{}; }
+Step openStep(bool continued) {
+    Step lines;
+    lines.reserve(8);
+    if (continued) lines.push_back(sh::continuation());
+    return lines;
+}
 
 // The first restated line: its "= " is clear when the step starts from the
 // problem as the opening step showed it.
@@ -130,7 +135,7 @@ std::optional<StepResult> Radixmender_A_Model::simplifyResultRadicalStep(std::in
     const std::int64_t g = gcdSignedByB(a, bc, b);
     const std::int64_t bigP = checkedDiv(a, g), bigQ = checkedDiv(bc, g);
 
-    Step lines{sh::continuation()};
+    Step lines = openStep(true);
     lines.push_back(sh::equalsLine(sh::over(termAround(bigP, redRadical(c)), bigQ)));
     Record w = sh::join(text::kPaperclip, sh::integer(k, Color::red), sh::radical(m, Color::red), Color::red);
     if (bigP == -1) w = sh::negation(std::move(w));
@@ -158,12 +163,9 @@ StepResult Radixmender_A_Model::summaryStep(std::int64_t a, std::int64_t b, std:
     else if (n > 0) answer = makeRationalRecord(n, e);
     else answer = sh::negation(makeRationalRecord(checkedAbs(n), e));
 
-    Step lines;
-    lines.push_back(leadingLines.empty()
-                        ? sh::equalsLine(over(sh::integer(a), sh::term(b, c)), Color::clear)
-                        : leadingLines);
-    lines.push_back(sh::equalsLine(std::move(answer)));
-    return result(std::move(lines), text::kCool);
+    Record first = leadingLines.empty() ? sh::equalsLine(over(sh::integer(a), sh::term(b, c)), Color::clear)
+                                        : leadingLines;
+    return result(sh::stepOf(std::move(first), sh::equalsLine(std::move(answer))), text::kCool);
 }
 
 ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
@@ -175,7 +177,7 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
         return sh::errorOutput(problem, c < 0 ? sh::kRootOfNegative : sh::kDivisionByZero, context, false);
     }
 
-    const Record problem = sh::problemLine(sh::integer(a), c == 1 ? sh::integer(b) : sh::term(b, c), context);
+    Record problem = sh::problemLine(sh::integer(a), c == 1 ? sh::integer(b) : sh::term(b, c), context);
     if (a == 0) {
         const Record zero = sh::equalsLine(sh::integer(0));
         return sh::simpleOutput(problem, zero, zero, context);
@@ -195,7 +197,7 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
     }
 
     sh::OutputBuilder out;
-    if (application) out.add({problem}, text::kThinking);
+    if (application) out.add(sh::stepOf(std::move(problem)), text::kThinking);
     bool continued = !application;
     const auto append = [&](std::optional<StepResult> step) {
         if (!step) return;

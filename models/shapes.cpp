@@ -1,5 +1,7 @@
 #include "models/shapes.hpp"
 
+#include <charconv>
+#include <system_error>
 #include <utility>
 
 #include "records/checked.hpp"
@@ -7,9 +9,32 @@
 
 namespace radixmender::shapes {
 
+namespace {
+
+// Row indices are written by the writers, so the quick decimal reading
+// almost always applies; anything else goes through the strict reader.
+std::int64_t rowIndex(const Row& row, std::size_t i) {
+    if (i < row.size()) {
+        const std::string& s = row[i];
+        std::int64_t value = 0;
+        const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+        if (error == std::errc() && end == s.data() + s.size() && !s.empty() && s[0] != '-') return value;
+    }
+    return integerEntry(row, i);
+}
+
+std::int64_t startOf(const Record& record) { return rowIndex(rowAt(record, 0), 1); }
+
+const std::string kUnaryLocator = "unary_locator";
+const std::string kJoinLocator = "join_locator";
+const std::string kFontLocator = "font_locator";
+const std::string kBlock = "block";
+
+}  // namespace
+
 Record unary(const std::string& text, Record operand, Color color) {
     // The same rows as makeUnaryRecord: the operand's rows, then the item's four.
-    const std::int64_t operandStart = startIndex(operand);
+    const std::int64_t operandStart = startOf(operand);
     const std::size_t size = operand.size();
     Record result = std::move(operand);
     result.reserve(size + 4);
@@ -24,18 +49,18 @@ Record unary(const std::string& text, Record operand, Color color) {
 Record join(const std::string& text, Record left, Record right, Color color) {
     // The same rows as makeJoinRecord: the left rows, the right rows with their
     // locators moved past the left ones, then the item's four.
-    const std::int64_t leftStart = startIndex(left);
-    const std::int64_t rightStart = startIndex(right);
+    const std::int64_t leftStart = startOf(left);
+    const std::int64_t rightStart = startOf(right);
     const auto shift = static_cast<std::int64_t>(left.size()) - 1;
     Record result = std::move(left);
     result.reserve(result.size() + right.size() + 3);
     result[0] = {"start", std::to_string(shift + static_cast<std::int64_t>(right.size()))};
     for (std::size_t i = 1; i < right.size(); ++i) {
         Row& row = right[i];
-        if (!row.empty() && (row[0] == "unary_locator" || row[0] == "join_locator")) {
+        if (!row.empty() && (row[0] == kUnaryLocator || row[0] == kJoinLocator)) {
             for (std::size_t j = 1; j < row.size(); ++j)
-                row[j] = std::to_string(checkedAdd(integerEntry(row, j), shift));
-        } else if (!row.empty() && (row[0] == "font_locator" || row[0] == "block")) {
+                row[j] = std::to_string(checkedAdd(rowIndex(row, j), shift));
+        } else if (!row.empty() && (row[0] == kFontLocator || row[0] == kBlock)) {
             row = shiftLocators(row, shift);
         }
         result.push_back(std::move(row));
@@ -162,13 +187,13 @@ ModelOutput emptyOutput() { return {{}, {}, {kNoParameters}}; }
 ModelOutput errorOutput(const Record& problem, const std::string& messageText, const std::string& context,
                         bool lastShowsMessage) {
     OutputBuilder out;
-    const Record m = message(messageText);
+    Record m = message(messageText);
     if (isApplication(context)) {
-        out.add({problem}, text::kThinking);
-        out.add({problem, m}, kOops);
-        out.add(lastShowsMessage ? Step{problem, m} : Step{problem}, text::kAstonished);
+        out.add(stepOf(problem), text::kThinking);
+        out.add(stepOf(problem, m), kOops);
+        out.add(lastShowsMessage ? stepOf(problem, std::move(m)) : stepOf(problem), text::kAstonished);
     } else {
-        out.add({continuation(), problem, m}, kOops);
+        out.add(stepOf(continuation(), problem, std::move(m)), kOops);
     }
     return std::move(out).finish();
 }
@@ -177,11 +202,11 @@ ModelOutput simpleOutput(const Record& problem, const Record& line, const Record
                          const std::string& context) {
     OutputBuilder out;
     if (isApplication(context)) {
-        out.add({problem}, text::kThinking);
-        out.add({problem, line}, kSimple);
-        out.add({problem, finalLine}, text::kCool);
+        out.add(stepOf(problem), text::kThinking);
+        out.add(stepOf(problem, line), kSimple);
+        out.add(stepOf(problem, finalLine), text::kCool);
     } else {
-        out.add({continuation(), problem, line}, kSimple);
+        out.add(stepOf(continuation(), problem, line), kSimple);
     }
     return std::move(out).finish();
 }

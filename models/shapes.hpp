@@ -9,6 +9,7 @@
 // "−" (U+2212) when it is negative and "+" otherwise.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "records/literals.hpp"
 #include "records/types.hpp"
@@ -87,6 +88,16 @@ std::int64_t signedGcd(std::int64_t x, std::int64_t y, std::int64_t z);
 
 // The problem line "= numerator/denominator", its "= " clear in application.
 Record problemLine(Record numerator, Record denominator, const std::string& context);
+
+// A step of the given lines; unlike a braced list it moves the lines passed
+// as temporaries instead of copying every line twice.
+template <class... Lines>
+Step stepOf(Lines&&... lines) {
+    Step step;
+    step.reserve(sizeof...(Lines));
+    (step.push_back(std::forward<Lines>(lines)), ...);
+    return step;
+}
 
 // Assembling model output.
 class OutputBuilder {
