@@ -84,10 +84,10 @@ std::optional<StepResult> Radixmender_A_Model::simplifyRadicalStep(std::int64_t 
     if (b1 != 1) x = sh::product(sh::integer(b1), sh::bracket(std::move(x), Color::red));
     lines.push_back(sh::equalsLine(over(sh::integer(a1), std::move(x))));
     const std::int64_t b1k = checkedMul(b1, k);
-    if (b1 != 1) lines.push_back(sh::equalsLine(over(sh::integer(a1), sh::product(sh::integer(b1k), sh::radical(m)))));
+    if (b1 != 1)
+        lines.push_back(sh::equalsLine(over(sh::integer(a1), sh::product(sh::integer(b1k), sh::radical(m)))));
     const std::int64_t g2 = gcd(a1, b1k);
-    if (g2 != 1)
-        lines.push_back(sh::equalsLine(over(sh::integer(a1 / g2), sh::term(b1k / g2, m))));
+    if (g2 != 1) lines.push_back(sh::equalsLine(over(sh::integer(a1 / g2), sh::term(b1k / g2, m))));
     return result(std::move(lines), sh::kSimplifyRadical);
 }
 
@@ -112,7 +112,8 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
                             over(sh::radical(r), redRadical(r)), Color::red));
 
     const Record n = sh::term(p, r);
-    Record square = sh::join(text::kCaret, sh::bracket(redRadical(r), Color::red), sh::integer(2, Color::red));
+    Record square =
+        sh::join(text::kCaret, sh::bracket(redRadical(r), Color::red), sh::integer(2, Color::red));
     if (q != 1) square = sh::dot(sh::integer(q), std::move(square));
     lines.push_back(sh::equalsLine(over(n, std::move(square))));
     Record redR = sh::integer(r, Color::red);
@@ -138,8 +139,10 @@ std::optional<StepResult> Radixmender_A_Model::simplifyResultRadicalStep(std::in
     Step lines = openStep(true);
     lines.push_back(sh::equalsLine(sh::over(termAround(bigP, redRadical(c)), bigQ)));
     Record w = sh::join(text::kPaperclip, sh::integer(k, Color::red), sh::radical(m, Color::red), Color::red);
-    if (bigP == -1) w = sh::negation(std::move(w));
-    else if (bigP != 1) w = sh::product(sh::integer(bigP), sh::bracket(std::move(w), Color::red));
+    if (bigP == -1)
+        w = sh::negation(std::move(w));
+    else if (bigP != 1)
+        w = sh::product(sh::integer(bigP), sh::bracket(std::move(w), Color::red));
     lines.push_back(sh::equalsLine(sh::over(std::move(w), bigQ)));
     const std::int64_t pk = checkedMul(bigP, k);
     if (bigP != 1 && bigP != -1)
@@ -158,10 +161,14 @@ StepResult Radixmender_A_Model::summaryStep(std::int64_t a, std::int64_t b, std:
     const std::int64_t n = checkedDiv(ak, g), e = checkedDiv(bc, g);
 
     Record answer;
-    if (m != 1) answer = sh::over(sh::term(n, m), e);
-    else if (e == 1) answer = sh::integer(n);
-    else if (n > 0) answer = makeRationalRecord(n, e);
-    else answer = sh::negation(makeRationalRecord(checkedAbs(n), e));
+    if (m != 1)
+        answer = sh::over(sh::term(n, m), e);
+    else if (e == 1)
+        answer = sh::integer(n);
+    else if (n > 0)
+        answer = makeRationalRecord(n, e);
+    else
+        answer = sh::negation(makeRationalRecord(checkedAbs(n), e));
 
     Record first = leadingLines.empty() ? sh::equalsLine(over(sh::integer(a), sh::term(b, c)), Color::clear)
                                         : leadingLines;
@@ -173,7 +180,8 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
 
     if (b == 0 || c <= 0) {
         // Drawn as entered: a coefficient of ±1 and the bad radicand stay visible.
-        const Record problem = sh::problemLine(sh::integer(a), sh::product(sh::integer(b), sh::radical(c)), context);
+        const Record problem =
+            sh::problemLine(sh::integer(a), sh::product(sh::integer(b), sh::radical(c)), context);
         return sh::errorOutput(problem, c < 0 ? sh::kRootOfNegative : sh::kDivisionByZero, context, false);
     }
 
@@ -188,8 +196,10 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
     }
     if (const auto r = exactSquareRoot(c)) {
         Record root = sh::integer(*r);
-        if (b == -1) root = sh::integer(checkedNeg(*r));
-        else if (b != 1) root = sh::dot(sh::integer(b), sh::integer(*r));
+        if (b == -1)
+            root = sh::integer(checkedNeg(*r));
+        else if (b != 1)
+            root = sh::dot(sh::integer(b), sh::integer(*r));
         const Record quotient = sh::reducedQuotient(a, checkedMul(b, *r));
         const Record line =
             sh::join(text::kEquals, sh::equalsLine(sh::fraction(sh::integer(a), std::move(root))), quotient);

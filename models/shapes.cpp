@@ -66,7 +66,8 @@ Record join(const std::string& text, Record left, Record right, Color color) {
         result.push_back(std::move(row));
     }
     result.push_back({"join", text});
-    result.push_back({"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
+    result.push_back(
+        {"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
     result.push_back({"join_color", rawValue(color)});
     result.push_back({"join_tag", defaultItemTag});
     return result;
@@ -83,7 +84,9 @@ Record integer(std::int64_t n, Color color) {
     return result;
 }
 
-Record radical(std::int64_t r, Color color) { return unary(text::kRadical, makeIntegerRecord(r, color), color); }
+Record radical(std::int64_t r, Color color) {
+    return unary(text::kRadical, makeIntegerRecord(r, color), color);
+}
 
 Record term(std::int64_t k, std::int64_t r, Color color) {
     if (k == 1) return radical(r, color);
@@ -106,7 +109,9 @@ Record bracket(Record x, Color color) { return unary(text::kParens, std::move(x)
 
 Record negation(Record x, Color color) { return unary(text::kHyphenMinus, std::move(x), color); }
 
-Record product(Record left, Record right) { return join(text::kPaperclip, std::move(left), std::move(right)); }
+Record product(Record left, Record right) {
+    return join(text::kPaperclip, std::move(left), std::move(right));
+}
 
 Record dot(Record left, Record right, Color color) {
     return join(text::kDot, std::move(left), std::move(right), color);

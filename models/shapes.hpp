@@ -43,9 +43,7 @@ inline constexpr const char kDenominatorZero[] = "denominator evaluates to zero"
 
 inline bool isApplication(const std::string& context) { return context == kApplication; }
 // The order word the builders take: "before" exactly for the option "simplify √ before".
-inline std::string orderWord(const std::string& order) {
-    return order == kOrderBefore ? kBefore : kAfter;
-}
+inline std::string orderWord(const std::string& order) { return order == kOrderBefore ? kBefore : kAfter; }
 
 // The writers' unary and join records (tag "anon"), built by moving the
 // operands' rows instead of copying them: the shapes nest deeply, and every
@@ -67,7 +65,7 @@ std::string signText(std::int64_t x);
 Record sum(Record first, Record secondMagnitude, std::int64_t secondSign, Color color = Color::black);
 Record bracket(Record x, Color color = Color::black);
 Record negation(Record x, Color color = Color::black);
-Record product(Record left, Record right);  // left🖇right
+Record product(Record left, Record right);                          // left🖇right
 Record dot(Record left, Record right, Color color = Color::black);  // left∙right
 Record fraction(Record numerator, Record denominator, Color barColor = Color::black);
 // x over n: x / I(n), or x alone when n = 1.
@@ -117,8 +115,8 @@ ModelOutput emptyOutput();
 
 // Error steps: application [P] "🤔", [P, M] "oops", then "😲" with [P] or,
 // when `lastShowsMessage`, [P, M]; module one step [..., P, M] "oops".
-ModelOutput errorOutput(const Record& problem, const std::string& messageText,
-                        const std::string& context, bool lastShowsMessage);
+ModelOutput errorOutput(const Record& problem, const std::string& messageText, const std::string& context,
+                        bool lastShowsMessage);
 
 // Special case: application [P] "🤔", [P, L] "simple", [P, F] "😎";
 // module one step [..., P, L] "simple".

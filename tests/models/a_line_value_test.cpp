@@ -41,16 +41,19 @@ TEST(SurdValue, ArithmeticIsExact) {
 
 TEST(LineValue, ReadsEveryKindThroughItsLocators) {
     // = 2√2/(3∙2) written with red parts and a bracketed square, as models draw it.
-    const Record square = makeJoinRecord(text::kCaret, sh::bracket(sh::radical(3, Color::red)), sh::integer(2));
+    const Record square =
+        makeJoinRecord(text::kCaret, sh::bracket(sh::radical(3, Color::red)), sh::integer(2));
     const struct {
         Record line;
         SurdValue value;
     } cases[] = {
-        {sh::equalsLine(sh::fraction(sh::term(2, 2), sh::dot(sh::integer(3), sh::integer(2)))), q(1, 3) * root(2)},
+        {sh::equalsLine(sh::fraction(sh::term(2, 2), sh::dot(sh::integer(3), sh::integer(2)))),
+         q(1, 3) * root(2)},
         {sh::equalsLine(sh::fraction(sh::radical(3), sh::dot(sh::integer(2), square))), q(1, 6) * root(3)},
         {sh::negation(makeRationalRecord(3, 4)), q(-3, 4)},
         {makeSignedRationalRecord(-6, 4), q(-3, 2)},
-        {sh::sum(sh::term(-3, 2), sh::magnitudeTerm(3, 3), 1), SurdValue(-3) * root(2) + SurdValue(3) * root(3)},
+        {sh::sum(sh::term(-3, 2), sh::magnitudeTerm(3, 3), 1),
+         SurdValue(-3) * root(2) + SurdValue(3) * root(3)},
         {sh::sum(sh::integer(1), sh::radical(2), -1), SurdValue(1) - root(2)},
         {sh::multiple(-3, sh::sum(sh::radical(2), sh::radical(3), -1)), SurdValue(-3) * (root(2) - root(3))},
         {makeJoinRecord(text::kEquals, sh::equalsLine(sh::fraction(sh::integer(6), sh::integer(4))),
@@ -89,14 +92,14 @@ TEST(CanonicalAnswer, AcceptsReducedShapesOnly) {
               (CanonicalAnswer{{Term{3, 3}, Term{-3, 2}}, 1}));
 
     const Record rejected[] = {
-        sh::over(sh::term(2, 3), 4),                                  // common factor 2
-        sh::sum(sh::integer(0), sh::radical(3), 1),                   // a zero term drawn
-        sh::over(sh::term(1, 8), 4),                                  // square factor
-        sh::fraction(sh::radical(3), sh::integer(1)),                 // denominator 1 drawn
-        sh::product(sh::integer(1), sh::radical(3)),                  // coefficient 1 drawn
-        sh::sum(sh::radical(2), sh::radical(2), 1),                   // like radicals left apart
-        sh::sum(sh::radical(2), sh::integer(-3), 1),                  // second term not by magnitude
-        makeRationalRecord(6, 4),                                     // unreduced rational
+        sh::over(sh::term(2, 3), 4),                   // common factor 2
+        sh::sum(sh::integer(0), sh::radical(3), 1),    // a zero term drawn
+        sh::over(sh::term(1, 8), 4),                   // square factor
+        sh::fraction(sh::radical(3), sh::integer(1)),  // denominator 1 drawn
+        sh::product(sh::integer(1), sh::radical(3)),   // coefficient 1 drawn
+        sh::sum(sh::radical(2), sh::radical(2), 1),    // like radicals left apart
+        sh::sum(sh::radical(2), sh::integer(-3), 1),   // second term not by magnitude
+        makeRationalRecord(6, 4),                      // unreduced rational
         sh::fraction(sh::radical(3), sh::fraction(sh::integer(1), sh::integer(2))),
     };
     for (const Record& x : rejected) EXPECT_THROW(answer(x), LineValueError);

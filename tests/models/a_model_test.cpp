@@ -57,7 +57,8 @@ Steps asContinuation(const ModelOutput& application) {
     Steps steps(application.detailSteps.begin() + 1, application.detailSteps.end() - 1);
     if (steps.empty()) return steps;
     Step& first = steps.front();
-    if (first.front() != Record{{"start", "1"}, {"message", "..."}, {"message_color", "black"}, {"message_tag", "anon"}})
+    if (first.front() !=
+        Record{{"start", "1"}, {"message", "..."}, {"message_color", "black"}, {"message_tag", "anon"}})
         first.insert(first.begin(), makeMessageRecord("..."));
     Record& restated = first.at(1);
     const auto equalsRow = static_cast<std::size_t>(std::stoll(restated.at(0).at(1)));
@@ -88,11 +89,12 @@ TEST(FormAModel, SweepOfSmallProblems) {
                 if (index++ % kSweepStride != 0) continue;
                 const bool error = b == 0 || c <= 0;
                 const bool special = !error && (a == 0 || exactSquareRoot(c).has_value());
-                const SurdValue expected = error ? SurdValue() : SurdValue(a) / (SurdValue(b) * SurdValue::root(c));
+                const SurdValue expected =
+                    error ? SurdValue() : SurdValue(a) / (SurdValue(b) * SurdValue::root(c));
                 std::optional<SurdValue> finalValue[2];
                 for (const bool before : {true, false}) {
-                    SCOPED_TRACE(std::to_string(a) + "/(" + std::to_string(b) + "√" + std::to_string(c) + ") " +
-                                 (before ? "before" : "after"));
+                    SCOPED_TRACE(std::to_string(a) + "/(" + std::to_string(b) + "√" + std::to_string(c) +
+                                 ") " + (before ? "before" : "after"));
                     const Radixmender_A_Model model{a, b, c, before ? kBeforeOption : kAfterOption};
                     const ModelOutput out = model.steps("application");
                     const ModelOutput continued = model.steps("module");
@@ -110,7 +112,8 @@ TEST(FormAModel, SweepOfSmallProblems) {
                     ASSERT_TRUE(testing::EveryLineHasValue(out, expected));
                     ASSERT_TRUE(testing::HasCanonicalAnswer(out, expected));
                     if (special) {
-                        EXPECT_EQ(commentsOf(out), (std::vector<std::string>{text::kThinking, "simple", text::kCool}));
+                        EXPECT_EQ(commentsOf(out),
+                                  (std::vector<std::string>{text::kThinking, "simple", text::kCool}));
                         EXPECT_EQ(continued.detailSteps, asContinuation(out));
                         continue;
                     }
@@ -142,63 +145,148 @@ struct DrawnCase {
 TEST(FormAModel, DrawsTheDelicateCasesAsSpecified) {
     const DrawnCase cases[] = {
         // A negative b with no common factor still moves the sign up.
-        {2, -3, 5, kBeforeOption, "application", 1,
+        {2,
+         -3,
+         5,
+         kBeforeOption,
+         "application",
+         1,
          {"= {clear}((2 / (-3 🖇 √(5))))", "= ((-2 / (3 🖇 √(5))))"}},
         {5, -1, 2, kBeforeOption, "application", 1, {"= {clear}((5 / -(√(2))))", "= ((-5 / √(2)))"}},
         // The radical step stops once nothing more cancels; the square factor cancels against a.
-        {3, 1, 12, kBeforeOption, "application", 1,
+        {3,
+         1,
+         12,
+         kBeforeOption,
+         "application",
+         1,
          {"= {clear}((3 / √{red}(12{red})))", "= ((3 / (2{red} 🖇 √{red}(3{red}))))"}},
-        {4, 1, 8, kBeforeOption, "application", 1,
+        {4,
+         1,
+         8,
+         kBeforeOption,
+         "application",
+         1,
          {"= {clear}((4 / √{red}(8{red})))", "= ((4 / (2{red} 🖇 √{red}(2{red}))))", "= ((2 / √(2)))"}},
-        {3, 3, 8, kBeforeOption, "application", 2,
+        {3,
+         3,
+         8,
+         kBeforeOption,
+         "application",
+         2,
          {"\"...\"", "= ((1 / √{red}(8{red})))", "= ((1 / (2{red} 🖇 √{red}(2{red}))))"}},
-        {3, 2, 8, kBeforeOption, "module", 0,
+        {3,
+         2,
+         8,
+         kBeforeOption,
+         "module",
+         0,
          {"\"...\"", "= ((3 / (2 🖇 √{red}(8{red}))))",
           "= ((3 / (2 🖇 (){red}((2{red} 🖇 √{red}(2{red}))))))", "= ((3 / (4 🖇 √(2))))"}},
         // Clearing: the multiplier line, the bracketed square, and the reductions.
-        {1, 1, 2, kBeforeOption, "application", 1,
+        {1,
+         1,
+         2,
+         kBeforeOption,
+         "application",
+         1,
          {"= {clear}((1 / √(2)))", "(= ((1 / √{red}(2{red}))) ∙{red} (√(2) / √{red}(2{red})))",
           "= ((√(2) / ((){red}(√{red}(2{red})) ^ 2{red})))", "= ((√(2) / 2{red}))"}},
-        {2, 3, 2, kBeforeOption, "module", 0,
-         {"\"...\"", "= ((2 / (3 🖇 √(2))))", "(= ((2 / (3 🖇 √{red}(2{red})))) ∙{red} (√(2) / √{red}(2{red})))",
-          "= (((2 🖇 √(2)) / (3 ∙ ((){red}(√{red}(2{red})) ^ 2{red}))))", "= (((2 🖇 √(2)) / (3 ∙ 2{red})))",
-          "= (((2 🖇 √(2)) / 6))", "= ((√(2) / 3))"}},
-        {-3, 1, 3, kAfterOption, "application", 1,
+        {2,
+         3,
+         2,
+         kBeforeOption,
+         "module",
+         0,
+         {"\"...\"", "= ((2 / (3 🖇 √(2))))",
+          "(= ((2 / (3 🖇 √{red}(2{red})))) ∙{red} (√(2) / √{red}(2{red})))",
+          "= (((2 🖇 √(2)) / (3 ∙ ((){red}(√{red}(2{red})) ^ 2{red}))))",
+          "= (((2 🖇 √(2)) / (3 ∙ 2{red})))", "= (((2 🖇 √(2)) / 6))", "= ((√(2) / 3))"}},
+        {-3,
+         1,
+         3,
+         kAfterOption,
+         "application",
+         1,
          {"= {clear}((-3 / √(3)))", "(= ((-3 / √{red}(3{red}))) ∙{red} (√(3) / √{red}(3{red})))",
           "= (((-3 🖇 √(3)) / ((){red}(√{red}(3{red})) ^ 2{red})))", "= (((-3 🖇 √(3)) / 3{red}))",
           "= (-(√(3)))"}},
         // The radical of the result, after clearing: P = 1, P = −1 and |P| > 1.
-        {1, 1, 8, kAfterOption, "application", 2,
-         {"\"...\"", "= ((√{red}(8{red}) / 8))", "= (((2{red} 🖇{red} √{red}(2{red})) / 8))", "= ((√(2) / 4))"}},
-        {-1, 1, 12, kAfterOption, "application", 2,
+        {1,
+         1,
+         8,
+         kAfterOption,
+         "application",
+         2,
+         {"\"...\"", "= ((√{red}(8{red}) / 8))", "= (((2{red} 🖇{red} √{red}(2{red})) / 8))",
+          "= ((√(2) / 4))"}},
+        {-1,
+         1,
+         12,
+         kAfterOption,
+         "application",
+         2,
          {"\"...\"", "= ((-(√{red}(12{red})) / 12))", "= ((-((2{red} 🖇{red} √{red}(3{red}))) / 12))",
           "= ((-(√(3)) / 6))"}},
-        {5, 1, 12, kAfterOption, "module", 1,
+        {5,
+         1,
+         12,
+         kAfterOption,
+         "module",
+         1,
          {"\"...\"", "= (((5 🖇 √{red}(12{red})) / 12))",
           "= (((5 🖇 (){red}((2{red} 🖇{red} √{red}(3{red})))) / 12))", "= (((10 🖇 √(3)) / 12))",
           "= (((5 🖇 √(3)) / 6))"}},
         // Special cases: the problem as entered, the intermediate fraction, the reduced result.
         {6, -4, 1, kBeforeOption, "application", 1, {"= {clear}((6 / -4))", "= (-([3/2]))"}},
         {-6, -3, 1, kBeforeOption, "module", 0, {"\"...\"", "= ((-6 / -3))", "= (2)"}},
-        {6, 2, 9, kBeforeOption, "application", 1,
+        {6,
+         2,
+         9,
+         kBeforeOption,
+         "application",
+         1,
          {"= {clear}((6 / (2 🖇 √(9))))", "(= ((6 / (2 ∙ 3))) = 1)"}},
         {6, 2, 9, kBeforeOption, "application", 2, {"= {clear}((6 / (2 🖇 √(9))))", "= (1)"}},
-        {3, -1, 4, kBeforeOption, "application", 1, {"= {clear}((3 / -(√(4))))", "(= ((3 / -2)) = -([3/2]))"}},
+        {3,
+         -1,
+         4,
+         kBeforeOption,
+         "application",
+         1,
+         {"= {clear}((3 / -(√(4))))", "(= ((3 / -2)) = -([3/2]))"}},
         {-5, 1, 4, kBeforeOption, "application", 1, {"= {clear}((-5 / √(4)))", "(= ((-5 / 2)) = -([5/2]))"}},
         {0, 2, 3, kBeforeOption, "module", 0, {"\"...\"", "= ((0 / (2 🖇 √(3))))", "= (0)"}},
         // Errors draw the denominator as entered, coefficient 1 and bad radicand included.
-        {1, 1, -4, kBeforeOption, "application", 1,
+        {1,
+         1,
+         -4,
+         kBeforeOption,
+         "application",
+         1,
          {"= {clear}((1 / (1 🖇 √(-4))))", "\"√ of negative number\""}},
-        {0, 0, 7, kBeforeOption, "module", 0, {"\"...\"", "= ((0 / (0 🖇 √(7))))", "\"division by zero\""}},
+        {0,
+         0,
+         7,
+         kBeforeOption,
+         "module",
+         0,
+         {"\"...\"", "= ((0 / (0 🖇 √(7))))", "\"division by zero\""}},
         {2, 3, 0, kBeforeOption, "application", 2, {"= {clear}((2 / (3 🖇 √(0))))"}},
         // Summaries: rational answers of square radicands come only through direct calls (below).
-        {1, -2, 3, kBeforeOption, "application", 3, {"= {clear}((1 / (-2 🖇 √(3))))", "= ((-(√(3)) / 6))"}},
+        {1,
+         -2,
+         3,
+         kBeforeOption,
+         "application",
+         3,
+         {"= {clear}((1 / (-2 🖇 √(3))))", "= ((-(√(3)) / 6))"}},
         {6, 1, 3, kAfterOption, "application", 2, {"= {clear}((6 / √(3)))", "= ((2 🖇 √(3)))"}},
     };
     for (const DrawnCase& c : cases) {
         const ModelOutput out = Radixmender_A_Model{c.a, c.b, c.c, c.order}.steps(c.context);
-        SCOPED_TRACE(std::to_string(c.a) + "/(" + std::to_string(c.b) + "√" + std::to_string(c.c) + ") " + c.order +
-                     " " + c.context + " step " + std::to_string(c.step));
+        SCOPED_TRACE(std::to_string(c.a) + "/(" + std::to_string(c.b) + "√" + std::to_string(c.c) + ") " +
+                     c.order + " " + c.context + " step " + std::to_string(c.step));
         ASSERT_LT(c.step, out.detailSteps.size());
         EXPECT_EQ(describeStep(out.detailSteps[c.step]), c.lines);
     }
@@ -220,7 +308,8 @@ TEST(FormAModel, OrderAndContextAreComparedExactly) {
     EXPECT_EQ(comments(" simplify \u221A before ", "application"), after);
     EXPECT_EQ(comments("before", "application"), after);
     // Any context but "application" continues a caller's steps.
-    EXPECT_EQ(comments(kBeforeOption, "Application"), (std::vector<std::string>{"simplify radical", "radixmender"}));
+    EXPECT_EQ(comments(kBeforeOption, "Application"),
+              (std::vector<std::string>{"simplify radical", "radixmender"}));
     const Radixmender_A_Model model{1, 1, 8, kBeforeOption};
     EXPECT_EQ(model.steps(), model.steps("application"));
 }
@@ -233,10 +322,13 @@ TEST(FormAModel, BuildersAnswerNothingExactlyWhenNothingChanges) {
     EXPECT_FALSE(M::simplifyResultRadicalStep(3, 1, 7));
     EXPECT_TRUE(M::simplifyRadicalStep(3, 1, 12, false));
     // Pure functions of their arguments: the same call gives the same step.
-    EXPECT_EQ(M::clearDenominatorStep(10, 4, 12, "before", true), M::clearDenominatorStep(10, 4, 12, "before", true));
+    EXPECT_EQ(M::clearDenominatorStep(10, 4, 12, "before", true),
+              M::clearDenominatorStep(10, 4, 12, "before", true));
     // Only the exact word "before" works on the simplified radical.
-    EXPECT_EQ(M::clearDenominatorStep(1, 1, 8, "Before", false), M::clearDenominatorStep(1, 1, 8, "after", false));
-    EXPECT_NE(M::clearDenominatorStep(1, 1, 8, "before", false), M::clearDenominatorStep(1, 1, 8, "after", false));
+    EXPECT_EQ(M::clearDenominatorStep(1, 1, 8, "Before", false),
+              M::clearDenominatorStep(1, 1, 8, "after", false));
+    EXPECT_NE(M::clearDenominatorStep(1, 1, 8, "before", false),
+              M::clearDenominatorStep(1, 1, 8, "after", false));
 }
 
 TEST(FormAModel, SummaryOfSquareRadicandsAndLeadingLines) {

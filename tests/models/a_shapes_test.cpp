@@ -18,15 +18,17 @@ using testing::describeRecord;
 
 TEST(ModelShapes, MovedRowsGiveTheWritersRecords) {
     // Operands of several depths on both sides, so that moved locators are checked.
-    const Record deep = makeJoinRecord(text::kSlash, makeUnaryRecord(text::kRadical, makeIntegerRecord(8, Color::red)),
-                                       makeJoinRecord(text::kDot, makeIntegerRecord(-3), makeRationalRecord(3, 4)));
+    const Record deep =
+        makeJoinRecord(text::kSlash, makeUnaryRecord(text::kRadical, makeIntegerRecord(8, Color::red)),
+                       makeJoinRecord(text::kDot, makeIntegerRecord(-3), makeRationalRecord(3, 4)));
     const Record leaves[] = {makeIntegerRecord(7), makeRationalRecord(1, 2), makeMessageRecord("x"), deep};
     for (const Record& left : leaves) {
         for (const Record& right : leaves) {
             EXPECT_EQ(sh::join(text::kMinusSign, left, right, Color::blue),
                       makeJoinRecord(text::kMinusSign, left, right, Color::blue));
         }
-        EXPECT_EQ(sh::unary(text::kParens, left, Color::red), makeUnaryRecord(text::kParens, left, Color::red));
+        EXPECT_EQ(sh::unary(text::kParens, left, Color::red),
+                  makeUnaryRecord(text::kParens, left, Color::red));
     }
     EXPECT_EQ(sh::integer(-12, Color::green), makeIntegerRecord(-12, Color::green));
     EXPECT_EQ(sh::equalsLine(deep, Color::clear), makeEqualsRecord(deep, Color::clear));

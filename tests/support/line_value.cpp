@@ -219,8 +219,7 @@ SurdValue operator/(const SurdValue& x, const SurdValue& y) {
                 break;
             }
         SurdValue conjugate;
-        for (const auto& [r, q] : denominator.terms_)
-            conjugate.addTerm(r, r % prime == 0 ? -q : q);
+        for (const auto& [r, q] : denominator.terms_) conjugate.addTerm(r, r % prime == 0 ? -q : q);
         numerator = numerator * conjugate;
         denominator = denominator * conjugate;
     }
@@ -449,7 +448,8 @@ std::string where(std::size_t step, std::size_t line) {
 }
 
 bool isContinuation(const Record& line) {
-    return line.size() == 4 && line[1].size() == 2 && line[1][0] == "message" && line[1][1] == text::kEllipsis;
+    return line.size() == 4 && line[1].size() == 2 && line[1][0] == "message" &&
+           line[1][1] == text::kEllipsis;
 }
 
 // The colour of the outermost "= " of a line, or none when the line is not an equals record.
@@ -464,7 +464,8 @@ std::optional<std::string> equalsColor(const Record& line) {
     if (k < 1 || static_cast<std::size_t>(k) + 2 >= line.size()) return std::nullopt;
     const Row& kindRow = line[static_cast<std::size_t>(k)];
     const Row& colorRow = line[static_cast<std::size_t>(k) + 2];
-    if (kindRow.size() != 2 || kindRow[0] != "unary" || kindRow[1] != text::kEqualsPrefix) return std::nullopt;
+    if (kindRow.size() != 2 || kindRow[0] != "unary" || kindRow[1] != text::kEqualsPrefix)
+        return std::nullopt;
     if (colorRow.size() != 2) return std::nullopt;
     return colorRow[1];
 }
@@ -517,11 +518,13 @@ bool IsErrorOutput(const ModelOutput& output) {
     if (output.detailParameters != Parameters{"NO PARAMETERS"})
         return ::testing::AssertionFailure() << "the parameters are not [\"NO PARAMETERS\"]";
     if (steps.size() != comments.size())
-        return ::testing::AssertionFailure() << steps.size() << " steps but " << comments.size() << " comments";
+        return ::testing::AssertionFailure()
+               << steps.size() << " steps but " << comments.size() << " comments";
     if (steps.empty()) return ::testing::AssertionFailure() << "no steps";
     for (std::size_t s = 0; s < comments.size(); ++s) {
         if (comments[s].size() != 1)
-            return ::testing::AssertionFailure() << "step " << s << " has " << comments[s].size() << " comments";
+            return ::testing::AssertionFailure()
+                   << "step " << s << " has " << comments[s].size() << " comments";
         if (steps[s].empty()) return ::testing::AssertionFailure() << "step " << s << " has no lines";
     }
     if (options.validateRecords)
@@ -532,11 +535,11 @@ bool IsErrorOutput(const ModelOutput& output) {
     const std::string& last = comments.back()[0];
     std::size_t begin = 0, end = steps.size();
     if (application) {
-        if (first != text::kThinking) return ::testing::AssertionFailure() << "the first comment is " << first;
+        if (first != text::kThinking)
+            return ::testing::AssertionFailure() << "the first comment is " << first;
         if (last != text::kCool && last != text::kAstonished)
             return ::testing::AssertionFailure() << "the last comment is " << last;
-        if (IsErrorOutput(output) &&
-            comments != Comments{{text::kThinking}, {"oops"}, {text::kAstonished}})
+        if (IsErrorOutput(output) && comments != Comments{{text::kThinking}, {"oops"}, {text::kAstonished}})
             return ::testing::AssertionFailure() << "an error is not \"🤔\", \"oops\", \"😲\"";
         if (steps.size() < 3) return ::testing::AssertionFailure() << "fewer than three steps";
         begin = 1;
@@ -560,10 +563,12 @@ bool IsErrorOutput(const ModelOutput& output) {
         if (firstWorkingStep) {
             firstWorkingStep = false;
             if (isContinuation(step[0]))
-                return ::testing::AssertionFailure() << "the first working step " << s << " opens with \"...\"";
+                return ::testing::AssertionFailure()
+                       << "the first working step " << s << " opens with \"...\"";
             const auto color = equalsColor(step[0]);
             if (color && *color != "clear")
-                return ::testing::AssertionFailure() << "step " << s << " opens with a " << *color << " \"= \"";
+                return ::testing::AssertionFailure()
+                       << "step " << s << " opens with a " << *color << " \"= \"";
             continue;
         }
         if (!isContinuation(step[0]))
@@ -571,7 +576,8 @@ bool IsErrorOutput(const ModelOutput& output) {
         if (step.size() < 2) return ::testing::AssertionFailure() << "step " << s << " is only \"...\"";
         const auto color = equalsColor(step[1]);
         if (color && *color != "black")
-            return ::testing::AssertionFailure() << "step " << s << " continues with a " << *color << " \"= \"";
+            return ::testing::AssertionFailure()
+                   << "step " << s << " continues with a " << *color << " \"= \"";
     }
     return ::testing::AssertionSuccess();
 }

@@ -22,14 +22,14 @@
 // joins "🖇" and "∙" (product), "/", "+", "−", "^" (power) and "=" (both
 // sides must be equal; the value is theirs). Lines holding a "message" or a
 // "BLANK" row have no value. Everything else throws `LineValueError`.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "records/types.hpp"
 
