@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "models/radixmender_a_model.hpp"
 #include "models/radixmender_b_model.hpp"
@@ -37,9 +38,11 @@ using testing::SurdValue;
 #endif
 
 #ifdef RM_SMALL_SAMPLE
-constexpr int kSampleSize = 20000;
+constexpr int kSampleSize = 3000;
+const std::vector<int64_t> kGridNumerators = {-6, 0};
 #else
 constexpr int kSampleSize = 100000;
+const std::vector<int64_t> kGridNumerators = {-6, -1, 0, 1, 10};
 #endif
 
 struct Problem {
@@ -139,45 +142,45 @@ TEST(FormCSweep, ProblemsRichInCommonAndSquareFactors) {
 // Every value of a small grid, both orders: vanished terms, radicands 0 and
 // 1, perfect squares, equal radicands, and b²c = d²e with both sign pairs.
 // Also the hand-overs: a problem with a vanished term or a radicand of 1 is
-// answered by form A or B exactly as if it had been entered there.
+// answered by form A or B exactly as if it had been entered there. The
+// continuation form is checked with the order "after", which has the most
+// ways to open a step.
 TEST(FormCSweep, SmallGridReachesEveryPath) {
-    const int64_t numerators[] = {-6, -1, 0, 1, 10};
     const int64_t coefficients[] = {-3, -2, -1, 0, 1, 2, 3};
-    const int64_t radicands[] = {-1, 0, 1, 2, 3, 4, 8, 9, 12, 18, 27};
+    const int64_t radicands[] = {-1, 0, 1, 2, 3, 4, 8, 9, 12, 18};
     std::set<std::string> seen;
-    for (const int64_t a : numerators)
+    const auto visit = [&](const Problem& p, const std::string& context) {
+        const ModelOutput out = check(p, context);
+        for (const Comment& comment : out.detailComments) seen.insert(comment[0]);
+        if (IsErrorOutput(out)) {
+            seen.insert(oopsMessage(out));
+            return;
+        }
+        const auto [a, b, c, d, e, order] = p;
+        std::optional<ModelOutput> simpler;
+        if (b == 0 || c == 0) {
+            simpler = Radixmender_A_Model{a, d, e, order}.steps(context);
+        } else if (d == 0 || e == 0) {
+            simpler = Radixmender_A_Model{a, b, c, order}.steps(context);
+        } else if (c == 1) {
+            simpler = Radixmender_B_Model{a, b, d, e, kTemplateWholeFirst, order}.steps(context);
+        } else if (e == 1) {
+            simpler = Radixmender_B_Model{a, b, c, d, kTemplateRadicalFirst, order}.steps(context);
+        }
+        if (simpler) {
+            EXPECT_EQ(out, *simpler) << describe(p) << " in " << context;
+        }
+    };
+    for (const int64_t a : kGridNumerators)
         for (const int64_t b : coefficients)
             for (const int64_t c : radicands)
                 for (const int64_t d : coefficients)
-                    for (const int64_t e : radicands)
-                        for (const char* order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
-                            if (::testing::Test::HasFailure()) return;
-                            const Problem p{a, b, c, d, e, order};
-                            for (const char* context : {shapes::kApplication, shapes::kModule}) {
-                                const ModelOutput out = check(p, context);
-                                for (const Comment& comment : out.detailComments) seen.insert(comment[0]);
-                                if (IsErrorOutput(out)) {
-                                    seen.insert(oopsMessage(out));
-                                    continue;
-                                }
-                                std::optional<ModelOutput> simpler;
-                                if (b == 0 || c == 0)
-                                    simpler = Radixmender_A_Model{a, d, e, order}.steps(context);
-                                else if (d == 0 || e == 0)
-                                    simpler = Radixmender_A_Model{a, b, c, order}.steps(context);
-                                else if (c == 1)
-                                    simpler =
-                                        Radixmender_B_Model{a, b, d, e, kTemplateWholeFirst, order}.steps(
-                                            context);
-                                else if (e == 1)
-                                    simpler =
-                                        Radixmender_B_Model{a, b, c, d, kTemplateRadicalFirst, order}.steps(
-                                            context);
-                                if (simpler) {
-                                    EXPECT_EQ(out, *simpler) << describe(p) << " in " << context;
-                                }
-                            }
-                        }
+                    for (const int64_t e : radicands) {
+                        if (::testing::Test::HasFailure()) return;
+                        visit({a, b, c, d, e, shapes::kOrderBefore}, shapes::kApplication);
+                        visit({a, b, c, d, e, shapes::kOrderAfter}, shapes::kApplication);
+                        visit({a, b, c, d, e, shapes::kOrderAfter}, shapes::kModule);
+                    }
     const std::set<std::string> paths = {
         shapes::kRootOfNegative,  shapes::kDivisionByZero,   shapes::kDenominatorZero, shapes::kAdvisory,
         shapes::kRadicalsAreSame, shapes::kSquareNumberHere, shapes::kSimple,          shapes::kSimplify,

@@ -24,6 +24,21 @@ namespace {
 using std::int64_t;
 using testing::SurdValue;
 
+// Sanitized builds draw fewer problems.
+#if defined(__SANITIZE_ADDRESS__)
+#define RM_SMALL_SAMPLE 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RM_SMALL_SAMPLE 1
+#endif
+#endif
+
+#ifdef RM_SMALL_SAMPLE
+constexpr int kProblemCount = 1500;
+#else
+constexpr int kProblemCount = 10000;
+#endif
+
 // Hands out scripted values and writes down every draw it is asked for.
 class ScriptedSource final : public RandomSource {
 public:
@@ -210,7 +225,7 @@ ReadBack readDisplay(const std::string& line) {
 TEST(PracticeProblem, SystemRandomProblemsReadBackAndSolve) {
     std::set<std::string> forms;
     int negativeFirst = 0;
-    for (int i = 0; i < 10000 && !::testing::Test::HasFailure(); ++i) {
+    for (int i = 0; i < kProblemCount && !::testing::Test::HasFailure(); ++i) {
         const int64_t level = i % 4 == 3 ? 2 : i % 3;
         const PracticeProblem problem = Radixmender_Practice_Model::makeProblem(level);
         ASSERT_EQ(problem.displayLines.size(), 1u);
