@@ -32,6 +32,7 @@ TEST(SurdValue, ArithmeticIsExact) {
     EXPECT_EQ(SurdValue(1) / (SurdValue(1) + root(2) + root(3)),
               (SurdValue(2) + root(2) - root(6)) / SurdValue(4));
     EXPECT_EQ(testing::power(root(5), 2), SurdValue(5));
+    EXPECT_TRUE(root(0).isZero());
     EXPECT_TRUE((root(2) - root(2)).isZero());
     EXPECT_NEAR(static_cast<double>((SurdValue(3) * root(5) / SurdValue(10)).approximate()), 0.6708203932,
                 1e-9);

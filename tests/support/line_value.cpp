@@ -153,6 +153,7 @@ SurdValue SurdValue::root(const SurdValue& x) {
     if (!x.isRational()) fail("square root of an irrational value");
     const Fraction q = x.rationalPart();
     if (q.num < 0) fail("square root of a negative value");
+    if (q.num == 0) return {};
     // √(p/q) = √(p·q)/q.
     const auto [k, m] = squareFreeParts(mul128(q.num, q.den));
     SurdValue result;
