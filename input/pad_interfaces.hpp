@@ -80,7 +80,8 @@ public:
 class RealDelegate {
 public:
     virtual ~RealDelegate() = default;
-    virtual void didEnterReals(const TextGroups& inputs, const TextLists& options, const TextLists& multiLine) = 0;
+    virtual void didEnterReals(const TextGroups& inputs, const TextLists& options,
+                               const TextLists& multiLine) = 0;
 };
 
 class RealDataSource {

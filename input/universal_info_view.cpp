@@ -15,7 +15,8 @@ namespace {
 constexpr double kInfoFontWeight = 0.1;
 }  // namespace
 
-UniversalInfoView::UniversalInfoView(const std::vector<std::string>& info, platform::Rect frame) : View(frame) {
+UniversalInfoView::UniversalInfoView(const std::vector<std::string>& info, platform::Rect frame)
+    : View(frame) {
     translatesAutoresizingMaskIntoConstraints = false;
     setBackgroundColor(UIColor::clear());
     setHidden(false);

@@ -44,10 +44,10 @@ struct Kind {
 
 }  // namespace
 
-UniversalIntegerIOView::UniversalIntegerIOView(const TextGroups& inputs, const TextGroups& polynomials,
-                                               const TextGroups& fractions, const TextGroups& options,
-                                               const std::vector<std::vector<std::int64_t>>& optionsSelections,
-                                               const TextGroups& multiLine, platform::Rect frame)
+UniversalIntegerIOView::UniversalIntegerIOView(
+    const TextGroups& inputs, const TextGroups& polynomials, const TextGroups& fractions,
+    const TextGroups& options, const std::vector<std::vector<std::int64_t>>& optionsSelections,
+    const TextGroups& multiLine, platform::Rect frame)
     : View(frame) {
     translatesAutoresizingMaskIntoConstraints = false;
     setBackgroundColor(UIColor::clear());
@@ -73,8 +73,9 @@ UniversalIntegerIOView::UniversalIntegerIOView(const TextGroups& inputs, const T
                 std::vector<UILabel*> labelRow;
                 auto addCell = [&](const std::string& letter, std::size_t k, const std::string& text,
                                    UIColor background) {
-                    const std::int64_t tag = viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j),
-                                                     static_cast<std::int64_t>(k), kind.tag);
+                    const std::int64_t tag =
+                        viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j),
+                                static_cast<std::int64_t>(k), kind.tag);
                     ownedButtons.push_back(makeButton(letter + std::to_string(tag), UIColor::clear(),
                                                       kKeyPressedAction, fontSize));
                     ownedLabels.push_back(makeLabel(text, tag, background, fontSize));
@@ -111,7 +112,7 @@ void UniversalIntegerIOView::keyPressed(View* sender) {
 }
 
 std::unique_ptr<UIButton> UniversalIntegerIOView::makeButton(const std::string& title, UIColor background,
-                                                            const std::string& action, float fontSize) {
+                                                             const std::string& action, float fontSize) {
     auto button = std::make_unique<UIButton>(platform::ButtonType::system);
     button->setTitle(title, platform::ControlState::normal);
     button->titleLabel()->setFont(platform::UIFont::systemFont(static_cast<double>(fontSize)));
@@ -124,7 +125,7 @@ std::unique_ptr<UIButton> UniversalIntegerIOView::makeButton(const std::string& 
 }
 
 std::unique_ptr<UILabel> UniversalIntegerIOView::makeLabel(const std::string& text, std::int64_t tag,
-                                                          UIColor background, float fontSize) {
+                                                           UIColor background, float fontSize) {
     auto label = std::make_unique<UILabel>();
     label->setFont(platform::UIFont::systemFont(static_cast<double>(fontSize), kEntryFontWeight));
     label->setTextColor(UIColor::black());

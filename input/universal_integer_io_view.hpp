@@ -27,8 +27,9 @@ class UniversalIntegerIOView : public platform::View {
 public:
     // optionsSelections: per option group and row, the column of the option
     // chosen at the start; empty chooses the first option of every row.
-    UniversalIntegerIOView(const TextGroups& inputs, const TextGroups& polynomials, const TextGroups& fractions,
-                           const TextGroups& options, const std::vector<std::vector<std::int64_t>>& optionsSelections,
+    UniversalIntegerIOView(const TextGroups& inputs, const TextGroups& polynomials,
+                           const TextGroups& fractions, const TextGroups& options,
+                           const std::vector<std::vector<std::int64_t>>& optionsSelections,
                            const TextGroups& multiLine, platform::Rect frame);
 
     // The pad that owns this view; not owned.
@@ -41,12 +42,13 @@ public:
     // font of `fontSize`, shrinking to fit, black on `background`, sending
     // `action` up the responder chain (no target) on touch-up-inside. The
     // practice display builds its selectors with it too.
-    static std::unique_ptr<platform::UIButton> makeButton(const std::string& title, platform::UIColor background,
-                                                         const std::string& action, float fontSize);
+    static std::unique_ptr<platform::UIButton> makeButton(const std::string& title,
+                                                          platform::UIColor background,
+                                                          const std::string& action, float fontSize);
     // An entry label: centred black text in the system font of `fontSize` at
     // weight 0.1, shrinking to fit on its baseline, one line, tagged.
     static std::unique_ptr<platform::UILabel> makeLabel(const std::string& text, std::int64_t tag,
-                                                       platform::UIColor background, float fontSize);
+                                                        platform::UIColor background, float fontSize);
     // Places the cells in bands (the last `fractionGroupCount` groups are
     // fraction groups) and pins every label to its button.
     void layout(const CellGroups<platform::UIButton>& buttons, const CellGroups<platform::UILabel>& labels,

@@ -25,9 +25,7 @@ constexpr double kInfoLinesPerGridHeight = 7.5;
 const char kNil[] = "Unexpectedly found nil while unwrapping an Optional value";
 const char kMinusZero[] = "-0";
 
-bool isDigitKey(const std::string& title) {
-    return title.size() == 1 && title[0] >= '0' && title[0] <= '9';
-}
+bool isDigitKey(const std::string& title) { return title.size() == 1 && title[0] >= '0' && title[0] <= '9'; }
 
 bool isNegative(const std::string& t) { return t.rfind(text::kHyphenMinus, 0) == 0; }
 
@@ -58,12 +56,16 @@ typename V::value_type& at(V& v, std::int64_t i) {
 
 }  // namespace
 
-UniversalIntegerPadView::UniversalIntegerPadView(const std::vector<std::string>& info, const TextGroups& inputs_,
-                                                 const TextGroups& polynomials_, const TextGroups& fractions_,
-                                                 const TextGroups& options_,
-                                                 const std::vector<std::vector<std::int64_t>>& optionsSelections_,
-                                                 const TextGroups& multiLine_, platform::Rect frame)
-    : View(frame), inputs(inputs_), polynomials(polynomials_), fractions(fractions_), multiLine(multiLine_),
+UniversalIntegerPadView::UniversalIntegerPadView(
+    const std::vector<std::string>& info, const TextGroups& inputs_, const TextGroups& polynomials_,
+    const TextGroups& fractions_, const TextGroups& options_,
+    const std::vector<std::vector<std::int64_t>>& optionsSelections_, const TextGroups& multiLine_,
+    platform::Rect frame)
+    : View(frame),
+      inputs(inputs_),
+      polynomials(polynomials_),
+      fractions(fractions_),
+      multiLine(multiLine_),
       options(options_) {
     if (!multiLine.empty()) multiLineSelection = viewTag(0, 0, 0, Tag::multi_line);
     if (!inputs.empty()) {
@@ -100,7 +102,8 @@ UniversalIntegerPadView::UniversalIntegerPadView(const std::vector<std::string>&
                 if (k < 0 || k >= static_cast<std::int64_t>(options[i][j].size()))
                     throw std::out_of_range("Index out of range");
             }
-            tags.push_back(viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j), k, Tag::option));
+            tags.push_back(
+                viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j), k, Tag::option));
         }
         optionsSelections.push_back(std::move(tags));
     }
@@ -133,7 +136,9 @@ void UniversalIntegerPadView::layoutViews(UniversalInfoView* info, UniversalInte
     pad->trailingAnchor().constraint(info->trailingAnchor());
 }
 
-UILabel* UniversalIntegerPadView::labelWithTag(std::int64_t tag) { return dynamic_cast<UILabel*>(viewWithTag(tag)); }
+UILabel* UniversalIntegerPadView::labelWithTag(std::int64_t tag) {
+    return dynamic_cast<UILabel*>(viewWithTag(tag));
+}
 
 UILabel& UniversalIntegerPadView::existingLabel(std::int64_t tag) {
     UILabel* label = labelWithTag(tag);
@@ -207,7 +212,8 @@ void UniversalIntegerPadView::changeSign(UILabel& label) {
     if (dataSource == nullptr) throw std::runtime_error(kNil);
     if (!dataSource->allowsNegative()) return;
     const std::string t = label.text();
-    label.setText(isNegative(t) ? t.substr(std::string_view(text::kHyphenMinus).size()) : text::kHyphenMinus + t);
+    label.setText(isNegative(t) ? t.substr(std::string_view(text::kHyphenMinus).size())
+                                : text::kHyphenMinus + t);
 }
 
 void UniversalIntegerPadView::handOver() {

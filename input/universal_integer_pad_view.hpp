@@ -24,7 +24,8 @@ public:
     // optionsSelections: per option group and row, the column of the option
     // chosen at the start; empty chooses the first option of every row.
     UniversalIntegerPadView(const std::vector<std::string>& info, const TextGroups& inputs,
-                            const TextGroups& polynomials, const TextGroups& fractions, const TextGroups& options,
+                            const TextGroups& polynomials, const TextGroups& fractions,
+                            const TextGroups& options,
                             const std::vector<std::vector<std::int64_t>>& optionsSelections,
                             const TextGroups& multiLine, platform::Rect frame);
 

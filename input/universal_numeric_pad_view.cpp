@@ -97,8 +97,8 @@ void UniversalNumericPadView::layoutRows(const std::vector<View*>& rows, View* c
     }
 }
 
-void UniversalNumericPadView::layoutColumns(const std::vector<UIButton*>& keys, const std::vector<float>& widthFactors,
-                                            View* row) {
+void UniversalNumericPadView::layoutColumns(const std::vector<UIButton*>& keys,
+                                            const std::vector<float>& widthFactors, View* row) {
     const std::size_t m = keys.size();
     for (std::size_t j = 0; j < m; ++j) {
         UIButton* key = keys[j];

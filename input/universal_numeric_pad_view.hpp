@@ -32,8 +32,8 @@ public:
     virtual void layoutRows(const std::vector<platform::View*>& rows, platform::View* container);
     // Lines the keys up in their row, 1 point apart, each as wide as the
     // first key times its width factor.
-    virtual void layoutColumns(const std::vector<platform::UIButton*>& keys, const std::vector<float>& widthFactors,
-                               platform::View* row);
+    virtual void layoutColumns(const std::vector<platform::UIButton*>& keys,
+                               const std::vector<float>& widthFactors, platform::View* row);
 
     bool respondsToAction(const std::string& selector) const override;
     void performAction(const std::string& selector, platform::View* sender) override;

@@ -97,9 +97,15 @@ UILabel::TextPlacement UILabel::textPlacement() const {
     p.size = size;
 
     switch (alignment_) {
-        case TextAlignment::left: p.topLeft.x = 0; break;
-        case TextAlignment::center: p.topLeft.x = (b.width() - size.width) / 2; break;
-        case TextAlignment::right: p.topLeft.x = b.width() - size.width; break;
+        case TextAlignment::left:
+            p.topLeft.x = 0;
+            break;
+        case TextAlignment::center:
+            p.topLeft.x = (b.width() - size.width) / 2;
+            break;
+        case TextAlignment::right:
+            p.topLeft.x = b.width() - size.width;
+            break;
     }
     // The unshrunk line is centred vertically; a shrunk one keeps its baseline,
     // its centre or its top.
@@ -111,8 +117,12 @@ UILabel::TextPlacement UILabel::textPlacement() const {
             case BaselineAdjustment::alignBaselines:
                 p.topLeft.y = naturalTop + font_.ascender() - p.font.ascender();
                 break;
-            case BaselineAdjustment::alignCenters: p.topLeft.y = (b.height() - size.height) / 2; break;
-            case BaselineAdjustment::none: p.topLeft.y = naturalTop; break;
+            case BaselineAdjustment::alignCenters:
+                p.topLeft.y = (b.height() - size.height) / 2;
+                break;
+            case BaselineAdjustment::none:
+                p.topLeft.y = naturalTop;
+                break;
         }
     }
     return p;

@@ -24,7 +24,7 @@ struct LayoutNode : std::enable_shared_from_this<LayoutNode> {
 
     View* view;
     EdgeInsets safeAreaInsets;
-    std::vector<Stored> constraints;    // those this view holds as the items' common ancestor
+    std::vector<Stored> constraints;       // those this view holds as the items' common ancestor
     std::vector<std::string> diagnostics;  // of the last pass started at this view as root
 };
 
@@ -37,7 +37,9 @@ EdgeInsets View::safeAreaInsets() const { return layoutNode_ ? layoutNode_->safe
 
 void View::setSafeAreaInsets(EdgeInsets insets) { layoutNode().safeAreaInsets = insets; }
 
-LayoutYAxisAnchor LayoutGuide::topAnchor() const { return LayoutYAxisAnchor({owner_, true, LayoutAttribute::top}); }
+LayoutYAxisAnchor LayoutGuide::topAnchor() const {
+    return LayoutYAxisAnchor({owner_, true, LayoutAttribute::top});
+}
 LayoutYAxisAnchor LayoutGuide::bottomAnchor() const {
     return LayoutYAxisAnchor({owner_, true, LayoutAttribute::bottom});
 }
@@ -97,13 +99,20 @@ std::string describe(const View* v) {
 
 const char* attributeName(LayoutAttribute a) {
     switch (a) {
-        case LayoutAttribute::top: return "top";
-        case LayoutAttribute::bottom: return "bottom";
-        case LayoutAttribute::leading: return "leading";
-        case LayoutAttribute::trailing: return "trailing";
-        case LayoutAttribute::centerX: return "centerX";
-        case LayoutAttribute::width: return "width";
-        case LayoutAttribute::height: return "height";
+        case LayoutAttribute::top:
+            return "top";
+        case LayoutAttribute::bottom:
+            return "bottom";
+        case LayoutAttribute::leading:
+            return "leading";
+        case LayoutAttribute::trailing:
+            return "trailing";
+        case LayoutAttribute::centerX:
+            return "centerX";
+        case LayoutAttribute::width:
+            return "width";
+        case LayoutAttribute::height:
+            return "height";
     }
     return "?";
 }
@@ -231,10 +240,18 @@ struct Solver {
         const std::size_t lo = 2 * i, hi = 2 * i + 1;
         const EdgeInsets insets = ref.safeArea ? ref.view->safeAreaInsets() : EdgeInsets{};
         switch (ref.attribute) {
-            case LayoutAttribute::top: c[lo] += coefficient; return coefficient * insets.top;
-            case LayoutAttribute::leading: c[lo] += coefficient; return coefficient * insets.left;
-            case LayoutAttribute::bottom: c[hi] += coefficient; return -coefficient * insets.bottom;
-            case LayoutAttribute::trailing: c[hi] += coefficient; return -coefficient * insets.right;
+            case LayoutAttribute::top:
+                c[lo] += coefficient;
+                return coefficient * insets.top;
+            case LayoutAttribute::leading:
+                c[lo] += coefficient;
+                return coefficient * insets.left;
+            case LayoutAttribute::bottom:
+                c[hi] += coefficient;
+                return -coefficient * insets.bottom;
+            case LayoutAttribute::trailing:
+                c[hi] += coefficient;
+                return -coefficient * insets.right;
             case LayoutAttribute::centerX:
                 c[lo] += coefficient / 2;
                 c[hi] += coefficient / 2;
@@ -294,8 +311,9 @@ struct Solver {
         for (std::size_t i = 1; i < nodes.size(); ++i) {
             const Size s = nodes[i]->intrinsicContentSize();
             const double e = vertical ? s.height : s.width;
-            if (e >= 0 && system.add(equation({{2 * i + 1, 1}, {2 * i, -1}}, 0).first, e) ==
-                              EqualitySystem::Outcome::added &&
+            if (e >= 0 &&
+                system.add(equation({{2 * i + 1, 1}, {2 * i, -1}}, 0).first, e) ==
+                    EqualitySystem::Outcome::added &&
                 vertical)
                 diagnostics.push_back("underdetermined vertical size of " + describe(nodes[i]) +
                                       ", taken from its content");
@@ -308,7 +326,9 @@ struct Solver {
                               EqualitySystem::Outcome::added;
             if (position || size)
                 diagnostics.push_back(std::string("underdetermined ") + axis + " " +
-                                      (position && size ? "position and size" : position ? "position" : "size") +
+                                      (position && size ? "position and size"
+                                       : position       ? "position"
+                                                        : "size") +
                                       " of " + describe(nodes[i]) + ", kept from its frame");
         }
 

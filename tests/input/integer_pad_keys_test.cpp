@@ -27,9 +27,18 @@ TEST(IntegerPadKeys, SequencesEditTheSelectedEntry) {
         {"negative entry",
          3,
          true,
-         {{"+/-", "-0"}, {"4", "-4"}, {"1", "-41"}, {"2", "-412"}, {"3", "-412"}, {"+/-", "412"}, {"+/-", "-412"}}},
+         {{"+/-", "-0"},
+          {"4", "-4"},
+          {"1", "-41"},
+          {"2", "-412"},
+          {"3", "-412"},
+          {"+/-", "412"},
+          {"+/-", "-412"}}},
         {"sign ignores the limit", 3, true, {{"7", "7"}, {"5", "75"}, {"0", "750"}, {"+/-", "-750"}}},
-        {"delete", 3, true, {{"+/-", "-0"}, {"DEL", "-0"}, {"4", "-4"}, {"1", "-41"}, {"DEL", "-4"}, {"DEL", "-0"}}},
+        {"delete",
+         3,
+         true,
+         {{"+/-", "-0"}, {"DEL", "-0"}, {"4", "-4"}, {"1", "-41"}, {"DEL", "-4"}, {"DEL", "-0"}}},
         {"delete to zero", 3, true, {{"7", "7"}, {"DEL", "0"}, {"DEL", "0"}}},
         {"clear", 3, true, {{"9", "9"}, {"+/-", "-9"}, {"C", "0"}, {"4", "4"}, {"C", "0"}}},
         {"the point does nothing", 3, true, {{"4", "4"}, {".", "4"}}},
@@ -140,8 +149,7 @@ TEST(IntegerPadKeys, PolynomialFractionAndMultiLineCells) {
     EXPECT_EQ(labelAt(&pad, 3073)->backgroundColor(), UIColor::white());
     press(&pad, "\U0001F914");
     ASSERT_EQ(delegate.calls.size(), 1u);
-    EXPECT_EQ(delegate.calls[0],
-              (Handover{{{{"1"}}, {{"2", "39", "\u279A"}}, {{"4", "-5"}}}, {}, {{"y"}}}));
+    EXPECT_EQ(delegate.calls[0], (Handover{{{{"1"}}, {{"2", "39", "\u279A"}}, {{"4", "-5"}}}, {}, {{"y"}}}));
     press(&pad, "P_option1027");
     EXPECT_EQ(textAt(&pad, 1027), "\u2798");
 }
@@ -166,8 +174,9 @@ TEST(IntegerPadKeys, RandomKeysKeepTheInvariants) {
     SpyDelegate delegate;
     pad->dataSource = &source;
     pad->delegate = &delegate;
-    const std::vector<std::string> titles = {"0", "1", "2", "3", "4",   "5",  "6",  "7",     "8",    "9",
-                                             "C", "DEL", "+/-", ".", "\U0001F914", "I1", "I2", "I3", "O4097", "O4098"};
+    const std::vector<std::string> titles = {"0",          "1",  "2",  "3",  "4",     "5",    "6",
+                                             "7",          "8",  "9",  "C",  "DEL",   "+/-",  ".",
+                                             "\U0001F914", "I1", "I2", "I3", "O4097", "O4098"};
     std::vector<platform::UIButton*> buttons;
     for (const auto& t : titles) buttons.push_back(findButton(pad.get(), t));
     const std::set<std::int64_t> tags = {1, 2, 3, 4097, 4098};

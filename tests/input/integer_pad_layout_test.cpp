@@ -68,10 +68,22 @@ TEST(IntegerPadLayout, StartingSelections) {
     };
     const Case cases[] = {
         {"form A", row3, {}, {}, orders, {}, {}, {1, {{4097}}, 0}},
-        {"form B: two option groups", row3, {}, {}, TextGroups{{{"a", "b"}}, {{kBefore, kAfter}}}, {}, {},
+        {"form B: two option groups",
+         row3,
+         {},
+         {},
+         TextGroups{{{"a", "b"}}, {{kBefore, kAfter}}},
+         {},
+         {},
          {1, {{4097}, {4161}}, 0}},
         {"second option chosen", row3, {}, {}, orders, {{1}}, {}, {1, {{4098}}, 0}},
-        {"two rows in one group", row3, {}, {}, TextGroups{{{"a", "b"}, {"c", "d"}}}, {{1, 0}}, {},
+        {"two rows in one group",
+         row3,
+         {},
+         {},
+         TextGroups{{{"a", "b"}, {"c", "d"}}},
+         {{1, 0}},
+         {},
          {1, {{4098, 4105}}, 0}},
         {"only polynomials", {}, TextGroups{{{"1", "2"}}}, {}, {}, {}, {}, {1025, {}, 0}},
         {"only fractions", {}, {}, TextGroups{{{"1", "2"}}}, {}, {}, {}, {2049, {}, 0}},
@@ -79,8 +91,8 @@ TEST(IntegerPadLayout, StartingSelections) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        UniversalIntegerPadView pad({"i"}, c.inputs, c.polynomials, c.fractions, c.options, c.chosen, c.multiLine,
-                                    {});
+        UniversalIntegerPadView pad({"i"}, c.inputs, c.polynomials, c.fractions, c.options, c.chosen,
+                                    c.multiLine, {});
         EXPECT_EQ(pad.selection.value_or(0), c.expected.selection);
         EXPECT_EQ(pad.optionsSelections, c.expected.optionsSelections);
         EXPECT_EQ(pad.multiLineSelection.value_or(0), c.expected.multiLineSelection);
@@ -101,7 +113,8 @@ TEST(IntegerPadLayout, StartingSelections) {
 // row is refused when the pad is built.
 TEST(IntegerPadLayout, ChosenOptionsOutsideTheirRowsAreRefused) {
     const TextGroups orders{{{kBefore, kAfter}}};
-    for (const auto& chosen : std::vector<std::vector<std::vector<std::int64_t>>>{{{2}}, {{-1}}, {{}}, {{0}, {0}}}) {
+    for (const auto& chosen :
+         std::vector<std::vector<std::vector<std::int64_t>>>{{{2}}, {{-1}}, {{}}, {{0}, {0}}}) {
         if (chosen.size() == 2) {  // extra groups are simply not read
             EXPECT_NO_THROW(UniversalIntegerPadView({}, TextGroups{{{"0"}}}, {}, {}, orders, chosen, {}, {}));
             continue;
@@ -119,7 +132,8 @@ TEST(IntegerPadLayout, FormPadGeometryOnPhoneAndTablet) {
         platform::EdgeInsets insets;
         double font, thinkingFont;
     };
-    for (const Device& d : {Device{390, 844, {47, 0, 34, 0}, 30, 45}, Device{1024, 1366, {24, 0, 20, 0}, 32, 48}}) {
+    for (const Device& d :
+         {Device{390, 844, {47, 0, 34, 0}, 30, 45}, Device{1024, 1366, {24, 0, 20, 0}, 32, 48}}) {
         SCOPED_TRACE(d.w);
         ScreenWidth screen(d.w);
         Screen s(d.w, d.h, d.insets, makeFormAPad());
@@ -155,9 +169,10 @@ TEST(IntegerPadLayout, FormPadGeometryOnPhoneAndTablet) {
             double font;
         };
         const double narrow = (W - 3) / 4, half = (W - 2) / 2, quarter = (W - 2) / 4;
-        for (const KeySize& k : {KeySize{"7", narrow, d.font}, KeySize{"+/-", narrow, d.font},
-                                 KeySize{"DEL", narrow, d.font}, KeySize{"0", half, d.font},
-                                 KeySize{".", quarter, d.font}, KeySize{"\U0001F914", quarter, d.thinkingFont}}) {
+        for (const KeySize& k :
+             {KeySize{"7", narrow, d.font}, KeySize{"+/-", narrow, d.font}, KeySize{"DEL", narrow, d.font},
+              KeySize{"0", half, d.font}, KeySize{".", quarter, d.font},
+              KeySize{"\U0001F914", quarter, d.thinkingFont}}) {
             UIButton* key = findButton(grid, k.title);
             ASSERT_NE(key, nullptr);
             EXPECT_NEAR(key->frame().width(), k.width, kTol) << k.title;
@@ -165,8 +180,10 @@ TEST(IntegerPadLayout, FormPadGeometryOnPhoneAndTablet) {
             EXPECT_EQ(key->titleLabel()->font().pointSize, k.font) << k.title;
             EXPECT_EQ(key->backgroundColor(), UIColor::lightGray());
         }
-        EXPECT_NEAR(s.inWindow(findButton(grid, "8")).minX() - s.inWindow(findButton(grid, "7")).maxX(), 1, kTol);
-        EXPECT_NEAR(s.inWindow(findButton(grid, "4")).minY() - s.inWindow(findButton(grid, "7")).maxY(), 1, kTol);
+        EXPECT_NEAR(s.inWindow(findButton(grid, "8")).minX() - s.inWindow(findButton(grid, "7")).maxX(), 1,
+                    kTol);
+        EXPECT_NEAR(s.inWindow(findButton(grid, "4")).minY() - s.inWindow(findButton(grid, "7")).maxY(), 1,
+                    kTol);
 
         // Display: two bands (Hio−5)/2; options (W−5)/2 wide; entries (W−10)/3; labels on their selectors.
         const double band = (H / 3 - 5) / 2;
@@ -195,16 +212,17 @@ TEST(IntegerPadLayout, FormPadGeometryOnPhoneAndTablet) {
                 EXPECT_GT(f.width(), 0);
                 EXPECT_GT(f.height(), 0);
             }
-            if (auto* key = dynamic_cast<UIButton*>(v); key != nullptr && v->superview()->superview() != nullptr &&
+            if (auto* key = dynamic_cast<UIButton*>(v); key != nullptr &&
+                                                        v->superview()->superview() != nullptr &&
                                                         v->superview()->superview()->superview() == grid)
                 keys.push_back(s.inWindow(key));
         });
         ASSERT_EQ(keys.size(), 15u);
         for (std::size_t a = 0; a < keys.size(); ++a)
             for (std::size_t b = a + 1; b < keys.size(); ++b) {
-                const bool apart = keys[a].maxX() <= keys[b].minX() + kTol ||
-                                   keys[b].maxX() <= keys[a].minX() + kTol ||
-                                   keys[a].maxY() <= keys[b].minY() + kTol || keys[b].maxY() <= keys[a].minY() + kTol;
+                const bool apart =
+                    keys[a].maxX() <= keys[b].minX() + kTol || keys[b].maxX() <= keys[a].minX() + kTol ||
+                    keys[a].maxY() <= keys[b].minY() + kTol || keys[b].maxY() <= keys[a].minY() + kTol;
                 EXPECT_TRUE(apart) << a << " and " << b;
             }
     }
@@ -248,24 +266,50 @@ TEST(IntegerPadLayout, EntryDisplayBands) {
     const double H = 305;  // (H − 10) / 3 = 98.333…
     const double t = (H - 10) / 3;
     const Case cases[] = {
-        {"one row of three", TextGroups{{{"a", "b", "c"}}}, {}, 300, 80,
+        {"one row of three",
+         TextGroups{{{"a", "b", "c"}}},
+         {},
+         300,
+         80,
          {{1, {0, 0, 290.0 / 3, 80}}, {3, {300 - 290.0 / 3, 0, 290.0 / 3, 80}}}},
-        {"rows of two and three", TextGroups{{{"a", "b"}, {"c", "d", "e"}}}, {}, 325, 50,
+        {"rows of two and three",
+         TextGroups{{{"a", "b"}, {"c", "d", "e"}}},
+         {},
+         325,
+         50,
          {{1, {0, 0, 60, 50}}, {2, {65, 0, 60, 50}}, {9, {135, 0, 60, 50}}, {11, {265, 0, 60, 50}}}},
-        {"regular above a two-tier fraction", TextGroups{{{"a"}}}, TextGroups{{{"u", "w"}}}, 100, H,
+        {"regular above a two-tier fraction",
+         TextGroups{{{"a"}}},
+         TextGroups{{{"u", "w"}}},
+         100,
+         H,
          {{1, {0, 0, 100, t}}, {2049, {0, t + 5, 100, t}}, {2050, {0, 2 * t + 10, 100, t}}}},
-        {"regular above a tall-cell fraction", TextGroups{{{"a"}}}, TextGroups{{{"t", "u", "w"}}}, 105, 155,
+        {"regular above a tall-cell fraction",
+         TextGroups{{{"a"}}},
+         TextGroups{{{"t", "u", "w"}}},
+         105,
+         155,
          // Tall cell twice a regular one: 3r + 5 = 155, r = 50; tiers (100 − 5) / 2.
-         {{1, {0, 0, 105, 50}}, {2049, {0, 55, 50, 100}}, {2050, {55, 55, 50, 47.5}}, {2051, {55, 107.5, 50, 47.5}}}},
-        {"only a fraction", {}, TextGroups{{{"u", "w"}, {"x", "y"}}}, 110, 85,
-         {{2049, {0, 0, 50, 40}}, {2050, {0, 45, 50, 40}}, {2057, {60, 0, 50, 40}}, {2058, {60, 45, 50, 40}}}},
+         {{1, {0, 0, 105, 50}},
+          {2049, {0, 55, 50, 100}},
+          {2050, {55, 55, 50, 47.5}},
+          {2051, {55, 107.5, 50, 47.5}}}},
+        {"only a fraction",
+         {},
+         TextGroups{{{"u", "w"}, {"x", "y"}}},
+         110,
+         85,
+         {{2049, {0, 0, 50, 40}},
+          {2050, {0, 45, 50, 40}},
+          {2057, {60, 0, 50, 40}},
+          {2058, {60, 45, 50, 40}}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         View root(Rect(0, 0, c.width, c.height));
-        auto* io = root.addSubview(
-            std::make_unique<UniversalIntegerIOView>(c.inputs, TextGroups{}, c.fractions, TextGroups{},
-                                                     std::vector<std::vector<std::int64_t>>{}, TextGroups{}, Rect{}));
+        auto* io = root.addSubview(std::make_unique<UniversalIntegerIOView>(
+            c.inputs, TextGroups{}, c.fractions, TextGroups{}, std::vector<std::vector<std::int64_t>>{},
+            TextGroups{}, Rect{}));
         io->leadingAnchor().constraint(root.leadingAnchor());
         io->trailingAnchor().constraint(root.trailingAnchor());
         io->topAnchor().constraint(root.topAnchor());
@@ -308,8 +352,9 @@ TEST(IntegerPadLayout, SelectorsAndLabelsOfTheEntryDisplay) {
         const char* text;
         UIColor background;
     };
-    for (const Cell& c : {Cell{1025, "P1025", "2", UIColor::green()}, Cell{1026, "P1026", "3", UIColor::white()},
-                          Cell{1027, "P_option1027", "\u2798", UIColor::cyan()}}) {
+    for (const Cell& c :
+         {Cell{1025, "P1025", "2", UIColor::green()}, Cell{1026, "P1026", "3", UIColor::white()},
+          Cell{1027, "P_option1027", "\u2798", UIColor::cyan()}}) {
         UILabel* l = labelAt(&io, c.tag);
         ASSERT_NE(l, nullptr);
         EXPECT_EQ(l->text(), c.text);
@@ -339,6 +384,39 @@ TEST(IntegerPadLayout, SelectorsAndLabelsOfTheEntryDisplay) {
     UniversalIntegerIOView empty({}, {}, {}, {}, {}, {}, {});
     EXPECT_TRUE(empty.subviews().empty());
     EXPECT_TRUE(platform::activeConstraints(empty).empty());
+}
+
+}  // namespace
+}  // namespace radixmender::testing
+
+namespace radixmender::testing {
+namespace {
+
+// Without info lines the strip is zero high and the gap under it remains.
+TEST(IntegerPadLayout, NoInfoLines) {
+    auto owned = std::make_unique<UniversalIntegerPadView>(
+        std::vector<std::string>{}, TextGroups{{{"0"}}}, TextGroups{}, TextGroups{}, TextGroups{},
+        std::vector<std::vector<std::int64_t>>{}, TextGroups{}, platform::Rect{});
+    Screen s(390, 844, {}, std::move(owned));
+    EXPECT_TRUE(platform::layoutDiagnostics(*s.window).empty());
+    const double P = 844 - 10, H = (P - 10) / (1 + 1.0 / 6);
+    EXPECT_NEAR(s.pad->subviews()[0]->frame().height(), 0, kTol);
+    EXPECT_NEAR(s.pad->subviews()[1]->frame().minY(), 5, kTol);
+    EXPECT_NEAR(s.pad->subviews()[2]->frame().height(), H, kTol);
+}
+
+// A key grid on its own forwards nothing and raises nothing.
+TEST(IntegerPadLayout, KeyGridWithoutDelegateDropsPresses) {
+    UniversalNumericPadView grid;
+    for (const char* key : {"7", "DEL", "\U0001F914"}) EXPECT_NO_THROW(press(&grid, key));
+    struct Recorder : PadDataEntryDelegate {
+        std::vector<platform::View*> senders;
+        void keyPressed(platform::View* sender) override { senders.push_back(sender); }
+    } recorder;
+    grid.delegate = &recorder;
+    press(&grid, ".");
+    ASSERT_EQ(recorder.senders.size(), 1u);
+    EXPECT_EQ(recorder.senders[0], findButton(&grid, "."));
 }
 
 }  // namespace

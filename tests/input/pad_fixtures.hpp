@@ -40,7 +40,8 @@ struct Handover {
 
 struct SpyDelegate : IntegerDelegate {
     std::vector<Handover> calls;
-    void didEnterIntegers(const TextGroups& inputs, const TextLists& options, const TextLists& multiLine) override {
+    void didEnterIntegers(const TextGroups& inputs, const TextLists& options,
+                          const TextLists& multiLine) override {
         calls.push_back({inputs, options, multiLine});
     }
 };
@@ -70,7 +71,8 @@ inline std::unique_ptr<UniversalIntegerPadView> makeFormAPad() {
 
 // The first button below `root` with this title, in subview order.
 inline platform::UIButton* findButton(platform::View* root, const std::string& title) {
-    if (auto* b = dynamic_cast<platform::UIButton*>(root); b != nullptr && b->currentTitle() == title) return b;
+    if (auto* b = dynamic_cast<platform::UIButton*>(root); b != nullptr && b->currentTitle() == title)
+        return b;
     for (const auto& s : root->subviews())
         if (auto* found = findButton(s.get(), title)) return found;
     return nullptr;
