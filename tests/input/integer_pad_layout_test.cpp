@@ -344,48 +344,6 @@ TEST(IntegerPadLayout, TwoFractionOnlyGroupsAreReportedNotFatal) {
     EXPECT_NEAR(labelAt(io, 2114)->frame().maxY(), 200, kTol);
 }
 
-TEST(IntegerPadLayout, SelectorsAndLabelsOfTheEntryDisplay) {
-    UniversalIntegerIOView io({}, TextGroups{{{"2", "3"}}}, {}, {}, {}, {}, {});
-    struct Cell {
-        std::int64_t tag;
-        const char* selector;
-        const char* text;
-        UIColor background;
-    };
-    for (const Cell& c :
-         {Cell{1025, "P1025", "2", UIColor::green()}, Cell{1026, "P1026", "3", UIColor::white()},
-          Cell{1027, "P_option1027", "\u2798", UIColor::cyan()}}) {
-        UILabel* l = labelAt(&io, c.tag);
-        ASSERT_NE(l, nullptr);
-        EXPECT_EQ(l->text(), c.text);
-        EXPECT_EQ(l->backgroundColor(), c.background);
-        EXPECT_FALSE(l->isUserInteractionEnabled());
-        UIButton* b = findButton(&io, c.selector);
-        ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->backgroundColor(), UIColor::clear());
-        EXPECT_TRUE(b->titleLabel()->adjustsFontSizeToFitWidth());
-    }
-    // Buttons first, labels above them.
-    EXPECT_NE(dynamic_cast<UIButton*>(io.subviews()[2].get()), nullptr);
-    EXPECT_NE(dynamic_cast<UILabel*>(io.subviews()[3].get()), nullptr);
-
-    // Taps reach the delegate only when there is one.
-    struct Recorder : PadDataEntryDelegate {
-        std::vector<std::string> titles;
-        void keyPressed(platform::View* sender) override {
-            titles.push_back(*dynamic_cast<UIButton*>(sender)->currentTitle());
-        }
-    } recorder;
-    EXPECT_NO_THROW(press(&io, "P1026"));
-    io.delegate = &recorder;
-    press(&io, "P_option1027");
-    EXPECT_EQ(recorder.titles, (std::vector<std::string>{"P_option1027"}));
-
-    UniversalIntegerIOView empty({}, {}, {}, {}, {}, {}, {});
-    EXPECT_TRUE(empty.subviews().empty());
-    EXPECT_TRUE(platform::activeConstraints(empty).empty());
-}
-
 }  // namespace
 }  // namespace radixmender::testing
 

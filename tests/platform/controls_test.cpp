@@ -126,24 +126,6 @@ TEST(Controls, TouchesGoThroughHitTesting) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST(Controls, ButtonTitleAndIntrinsicSize) {
-    UIButton button(ButtonType::system);
-    EXPECT_FALSE(button.currentTitle().has_value());
-    button.setTitle("DEL");
-    button.setTitleColor(UIColor::black());
-    button.titleLabel()->setFont(UIFont::systemFont(30));
-    EXPECT_EQ(button.currentTitle(), "DEL");
-    EXPECT_EQ(button.titleLabel()->text(), "DEL");
-    EXPECT_EQ(button.titleLabel()->textColor(), UIColor::black());
-    const Size s = button.intrinsicContentSize();
-    TextAttributes a;
-    a.font = UIFont::systemFont(30);
-    EXPECT_DOUBLE_EQ(s.width, sizeWithAttributes("DEL", a).width);
-    EXPECT_GE(s.height, UIFont::systemFont(30).lineHeight());
-    button.setFrame({10, 10, 120, 60});
-    EXPECT_EQ(button.titleLabel()->frame(), Rect(0, 0, 120, 60));
-}
-
 // A label that may shrink keeps its text whole, on one line, inside its width;
 // one that may not is cut short with "…". A shrunk text keeps the unshrunk
 // baseline or is centred, as asked.
