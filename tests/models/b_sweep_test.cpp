@@ -166,7 +166,7 @@ Problem randomProblem(std::mt19937_64& random) {
 
 TEST(FormBSweep, RandomProblemsOfTheSmallGrid) {
     std::mt19937_64 random(20261206);
-    const int count = kSanitized ? 5000 : 60000;
+    const int count = kSanitized ? 4000 : 60000;
     for (int i = 0; i < count; ++i) {
         checkProblem(randomProblem(random), i % 8 == 0);
         if (::testing::Test::HasFatalFailure()) return;
@@ -187,7 +187,7 @@ TEST(FormBSweep, CommonAndSquareFactorsMeet) {
                 for (const std::int64_t first : firsts)
                     for (const std::int64_t second : seconds)
                         for (const std::int64_t radicand : radicands) {
-                            if (kSanitized && ++i % 4 != 0) continue;
+                            if (kSanitized && ++i % 6 != 0) continue;
                             const Problem p = wholeFirst ? Problem{true, before, a, first, second, radicand}
                                                          : Problem{false, before, a, first, radicand, second};
                             checkProblem(p, true);

@@ -1,0 +1,226 @@
+// Form B drivers: validation and its messages, hand-overs to form A, the
+// "simple" answers, the template and order switches, the continuation rule
+// and overflow.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "models/radixmender_a_model.hpp"
+#include "models/radixmender_b_model.hpp"
+#include "records/literals.hpp"
+#include "tests/models/b_test_util.hpp"
+#include "tests/support/line_value.hpp"
+
+namespace radixmender {
+namespace {
+
+using namespace form_b_test;
+using Lines = std::vector<std::string>;
+
+Radixmender_B_Model wholeFirst(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
+                               const char* order = kBeforeOption) {
+    return {a, b, c, d, kWholeFirst, order};
+}
+
+Radixmender_B_Model radicalFirst(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
+                                 const char* order = kBeforeOption) {
+    return {a, b, c, d, kRadicalFirst, order};
+}
+
+struct ErrorCase {
+    Radixmender_B_Model model;
+    const char* problem;  // the error drawing, marked: its "= " is clear in application
+    const char* message;
+};
+
+TEST(FormBDriver, ErrorsNameTheirCauseInOrderOfPrecedence) {
+    const char* root = "\u221A of negative number";
+    const char* zero = "division by zero";
+    const char* cancel = "denominator evaluates to zero";
+    const std::vector<ErrorCase> cases{
+        // A negative radicand outranks a zero denominator.
+        {wholeFirst(1, 0, 0, -4), "=~ {1 / 0 + 0√-4}", root},
+        {wholeFirst(1, 0, 0, 5), "=~ {1 / 0 + 0√5}", zero},
+        {wholeFirst(1, 0, 4, 0), "=~ {1 / 0 + 4√0}", zero},
+        // The coefficient 1 and the perfect square are drawn as entered.
+        {wholeFirst(1, 3, -1, 9), "=~ {1 / 3 − 1√9}", cancel},
+        // A negative radicand is not handed over, though its term vanishes.
+        {wholeFirst(7, 2, 0, -3), "=~ {7 / 2 + 0√-3}", root},
+        // A zero numerator does not hide a zero denominator.
+        {wholeFirst(0, -6, 2, 9), "=~ {0 / -6 + 2√9}", cancel},
+        {wholeFirst(5, -2, 2, 1), "=~ {5 / -2 + 2√1}", cancel},
+        {radicalFirst(1, 0, 0, 0), "=~ {1 / 0√0 + 0}", zero},
+        {radicalFirst(1, 0, -4, 0), "=~ {1 / 0√-4 + 0}", root},
+        {radicalFirst(1, 0, -4, 3), "=~ {1 / 0√-4 + 3}", root},
+        {radicalFirst(1, 2, 9, -6), "=~ {1 / 2√9 − 6}", cancel},
+        {radicalFirst(1, -1, 4, 2), "=~ {1 / -1√4 + 2}", cancel},
+        {radicalFirst(1, 3, 1, -3), "=~ {1 / 3√1 − 3}", cancel},
+    };
+    for (const ErrorCase& c : cases) {
+        SCOPED_TRACE(c.problem);
+        const ModelOutput app = c.model.steps("application");
+        ASSERT_TRUE(testing::HasModelStructure(app, "application"));
+        EXPECT_EQ(commentsOf(app), (Lines{text::kThinking, "oops", text::kAstonished}));
+        EXPECT_EQ(render(app.detailSteps[0], true), (Lines{c.problem}));
+        EXPECT_EQ(render(app.detailSteps[1], true), (Lines{c.problem, c.message}));
+        EXPECT_EQ(render(app.detailSteps[2], true), (Lines{c.problem}));
+
+        const ModelOutput module = c.model.steps("module");
+        ASSERT_TRUE(testing::HasModelStructure(module, "module"));
+        EXPECT_EQ(commentsOf(module), (Lines{"oops"}));
+        std::string blackProblem = c.problem;
+        blackProblem.erase(1, 1);  // "=~ " becomes "= "
+        EXPECT_EQ(render(module.detailSteps[0], true), (Lines{"...", blackProblem, c.message}));
+    }
+}
+
+TEST(FormBDriver, VanishedTermsAreFormAsAnswerUnchanged) {
+    for (const char* order : {kBeforeOption, kAfterOption}) {
+        for (const char* context : {"application", "module"}) {
+            for (std::int64_t a : {-6, 0, 1, 4}) {
+                for (std::int64_t x : {-4, -1, 2, 3}) {
+                    for (std::int64_t y : {1, 2, 8, 12}) {
+                        SCOPED_TRACE(std::string(order) + " " + context + " a=" + std::to_string(a) +
+                                     " x=" + std::to_string(x) + " y=" + std::to_string(y));
+                        // a/(x + 0√y), a/(x + y√0) and a/(0 + x√y).
+                        EXPECT_EQ(wholeFirst(a, x, 0, y, order).steps(context),
+                                  (Radixmender_A_Model{a, x, 1, order}.steps(context)));
+                        EXPECT_EQ(wholeFirst(a, x, y, 0, order).steps(context),
+                                  (Radixmender_A_Model{a, x, 1, order}.steps(context)));
+                        EXPECT_EQ(wholeFirst(a, 0, x, y, order).steps(context),
+                                  (Radixmender_A_Model{a, x, y, order}.steps(context)));
+                        // a/(0√y + x), a/(y√0 + x) and a/(x√y + 0).
+                        EXPECT_EQ(radicalFirst(a, 0, y, x, order).steps(context),
+                                  (Radixmender_A_Model{a, x, 1, order}.steps(context)));
+                        EXPECT_EQ(radicalFirst(a, y, 0, x, order).steps(context),
+                                  (Radixmender_A_Model{a, x, 1, order}.steps(context)));
+                        EXPECT_EQ(radicalFirst(a, x, y, 0, order).steps(context),
+                                  (Radixmender_A_Model{a, x, y, order}.steps(context)));
+                    }
+                }
+            }
+        }
+    }
+}
+
+struct SimpleCase {
+    Radixmender_B_Model model;
+    Lines simple;  // the lines of the "simple" step, problem first
+    Lines cool;    // the lines of the "😎" step
+};
+
+TEST(FormBDriver, SimpleCasesAnswerAtOnce) {
+    const std::vector<SimpleCase> cases{
+        {wholeFirst(0, 2, 3, 5), {"=~ {0 / 2 + 3√5}", "= 0"}, {"=~ {0 / 2 + 3√5}", "= 0"}},
+        // d = 1: the coefficient stays in the problem, even when it is 1.
+        {wholeFirst(6, 1, 2, 1), {"=~ {6 / 1 + 2}", "= 2"}, {"=~ {6 / 1 + 2}", "= 2"}},
+        {wholeFirst(4, 1, -3, 1), {"=~ {4 / 1 − 3}", "= -2"}, {"=~ {4 / 1 − 3}", "= -2"}},
+        {wholeFirst(3, 1, 3, 1), {"=~ {3 / 1 + 3}", "= [3/4]"}, {"=~ {3 / 1 + 3}", "= [3/4]"}},
+        {wholeFirst(-3, 1, 3, 1), {"=~ {-3 / 1 + 3}", "= -[3/4]"}, {"=~ {-3 / 1 + 3}", "= -[3/4]"}},
+        {wholeFirst(6, 2, 2, 1), {"=~ {6 / 2 + 2}", "= [3/2]"}, {"=~ {6 / 2 + 2}", "= [3/2]"}},
+        {wholeFirst(3, 1, 1, 1), {"=~ {3 / 1 + 1}", "= [3/2]"}, {"=~ {3 / 1 + 1}", "= [3/2]"}},
+        // A perfect square is evaluated, with "∙" for a coefficient other than 1.
+        {wholeFirst(4, 1, 1, 9), {"=~ {4 / 1 + √9}", "= {4 / 1 + 3} = 1"}, {"=~ {4 / 1 + √9}", "= 1"}},
+        {wholeFirst(7, 1, 2, 9), {"=~ {7 / 1 + 2√9}", "= {7 / 1 + 2∙3} = 1"}, {"=~ {7 / 1 + 2√9}", "= 1"}},
+        {wholeFirst(-2, 5, -1, 16),
+         {"=~ {-2 / 5 − √16}", "= {-2 / 5 − 4} = -2"},
+         {"=~ {-2 / 5 − √16}", "= -2"}},
+        {wholeFirst(5, -4, -3, 4),
+         {"=~ {5 / -4 − 3√4}", "= {5 / -4 − 3∙2} = -[1/2]"},
+         {"=~ {5 / -4 − 3√4}", "= -[1/2]"}},
+        {radicalFirst(0, 2, 12, 3), {"=~ {0 / 2√12 + 3}", "= 0"}, {"=~ {0 / 2√12 + 3}", "= 0"}},
+        {radicalFirst(3, 2, 1, 4), {"=~ {3 / 2 + 4}", "= [1/2]"}, {"=~ {3 / 2 + 4}", "= [1/2]"}},
+        {radicalFirst(6, 1, 4, 1), {"=~ {6 / √4 + 1}", "= {6 / 2 + 1} = 2"}, {"=~ {6 / √4 + 1}", "= 2"}},
+        {radicalFirst(1, 1, 4, -5),
+         {"=~ {1 / √4 − 5}", "= {1 / 2 − 5} = -[1/3]"},
+         {"=~ {1 / √4 − 5}", "= -[1/3]"}},
+        {radicalFirst(4, -1, 9, 7), {"=~ {4 / -√9 + 7}", "= {4 / -3 + 7} = 1"}, {"=~ {4 / -√9 + 7}", "= 1"}},
+        {radicalFirst(9, -2, 25, 4),
+         {"=~ {9 / -2√25 + 4}", "= {9 / -2∙5 + 4} = -[3/2]"},
+         {"=~ {9 / -2√25 + 4}", "= -[3/2]"}},
+    };
+    for (const SimpleCase& c : cases) {
+        SCOPED_TRACE(c.simple[0]);
+        const ModelOutput app = c.model.steps("application");
+        ASSERT_TRUE(testing::HasModelStructure(app, "application"));
+        EXPECT_EQ(commentsOf(app), (Lines{text::kThinking, "simple", text::kCool}));
+        EXPECT_EQ(render(app.detailSteps[0], true), (Lines{c.simple[0]}));
+        EXPECT_EQ(render(app.detailSteps[1], true), c.simple);
+        EXPECT_EQ(render(app.detailSteps[2], true), c.cool);
+
+        const ModelOutput module = c.model.steps("module");
+        EXPECT_EQ(commentsOf(module), (Lines{"simple"}));
+        Lines continued = c.simple;
+        continued[0].erase(1, 1);
+        continued.insert(continued.begin(), "...");
+        EXPECT_EQ(render(module.detailSteps[0], true), continued);
+    }
+}
+
+TEST(FormBDriver, GeneralPathShowsTheProblemWithItsSigns) {
+    EXPECT_EQ(render(wholeFirst(1, 3, -1, 7).steps().detailSteps[0]), (Lines{"= {1 / 3 − √7}"}));
+    EXPECT_EQ(render(wholeFirst(1, -3, 5, 7).steps().detailSteps[0]), (Lines{"= {1 / -3 + 5√7}"}));
+    EXPECT_EQ(render(radicalFirst(1, -1, 7, -3).steps().detailSteps[0]), (Lines{"= {1 / -√7 − 3}"}));
+    EXPECT_EQ(render(radicalFirst(1, 1, 7, 3).steps().detailSteps[0]), (Lines{"= {1 / √7 + 3}"}));
+}
+
+TEST(FormBDriver, TemplateOrderAndContextAreComparedExactly) {
+    const Radixmender_B_Model exact = wholeFirst(6, 4, 2, 8);
+    EXPECT_EQ(exact.steps("module"), exact.stepsWholeFirst("module"));
+    for (const char* other : {"", "a/(b + c\u221Ad) ", kRadicalFirst, "anything"}) {
+        Radixmender_B_Model m = exact;
+        m.template_ = other;
+        EXPECT_EQ(m.steps("module"), m.stepsRadicalFirst("module")) << other;
+    }
+
+    // Only "simplify √ before" simplifies the radical before the conjugate.
+    const Lines before{text::kThinking, "simplify radical", "radixmender", "simplify", text::kCool};
+    const Lines after{text::kThinking, "radixmender", "simplify", "simplify radical", text::kCool};
+    EXPECT_EQ(commentsOf(wholeFirst(1, 1, 1, 8, kBeforeOption).steps()), before);
+    EXPECT_EQ(commentsOf(radicalFirst(1, 1, 8, 1, kBeforeOption).steps()), before);
+    for (const char* order : {kAfterOption, "", " simplify \u221A before ", "before"}) {
+        EXPECT_EQ(commentsOf(wholeFirst(1, 1, 1, 8, order).steps()), after) << order;
+        EXPECT_EQ(commentsOf(radicalFirst(1, 1, 8, 1, order).steps()), after) << order;
+    }
+
+    // Any context but "application" continues the caller's steps.
+    for (const char* context : {"module", "Application", ""}) {
+        const ModelOutput out = wholeFirst(1, 1, 1, 8).steps(context);
+        EXPECT_TRUE(testing::HasModelStructure(out, "module")) << context;
+        EXPECT_EQ(commentsOf(out), (Lines{"simplify radical", "radixmender", "simplify"}));
+    }
+}
+
+TEST(FormBDriver, OnlyTheFirstWorkingStepOpensWithoutContinuation) {
+    // a/(6 + 3√8): every optional step is present.
+    const ModelOutput out = wholeFirst(2, 6, 3, 8).steps();
+    ASSERT_EQ(commentsOf(out), (Lines{text::kThinking, "simplify", "simplify radical", "radixmender",
+                                      "simplify", text::kCool}));
+    EXPECT_EQ(render(out.detailSteps[1].front(), true), "=~ {2 / 6 + 3√8}");
+    for (std::size_t s = 2; s + 1 < out.detailSteps.size(); ++s) {
+        EXPECT_EQ(render(out.detailSteps[s][0]), "...") << s;
+        EXPECT_EQ(render(out.detailSteps[s][1], true).substr(0, 2), "= ") << s;
+    }
+    // Without a common factor the conjugate step opens the working.
+    const ModelOutput plain = radicalFirst(1, 1, 2, 1, kAfterOption).steps();
+    ASSERT_EQ(commentsOf(plain), (Lines{text::kThinking, "radixmender", "simplify", text::kCool}));
+    EXPECT_EQ(render(plain.detailSteps[1].front(), true), "=~ {1 / √2 + 1}");
+}
+
+TEST(FormBDriver, OverflowThrowsInsteadOfWrapping) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    EXPECT_THROW((void)wholeFirst(1, kMax, 1, 2).steps(), std::overflow_error);
+    EXPECT_THROW((void)radicalFirst(1, 3'000'000'000, 3'000'000'000, 1).steps(), std::overflow_error);
+    EXPECT_THROW((void)wholeFirst(1, 2, kMax, 4).steps(), std::overflow_error);
+    EXPECT_THROW((void)radicalFirst(1, kMin, 4, 1).steps(), std::overflow_error);
+    // The most negative numerator cannot be negated when b is negative.
+    EXPECT_THROW((void)radicalFirst(kMin, -1, 2, 3).steps(), std::overflow_error);
+}
+
+}  // namespace
+}  // namespace radixmender
