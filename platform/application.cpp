@@ -69,14 +69,20 @@ std::unique_ptr<UIApplication> UIApplication::launch(const LaunchConfiguration& 
     auto* app = application.get();
     application->watch_ = std::make_unique<ApplicationStateWatch>();
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        application->watch_->stateChanged =
-            QObject::connect(gui, &QGuiApplication::applicationStateChanged, [app](Qt::ApplicationState state) {
+        application->watch_->stateChanged = QObject::connect(
+            gui, &QGuiApplication::applicationStateChanged, [app](Qt::ApplicationState state) {
                 auto& d = *app->delegate_;
                 switch (state) {
-                    case Qt::ApplicationActive: d.applicationDidBecomeActive(*app); break;
-                    case Qt::ApplicationInactive: d.applicationWillResignActive(*app); break;
+                    case Qt::ApplicationActive:
+                        d.applicationDidBecomeActive(*app);
+                        break;
+                    case Qt::ApplicationInactive:
+                        d.applicationWillResignActive(*app);
+                        break;
                     case Qt::ApplicationHidden:
-                    case Qt::ApplicationSuspended: d.applicationDidEnterBackground(*app); break;
+                    case Qt::ApplicationSuspended:
+                        d.applicationDidEnterBackground(*app);
+                        break;
                 }
             });
         application->watch_->aboutToQuit = QObject::connect(

@@ -24,7 +24,9 @@ public:
     // The application's window; the platform fills it at start-up.
     std::shared_ptr<UIWindow> window;
 
-    virtual bool application(UIApplication& /*application*/, const LaunchOptions* /*options*/) { return true; }
+    virtual bool application(UIApplication& /*application*/, const LaunchOptions* /*options*/) {
+        return true;
+    }
     virtual void applicationWillResignActive(UIApplication& /*application*/) {}
     virtual void applicationDidEnterBackground(UIApplication& /*application*/) {}
     virtual void applicationWillEnterForeground(UIApplication& /*application*/) {}

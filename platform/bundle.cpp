@@ -17,7 +17,8 @@ Bundle& Bundle::main() {
     return bundle;
 }
 
-std::optional<std::string> Bundle::url(const std::string& forResource, const std::string& withExtension) const {
+std::optional<std::string> Bundle::url(const std::string& forResource,
+                                       const std::string& withExtension) const {
     if (const auto& lookup = lookupOverride()) return lookup(forResource, withExtension);
     const std::string path = ":/" + forResource + (withExtension.empty() ? "" : "." + withExtension);
     if (!QFile::exists(QString::fromStdString(path))) return std::nullopt;

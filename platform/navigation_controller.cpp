@@ -65,7 +65,8 @@ private:
 
 class BackButtonView : public TappableView {
 public:
-    BackButtonView(NavigationController* owner, std::string title) : owner_(owner), title_(std::move(title)) {}
+    BackButtonView(NavigationController* owner, std::string title)
+        : owner_(owner), title_(std::move(title)) {}
     void draw(Rect) override { drawCentred(title_, bounds(), itemAttributes()); }
 
 protected:
@@ -267,12 +268,15 @@ void NavigationController::layoutContent() {
         top->view()->setSafeAreaInsets(insets);
         content.title = top->navigationItem.title;
         content.items = top->navigationItem.rightBarButtonItems;
-        for (const auto& item : content.items) content.itemTitles.push_back(item ? item->title : std::nullopt);
+        for (const auto& item : content.items)
+            content.itemTitles.push_back(item ? item->title : std::nullopt);
         std::erase(content.items, nullptr);
         if (stack_.size() > 1) {
             const auto& previous = stack_[stack_.size() - 2]->navigationItem.title;
-            content.back = std::string(kBackChevron) +
-                           (previous.empty() || textWidth(previous, itemAttributes()) > kWidestBackTitle ? "Back" : previous);
+            content.back =
+                std::string(kBackChevron) +
+                (previous.empty() || textWidth(previous, itemAttributes()) > kWidestBackTitle ? "Back"
+                                                                                              : previous);
         }
     }
     static_cast<NavigationBarView*>(bar_)->show(this, std::move(content));

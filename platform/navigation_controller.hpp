@@ -24,7 +24,9 @@ public:
     std::unique_ptr<ViewController> popViewController();
 
     [[nodiscard]] ViewController* topViewController() const;
-    [[nodiscard]] const std::vector<std::unique_ptr<ViewController>>& viewControllers() const { return stack_; }
+    [[nodiscard]] const std::vector<std::unique_ptr<ViewController>>& viewControllers() const {
+        return stack_;
+    }
 
     // The bar view (loads the view), its back button (null without a screen
     // to go back to) and the views of the right-hand items, rightmost first.

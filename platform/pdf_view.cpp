@@ -77,7 +77,8 @@ void PDFView::setDocument(std::shared_ptr<PDFDocument> document) {
 }
 
 void PDFView::go(const PDFPage& page) {
-    if (!document_ || page.document != document_.get() || page.index < 0 || page.index >= document_->pageCount()) {
+    if (!document_ || page.document != document_.get() || page.index < 0 ||
+        page.index >= document_->pageCount()) {
         return;
     }
     current_ = page.index;
@@ -114,7 +115,8 @@ void PDFView::draw(Rect) {
     auto* painter = static_cast<QPainter*>(detail::currentPainter());
     if (painter == nullptr) return;
     const AffineTransform ctm = context->currentTransform();
-    const QTransform world = QTransform(ctm.a, ctm.b, ctm.c, ctm.d, ctm.tx, ctm.ty) * painter->worldTransform();
+    const QTransform world =
+        QTransform(ctm.a, ctm.b, ctm.c, ctm.d, ctm.tx, ctm.ty) * painter->worldTransform();
     // Render at the device's resolution so the text stays sharp.
     const double deviceScale = std::sqrt(std::fabs(world.determinant()));
     const QSize pixels(std::max(1, static_cast<int>(std::lround(rect->width() * deviceScale))),

@@ -104,8 +104,8 @@ void Storyboard::validate() const {
             throw std::runtime_error("screen layout: scene " + scene.identifier + " appears twice");
         }
         if (!ControllerRegistry::contains(scene.className)) {
-            throw std::runtime_error("screen layout: scene " + scene.identifier + " has the unregistered class " +
-                                     scene.className);
+            throw std::runtime_error("screen layout: scene " + scene.identifier +
+                                     " has the unregistered class " + scene.className);
         }
         if ((scene.className == kNavigationControllerClass) != scene.rootScene.has_value()) {
             throw std::runtime_error("screen layout: scene " + scene.identifier +
@@ -143,7 +143,8 @@ const SceneDescription* Storyboard::scene(const std::string& identifier) const {
     return nullptr;
 }
 
-const SegueDescription* Storyboard::segue(const std::string& sourceScene, const std::string& identifier) const {
+const SegueDescription* Storyboard::segue(const std::string& sourceScene,
+                                          const std::string& identifier) const {
     for (const auto& segue : segues_) {
         if (segue.source == sourceScene && segue.identifier == identifier) return &segue;
     }

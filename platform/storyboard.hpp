@@ -43,7 +43,7 @@ struct SceneDescription {
 
 struct SegueDescription {
     std::string identifier;
-    std::string source;       // scene identifiers
+    std::string source;  // scene identifiers
     std::string destination;
 };
 

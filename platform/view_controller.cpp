@@ -71,7 +71,8 @@ void ViewController::performSegue(const std::string& identifier, Responder* send
     auto destination = storyboard_->instantiateViewController(segue->destination);
     prepare(UIStoryboardSegue{segue->identifier, this, destination.get()}, sender);
     if (navigationController_ == nullptr) {
-        throw std::logic_error("performSegue: \"" + identifier + "\" shows a screen outside a navigation controller");
+        throw std::logic_error("performSegue: \"" + identifier +
+                               "\" shows a screen outside a navigation controller");
     }
     navigationController_->pushViewController(std::move(destination));
 }

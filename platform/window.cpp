@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QTouchEvent>
 #include <cmath>
+#include <exception>
 
 #include "platform/display_requests.hpp"
 #include "platform/graphics_context.hpp"
@@ -29,7 +30,9 @@ void*& hookedPainter() {
 }  // namespace
 
 void* currentPainter() { return hookedPainter(); }
-PainterHookScope::PainterHookScope(void* qpainter) : previous_(hookedPainter()) { hookedPainter() = qpainter; }
+PainterHookScope::PainterHookScope(void* qpainter) : previous_(hookedPainter()) {
+    hookedPainter() = qpainter;
+}
 PainterHookScope::~PainterHookScope() { hookedPainter() = previous_; }
 }  // namespace detail
 
@@ -165,9 +168,14 @@ void UIWindow::paintInto(void* qpainter) const {
     view_->render(*context);
 }
 
+// Nothing thrown while a touch is handled may reach the event loop, which
+// would end the program: the touch is simply dropped.
 void UIWindow::deliverPress(Point p) {
     pressed_ = view_->hitTest(p);
-    if (pressed_ != nullptr) pressed_->touchesBegan({Touch{p}});
+    try {
+        if (pressed_ != nullptr) pressed_->touchesBegan({Touch{p}});
+    } catch (const std::exception&) {
+    }
     layout();
 }
 
@@ -175,7 +183,10 @@ void UIWindow::deliverRelease(Point p) {
     View* pressed = pressed_;
     pressed_ = nullptr;
     // The press may have changed the tree; a view that has left it gets nothing.
-    if (pressed != nullptr && contains(view_.get(), pressed)) pressed->touchesEnded({Touch{p}});
+    try {
+        if (pressed != nullptr && contains(view_.get(), pressed)) pressed->touchesEnded({Touch{p}});
+    } catch (const std::exception&) {
+    }
     layout();
 }
 

@@ -72,15 +72,16 @@ void drawSteps(QPainter& painter, const ModelOutput& output, double top) {
         if (i < output.detailComments.size()) {
             for (const auto& line : output.detailComments[i]) comment += (comment.empty() ? "" : "  ") + line;
         }
-        const platform::TextAttributes attributes{platform::UIFont::systemFont(11), platform::UIColor::darkGray(),
-                                                  platform::UIColor::clear()};
+        const platform::TextAttributes attributes{platform::UIFont::systemFont(11),
+                                                  platform::UIColor::darkGray(), platform::UIColor::clear()};
         context->drawText(std::to_string(i + 1) + ".  " + comment, {kMargin, y}, attributes);
         const auto& lines = output.detailSteps[i];
         const double linesTop = y + 16;
         const auto sizes = engine.fitLines(width, boxHeight - 22, 20, platform::FontWeight::medium, lines);
         engine.renderLines(kMargin, linesTop, lines, sizes);
         painter.setPen(QPen(QColor(200, 200, 200), 0.5));
-        painter.drawLine(QPointF(kMargin, y + boxHeight - 3), QPointF(kPageWidth - kMargin, y + boxHeight - 3));
+        painter.drawLine(QPointF(kMargin, y + boxHeight - 3),
+                         QPointF(kPageWidth - kMargin, y + boxHeight - 3));
         y += boxHeight;
     }
 }
@@ -88,28 +89,35 @@ void drawSteps(QPainter& painter, const ModelOutput& output, double top) {
 std::vector<Page> pages() {
     std::vector<Page> p;
     // Chapter "intro ", pages 0-2.
-    p.push_back({"intro", "What Radixmender does",
-                 {"Radixmender shows, one step at a time, how to clear the square roots out of the "
-                  "denominator of a fraction. It knows three forms:",
-                  "    a/(b\u221Ac)\n    a/(b + c\u221Ad)  and  a/(b\u221Ac + d)\n    a/(b\u221Ac + d\u221Ae)",
-                  "Pick a form on the first screen, type the whole numbers a, b, c, ... on the number pad, "
-                  "choose the options, and press the key with the thinking face. The app checks the numbers, "
-                  "works the problem and shows the solution as a sequence of steps.",
-                  "Every problem starts from zeros when a form screen opens; nothing is stored between runs."},
-                 {}, {}});
-    p.push_back({"intro", "The number pad",
-                 {"The top strip tells which letters to enter. Below it are the entries, one box per "
-                  "letter, and the options. The green box is the one the keys change: tap another box to "
-                  "select it.",
-                  "Keys 0 to 9 append a digit (at most three digits per entry). +/- changes the sign, DEL "
-                  "removes the last digit, C sets the entry back to 0. The key . does nothing here: the "
-                  "entries are whole numbers.",
-                  "Options: tap \u201Csimplify \u221A before\u201D or \u201Csimplify \u221A after\u201D to choose "
-                  "when square roots are simplified. On the second form also choose the shape, "
-                  "a/(b + c\u221Ad) or a/(b\u221Ac + d). The chosen option is green.",
-                  "The key with the thinking face (bottom right) solves the problem."},
-                 {}, {}});
-    p.push_back({"intro", "Reading the steps",
+    p.push_back(
+        {"intro",
+         "What Radixmender does",
+         {"Radixmender shows, one step at a time, how to clear the square roots out of the "
+          "denominator of a fraction. It knows three forms:",
+          "    a/(b\u221Ac)\n    a/(b + c\u221Ad)  and  a/(b\u221Ac + d)\n    a/(b\u221Ac + d\u221Ae)",
+          "Pick a form on the first screen, type the whole numbers a, b, c, ... on the number pad, "
+          "choose the options, and press the key with the thinking face. The app checks the numbers, "
+          "works the problem and shows the solution as a sequence of steps.",
+          "Every problem starts from zeros when a form screen opens; nothing is stored between runs."},
+         {},
+         {}});
+    p.push_back(
+        {"intro",
+         "The number pad",
+         {"The top strip tells which letters to enter. Below it are the entries, one box per "
+          "letter, and the options. The green box is the one the keys change: tap another box to "
+          "select it.",
+          "Keys 0 to 9 append a digit (at most three digits per entry). +/- changes the sign, DEL "
+          "removes the last digit, C sets the entry back to 0. The key . does nothing here: the "
+          "entries are whole numbers.",
+          "Options: tap \u201Csimplify \u221A before\u201D or \u201Csimplify \u221A after\u201D to choose "
+          "when square roots are simplified. On the second form also choose the shape, "
+          "a/(b + c\u221Ad) or a/(b\u221Ac + d). The chosen option is green.",
+          "The key with the thinking face (bottom right) solves the problem."},
+         {},
+         {}});
+    p.push_back({"intro",
+                 "Reading the steps",
                  {"The step screen shows one step: its comment at the top, the mathematics in the middle. "
                   "Tap the right half of the bottom band for the next step and the left half for the one "
                   "before; from the last step, next goes back to the first.",
@@ -118,24 +126,30 @@ std::vector<Page> pages() {
                   "When the numbers make no sense, for example a zero denominator or the square root of a "
                   "negative number, the steps say so instead of solving.",
                   "The back button at the top left returns to the pad, which keeps what you typed."},
-                 {}, {}});
+                 {},
+                 {}});
     // Chapter "notes ", pages 3-8.
-    p.push_back({"notes", "Why clear the denominator?",
+    p.push_back({"notes",
+                 "Why clear the denominator?",
                  {"A fraction such as 1/\u221A2 is correct, but hard to compare or to add to other "
                   "fractions. Multiplying the top and the bottom by the same number leaves its value "
                   "unchanged, and a well chosen number turns the bottom into a whole number:",
                   "    1/\u221A2 = (1\u00B7\u221A2)/(\u221A2\u00B7\u221A2) = \u221A2/2.",
                   "This is called rationalising the denominator. The rest of these notes explain which "
                   "number to multiply by for each form."},
-                 {}, {}});
-    p.push_back({"notes", "One radical: a/(b\u221Ac)",
+                 {},
+                 {}});
+    p.push_back({"notes",
+                 "One radical: a/(b\u221Ac)",
                  {"Since \u221Ac\u00B7\u221Ac = c for c \u2265 0, multiply top and bottom by \u221Ac:",
                   "    a/(b\u221Ac) = a\u221Ac/(b\u00B7c).",
                   "Then reduce the fraction a/(b\u00B7c) by the greatest common divisor of its two "
                   "numbers. If b = 0 or c = 0 the denominator is zero and there is no answer; if c < 0 "
                   "the square root is not a real number."},
-                 {}, {}});
-    p.push_back({"notes", "Conjugates and the difference of squares",
+                 {},
+                 {}});
+    p.push_back({"notes",
+                 "Conjugates and the difference of squares",
                  {"For a sum with a radical, such as b + c\u221Ad, the conjugate is the same two terms "
                   "with the sign between them changed: b \u2212 c\u221Ad.",
                   "Their product is a difference of squares: (x + y)(x \u2212 y) = x\u00B2 \u2212 y\u00B2. "
@@ -145,54 +159,70 @@ std::vector<Page> pages() {
                   "a/(b\u221Ac + d\u221Ae) by b\u221Ac \u2212 d\u221Ae, whose product with the "
                   "denominator is b\u00B2c \u2212 d\u00B2e.",
                   "If that whole number is 0, the denominator was 0 to begin with and there is no answer."},
-                 {}, {}});
-    p.push_back({"notes", "Simplifying \u221An to k\u221Am",
+                 {},
+                 {}});
+    p.push_back({"notes",
+                 "Simplifying \u221An to k\u221Am",
                  {"Write n as k\u00B2\u00B7m with the largest square k\u00B2 that divides n. Then "
                   "\u221An = k\u221Am, and m has no square factor left.",
                   "    \u221A12 = \u221A(4\u00B73) = 2\u221A3\n    \u221A72 = \u221A(36\u00B72) = 6\u221A2\n"
                   "    \u221A49 = 7",
                   "To find k, try the squares 4, 9, 16, 25, ... that divide n and keep the largest. When n "
                   "is itself a square, the radical disappears."},
-                 {}, {}});
-    p.push_back({"notes", "The two orders",
+                 {},
+                 {}});
+    p.push_back({"notes",
+                 "The two orders",
                  {"\u201Csimplify \u221A before\u201D first writes every radical as k\u221Am, then clears "
                   "the denominator. The numbers stay small.",
                   "\u201Csimplify \u221A after\u201D clears the denominator first, with the radicals as "
                   "entered, and simplifies the radicals of the result at the end.",
                   "Both roads give the same final answer; comparing them shows why simplifying early often "
                   "saves work."},
-                 {}, {}});
-    p.push_back({"notes", "Special cases",
+                 {},
+                 {}});
+    p.push_back({"notes",
+                 "Special cases",
                  {"When a term vanishes, the problem becomes a simpler form: a/(b + 0\u221Ad) is just a/b, "
                   "and a/(0\u221Ac + d\u221Ae) has a single radical. When a radicand is a perfect square, "
                   "or when two radicands are equal, the radicals can be combined before anything else.",
                   "The steps say which case applies, then continue with the simpler form.",
                   "A negative number under a square root and a zero denominator stop the solution with a "
                   "note."},
-                 {}, {}});
+                 {},
+                 {}});
     // Chapter "examples", pages 9-11, drawn by the models and the engine.
     radixmender::Radixmender_A_Model a;
     a.a = 6;
     a.b = 2;
     a.c = 3;
     a.order = radixmender::shapes::kOrderAfter;
-    p.push_back({"examples", "Example: 6/(2\u221A3), simplify \u221A after", {}, "the steps of form a/(b\u221Ac)",
+    p.push_back({"examples",
+                 "Example: 6/(2\u221A3), simplify \u221A after",
+                 {},
+                 "the steps of form a/(b\u221Ac)",
                  a.steps(radixmender::shapes::kApplication)});
     radixmender::Radixmender_B_Model b;
     b.a = 4;
     b.b = 3;
     b.c = 1;
     b.d = 5;
-    p.push_back({"examples", "Example: 4/(3 + \u221A5), simplify \u221A before", {},
-                 "the steps of form a/(b + c\u221Ad)", b.steps(radixmender::shapes::kApplication)});
+    p.push_back({"examples",
+                 "Example: 4/(3 + \u221A5), simplify \u221A before",
+                 {},
+                 "the steps of form a/(b + c\u221Ad)",
+                 b.steps(radixmender::shapes::kApplication)});
     radixmender::Radixmender_C_Model c;
     c.a = 2;
     c.b = 1;
     c.c = 3;
     c.d = 1;
     c.e = 2;
-    p.push_back({"examples", "Example: 2/(\u221A3 + \u221A2), simplify \u221A before", {},
-                 "the steps of form a/(b\u221Ac + d\u221Ae)", c.steps(radixmender::shapes::kApplication)});
+    p.push_back({"examples",
+                 "Example: 2/(\u221A3 + \u221A2), simplify \u221A before",
+                 {},
+                 "the steps of form a/(b\u221Ac + d\u221Ae)",
+                 c.steps(radixmender::shapes::kApplication)});
     return p;
 }
 
@@ -221,20 +251,23 @@ int main(int argc, char** argv) {
         painter.drawText(QPointF(kMargin, kMargin), QString::fromStdString(page.chapter));
         painter.setPen(Qt::gray);
         painter.setFont(font(10));
-        painter.drawText(QRectF(0, kPageHeight - kMargin, kPageWidth - kMargin, 14),
-                         Qt::AlignRight, QString::number(i + 1));
+        painter.drawText(QRectF(0, kPageHeight - kMargin, kPageWidth - kMargin, 14), Qt::AlignRight,
+                         QString::number(i + 1));
         painter.setPen(Qt::black);
         double y = kMargin + 14;
         y += paragraph(painter, QString::fromStdString(page.heading),
-                       QRectF(kMargin, y, kPageWidth - 2 * kMargin, 200), font(18, true)) + 12;
+                       QRectF(kMargin, y, kPageWidth - 2 * kMargin, 200), font(18, true)) +
+             12;
         for (const auto& text : page.paragraphs) {
             y += paragraph(painter, QString::fromStdString(text),
-                           QRectF(kMargin, y, kPageWidth - 2 * kMargin, kPageHeight), font(12)) + 10;
+                           QRectF(kMargin, y, kPageWidth - 2 * kMargin, kPageHeight), font(12)) +
+                 10;
         }
         if (!page.output.detailSteps.empty()) {
             painter.setPen(Qt::darkGray);
             y += paragraph(painter, QString::fromStdString(page.caption),
-                           QRectF(kMargin, y, kPageWidth - 2 * kMargin, 40), font(11)) + 8;
+                           QRectF(kMargin, y, kPageWidth - 2 * kMargin, 40), font(11)) +
+                 8;
             painter.setPen(Qt::black);
             drawSteps(painter, page.output, y);
         }

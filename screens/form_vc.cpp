@@ -12,10 +12,9 @@ constexpr double kInset = 5;
 RadixmenderFormVC::RadixmenderFormVC(std::string segue, std::vector<std::string> info, TextGroups inputs,
                                      TextGroups options)
     : theSegue_(std::move(segue)),
-      ownedPadView_(std::make_unique<UniversalIntegerPadView>(std::move(info), std::move(inputs), TextGroups{},
-                                                              TextGroups{}, std::move(options),
-                                                              std::vector<std::vector<std::int64_t>>{},
-                                                              TextGroups{}, platform::Rect{})),
+      ownedPadView_(std::make_unique<UniversalIntegerPadView>(
+          std::move(info), std::move(inputs), TextGroups{}, TextGroups{}, std::move(options),
+          std::vector<std::vector<std::int64_t>>{}, TextGroups{}, platform::Rect{})),
       thePadView_(ownedPadView_.get()) {}
 
 RadixmenderFormVC::~RadixmenderFormVC() {
@@ -65,6 +64,8 @@ std::optional<std::string> RadixmenderFormVC::choice(const TextLists& options, s
     return options[g][0];
 }
 
-std::string RadixmenderFormVC::trimmed(const std::string& option) { return dropFirstAndLastCharacter(option); }
+std::string RadixmenderFormVC::trimmed(const std::string& option) {
+    return dropFirstAndLastCharacter(option);
+}
 
 }  // namespace radixmender

@@ -27,11 +27,13 @@ public:
     bool allowsNegative() override { return true; }
 
     void viewDidLoad() override;
-    void didEnterIntegers(const TextGroups& inputs, const TextLists& options, const TextLists& multiLine) override;
+    void didEnterIntegers(const TextGroups& inputs, const TextLists& options,
+                          const TextLists& multiLine) override;
     void prepare(const platform::UIStoryboardSegue& segue, platform::Responder* sender) override;
 
 protected:
-    RadixmenderFormVC(std::string segue, std::vector<std::string> info, TextGroups inputs, TextGroups options);
+    RadixmenderFormVC(std::string segue, std::vector<std::string> info, TextGroups inputs,
+                      TextGroups options);
 
     // Stores the entries and the chosen options in the model; false (and the
     // model untouched) when an entry is no integer or a choice is missing.

@@ -8,14 +8,16 @@ namespace {
 
 const std::string kRoot = text::kRadical;
 const std::string kStepsLine = std::string(text::kThinking) + " for steps";
-const std::vector<std::string> kOrderOptions = {" simplify " + kRoot + " before ", " simplify " + kRoot + " after "};
+const std::vector<std::string> kOrderOptions = {" simplify " + kRoot + " before ",
+                                                " simplify " + kRoot + " after "};
 
 TextGroups zeros(std::size_t count) { return {{std::vector<std::string>(count, "0")}}; }
 
 }  // namespace
 
 Radixmender_A_VC::Radixmender_A_VC()
-    : RadixmenderFormVC(kSegueA, {" enter a to c of a/(b" + kRoot + "c) ", kStepsLine}, zeros(3), {{kOrderOptions}}) {}
+    : RadixmenderFormVC(kSegueA, {" enter a to c of a/(b" + kRoot + "c) ", kStepsLine}, zeros(3),
+                        {{kOrderOptions}}) {}
 
 bool Radixmender_A_VC::storeEntries(const TextGroups& inputs, const TextLists& options) {
     const auto a = entry(inputs, 0), b = entry(inputs, 1), c = entry(inputs, 2);
@@ -31,8 +33,9 @@ bool Radixmender_A_VC::storeEntries(const TextGroups& inputs, const TextLists& o
 ModelOutput Radixmender_A_VC::solve() const { return theModel.steps(shapes::kApplication); }
 
 Radixmender_B_VC::Radixmender_B_VC()
-    : RadixmenderFormVC(kSegueB, {" enter a to d of a/(b + c" + kRoot + "d) or a/(b" + kRoot + "c + d) ", kStepsLine}, zeros(4),
-                        {{{kTemplateWholeFirst, kTemplateRadicalFirst}}, {kOrderOptions}}) {}
+    : RadixmenderFormVC(kSegueB,
+                        {" enter a to d of a/(b + c" + kRoot + "d) or a/(b" + kRoot + "c + d) ", kStepsLine},
+                        zeros(4), {{{kTemplateWholeFirst, kTemplateRadicalFirst}}, {kOrderOptions}}) {}
 
 bool Radixmender_B_VC::storeEntries(const TextGroups& inputs, const TextLists& options) {
     const auto a = entry(inputs, 0), b = entry(inputs, 1), c = entry(inputs, 2), d = entry(inputs, 3);
@@ -50,8 +53,8 @@ bool Radixmender_B_VC::storeEntries(const TextGroups& inputs, const TextLists& o
 ModelOutput Radixmender_B_VC::solve() const { return theModel.steps(shapes::kApplication); }
 
 Radixmender_C_VC::Radixmender_C_VC()
-    : RadixmenderFormVC(kSegueC, {" enter a to e of a/(b" + kRoot + "c + d" + kRoot + "e) ", kStepsLine}, zeros(5),
-                        {{kOrderOptions}}) {}
+    : RadixmenderFormVC(kSegueC, {" enter a to e of a/(b" + kRoot + "c + d" + kRoot + "e) ", kStepsLine},
+                        zeros(5), {{kOrderOptions}}) {}
 
 bool Radixmender_C_VC::storeEntries(const TextGroups& inputs, const TextLists& options) {
     const auto a = entry(inputs, 0), b = entry(inputs, 1), c = entry(inputs, 2), d = entry(inputs, 3),

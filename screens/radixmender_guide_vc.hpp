@@ -18,7 +18,8 @@ public:
     Radixmender_Guide_VC();
 
     const std::string pdfName = "Radixmender_Guide";
-    const std::vector<std::pair<std::string, int>> titlesAndPages = {{"intro ", 0}, {"notes ", 3}, {"examples", 9}};
+    const std::vector<std::pair<std::string, int>> titlesAndPages = {
+        {"intro ", 0}, {"notes ", 3}, {"examples", 9}};
 
     // None before the view loads.
     [[nodiscard]] platform::PDFView* pdfView() const { return pdfView_; }

@@ -9,7 +9,8 @@ constexpr double kInset = 5;
 }
 
 UniversalEngineVC::UniversalEngineVC()
-    : ownedEngineView_(std::make_unique<UniversalEngineView>()), universalEngineView_(ownedEngineView_.get()) {}
+    : ownedEngineView_(std::make_unique<UniversalEngineView>()),
+      universalEngineView_(ownedEngineView_.get()) {}
 
 UniversalEngineVC::~UniversalEngineVC() {
     // The view may outlive us in nobody's tree for a moment; it must not call back.

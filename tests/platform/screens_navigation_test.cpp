@@ -31,9 +31,9 @@ public:
     void didReceiveMemoryWarning() override { journal().push_back("memory " + sceneIdentifier()); }
     void prepare(const UIStoryboardSegue& segue, Responder* sender) override {
         lastDestination = segue.destination;
-        journal().push_back("prepare " + segue.identifier.value_or("?") + " to " + segue.destination->sceneIdentifier() +
-                            (segue.destination->isViewLoaded() ? " (loaded)" : "") +
-                            (sender == this ? " by self" : ""));
+        journal().push_back(
+            "prepare " + segue.identifier.value_or("?") + " to " + segue.destination->sceneIdentifier() +
+            (segue.destination->isViewLoaded() ? " (loaded)" : "") + (sender == this ? " by self" : ""));
     }
     ViewController* lastDestination = nullptr;
 };
@@ -42,8 +42,8 @@ class ItemsVC : public SpyVC {
 public:
     void viewDidLoad() override {
         for (const char* title : {"one", "two", "three"}) {
-            navigationItem.rightBarButtonItems.push_back(
-                std::make_shared<UIBarButtonItem>(std::string(title), UIBarButtonItem::Style::plain, this, "hit:"));
+            navigationItem.rightBarButtonItems.push_back(std::make_shared<UIBarButtonItem>(
+                std::string(title), UIBarButtonItem::Style::plain, this, "hit:"));
         }
     }
     bool respondsToAction(const std::string& selector) const override { return selector == "hit:"; }
@@ -115,8 +115,9 @@ TEST_F(ScreensPlatform, SeguesMakeAFreshDestinationPrepareThenShow) {
 
     first->performSegue("go", first);
     first->performSegue("go", first);
-    EXPECT_EQ(journal(), (std::vector<std::string>{"load first", "prepare go to second by self", "load second",
-                                                   "prepare go to second by self", "load second"}));
+    EXPECT_EQ(journal(),
+              (std::vector<std::string>{"load first", "prepare go to second by self", "load second",
+                                        "prepare go to second by self", "load second"}));
     ASSERT_EQ(nav.viewControllers().size(), 3u);
     EXPECT_NE(nav.viewControllers()[1].get(), nav.viewControllers()[2].get());
     EXPECT_EQ(first->lastDestination, nav.topViewController());
@@ -124,7 +125,8 @@ TEST_F(ScreensPlatform, SeguesMakeAFreshDestinationPrepareThenShow) {
 
     EXPECT_THROW(first->performSegue("unknown", first), std::logic_error);
     // A segue of another scene is unknown here too.
-    EXPECT_THROW(dynamic_cast<SpyVC*>(nav.topViewController())->performSegue("go", nullptr), std::logic_error);
+    EXPECT_THROW(dynamic_cast<SpyVC*>(nav.topViewController())->performSegue("go", nullptr),
+                 std::logic_error);
     SpyVC loose;
     EXPECT_THROW(loose.performSegue("go", nullptr), std::logic_error);
 
@@ -152,7 +154,8 @@ TEST_F(ScreensPlatform, NavigationBarBackButtonAndRightItems) {
     ASSERT_EQ(views.size(), 3u);
     // Item 0 is the rightmost, the others follow inwards without overlapping.
     for (std::size_t i = 0; i < views.size(); ++i) {
-        EXPECT_EQ(*UIBarButtonItem::from(views[i])->title, items->navigationItem.rightBarButtonItems[i]->title);
+        EXPECT_EQ(*UIBarButtonItem::from(views[i])->title,
+                  items->navigationItem.rightBarButtonItems[i]->title);
         if (i > 0) {
             EXPECT_LE(views[i]->frame().maxX(), views[i - 1]->frame().minX());
         }
@@ -187,9 +190,9 @@ TEST_F(ScreensPlatform, WindowTurnsMouseEventsIntoTouchesAndSetsTheScreenWidth) 
     window.setRootViewController(std::move(controller));
 
     window.tap({140, 120});
-    window.tap({10, 10});                       // beside the button
+    window.tap({10, 10});  // beside the button
     window.press({140, 120});
-    window.release({300, 300});                 // dragged off: no touch-up-inside
+    window.release({300, 300});  // dragged off: no touch-up-inside
     EXPECT_EQ(counter.taps, 1);
 
     window.resize({1024, 1366});
@@ -213,7 +216,8 @@ TEST_F(ScreensPlatform, ApplicationLaunchesTheLayoutsFirstScreen) {
         made = d.get();
         return d;
     });
-    const auto dir = std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
+    const auto dir =
+        std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
     std::filesystem::create_directories(dir);
     const auto path = (dir / "layout.json").string();
     std::ofstream(path) << kLayout;
@@ -242,7 +246,8 @@ TEST_F(ScreensPlatform, ApplicationLaunchesTheLayoutsFirstScreen) {
 }
 
 TEST_F(ScreensPlatform, PdfDocumentsThatCannotBeOpenedAreNone) {
-    const auto dir = std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
+    const auto dir =
+        std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
     std::filesystem::create_directories(dir);
     const auto junk = (dir / "junk.pdf").string();
     std::ofstream(junk) << "%PDF-1.4 and then nothing";

@@ -70,14 +70,18 @@ std::vector<FlowCase> flowCases() {
     Radixmender_B_Model bWhole;
     bWhole.a = 4, bWhole.b = 3, bWhole.c = 1, bWhole.d = 5;
     Radixmender_B_Model bRadical;
-    bRadical.a = -12, bRadical.b = 2, bRadical.c = 8, bRadical.d = 5, bRadical.template_ = kTemplateRadicalFirst;
+    bRadical.a = -12, bRadical.b = 2, bRadical.c = 8, bRadical.d = 5,
+    bRadical.template_ = kTemplateRadicalFirst;
     bRadical.order = shapes::kOrderAfter;
     Radixmender_C_Model c;
     c.a = 10, c.b = 1, c.c = 3, c.d = 1, c.e = 2, c.order = shapes::kOrderAfter;
     return {
         {"A", kMenuA, {"6", "2", "3"}, {"O4098"}, a.steps(shapes::kApplication)},
         {"B_whole_first", kMenuB, {"4", "3", "1", "5"}, {}, bWhole.steps(shapes::kApplication)},
-        {"B_radical_first", kMenuB, {"-12", "2", "8", "5"}, {"O4098", "O4162"},
+        {"B_radical_first",
+         kMenuB,
+         {"-12", "2", "8", "5"},
+         {"O4098", "O4162"},
          bRadical.steps(shapes::kApplication)},
         {"C", kMenuC, {"10", "1", "3", "1", "2"}, {"O4098"}, c.steps(shapes::kApplication)},
     };
@@ -107,7 +111,8 @@ TEST(AppFlow, TypedProblemsReachTheStepViewerAndBackKeepsThePad) {
         // The viewer is pinned 5 points inside its safe area (below the bar).
         auto& engine = viewer->universalEngineView();
         const auto insets = viewer->view()->safeAreaInsets();
-        EXPECT_EQ(engine.frame(), platform::Rect(5, insets.top + 5, 380, 844 - insets.top - insets.bottom - 10));
+        EXPECT_EQ(engine.frame(),
+                  platform::Rect(5, insets.top + 5, 380, 844 - insets.top - insets.bottom - 10));
 
         // Forward through every step, wrapping to the first; each drawn with its comments.
         const auto count = static_cast<std::int64_t>(flow.expected.detailSteps.size());
@@ -184,7 +189,8 @@ TEST(AppFlow, SignedEntriesAreStoredAsIntegers) {
 }
 
 TEST(AppFlow, FontsFollowTheWindowWidthAtConstruction) {
-    for (const auto& [size, base] : {std::pair{platform::Size{390, 844}, 30.0}, {platform::Size{1024, 1366}, 32.0}}) {
+    for (const auto& [size, base] :
+         {std::pair{platform::Size{390, 844}, 30.0}, {platform::Size{1024, 1366}, 32.0}}) {
         auto app = launchApp(size);
         EXPECT_EQ(basePointSize(), base);
         ASSERT_TRUE(tapTitled(*app, kMenuA));

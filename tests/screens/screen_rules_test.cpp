@@ -37,7 +37,8 @@ TEST(FormScreens, PadsAreBuiltFromTheVariantTables) {
     EXPECT_EQ(b.thePadView().inputs, (TextGroups{{{"0", "0", "0", "0"}}}));
     EXPECT_EQ(c.thePadView().inputs, (TextGroups{{{"0", "0", "0", "0", "0"}}}));
     EXPECT_EQ(a.thePadView().options, (TextGroups{{{kBefore, kAfter}}}));
-    EXPECT_EQ(b.thePadView().options, (TextGroups{{{kTemplateWholeFirst, kTemplateRadicalFirst}}, {{kBefore, kAfter}}}));
+    EXPECT_EQ(b.thePadView().options,
+              (TextGroups{{{kTemplateWholeFirst, kTemplateRadicalFirst}}, {{kBefore, kAfter}}}));
     EXPECT_EQ(b.thePadView().optionsSelections, (std::vector<std::vector<std::int64_t>>{{4097}, {4161}}));
     EXPECT_EQ(c.thePadView().options, (TextGroups{{{kBefore, kAfter}}}));
     const auto info = [](RadixmenderFormVC& vc) {
@@ -45,8 +46,9 @@ TEST(FormScreens, PadsAreBuiltFromTheVariantTables) {
         std::vector<platform::View*> views;
         testing::collect(&vc.thePadView(), views);
         for (auto* v : views) {
-            if (auto* label = dynamic_cast<platform::UILabel*>(v); label != nullptr && label->tag() == 0 &&
-                                                                   dynamic_cast<platform::UIButton*>(label->superview()) == nullptr) {
+            if (auto* label = dynamic_cast<platform::UILabel*>(v);
+                label != nullptr && label->tag() == 0 &&
+                dynamic_cast<platform::UIButton*>(label->superview()) == nullptr) {
                 texts.push_back(label->text());
             }
         }
@@ -56,7 +58,8 @@ TEST(FormScreens, PadsAreBuiltFromTheVariantTables) {
     EXPECT_EQ(info(a), (std::vector<std::string>{" enter a to c of a/(b" + kRoot + "c) ", steps}));
     EXPECT_EQ(info(b), (std::vector<std::string>{
                            " enter a to d of a/(b + c" + kRoot + "d) or a/(b" + kRoot + "c + d) ", steps}));
-    EXPECT_EQ(info(c), (std::vector<std::string>{" enter a to e of a/(b" + kRoot + "c + d" + kRoot + "e) ", steps}));
+    EXPECT_EQ(info(c),
+              (std::vector<std::string>{" enter a to e of a/(b" + kRoot + "c + d" + kRoot + "e) ", steps}));
     EXPECT_EQ(a.maximumDigits(), 3);
     EXPECT_TRUE(a.allowsNegative());
     // Defaults before any "🤔".
@@ -164,7 +167,8 @@ TEST(StepViewer, StaysFivePointsInsideTheSafeAreaWhenResized) {
     ASSERT_TRUE(tapTitled(*app, text::kThinking));
     auto* viewer = top<UniversalEngineVC>(*app);
     ASSERT_NE(viewer, nullptr);
-    for (const platform::Size size : {platform::Size{844, 390}, platform::Size{1024, 1366}, platform::Size{390, 844}}) {
+    for (const platform::Size size :
+         {platform::Size{844, 390}, platform::Size{1024, 1366}, platform::Size{390, 844}}) {
         app->window().resize(size);
         app->window().setSafeAreaInsets({20, 10, 34, 10});
         const auto f = viewer->universalEngineView().frame();
@@ -190,7 +194,8 @@ protected:
     // The chapter buttons from left to right.
     static std::vector<platform::View*> chapterButtons(platform::UIApplication& app) {
         auto views = testing::navigation(app).rightBarButtonViews();
-        std::sort(views.begin(), views.end(), [](auto* l, auto* r) { return l->frame().minX() < r->frame().minX(); });
+        std::sort(views.begin(), views.end(),
+                  [](auto* l, auto* r) { return l->frame().minX() < r->frame().minX(); });
         return views;
     }
 };
@@ -227,10 +232,9 @@ TEST_F(GuideTest, ChapterButtonsReadLeftToRightAndGoToTheirPages) {
 }
 
 TEST_F(GuideTest, DisplayDirectionIsHorizontalOnlyOnAnIPhone) {
-    for (const auto& [model, direction] :
-         {std::pair{"iPhone", platform::PDFDisplayDirection::horizontal},
-          {"iPad", platform::PDFDisplayDirection::vertical},
-          {"iPhone ", platform::PDFDisplayDirection::vertical}}) {
+    for (const auto& [model, direction] : {std::pair{"iPhone", platform::PDFDisplayDirection::horizontal},
+                                           {"iPad", platform::PDFDisplayDirection::vertical},
+                                           {"iPhone ", platform::PDFDisplayDirection::vertical}}) {
         platform::UIDevice::current().setModel(model);
         Radixmender_Guide_VC guide;
         guide.view();

@@ -16,7 +16,8 @@
 
 namespace radixmender::testing {
 
-inline std::unique_ptr<platform::UIApplication> launchApp(platform::Size size = platform::UIWindow::kPhoneSize) {
+inline std::unique_ptr<platform::UIApplication> launchApp(
+    platform::Size size = platform::UIWindow::kPhoneSize) {
     registerScreens();
     platform::LaunchConfiguration configuration;
     configuration.delegateClassName = "AppDelegate";

@@ -15,8 +15,8 @@ using testing::tapTitled;
 
 TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
     const std::string root = text::kRadical;
-    for (const auto& [size, name] : {std::pair{platform::Size{390, 844}, "390x844"},
-                                     {platform::Size{1024, 1366}, "1024x1366"}}) {
+    for (const auto& [size, name] :
+         {std::pair{platform::Size{390, 844}, "390x844"}, {platform::Size{1024, 1366}, "1024x1366"}}) {
         auto app = testing::launchApp(size);
         auto& window = app->window();
         const auto shoot = [&](const std::string& screen) {
@@ -25,7 +25,9 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
             EXPECT_GT(std::filesystem::file_size(path), 2000u) << path;
         };
         shoot("menu");
-        const auto back = [&] { window.tap(platform::UIWindow::centre(testing::navigation(*app).backButton())); };
+        const auto back = [&] {
+            window.tap(platform::UIWindow::centre(testing::navigation(*app).backButton()));
+        };
 
         ASSERT_TRUE(tapTitled(*app, "a/(b" + root + "c)"));
         for (const char* key : {"6", "I2", "2", "I3", "3", "O4098"}) ASSERT_TRUE(tapTitled(*app, key));
@@ -47,7 +49,8 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
         shoot("form_b");
         back();
         ASSERT_TRUE(tapTitled(*app, "a/(b" + root + "c + d" + root + "e)"));
-        for (const char* key : {"1", "0", "I2", "1", "I3", "3", "I4", "1", "I5", "2"}) ASSERT_TRUE(tapTitled(*app, key));
+        for (const char* key : {"1", "0", "I2", "1", "I3", "3", "I4", "1", "I5", "2"})
+            ASSERT_TRUE(tapTitled(*app, key));
         shoot("form_c");
         ASSERT_TRUE(tapTitled(*app, text::kThinking));
         shoot("steps_c_first");  // the view learns its step count when it draws
