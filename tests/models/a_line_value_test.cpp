@@ -105,6 +105,10 @@ TEST(CanonicalAnswer, AcceptsReducedShapesOnly) {
     };
     for (const Record& x : rejected) EXPECT_THROW(answer(x), LineValueError);
     EXPECT_THROW(decodeCanonicalAnswer(sh::radical(3)), LineValueError);  // no "= "
+    const Record negatedProduct =
+        sh::equalsLine(sh::over(sh::negation(sh::product(sh::integer(2), sh::radical(3))), 5));
+    EXPECT_THROW(decodeCanonicalAnswer(negatedProduct), LineValueError);
+    EXPECT_EQ(decodeCanonicalAnswer(negatedProduct, true), (CanonicalAnswer{{Term{-2, 3}}, 5}));
 }
 
 }  // namespace

@@ -120,7 +120,10 @@ TEST(FormAModel, SweepOfSmallProblems) {
                     EXPECT_EQ(commentsOf(out), expectedGeneralComments(a, b, c, before, true));
                     // The same working, drawn as the continuation of a caller's steps.
                     EXPECT_EQ(continued.detailSteps, asContinuation(out));
+                    // The working ends fully reduced, in the numbers the summary derives on its own.
                     const Step& last = out.detailSteps[out.detailSteps.size() - 2];
+                    EXPECT_EQ(testing::decodeCanonicalAnswer(last.back(), true),
+                              testing::decodeCanonicalAnswer(out.detailSteps.back().back()));
                     finalValue[before ? 0 : 1] = testing::evaluateLine(last.back());
                 }
                 if (!error && !special) {

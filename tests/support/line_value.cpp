@@ -361,7 +361,7 @@ std::int64_t radicandOf(const ItemView& radical) {
 }
 
 // A term of the answer: √m, -√m, k🖇√m (k ∉ {0, 1, −1}) or an integer (radicand 1).
-CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude) {
+CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude, bool allowNegatedProduct = false) {
     if (item.kind() == "integer") {
         const std::int64_t n = number(item.row(), 1);
         if (n == 0 || (magnitude && n < 0)) fail("bad whole part " + std::to_string(n));
@@ -370,6 +370,12 @@ CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude) {
     if (item.isUnary(text::kRadical)) return {1, radicandOf(item)};
     if (!magnitude && item.isUnary(text::kHyphenMinus) && item.operand(1).isUnary(text::kRadical))
         return {-1, radicandOf(item.operand(1))};
+    if (!magnitude && allowNegatedProduct && item.isUnary(text::kHyphenMinus) &&
+        item.operand(1).isJoin(text::kPaperclip)) {
+        CanonicalAnswer::Term t = readTerm(item.operand(1), true);
+        t.coefficient = -t.coefficient;
+        return t;
+    }
     if (item.isJoin(text::kPaperclip)) {
         const ItemView coefficient = item.operand(1), radical = item.operand(2);
         if (coefficient.kind() != "integer" || !radical.isUnary(text::kRadical))
@@ -382,14 +388,14 @@ CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude) {
     fail("not a term: " + item.kind() + " \"" + item.text() + "\"");
 }
 
-std::vector<CanonicalAnswer::Term> readNumerator(const ItemView& item) {
+std::vector<CanonicalAnswer::Term> readNumerator(const ItemView& item, bool allowNegatedProduct) {
     if (item.isJoin(text::kPlus) || item.isJoin(text::kMinusSign)) {
         const CanonicalAnswer::Term first = readTerm(item.operand(1), false);
         CanonicalAnswer::Term second = readTerm(item.operand(2), true);
         if (item.isJoin(text::kMinusSign)) second.coefficient = -second.coefficient;
         return {first, second};
     }
-    return {readTerm(item, false)};
+    return {readTerm(item, false, allowNegatedProduct)};
 }
 
 // p/q with p, q > 0 and q ≥ 2, or its negation.
@@ -408,7 +414,7 @@ std::optional<CanonicalAnswer> readRational(const ItemView& item) {
 
 }  // namespace
 
-CanonicalAnswer decodeCanonicalAnswer(const Record& line) {
+CanonicalAnswer decodeCanonicalAnswer(const Record& line, bool allowNegatedProduct) {
     const ItemView equals{&line, number(rowOf(line, 0), 1)};
     if (!equals.isUnary(text::kEqualsPrefix)) fail("the answer line is not \"= \" over the answer");
     const ItemView x = equals.operand(1);
@@ -423,9 +429,9 @@ CanonicalAnswer decodeCanonicalAnswer(const Record& line) {
         if (e.kind() != "integer") fail("the denominator is not an integer");
         answer.denominator = number(e.row(), 1);
         if (answer.denominator < 2) fail("denominator " + std::to_string(answer.denominator) + " drawn");
-        answer.terms = readNumerator(x.operand(1));
+        answer.terms = readNumerator(x.operand(1), allowNegatedProduct);
     } else {
-        answer.terms = readNumerator(x);
+        answer.terms = readNumerator(x, allowNegatedProduct);
     }
 
     if (answer.terms.size() == 2 && answer.terms[0].radicand == answer.terms[1].radicand)

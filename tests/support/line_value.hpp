@@ -115,8 +115,9 @@ struct CanonicalAnswer {
 // negated, or one or two terms over an integer E ≥ 2, no coefficient 1 drawn,
 // the second term of a sum by its magnitude) and checks it is fully reduced:
 // distinct square-free radicands, gcd of the coefficients and E equal to 1.
-// Throws LineValueError saying what is wrong.
-CanonicalAnswer decodeCanonicalAnswer(const Record& line);
+// Throws LineValueError saying what is wrong. `allowNegatedProduct` also
+// reads "-(k🖇√m)" as the term −k√m, as some working lines draw it.
+CanonicalAnswer decodeCanonicalAnswer(const Record& line, bool allowNegatedProduct = false);
 
 // True when the output is an error ("oops" step).
 bool IsErrorOutput(const ModelOutput& output);
