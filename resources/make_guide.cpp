@@ -20,6 +20,7 @@
 #include "platform/font.hpp"
 #include "platform/graphics_context.hpp"
 #include "platform/gui_application.hpp"
+#include "records/literals.hpp"
 
 namespace {
 
@@ -37,6 +38,22 @@ struct Page {
     std::string caption;
     ModelOutput output;
 };
+
+// The guide's texts name their special characters by placeholders, so that
+// each is spelled once, by the system's literals.
+std::string expand(std::string text) {
+    const std::pair<const char*, const char*> names[] = {
+        {"{sqrt}", radixmender::text::kRadical},      {"{minus}", radixmender::text::kMinusSign},
+        {"{dot}", radixmender::text::kDot},           {"{sq}", radixmender::text::kSuperscripts[2]},
+        {"{ge}", radixmender::text::kGreaterOrEqual},
+    };
+    for (const auto& [name, character] : names) {
+        for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at)) {
+            text.replace(at, std::string(name).size(), character);
+        }
+    }
+    return text;
+}
 
 QFont font(double size, bool bold = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -94,28 +111,27 @@ std::vector<Page> pages() {
          "What Radixmender does",
          {"Radixmender shows, one step at a time, how to clear the square roots out of the "
           "denominator of a fraction. It knows three forms:",
-          "    a/(b\u221Ac)\n    a/(b + c\u221Ad)  and  a/(b\u221Ac + d)\n    a/(b\u221Ac + d\u221Ae)",
+          "    a/(b{sqrt}c)\n    a/(b + c{sqrt}d)  and  a/(b{sqrt}c + d)\n    a/(b{sqrt}c + d{sqrt}e)",
           "Pick a form on the first screen, type the whole numbers a, b, c, ... on the number pad, "
           "choose the options, and press the key with the thinking face. The app checks the numbers, "
           "works the problem and shows the solution as a sequence of steps.",
           "Every problem starts from zeros when a form screen opens; nothing is stored between runs."},
          {},
          {}});
-    p.push_back(
-        {"intro",
-         "The number pad",
-         {"The top strip tells which letters to enter. Below it are the entries, one box per "
-          "letter, and the options. The green box is the one the keys change: tap another box to "
-          "select it.",
-          "Keys 0 to 9 append a digit (at most three digits per entry). +/- changes the sign, DEL "
-          "removes the last digit, C sets the entry back to 0. The key . does nothing here: the "
-          "entries are whole numbers.",
-          "Options: tap \u201Csimplify \u221A before\u201D or \u201Csimplify \u221A after\u201D to choose "
-          "when square roots are simplified. On the second form also choose the shape, "
-          "a/(b + c\u221Ad) or a/(b\u221Ac + d). The chosen option is green.",
-          "The key with the thinking face (bottom right) solves the problem."},
-         {},
-         {}});
+    p.push_back({"intro",
+                 "The number pad",
+                 {"The top strip tells which letters to enter. Below it are the entries, one box per "
+                  "letter, and the options. The green box is the one the keys change: tap another box to "
+                  "select it.",
+                  "Keys 0 to 9 append a digit (at most three digits per entry). +/- changes the sign, DEL "
+                  "removes the last digit, C sets the entry back to 0. The key . does nothing here: the "
+                  "entries are whole numbers.",
+                  "Options: tap \"simplify {sqrt} before\" or \"simplify {sqrt} after\" to choose "
+                  "when square roots are simplified. On the second form also choose the shape, "
+                  "a/(b + c{sqrt}d) or a/(b{sqrt}c + d). The chosen option is green.",
+                  "The key with the thinking face (bottom right) solves the problem."},
+                 {},
+                 {}});
     p.push_back({"intro",
                  "Reading the steps",
                  {"The step screen shows one step: its comment at the top, the mathematics in the middle. "
@@ -131,51 +147,51 @@ std::vector<Page> pages() {
     // Chapter "notes ", pages 3-8.
     p.push_back({"notes",
                  "Why clear the denominator?",
-                 {"A fraction such as 1/\u221A2 is correct, but hard to compare or to add to other "
+                 {"A fraction such as 1/{sqrt}2 is correct, but hard to compare or to add to other "
                   "fractions. Multiplying the top and the bottom by the same number leaves its value "
                   "unchanged, and a well chosen number turns the bottom into a whole number:",
-                  "    1/\u221A2 = (1\u00B7\u221A2)/(\u221A2\u00B7\u221A2) = \u221A2/2.",
+                  "    1/{sqrt}2 = (1{dot}{sqrt}2)/({sqrt}2{dot}{sqrt}2) = {sqrt}2/2.",
                   "This is called rationalising the denominator. The rest of these notes explain which "
                   "number to multiply by for each form."},
                  {},
                  {}});
     p.push_back({"notes",
-                 "One radical: a/(b\u221Ac)",
-                 {"Since \u221Ac\u00B7\u221Ac = c for c \u2265 0, multiply top and bottom by \u221Ac:",
-                  "    a/(b\u221Ac) = a\u221Ac/(b\u00B7c).",
-                  "Then reduce the fraction a/(b\u00B7c) by the greatest common divisor of its two "
+                 "One radical: a/(b{sqrt}c)",
+                 {"Since {sqrt}c{dot}{sqrt}c = c for c {ge} 0, multiply top and bottom by {sqrt}c:",
+                  "    a/(b{sqrt}c) = a{sqrt}c/(b{dot}c).",
+                  "Then reduce the fraction a/(b{dot}c) by the greatest common divisor of its two "
                   "numbers. If b = 0 or c = 0 the denominator is zero and there is no answer; if c < 0 "
                   "the square root is not a real number."},
                  {},
                  {}});
     p.push_back({"notes",
                  "Conjugates and the difference of squares",
-                 {"For a sum with a radical, such as b + c\u221Ad, the conjugate is the same two terms "
-                  "with the sign between them changed: b \u2212 c\u221Ad.",
-                  "Their product is a difference of squares: (x + y)(x \u2212 y) = x\u00B2 \u2212 y\u00B2. "
-                  "With x = b and y = c\u221Ad this gives b\u00B2 \u2212 c\u00B2d, a whole number: the "
+                 {"For a sum with a radical, such as b + c{sqrt}d, the conjugate is the same two terms "
+                  "with the sign between them changed: b {minus} c{sqrt}d.",
+                  "Their product is a difference of squares: (x + y)(x {minus} y) = x{sq} {minus} y{sq}. "
+                  "With x = b and y = c{sqrt}d this gives b{sq} {minus} c{sq}d, a whole number: the "
                   "radical is gone.",
-                  "So a/(b + c\u221Ad) is multiplied above and below by b \u2212 c\u221Ad, and "
-                  "a/(b\u221Ac + d\u221Ae) by b\u221Ac \u2212 d\u221Ae, whose product with the "
-                  "denominator is b\u00B2c \u2212 d\u00B2e.",
+                  "So a/(b + c{sqrt}d) is multiplied above and below by b {minus} c{sqrt}d, and "
+                  "a/(b{sqrt}c + d{sqrt}e) by b{sqrt}c {minus} d{sqrt}e, whose product with the "
+                  "denominator is b{sq}c {minus} d{sq}e.",
                   "If that whole number is 0, the denominator was 0 to begin with and there is no answer."},
                  {},
                  {}});
     p.push_back({"notes",
-                 "Simplifying \u221An to k\u221Am",
-                 {"Write n as k\u00B2\u00B7m with the largest square k\u00B2 that divides n. Then "
-                  "\u221An = k\u221Am, and m has no square factor left.",
-                  "    \u221A12 = \u221A(4\u00B73) = 2\u221A3\n    \u221A72 = \u221A(36\u00B72) = 6\u221A2\n"
-                  "    \u221A49 = 7",
+                 "Simplifying {sqrt}n to k{sqrt}m",
+                 {"Write n as k{sq}{dot}m with the largest square k{sq} that divides n. Then "
+                  "{sqrt}n = k{sqrt}m, and m has no square factor left.",
+                  "    {sqrt}12 = {sqrt}(4{dot}3) = 2{sqrt}3\n    {sqrt}72 = {sqrt}(36{dot}2) = 6{sqrt}2\n"
+                  "    {sqrt}49 = 7",
                   "To find k, try the squares 4, 9, 16, 25, ... that divide n and keep the largest. When n "
                   "is itself a square, the radical disappears."},
                  {},
                  {}});
     p.push_back({"notes",
                  "The two orders",
-                 {"\u201Csimplify \u221A before\u201D first writes every radical as k\u221Am, then clears "
+                 {"\"simplify {sqrt} before\" first writes every radical as k{sqrt}m, then clears "
                   "the denominator. The numbers stay small.",
-                  "\u201Csimplify \u221A after\u201D clears the denominator first, with the radicals as "
+                  "\"simplify {sqrt} after\" clears the denominator first, with the radicals as "
                   "entered, and simplifies the radicals of the result at the end.",
                   "Both roads give the same final answer; comparing them shows why simplifying early often "
                   "saves work."},
@@ -183,8 +199,8 @@ std::vector<Page> pages() {
                  {}});
     p.push_back({"notes",
                  "Special cases",
-                 {"When a term vanishes, the problem becomes a simpler form: a/(b + 0\u221Ad) is just a/b, "
-                  "and a/(0\u221Ac + d\u221Ae) has a single radical. When a radicand is a perfect square, "
+                 {"When a term vanishes, the problem becomes a simpler form: a/(b + 0{sqrt}d) is just a/b, "
+                  "and a/(0{sqrt}c + d{sqrt}e) has a single radical. When a radicand is a perfect square, "
                   "or when two radicands are equal, the radicals can be combined before anything else.",
                   "The steps say which case applies, then continue with the simpler form.",
                   "A negative number under a square root and a zero denominator stop the solution with a "
@@ -198,9 +214,9 @@ std::vector<Page> pages() {
     a.c = 3;
     a.order = radixmender::shapes::kOrderAfter;
     p.push_back({"examples",
-                 "Example: 6/(2\u221A3), simplify \u221A after",
+                 "Example: 6/(2{sqrt}3), simplify {sqrt} after",
                  {},
-                 "the steps of form a/(b\u221Ac)",
+                 "the steps of form a/(b{sqrt}c)",
                  a.steps(radixmender::shapes::kApplication)});
     radixmender::Radixmender_B_Model b;
     b.a = 4;
@@ -208,9 +224,9 @@ std::vector<Page> pages() {
     b.c = 1;
     b.d = 5;
     p.push_back({"examples",
-                 "Example: 4/(3 + \u221A5), simplify \u221A before",
+                 "Example: 4/(3 + {sqrt}5), simplify {sqrt} before",
                  {},
-                 "the steps of form a/(b + c\u221Ad)",
+                 "the steps of form a/(b + c{sqrt}d)",
                  b.steps(radixmender::shapes::kApplication)});
     radixmender::Radixmender_C_Model c;
     c.a = 2;
@@ -219,9 +235,9 @@ std::vector<Page> pages() {
     c.d = 1;
     c.e = 2;
     p.push_back({"examples",
-                 "Example: 2/(\u221A3 + \u221A2), simplify \u221A before",
+                 "Example: 2/({sqrt}3 + {sqrt}2), simplify {sqrt} before",
                  {},
-                 "the steps of form a/(b\u221Ac + d\u221Ae)",
+                 "the steps of form a/(b{sqrt}c + d{sqrt}e)",
                  c.steps(radixmender::shapes::kApplication)});
     return p;
 }
@@ -242,7 +258,12 @@ int main(int argc, char** argv) {
     writer.setCreator(QStringLiteral("Radixmender"));
 
     QPainter painter(&writer);
-    const auto all = pages();
+    auto all = pages();
+    for (auto& page : all) {
+        page.heading = expand(page.heading);
+        page.caption = expand(page.caption);
+        for (auto& text : page.paragraphs) text = expand(text);
+    }
     for (std::size_t i = 0; i < all.size(); ++i) {
         const Page& page = all[i];
         if (i > 0) writer.newPage();
