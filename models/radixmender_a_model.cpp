@@ -53,10 +53,6 @@ Record firstLine(Record x, bool continued) {
     return sh::equalsLine(std::move(x), continued ? Color::black : Color::clear);
 }
 
-Record over(Record numerator, Record denominator) {
-    return sh::fraction(std::move(numerator), std::move(denominator));
-}
-
 StepResult result(Step lines, const char* comment) { return {std::move(lines), {comment}}; }
 
 }  // namespace
@@ -66,8 +62,9 @@ std::optional<StepResult> Radixmender_A_Model::simplifyStep(std::int64_t a, std:
     const std::int64_t g = gcdSignedByB(a, b, b);
     if (g == 1) return std::nullopt;
     Step lines = openStep(continued);
-    lines.push_back(firstLine(over(sh::integer(a), sh::term(b, c)), continued));
-    lines.push_back(sh::equalsLine(over(sh::integer(checkedDiv(a, g)), sh::term(checkedDiv(b, g), c))));
+    lines.push_back(firstLine(sh::fraction(sh::integer(a), sh::term(b, c)), continued));
+    lines.push_back(
+        sh::equalsLine(sh::fraction(sh::integer(checkedDiv(a, g)), sh::term(checkedDiv(b, g), c))));
     return result(std::move(lines), sh::kSimplify);
 }
 
@@ -79,15 +76,16 @@ std::optional<StepResult> Radixmender_A_Model::simplifyRadicalStep(std::int64_t 
     const std::int64_t a1 = checkedDiv(a, g), b1 = checkedDiv(b, g);
 
     Step lines = openStep(continued);
-    lines.push_back(firstLine(over(sh::integer(a1), termAround(b1, redRadical(c))), continued));
+    lines.push_back(firstLine(sh::fraction(sh::integer(a1), termAround(b1, redRadical(c))), continued));
     Record x = sh::term(k, m, Color::red);
     if (b1 != 1) x = sh::product(sh::integer(b1), sh::bracket(std::move(x), Color::red));
-    lines.push_back(sh::equalsLine(over(sh::integer(a1), std::move(x))));
+    lines.push_back(sh::equalsLine(sh::fraction(sh::integer(a1), std::move(x))));
     const std::int64_t b1k = checkedMul(b1, k);
     if (b1 != 1)
-        lines.push_back(sh::equalsLine(over(sh::integer(a1), sh::product(sh::integer(b1k), sh::radical(m)))));
+        lines.push_back(
+            sh::equalsLine(sh::fraction(sh::integer(a1), sh::product(sh::integer(b1k), sh::radical(m)))));
     const std::int64_t g2 = gcd(a1, b1k);
-    if (g2 != 1) lines.push_back(sh::equalsLine(over(sh::integer(a1 / g2), sh::term(b1k / g2, m))));
+    if (g2 != 1) lines.push_back(sh::equalsLine(sh::fraction(sh::integer(a1 / g2), sh::term(b1k / g2, m))));
     return result(std::move(lines), sh::kSimplifyRadical);
 }
 
@@ -106,23 +104,23 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
     }
 
     Step lines = openStep(continued);
-    lines.push_back(firstLine(over(sh::integer(p), sh::term(q, r)), continued));
+    lines.push_back(firstLine(sh::fraction(sh::integer(p), sh::term(q, r)), continued));
     // = p/(q√r) ∙ √r/√r, the multiplier's denominator marked.
-    lines.push_back(sh::dot(sh::equalsLine(over(sh::integer(p), termAround(q, redRadical(r)))),
-                            over(sh::radical(r), redRadical(r)), Color::red));
+    lines.push_back(sh::dot(sh::equalsLine(sh::fraction(sh::integer(p), termAround(q, redRadical(r)))),
+                            sh::fraction(sh::radical(r), redRadical(r)), Color::red));
 
     const Record n = sh::term(p, r);
     Record square =
         sh::join(text::kCaret, sh::bracket(redRadical(r), Color::red), sh::integer(2, Color::red));
     if (q != 1) square = sh::dot(sh::integer(q), std::move(square));
-    lines.push_back(sh::equalsLine(over(n, std::move(square))));
+    lines.push_back(sh::equalsLine(sh::fraction(n, std::move(square))));
     Record redR = sh::integer(r, Color::red);
     if (q != 1) redR = sh::dot(sh::integer(q), std::move(redR));
-    lines.push_back(sh::equalsLine(over(n, std::move(redR))));
+    lines.push_back(sh::equalsLine(sh::fraction(n, std::move(redR))));
 
     const std::int64_t qr = checkedMul(q, r);
     const std::int64_t g3 = gcd(p, qr);
-    if (q != 1 && g3 != 1) lines.push_back(sh::equalsLine(over(n, sh::integer(qr))));
+    if (q != 1 && g3 != 1) lines.push_back(sh::equalsLine(sh::fraction(n, sh::integer(qr))));
     if (q != 1 || g3 != 1) lines.push_back(sh::equalsLine(sh::over(sh::term(p / g3, r), qr / g3)));
     return result(std::move(lines), sh::kRadixmender);
 }
@@ -170,8 +168,9 @@ StepResult Radixmender_A_Model::summaryStep(std::int64_t a, std::int64_t b, std:
     else
         answer = sh::negation(makeRationalRecord(checkedAbs(n), e));
 
-    Record first = leadingLines.empty() ? sh::equalsLine(over(sh::integer(a), sh::term(b, c)), Color::clear)
-                                        : leadingLines;
+    Record first = leadingLines.empty()
+                       ? sh::equalsLine(sh::fraction(sh::integer(a), sh::term(b, c)), Color::clear)
+                       : leadingLines;
     return result(sh::stepOf(std::move(first), sh::equalsLine(std::move(answer))), text::kCool);
 }
 
