@@ -71,7 +71,8 @@ UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(
                                      ? k == 0
                                      : at(at(optionsSelections, i), j) == signedIndex(k);
                     }
-                    const std::int64_t tag = viewTag(signedIndex(i), signedIndex(j), signedIndex(k), kind.tag);
+                    const std::int64_t tag =
+                        viewTag(signedIndex(i), signedIndex(j), signedIndex(k), kind.tag);
                     ownedButtons.push_back(UniversalIntegerIOView::makeButton(
                         kind.letter + std::to_string(tag), UIColor::clear(), kKeyPressedAction, fontSize));
                     ownedLabels.push_back(
@@ -93,12 +94,12 @@ UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(
 
     std::vector<UILabel*> exampleLabels;
     for (std::size_t n = 0; n < examples.size(); ++n) {
-        exampleLabels.push_back(
-            addSubview(makeLabel(examples[n], viewTag(0, 0, signedIndex(n), Tag::example), UIColor::white(), fontSize)));
+        exampleLabels.push_back(addSubview(
+            makeLabel(examples[n], viewTag(0, 0, signedIndex(n), Tag::example), UIColor::white(), fontSize)));
     }
 
-    UIButton* thinking = addSubview(
-        UniversalIntegerIOView::makeButton(text::kThinking, UIColor::clear(), kKeyPressedAction, kThinkingFontSize));
+    UIButton* thinking = addSubview(UniversalIntegerIOView::makeButton(text::kThinking, UIColor::clear(),
+                                                                       kKeyPressedAction, kThinkingFontSize));
     layout(buttons, labels, exampleLabels, thinking);
 }
 
@@ -107,8 +108,8 @@ void UniversalIntegerPracticeIOView::keyPressed(View* sender) {
 }
 
 std::unique_ptr<UILabel> UniversalIntegerPracticeIOView::makeLabel(const std::string& attributedText,
-                                                                  std::int64_t tag, UIColor background,
-                                                                  float fontSize) {
+                                                                   std::int64_t tag, UIColor background,
+                                                                   float fontSize) {
     auto label = std::make_unique<UILabel>();
     label->setFont(platform::UIFont::systemFont(static_cast<double>(fontSize)));
     label->setTextColor(UIColor::black());

@@ -33,8 +33,8 @@ public:
     // levels: the level marks, level 0 first. examples: the problem's lines.
     UniversalIntegerPracticeIOView(const TextGroups& multiLine, const TextGroups& options,
                                    const std::vector<std::vector<std::int64_t>>& optionsSelections,
-                                   const std::vector<std::string>& levels, const std::vector<std::string>& examples,
-                                   platform::Rect frame);
+                                   const std::vector<std::string>& levels,
+                                   const std::vector<std::string>& examples, platform::Rect frame);
 
     // The pad that owns this view; not owned.
     PadDataEntryDelegate* delegate = nullptr;
@@ -46,7 +46,7 @@ public:
     // of `fontSize`, shrinking to fit the width, tagged. Line count and
     // baseline keep the platform's defaults.
     static std::unique_ptr<platform::UILabel> makeLabel(const std::string& attributedText, std::int64_t tag,
-                                                       platform::UIColor background, float fontSize);
+                                                        platform::UIColor background, float fontSize);
 
     // Places the bands, the example lines and the "🤔" key (see above); every
     // label is pinned to its button. A display without a band or without an

@@ -51,8 +51,8 @@ std::int64_t selectorTag(const std::string& title) {
 UniversalIntegerPracticePadView::UniversalIntegerPracticePadView(
     const std::vector<std::string>& info, const TextGroups& multiLine, const TextGroups& options,
     const std::vector<std::vector<std::int64_t>>& optionsSelections_, const TextLists& flushOptions_,
-    const std::vector<std::string>& levels, const std::vector<std::string>& examples, const TextGroups& inputs_,
-    platform::Rect frame)
+    const std::vector<std::string>& levels, const std::vector<std::string>& examples,
+    const TextGroups& inputs_, platform::Rect frame)
     : View(frame), inputs(inputs_), flushOptions(flushOptions_) {
     // The display's height is a multiple of the strip's: without a line the
     // multiple has no meaning.
@@ -77,7 +77,8 @@ UniversalIntegerPracticePadView::UniversalIntegerPracticePadView(
             std::int64_t k = 0;
             if (!optionsSelections_.empty()) {
                 k = at(at(optionsSelections_, countOf(i)), countOf(j));
-                if (k < 0 || k >= countOf(options[i][j].size())) throw std::out_of_range("Index out of range");
+                if (k < 0 || k >= countOf(options[i][j].size()))
+                    throw std::out_of_range("Index out of range");
             }
             tags.push_back(viewTag(countOf(i), countOf(j), k, Tag::option));
         }
@@ -87,8 +88,8 @@ UniversalIntegerPracticePadView::UniversalIntegerPracticePadView(
     exampleNumberOfRows = countOf(examples.size());
 
     auto* infoView = addSubview(std::make_unique<UniversalInfoView>(info, frame));
-    auto* io = addSubview(std::make_unique<UniversalIntegerPracticeIOView>(multiLine, options, optionsSelections_,
-                                                                           levels, examples, frame));
+    auto* io = addSubview(std::make_unique<UniversalIntegerPracticeIOView>(
+        multiLine, options, optionsSelections_, levels, examples, frame));
     io->delegate = this;
     layoutViews(infoView, infoMultiplier, io, ioMultiplier, this);
 }

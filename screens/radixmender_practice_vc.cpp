@@ -76,7 +76,8 @@ void Radixmender_Practice_VC::didEnterIntegers(const TextGroups& inputs, const T
     performSegue(theSegue_, this);
 }
 
-void Radixmender_Practice_VC::prepare(const platform::UIStoryboardSegue& segue, platform::Responder* /*sender*/) {
+void Radixmender_Practice_VC::prepare(const platform::UIStoryboardSegue& segue,
+                                      platform::Responder* /*sender*/) {
     if (!segue.identifier || *segue.identifier != theSegue_) return;
     auto* viewer = dynamic_cast<UniversalEngineVC*>(segue.destination);
     // The model runs even when the destination cannot show its answer.

@@ -37,7 +37,8 @@ public:
                                     const TextLists& multiLine) override;
 
     void viewDidLoad() override;
-    void didEnterIntegers(const TextGroups& inputs, const TextLists& options, const TextLists& multiLine) override;
+    void didEnterIntegers(const TextGroups& inputs, const TextLists& options,
+                          const TextLists& multiLine) override;
     void prepare(const platform::UIStoryboardSegue& segue, platform::Responder* sender) override;
 
     // Where the problems take their chance from: the system's randomness,

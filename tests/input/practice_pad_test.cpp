@@ -34,7 +34,8 @@ struct SpyPracticeSource : IntegerPracticeDataSource {
     int limitQuestions = 0;
     std::int64_t maximumDigits() override { return ++limitQuestions, 3; }
     bool allowsNegative() override { return ++limitQuestions, true; }
-    PracticeExample practiceExample(std::int64_t level, const TextLists& options, const TextLists& ml) override {
+    PracticeExample practiceExample(std::int64_t level, const TextLists& options,
+                                    const TextLists& ml) override {
         requests.push_back({level, options, ml});
         const std::string n = std::to_string(requests.size()), l = std::to_string(level);
         return {std::vector<std::string>(lines, "p" + n + "L" + l), {{{"form", n, l}}}};
@@ -51,15 +52,16 @@ struct PadArgs {
 };
 
 std::unique_ptr<UniversalIntegerPracticePadView> makePad(const PadArgs& a = {}) {
-    return std::make_unique<UniversalIntegerPracticePadView>(a.info, a.multiLine, a.options, a.chosen, a.flush,
-                                                             kLevels, a.examples, TextGroups{{{"a/(b\u221Ac)", "1"}}},
-                                                             Rect{});
+    return std::make_unique<UniversalIntegerPracticePadView>(a.info, a.multiLine, a.options, a.chosen,
+                                                             a.flush, kLevels, a.examples,
+                                                             TextGroups{{{"a/(b\u221Ac)", "1"}}}, Rect{});
 }
 
 std::vector<std::int64_t> greenTags(View* root) {
     std::vector<std::int64_t> tags;
     std::function<void(View*)> walk = [&](View* v) {
-        if (dynamic_cast<platform::UILabel*>(v) && v->backgroundColor() == UIColor::green()) tags.push_back(v->tag());
+        if (dynamic_cast<platform::UILabel*>(v) && v->backgroundColor() == UIColor::green())
+            tags.push_back(v->tag());
         for (const auto& s : v->subviews()) walk(s.get());
     };
     walk(root);
@@ -113,7 +115,8 @@ TEST(PracticePad, StartingState) {
 struct Screen {
     std::unique_ptr<View> window;
     UniversalIntegerPracticePadView* pad;
-    Screen(double w, double h, platform::EdgeInsets insets, std::unique_ptr<UniversalIntegerPracticePadView> owned)
+    Screen(double w, double h, platform::EdgeInsets insets,
+           std::unique_ptr<UniversalIntegerPracticePadView> owned)
         : window(std::make_unique<View>(Rect(0, 0, w, h))) {
         window->setSafeAreaInsets(insets);
         pad = window->addSubview(std::move(owned));
@@ -190,7 +193,8 @@ TEST(PracticePad, GeometryOnPhoneAndTablet) {
     }
     // Two rows of one option group share a band, 10 points apart.
     Screen s(390, 844, {}, makePad(rich));
-    EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4098")->frame().maxX(), 10, kTol);
+    EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4098")->frame().maxX(), 10,
+                kTol);
     EXPECT_EQ(findButton(s.pad, "O4105")->frame().minY(), findButton(s.pad, "O4097")->frame().minY());
 }
 
@@ -290,7 +294,7 @@ TEST(PracticePad, TapsByPositionKeepTheInvariants) {
         const auto before = source.requests.size();
         const std::size_t pick = random() % (tags.size() + 1);
         View* target = pick < tags.size() ? static_cast<View*>(labelAt(s.pad, tags[pick]))
-                                           : findButton(s.pad, text::kThinking);
+                                          : findButton(s.pad, text::kThinking);
         platform::touchAt(*s.window, s.centre(target));
         const std::int64_t tag = pick < tags.size() ? tags[pick] : 0;
         const bool asks = (tag >= 5121 && tag <= 5123) || tag == 4161 || tag == 4162;

@@ -45,7 +45,9 @@ public:
     }
 
 private:
-    std::uint64_t next() { return state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL, state_ >> 33; }
+    std::uint64_t next() {
+        return state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL, state_ >> 33;
+    }
     std::deque<std::int64_t> uniforms_;
     std::deque<bool> coins_;
     std::uint64_t state_ = 2026;
@@ -174,8 +176,8 @@ TEST(PracticeScreen, FirstProblemAndTemplates) {
 }
 
 TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
-    for (const auto& [size, name] : {std::pair{platform::Size{390, 844}, "390x844"},
-                                     {platform::Size{1024, 1366}, "1024x1366"}}) {
+    for (const auto& [size, name] :
+         {std::pair{platform::Size{390, 844}, "390x844"}, {platform::Size{1024, 1366}, "1024x1366"}}) {
         ScriptedSource source;
         InstalledSource installed(source);
         auto app = testing::launchApp(size);
@@ -186,7 +188,8 @@ TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
         ASSERT_TRUE(app->window().renderToPNG(path));
         EXPECT_GT(std::filesystem::file_size(path), 2000u);
         ASSERT_TRUE(tapTitled(*app, text::kThinking));
-        ASSERT_TRUE(app->window().renderToPNG(testing::outputPath(std::string("practice_steps_") + name + ".png")));
+        ASSERT_TRUE(
+            app->window().renderToPNG(testing::outputPath(std::string("practice_steps_") + name + ".png")));
     }
 }
 
