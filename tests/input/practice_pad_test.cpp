@@ -95,7 +95,6 @@ TEST(PracticePad, StartingState) {
         EXPECT_EQ(pad->multiLineSelection.value_or(0), c.multiLine);
         EXPECT_EQ(pad->levelSelection, 5121);
         EXPECT_EQ(pad->exampleNumberOfRows, 1);
-        EXPECT_EQ(pad->exampleRowTagStart, 0);
         EXPECT_EQ(greenTags(pad.get()), c.green);
         for (std::int64_t tag : {5121, 5122, 5123}) {
             EXPECT_EQ(textAt(pad.get(), tag), kLevels[static_cast<std::size_t>(tag - 5121)]);
