@@ -65,7 +65,11 @@ Record join(const std::string& text, Record left, Record right, Color color) {
         }
         result.push_back(std::move(row));
     }
-    result.push_back({"join", text});
+    // The right operand's "start" row has no place in the result; its storage
+    // becomes the join's kind row.
+    Row& kindRow = right[0];
+    kindRow.assign({"join", text});
+    result.push_back(std::move(kindRow));
     result.push_back(
         {"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
     result.push_back({"join_color", rawValue(color)});
