@@ -9,7 +9,7 @@ using namespace shapes;
 
 namespace {
 
-const std::string kDifferenceOfSquares = " difference of squares ";
+constexpr const char kDifferenceOfSquares[] = " difference of squares ";
 
 // " (p + q)(p − q) = p² − q² " when the second term is positive, else with the
 // factors the other way round.
