@@ -225,8 +225,8 @@ StepResult Radixmender_C_Model::summaryStep(int64_t a, int64_t b, int64_t c, int
         const int64_t g3 = signedGcd(a, s, s);
         lines.push_back(equalsLine(over(term(checkedDiv(a, g3), rc.m), checkedDiv(s, g3))));
     } else {
-        const Record t = sum(term(u, rc.m), magnitudeTerm(checkedAbs(v), re.m), v);
-        lines.push_back(equalsLine(over(multiple(N, t), E)));
+        Record t = sum(term(u, rc.m), magnitudeTerm(checkedAbs(v), re.m), v);
+        lines.push_back(equalsLine(over(multiple(N, std::move(t)), E)));
         if (N != 1) {
             lines.push_back(
                 equalsLine(over(sum(term(Nu, rc.m), magnitudeTerm(checkedAbs(Nv), re.m), Nv), E)));
