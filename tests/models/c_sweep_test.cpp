@@ -61,9 +61,7 @@ std::string describe(const Problem& p) {
 // The value, or none when the problem has none (a negative radicand or a zero denominator).
 std::optional<SurdValue> valueOf(const Problem& p) {
     if (p.c < 0 || p.e < 0) return std::nullopt;
-    // √0 is spelled out: the evaluator's root() is only used on positive radicands.
-    const auto root = [](int64_t n) { return n == 0 ? SurdValue(0) : SurdValue::root(n); };
-    const SurdValue den = SurdValue(p.b) * root(p.c) + SurdValue(p.d) * root(p.e);
+    const SurdValue den = SurdValue(p.b) * SurdValue::root(p.c) + SurdValue(p.d) * SurdValue::root(p.e);
     if (den.isZero()) return std::nullopt;
     return SurdValue(p.a) / den;
 }
