@@ -36,12 +36,6 @@ const typename V::value_type& firstOf(const V& v) {
     return v.front();
 }
 
-struct Kind {
-    const TextGroups* groups;
-    Tag tag;
-    const char* letter;
-};
-
 }  // namespace
 
 UniversalIntegerIOView::UniversalIntegerIOView(
@@ -53,17 +47,24 @@ UniversalIntegerIOView::UniversalIntegerIOView(
     setBackgroundColor(UIColor::clear());
     const auto fontSize = static_cast<float>(basePointSize());
 
-    std::vector<std::unique_ptr<UIButton>> ownedButtons;
-    std::vector<std::unique_ptr<UILabel>> ownedLabels;
-    CellGroups<UIButton> buttons;
-    CellGroups<UILabel> labels;
+    SelectorCells cells = makeSelectorCells({{&multiLine, Tag::multi_line, kMultiLineSelector},
+                                             {&options, Tag::option, kOptionSelector},
+                                             {&inputs, Tag::input, kInputSelector},
+                                             {&polynomials, Tag::polynomial, kPolynomialSelector},
+                                             {&fractions, Tag::fraction, kFractionSelector}},
+                                            optionsSelections, fontSize, &makeLabel);
 
-    const Kind kinds[] = {{&multiLine, Tag::multi_line, kMultiLineSelector},
-                          {&options, Tag::option, kOptionSelector},
-                          {&inputs, Tag::input, kInputSelector},
-                          {&polynomials, Tag::polynomial, kPolynomialSelector},
-                          {&fractions, Tag::fraction, kFractionSelector}};
-    for (const Kind& kind : kinds) {
+    // Labels over buttons: they hide the titles and let taps through to them.
+    for (auto& b : cells.ownedButtons) addSubview(std::move(b));
+    for (auto& l : cells.ownedLabels) addSubview(std::move(l));
+    layout(cells.buttons, cells.labels, fractions.size());
+}
+
+SelectorCells makeSelectorCells(const std::vector<SelectorKind>& kinds,
+                                const std::vector<std::vector<std::int64_t>>& optionsSelections,
+                                float fontSize, SelectorLabelMaker makeLabel) {
+    SelectorCells cells;
+    for (const SelectorKind& kind : kinds) {
         const TextGroups& groups = *kind.groups;
         for (std::size_t i = 0; i < groups.size(); ++i) {
             std::vector<std::vector<UIButton*>> buttonRows;
@@ -76,11 +77,11 @@ UniversalIntegerIOView::UniversalIntegerIOView(
                     const std::int64_t tag =
                         viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j),
                                 static_cast<std::int64_t>(k), kind.tag);
-                    ownedButtons.push_back(makeButton(letter + std::to_string(tag), UIColor::clear(),
-                                                      kKeyPressedAction, fontSize));
-                    ownedLabels.push_back(makeLabel(text, tag, background, fontSize));
-                    buttonRow.push_back(ownedButtons.back().get());
-                    labelRow.push_back(ownedLabels.back().get());
+                    cells.ownedButtons.push_back(UniversalIntegerIOView::makeButton(
+                        letter + std::to_string(tag), UIColor::clear(), kKeyPressedAction, fontSize));
+                    cells.ownedLabels.push_back(makeLabel(text, tag, background, fontSize));
+                    buttonRow.push_back(cells.ownedButtons.back().get());
+                    labelRow.push_back(cells.ownedLabels.back().get());
                 };
                 const auto& row = groups[i][j];
                 for (std::size_t k = 0; k < row.size(); ++k) {
@@ -96,15 +97,11 @@ UniversalIntegerIOView::UniversalIntegerIOView(
                 buttonRows.push_back(std::move(buttonRow));
                 labelRows.push_back(std::move(labelRow));
             }
-            buttons.push_back(std::move(buttonRows));
-            labels.push_back(std::move(labelRows));
+            cells.buttons.push_back(std::move(buttonRows));
+            cells.labels.push_back(std::move(labelRows));
         }
     }
-
-    // Labels over buttons: they hide the titles and let taps through to them.
-    for (auto& b : ownedButtons) addSubview(std::move(b));
-    for (auto& l : ownedLabels) addSubview(std::move(l));
-    layout(buttons, labels, fractions.size());
+    return cells;
 }
 
 void UniversalIntegerIOView::keyPressed(View* sender) {

@@ -17,11 +17,40 @@
 #include "platform/button.hpp"
 #include "platform/label.hpp"
 #include "platform/view.hpp"
+#include "records/vocabulary.hpp"
 
 namespace radixmender {
 
 template <typename T>
 using CellGroups = std::vector<std::vector<std::vector<T*>>>;
+
+// One kind of selector cell: its text groups, the tag kind and the title letter.
+struct SelectorKind {
+    const TextGroups* groups;
+    Tag tag;
+    const char* letter;
+};
+
+// The cells of an entry display, built but not yet added as subviews.
+struct SelectorCells {
+    std::vector<std::unique_ptr<platform::UIButton>> ownedButtons;
+    std::vector<std::unique_ptr<platform::UILabel>> ownedLabels;
+    CellGroups<platform::UIButton> buttons;
+    CellGroups<platform::UILabel> labels;
+};
+
+using SelectorLabelMaker = std::unique_ptr<platform::UILabel> (*)(const std::string& text, std::int64_t tag,
+                                                                   platform::UIColor background,
+                                                                   float fontSize);
+
+// Both displays' cells, kind by kind, group by group, row by row: a label over
+// a transparent selector titled letter + tag. The first cell of the first row
+// of the first group starts green, except for options, which start green where
+// `optionsSelections` says (the first of every row when it is empty); a
+// polynomial row ends with a cyan arrow cell.
+SelectorCells makeSelectorCells(const std::vector<SelectorKind>& kinds,
+                                const std::vector<std::vector<std::int64_t>>& optionsSelections,
+                                float fontSize, SelectorLabelMaker makeLabel);
 
 class UniversalIntegerIOView : public platform::View {
 public:

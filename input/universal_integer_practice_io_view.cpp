@@ -27,12 +27,6 @@ const typename V::value_type& at(const V& v, std::size_t i) {
     return v[i];
 }
 
-struct Kind {
-    TextGroups groups;
-    Tag tag;
-    const char* letter;
-};
-
 std::int64_t signedIndex(std::size_t i) { return static_cast<std::int64_t>(i); }
 
 }  // namespace
@@ -46,51 +40,16 @@ UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(
     setBackgroundColor(UIColor::clear());
     const auto fontSize = static_cast<float>(basePointSize());
 
-    std::vector<std::unique_ptr<UIButton>> ownedButtons;
-    std::vector<std::unique_ptr<UILabel>> ownedLabels;
-    CellGroups<UIButton> buttons;
-    CellGroups<UILabel> labels;
-
     // The levels are one group of one row.
     const TextGroups levelGroups = levels.empty() ? TextGroups{} : TextGroups{{levels}};
-    const Kind kinds[] = {{multiLine, Tag::multi_line, kMultiLineSelector},
-                          {options, Tag::option, kOptionSelector},
-                          {levelGroups, Tag::level, kLevelSelector}};
-    for (const Kind& kind : kinds) {
-        for (std::size_t i = 0; i < kind.groups.size(); ++i) {
-            std::vector<std::vector<UIButton*>> buttonRows;
-            std::vector<std::vector<UILabel*>> labelRows;
-            for (std::size_t j = 0; j < kind.groups[i].size(); ++j) {
-                std::vector<UIButton*> buttonRow;
-                std::vector<UILabel*> labelRow;
-                const auto& row = kind.groups[i][j];
-                for (std::size_t k = 0; k < row.size(); ++k) {
-                    bool chosen = i == 0 && j == 0 && k == 0;
-                    if (kind.tag == Tag::option) {
-                        chosen = optionsSelections.empty()
-                                     ? k == 0
-                                     : at(at(optionsSelections, i), j) == signedIndex(k);
-                    }
-                    const std::int64_t tag =
-                        viewTag(signedIndex(i), signedIndex(j), signedIndex(k), kind.tag);
-                    ownedButtons.push_back(UniversalIntegerIOView::makeButton(
-                        kind.letter + std::to_string(tag), UIColor::clear(), kKeyPressedAction, fontSize));
-                    ownedLabels.push_back(
-                        makeLabel(row[k], tag, chosen ? UIColor::green() : UIColor::white(), fontSize));
-                    buttonRow.push_back(ownedButtons.back().get());
-                    labelRow.push_back(ownedLabels.back().get());
-                }
-                buttonRows.push_back(std::move(buttonRow));
-                labelRows.push_back(std::move(labelRow));
-            }
-            buttons.push_back(std::move(buttonRows));
-            labels.push_back(std::move(labelRows));
-        }
-    }
+    SelectorCells cells = makeSelectorCells({{&multiLine, Tag::multi_line, kMultiLineSelector},
+                                             {&options, Tag::option, kOptionSelector},
+                                             {&levelGroups, Tag::level, kLevelSelector}},
+                                            optionsSelections, fontSize, &makeLabel);
 
     // Labels over buttons: they hide the titles and let taps through to them.
-    for (auto& b : ownedButtons) addSubview(std::move(b));
-    for (auto& l : ownedLabels) addSubview(std::move(l));
+    for (auto& b : cells.ownedButtons) addSubview(std::move(b));
+    for (auto& l : cells.ownedLabels) addSubview(std::move(l));
 
     std::vector<UILabel*> exampleLabels;
     for (std::size_t n = 0; n < examples.size(); ++n) {
@@ -100,7 +59,7 @@ UniversalIntegerPracticeIOView::UniversalIntegerPracticeIOView(
 
     UIButton* thinking = addSubview(UniversalIntegerIOView::makeButton(text::kThinking, UIColor::clear(),
                                                                        kKeyPressedAction, kThinkingFontSize));
-    layout(buttons, labels, exampleLabels, thinking);
+    layout(cells.buttons, cells.labels, exampleLabels, thinking);
 }
 
 void UniversalIntegerPracticeIOView::keyPressed(View* sender) {
