@@ -40,8 +40,8 @@ struct SelectorCells {
 };
 
 using SelectorLabelMaker = std::unique_ptr<platform::UILabel> (*)(const std::string& text, std::int64_t tag,
-                                                                   platform::UIColor background,
-                                                                   float fontSize);
+                                                                  platform::UIColor background,
+                                                                  float fontSize);
 
 // Both displays' cells, kind by kind, group by group, row by row: a label over
 // a transparent selector titled letter + tag. The first cell of the first row

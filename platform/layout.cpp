@@ -396,4 +396,12 @@ void View::layoutIfNeeded() {
     callLayoutSubviews(solver.root);
 }
 
+void pinInsideSafeArea(View& view, View& root, double inset) {
+    const LayoutGuide guide = root.safeAreaLayoutGuide();
+    view.topAnchor().constraint(guide.topAnchor(), inset);
+    view.bottomAnchor().constraint(guide.bottomAnchor(), -inset);
+    view.leadingAnchor().constraint(guide.leadingAnchor(), inset);
+    view.trailingAnchor().constraint(guide.trailingAnchor(), -inset);
+}
+
 }  // namespace platform

@@ -85,6 +85,9 @@ private:
     View* owner_;
 };
 
+// Pins the four edges of `view` `inset` points inside the safe area of `root`.
+void pinInsideSafeArea(View& view, View& root, double inset);
+
 // One constraint as stored: first = multiplier × second + constant.
 struct LayoutConstraintInfo {
     LayoutAnchorRef first;

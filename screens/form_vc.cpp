@@ -1,13 +1,10 @@
 #include "screens/form_vc.hpp"
 
+#include "platform/layout.hpp"
 #include "records/text.hpp"
 #include "screens/universal_engine_vc.hpp"
 
 namespace radixmender {
-
-namespace {
-constexpr double kInset = 5;
-}
 
 RadixmenderFormVC::RadixmenderFormVC(std::string segue, std::vector<std::string> info, TextGroups inputs,
                                      TextGroups options)
@@ -26,13 +23,8 @@ void RadixmenderFormVC::viewDidLoad() {
     ViewController::viewDidLoad();
     thePadView_->dataSource = this;
     thePadView_->delegate = this;
-    auto* root = view();
-    root->addSubview(std::move(ownedPadView_));
-    const auto guide = root->safeAreaLayoutGuide();
-    thePadView_->topAnchor().constraint(guide.topAnchor(), kInset);
-    thePadView_->bottomAnchor().constraint(guide.bottomAnchor(), -kInset);
-    thePadView_->leadingAnchor().constraint(guide.leadingAnchor(), kInset);
-    thePadView_->trailingAnchor().constraint(guide.trailingAnchor(), -kInset);
+    platform::View* root = view();
+    platform::pinInsideSafeArea(*root->addSubview(std::move(ownedPadView_)), *root, kScreenInset);
 }
 
 void RadixmenderFormVC::didEnterIntegers(const TextGroups& inputs, const TextLists& options,
@@ -45,13 +37,8 @@ void RadixmenderFormVC::didEnterIntegers(const TextGroups& inputs, const TextLis
 
 void RadixmenderFormVC::prepare(const platform::UIStoryboardSegue& segue, platform::Responder* /*sender*/) {
     if (!segue.identifier || *segue.identifier != theSegue_) return;
-    auto* viewer = dynamic_cast<UniversalEngineVC*>(segue.destination);
     // The model runs even when the destination cannot show its answer.
-    ModelOutput output = solve();
-    if (viewer == nullptr) return;
-    viewer->setDetailSteps(std::move(output.detailSteps));
-    viewer->setDetailComments(std::move(output.detailComments));
-    viewer->setDetailParameters(std::move(output.detailParameters));
+    UniversalEngineVC::show(segue.destination, solve());
 }
 
 std::optional<std::int64_t> RadixmenderFormVC::entry(const TextGroups& inputs, std::size_t k) {

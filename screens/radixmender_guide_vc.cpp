@@ -4,6 +4,7 @@
 
 #include "platform/bundle.hpp"
 #include "platform/device.hpp"
+#include "platform/layout.hpp"
 
 namespace radixmender {
 
@@ -26,12 +27,7 @@ void Radixmender_Guide_VC::viewDidLoad() {
     if (auto document = platform::PDFDocument::open(*url)) pdfView_->setDocument(std::move(document));
 
     auto* root = view();
-    root->addSubview(std::move(ownedPdfView_));
-    const auto guide = root->safeAreaLayoutGuide();
-    pdfView_->leadingAnchor().constraint(guide.leadingAnchor());
-    pdfView_->trailingAnchor().constraint(guide.trailingAnchor());
-    pdfView_->topAnchor().constraint(guide.topAnchor());
-    pdfView_->bottomAnchor().constraint(guide.bottomAnchor());
+    platform::pinInsideSafeArea(*root->addSubview(std::move(ownedPdfView_)), *root, 0);
 
     std::vector<std::shared_ptr<platform::UIBarButtonItem>> buttons;
     for (const auto& [title, page] : titlesAndPages) {

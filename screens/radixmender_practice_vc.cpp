@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/layout.hpp"
 #include "records/literals.hpp"
 #include "records/text.hpp"
 #include "screens/universal_engine_vc.hpp"
@@ -9,8 +10,6 @@
 namespace radixmender {
 
 namespace {
-
-constexpr double kInset = 5;
 
 RandomSource* installedSource = nullptr;
 
@@ -54,13 +53,8 @@ void Radixmender_Practice_VC::viewDidLoad() {
     ViewController::viewDidLoad();
     thePadView_->dataSource = this;
     thePadView_->delegate = this;
-    auto* root = view();
-    root->addSubview(std::move(ownedPadView_));
-    const auto guide = root->safeAreaLayoutGuide();
-    thePadView_->topAnchor().constraint(guide.topAnchor(), kInset);
-    thePadView_->bottomAnchor().constraint(guide.bottomAnchor(), -kInset);
-    thePadView_->leadingAnchor().constraint(guide.leadingAnchor(), kInset);
-    thePadView_->trailingAnchor().constraint(guide.trailingAnchor(), -kInset);
+    platform::View* root = view();
+    platform::pinInsideSafeArea(*root->addSubview(std::move(ownedPadView_)), *root, kScreenInset);
 }
 
 void Radixmender_Practice_VC::didEnterIntegers(const TextGroups& inputs, const TextLists& options,
@@ -79,13 +73,8 @@ void Radixmender_Practice_VC::didEnterIntegers(const TextGroups& inputs, const T
 void Radixmender_Practice_VC::prepare(const platform::UIStoryboardSegue& segue,
                                       platform::Responder* /*sender*/) {
     if (!segue.identifier || *segue.identifier != theSegue_) return;
-    auto* viewer = dynamic_cast<UniversalEngineVC*>(segue.destination);
     // The model runs even when the destination cannot show its answer.
-    ModelOutput output = theModel.steps();
-    if (viewer == nullptr) return;
-    viewer->setDetailSteps(std::move(output.detailSteps));
-    viewer->setDetailComments(std::move(output.detailComments));
-    viewer->setDetailParameters(std::move(output.detailParameters));
+    UniversalEngineVC::show(segue.destination, theModel.steps());
 }
 
 }  // namespace radixmender

@@ -2,11 +2,9 @@
 
 #include <stdexcept>
 
-namespace radixmender {
+#include "platform/layout.hpp"
 
-namespace {
-constexpr double kInset = 5;
-}
+namespace radixmender {
 
 UniversalEngineVC::UniversalEngineVC()
     : ownedEngineView_(std::make_unique<UniversalEngineView>()),
@@ -20,13 +18,16 @@ UniversalEngineVC::~UniversalEngineVC() {
 void UniversalEngineVC::viewDidLoad() {
     ViewController::viewDidLoad();
     universalEngineView_->setDataSource(this);
-    auto* root = view();
-    root->addSubview(std::move(ownedEngineView_));
-    const auto guide = root->safeAreaLayoutGuide();
-    universalEngineView_->topAnchor().constraint(guide.topAnchor(), kInset);
-    universalEngineView_->bottomAnchor().constraint(guide.bottomAnchor(), -kInset);
-    universalEngineView_->leadingAnchor().constraint(guide.leadingAnchor(), kInset);
-    universalEngineView_->trailingAnchor().constraint(guide.trailingAnchor(), -kInset);
+    platform::View* root = view();
+    platform::pinInsideSafeArea(*root->addSubview(std::move(ownedEngineView_)), *root, kScreenInset);
+}
+
+void UniversalEngineVC::show(platform::ViewController* destination, ModelOutput output) {
+    auto* viewer = dynamic_cast<UniversalEngineVC*>(destination);
+    if (viewer == nullptr) return;
+    viewer->setDetailSteps(std::move(output.detailSteps));
+    viewer->setDetailComments(std::move(output.detailComments));
+    viewer->setDetailParameters(std::move(output.detailParameters));
 }
 
 void UniversalEngineVC::didReceiveMemoryWarning() { ViewController::didReceiveMemoryWarning(); }

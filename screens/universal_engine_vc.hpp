@@ -11,6 +11,9 @@
 
 namespace radixmender {
 
+// How far inside its safe area every screen keeps its content view.
+inline constexpr double kScreenInset = 5;
+
 class UniversalEngineVC : public platform::ViewController, public UniversalEngineViewDataSource {
 public:
     UniversalEngineVC();
@@ -22,6 +25,10 @@ public:
     void setDetailSteps(Steps steps) { detailSteps_ = std::move(steps); }
     void setDetailComments(Comments comments) { detailComments_ = std::move(comments); }
     void setDetailParameters(Parameters parameters) { detailParameters_ = std::move(parameters); }
+
+    // Hands a model output to `destination` when it is a step viewer; any
+    // other destination is left alone.
+    static void show(platform::ViewController* destination, ModelOutput output);
 
     [[nodiscard]] UniversalEngineView& universalEngineView() const { return *universalEngineView_; }
 
