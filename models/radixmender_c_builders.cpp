@@ -50,8 +50,8 @@ Reduction reduce(int64_t a, int64_t first, int64_t second) {
 
 int64_t squareTimes(int64_t k, int64_t m) { return checkedMul(checkedMul(k, k), m); }
 
-Record firstLine(const Record& x, bool continued) {
-    return equalsLine(x, continued ? Color::black : Color::clear);
+Record firstLine(Record x, bool continued) {
+    return equalsLine(std::move(x), continued ? Color::black : Color::clear);
 }
 
 // k√r for k > 0 with only the radical (its "√" and radicand) in `radicalColor`.
@@ -109,15 +109,20 @@ RadicalSums radicalSums(int64_t first, int64_t secondMagnitude, int64_t c, int64
                         const SquareRootParts& rc, const SquareRootParts& re, const std::string& joint,
                         int64_t firstTimesK, int64_t secondTimesK) {
     const bool cHas = rc.m != c, eHas = re.m != e;
-    const Record t1 = markedTerm(first, c, cHas ? Color::red : Color::black);
-    const Record t2 = markedTerm(secondMagnitude, e, eHas ? Color::blue : Color::black);
-    RadicalSums sums{join(joint, t1, t2),
-                     join(joint, cHas ? replacedTerm(first, rc.k, rc.m, Color::red) : t1,
-                          eHas ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue) : t2),
-                     std::nullopt};
-    if ((first != 1 && cHas) || (secondMagnitude != 1 && eHas)) {
-        sums.multiplied = join(joint, cHas ? term(firstTimesK, rc.m) : t1,
-                               eHas ? magnitudeTerm(checkedAbs(secondTimesK), re.m) : t2);
+    Record t1 = markedTerm(first, c, cHas ? Color::red : Color::black);
+    Record t2 = markedTerm(secondMagnitude, e, eHas ? Color::blue : Color::black);
+    // A term that is not simplified reappears unchanged in the later sums; the
+    // last sum that shows it takes it over.
+    const bool multiplied = (first != 1 && cHas) || (secondMagnitude != 1 && eHas);
+    RadicalSums sums{join(joint, t1, t2), {}, std::nullopt};
+    Record replacedFirst = cHas ? replacedTerm(first, rc.k, rc.m, Color::red) : multiplied ? t1 : std::move(t1);
+    Record replacedSecond =
+        eHas ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue) : multiplied ? t2 : std::move(t2);
+    sums.replaced = join(joint, std::move(replacedFirst), std::move(replacedSecond));
+    if (multiplied) {
+        Record multipliedFirst = cHas ? term(firstTimesK, rc.m) : std::move(t1);
+        Record multipliedSecond = eHas ? magnitudeTerm(checkedAbs(secondTimesK), re.m) : std::move(t2);
+        sums.multiplied = join(joint, std::move(multipliedFirst), std::move(multipliedSecond));
     }
     return sums;
 }
@@ -136,34 +141,36 @@ Working workingDenominator(int64_t b, int64_t c, int64_t d, int64_t e, const std
     return {checkedMul(b, rc.k), rc.m, checkedMul(d, re.k), re.m};
 }
 
-// The pieces of the conjugate and result steps for different radicands.
+// The pieces of the conjugate and result steps for different radicands. The
+// steps take the records over at their last use.
 struct Conjugate {
     Reduction r;
     Record sum, conj, redP, redQ;
     std::string sumText, conjText;
 };
 
-Conjugate conjugateOf(int64_t a, const Working& w) {
+// `withSum`: the sum itself is drawn (only the conjugate step draws it).
+Conjugate conjugateOf(int64_t a, const Working& w, bool withSum) {
     Conjugate k{reduce(a, w.B, w.D), {}, {}, {}, {}, {}, {}};
-    const Record p = term(k.r.bp, w.m1);
-    const Record q = magnitudeTerm(checkedAbs(k.r.dp), w.m2);
+    Record p = term(k.r.bp, w.m1);
+    Record q = magnitudeTerm(checkedAbs(k.r.dp), w.m2);
     k.sumText = k.r.dp <= 0 ? text::kMinusSign : text::kPlus;
     k.conjText = k.r.dp <= 0 ? text::kPlus : text::kMinusSign;
-    k.sum = join(k.sumText, p, q);
-    k.conj = join(k.conjText, p, q);
+    if (withSum) k.sum = join(k.sumText, p, q);
+    k.conj = join(k.conjText, std::move(p), std::move(q));
     k.redP = term(k.r.bp, w.m1, Color::red);
     k.redQ = magnitudeTerm(checkedAbs(k.r.dp), w.m2, Color::red);
     return k;
 }
 
 // = (a′·conj)/Den(x), Den carrying g′ before a red bracket.
-Record overConjugateLine(const Conjugate& k, Record denominator) {
+Record overConjugateLine(const Conjugate& k, Record conj, Record denominator) {
     return equalsLine(
-        fraction(times(k.r.ap, k.conj), withFactor(k.r.gp, std::move(denominator), Color::red)));
+        fraction(times(k.r.ap, std::move(conj)), withFactor(k.r.gp, std::move(denominator), Color::red)));
 }
 
-Record differenceOfSquares(const Conjugate& k) {
-    return join(text::kMinusSign, squareOf(k.redP), squareOf(k.redQ), Color::red);
+Record differenceOfSquares(Record redP, Record redQ) {
+    return join(text::kMinusSign, squareOf(std::move(redP)), squareOf(std::move(redQ)), Color::red);
 }
 
 // One side of the expanded squares: (√m)², or B∙(√m)² with B² written as a power.
@@ -194,6 +201,7 @@ std::optional<StepResult> Radixmender_C_Model::simplifyStep(int64_t a, int64_t b
     const Reduction r = reduce(a, b, d);
     if (r.g == 1) return std::nullopt;
     Step lines;
+    lines.reserve(4);
     if (continued) lines.push_back(continuation());
     lines.push_back(
         firstLine(fraction(integer(a), sum(term(b, c), magnitudeTerm(checkedAbs(d), e), d)), continued));
@@ -220,6 +228,7 @@ std::optional<StepResult> Radixmender_C_Model::simplifyRadicalStep(int64_t a, in
     RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, D);
     const Record numerator = integer(r.ap);
     Step lines;
+    lines.reserve(8);
     if (continued) lines.push_back(continuation());
     lines.push_back(firstLine(fraction(numerator, withFactor(r.gp, std::move(sums.marked))), continued));
     lines.push_back(equalsLine(fraction(numerator, withFactor(r.gp, std::move(sums.replaced)))));
@@ -263,19 +272,21 @@ StepResult Radixmender_C_Model::multiplyByConjugateStep(int64_t a, int64_t b, in
         return Radixmender_A_Model::clearDenominatorStep(checkedDiv(a, gs), checkedDiv(s, gs), w.m1, kBefore,
                                                          true);
     }
-    const Conjugate k = conjugateOf(a, w);
+    Conjugate k = conjugateOf(a, w, true);
     Record redSumBracket = bracket(join(k.sumText, k.redP, k.redQ, Color::red), Color::red);
     Record redConj = join(k.conjText, k.redP, k.redQ, Color::red);
 
     Step lines;
+    lines.reserve(7);
     if (continued) lines.push_back(continuation());
-    lines.push_back(firstLine(fraction(integer(k.r.ap), withFactor(k.r.gp, k.sum)), continued));
+    lines.push_back(firstLine(fraction(integer(k.r.ap), withFactor(k.r.gp, std::move(k.sum))), continued));
     Record f1 = fraction(integer(k.r.ap), k.r.gp == 1 ? std::move(redSumBracket)
                                                       : product(integer(k.r.gp), std::move(redSumBracket)));
     Record f2 = fraction(bracket(k.conj), bracket(std::move(redConj), Color::red));
     lines.push_back(equalsLine(dot(std::move(f1), std::move(f2), Color::red)));
-    lines.push_back(overConjugateLine(k, differenceOfSquares(k)));
-    lines.push_back(makeBlankRecords().front());
+    Record conj = std::move(k.conj);
+    lines.push_back(overConjugateLine(k, std::move(conj), differenceOfSquares(std::move(k.redP), std::move(k.redQ))));
+    lines.push_back(std::move(makeBlankRecords().front()));
     lines.push_back(message(" difference of squares ", Color::red));
     lines.push_back(message(patternMessage(k.r.dp), Color::red));
     return StepResult{std::move(lines), {kRadixmender}};
@@ -285,23 +296,29 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultStep(int64_t a, int
                                                                   int64_t e, const std::string& order) {
     const Working w = workingDenominator(b, c, d, e, order);
     if (w.m1 == w.m2) return std::nullopt;
-    const Conjugate k = conjugateOf(a, w);
+    Conjugate k = conjugateOf(a, w, false);
     const int64_t dpMagnitude = checkedAbs(k.r.dp);
     const int64_t N = checkedSub(squareTimes(k.r.bp, w.m1), squareTimes(k.r.dp, w.m2));
     const int64_t h = signedGcd(k.r.ap, N, N);
     const int64_t a2 = checkedDiv(k.r.ap, h), N2 = checkedDiv(N, h);
 
-    Step lines{continuation()};
-    lines.push_back(overConjugateLine(k, differenceOfSquares(k)));
-    if (k.r.bp != 1 || dpMagnitude != 1) {
-        lines.push_back(overConjugateLine(k, join(text::kMinusSign, expandedSquare(k.r.bp, w.m1),
-                                                  expandedSquare(dpMagnitude, w.m2), Color::red)));
-    }
-    lines.push_back(overConjugateLine(k, join(text::kMinusSign, evaluatedSquare(k.r.bp, w.m1),
-                                              evaluatedSquare(dpMagnitude, w.m2), Color::red)));
-    lines.push_back(equalsLine(fraction(times(k.r.ap, k.conj), integer(checkedMul(k.r.gp, N)))));
     const int64_t reduced = checkedMul(k.r.gp, N2);
-    if (h != 1 || reduced == 1) lines.push_back(equalsLine(over(times(a2, k.conj), reduced)));
+    const bool reducedLine = h != 1 || reduced == 1;
+    Step lines;
+    lines.reserve(6);
+    lines.push_back(continuation());
+    lines.push_back(overConjugateLine(k, k.conj, differenceOfSquares(std::move(k.redP), std::move(k.redQ))));
+    if (k.r.bp != 1 || dpMagnitude != 1) {
+        lines.push_back(overConjugateLine(k, k.conj,
+                                          join(text::kMinusSign, expandedSquare(k.r.bp, w.m1),
+                                               expandedSquare(dpMagnitude, w.m2), Color::red)));
+    }
+    lines.push_back(overConjugateLine(k, k.conj,
+                                      join(text::kMinusSign, evaluatedSquare(k.r.bp, w.m1),
+                                           evaluatedSquare(dpMagnitude, w.m2), Color::red)));
+    Record conj = reducedLine ? k.conj : std::move(k.conj);
+    lines.push_back(equalsLine(fraction(times(k.r.ap, std::move(conj)), integer(checkedMul(k.r.gp, N)))));
+    if (reducedLine) lines.push_back(equalsLine(over(times(a2, std::move(k.conj)), reduced)));
     return StepResult{std::move(lines), {kSimplify}};
 }
 
@@ -326,7 +343,9 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t
     const std::string joint = r.dp <= 0 ? text::kPlus : text::kMinusSign;
     RadicalSums sums = radicalSums(r.bp, checkedAbs(r.dp), c, e, rc, re, joint, B, E);
 
-    Step lines{continuation()};
+    Step lines;
+    lines.reserve(8);
+    lines.push_back(continuation());
     lines.push_back(overM(times(a2, std::move(sums.marked))));
     lines.push_back(overM(times(a2, std::move(sums.replaced))));
     if (sums.multiplied) lines.push_back(overM(times(a2, std::move(*sums.multiplied))));

@@ -1,6 +1,8 @@
 #include "models/shapes.hpp"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -30,6 +32,35 @@ const std::string kJoinLocator = "join_locator";
 const std::string kFontLocator = "font_locator";
 const std::string kBlock = "block";
 
+// A row of two entries, built in place: a braced list would construct every
+// entry twice.
+Row pair(const char* keyword, std::string value) {
+    Row row;
+    row.reserve(2);
+    row.emplace_back(keyword);
+    row.push_back(std::move(value));
+    return row;
+}
+
+// Rewrites the "start" row in place: it already holds two entries, so only the
+// index changes and its storage is kept.
+void setStart(Record& record, std::size_t index) {
+    Row& row = record[0];
+    if (row.size() == 2) {
+        row[0] = "start";
+        row[1] = std::to_string(index);
+    } else {
+        row = pair("start", std::to_string(index));
+    }
+}
+
+// Room for `size` rows, exactly: a line's record is its largest allocation,
+// and allocations of a kilobyte and more cost far more than small ones, so
+// over-allocating "for later" slows a solution down.
+void makeRoom(Record& record, std::size_t size) {
+    if (record.capacity() < size) record.reserve(size);
+}
+
 }  // namespace
 
 Record unary(const std::string& text, Record operand, Color color) {
@@ -37,12 +68,16 @@ Record unary(const std::string& text, Record operand, Color color) {
     const std::int64_t operandStart = startOf(operand);
     const std::size_t size = operand.size();
     Record result = std::move(operand);
-    result.reserve(size + 4);
-    result[0] = {"start", std::to_string(size)};
-    result.push_back({"unary", text});
-    result.push_back({"unary_locator", std::to_string(operandStart)});
-    result.push_back({"unary_color", rawValue(color)});
-    result.push_back({"unary_tag", defaultItemTag});
+    makeRoom(result, size + 4);
+    setStart(result, size);
+    Row kind;
+    kind.reserve(2);
+    kind.emplace_back("unary");
+    kind.push_back(text);
+    result.push_back(std::move(kind));
+    result.push_back(pair("unary_locator", std::to_string(operandStart)));
+    result.push_back(pair("unary_color", rawValue(color)));
+    result.push_back(pair("unary_tag", defaultItemTag));
     return result;
 }
 
@@ -51,11 +86,10 @@ Record join(const std::string& text, Record left, Record right, Color color) {
     // locators moved past the left ones, then the item's four.
     const std::int64_t leftStart = startOf(left);
     const std::int64_t rightStart = startOf(right);
-    const auto shift = static_cast<std::int64_t>(left.size()) - 1;
-    Record result = std::move(left);
-    result.reserve(result.size() + right.size() + 3);
-    result[0] = {"start", std::to_string(shift + static_cast<std::int64_t>(right.size()))};
-    for (std::size_t i = 1; i < right.size(); ++i) {
+    const std::size_t leftSize = left.size(), rightSize = right.size();
+    const auto shift = static_cast<std::int64_t>(leftSize) - 1;
+    const std::size_t size = leftSize + rightSize + 3;
+    for (std::size_t i = 1; i < rightSize; ++i) {
         Row& row = right[i];
         if (!row.empty() && (row[0] == kUnaryLocator || row[0] == kJoinLocator)) {
             for (std::size_t j = 1; j < row.size(); ++j)
@@ -63,17 +97,40 @@ Record join(const std::string& text, Record left, Record right, Color color) {
         } else if (!row.empty() && (row[0] == kFontLocator || row[0] == kBlock)) {
             row = shiftLocators(row, shift);
         }
-        result.push_back(std::move(row));
     }
     // The right operand's "start" row has no place in the result; its storage
     // becomes the join's kind row.
-    Row& kindRow = right[0];
-    kindRow.assign({"join", text});
+    Row kindRow = std::move(right[0]);
+    if (kindRow.size() == 2) {
+        kindRow[0] = "join";
+        kindRow[1] = text;
+    } else {
+        kindRow.assign({"join", text});
+    }
+    // The rows go into whichever operand already has room for them all; often
+    // that is the right one (a small coefficient before a large bracket).
+    Record result;
+    if (left.capacity() < size && right.capacity() >= size) {
+        right[0] = std::move(left[0]);
+        right.insert(right.begin() + 1, std::make_move_iterator(left.begin() + 1),
+                     std::make_move_iterator(left.end()));
+        result = std::move(right);
+    } else {
+        result = std::move(left);
+        makeRoom(result, size);
+        result.insert(result.end(), std::make_move_iterator(right.begin() + 1),
+                      std::make_move_iterator(right.end()));
+    }
+    setStart(result, leftSize - 1 + rightSize);
     result.push_back(std::move(kindRow));
-    result.push_back(
-        {"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
-    result.push_back({"join_color", rawValue(color)});
-    result.push_back({"join_tag", defaultItemTag});
+    Row locator;
+    locator.reserve(3);
+    locator.emplace_back("join_locator");
+    locator.push_back(std::to_string(leftStart));
+    locator.push_back(std::to_string(checkedAdd(rightStart, shift)));
+    result.push_back(std::move(locator));
+    result.push_back(pair("join_color", rawValue(color)));
+    result.push_back(pair("join_tag", defaultItemTag));
     return result;
 }
 
@@ -81,15 +138,16 @@ Record integer(std::int64_t n, Color color) {
     // The rows of makeIntegerRecord, with room for the item it will be joined to.
     Record result;
     result.reserve(8);
-    result.push_back({"start", "1"});
-    result.push_back({"integer", std::to_string(n)});
-    result.push_back({"integer_color", rawValue(color)});
-    result.push_back({"integer_tag", defaultItemTag});
+    result.push_back(pair("start", "1"));
+    result.push_back(pair("integer", std::to_string(n)));
+    result.push_back(pair("integer_color", rawValue(color)));
+    result.push_back(pair("integer_tag", defaultItemTag));
     return result;
 }
 
 Record radical(std::int64_t r, Color color) {
-    return unary(text::kRadical, makeIntegerRecord(r, color), color);
+    // integer() has the rows of makeIntegerRecord and room for the radical's.
+    return unary(text::kRadical, integer(r, color), color);
 }
 
 Record term(std::int64_t k, std::int64_t r, Color color) {
