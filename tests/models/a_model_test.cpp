@@ -11,29 +11,19 @@
 #include "models/radixmender_a_model.hpp"
 #include "records/integers.hpp"
 #include "records/literals.hpp"
-#include "tests/support/line_value.hpp"
+#include "tests/support/model_check.hpp"
 #include "tests/support/record_check.hpp"
 
 namespace radixmender {
 namespace {
 
+using testing::commentsOf;
+using testing::describeLines;
 using testing::describeRecord;
 using testing::SurdValue;
 
 const char kBeforeOption[] = "simplify \u221A before";
 const char kAfterOption[] = "simplify \u221A after";
-
-std::vector<std::string> commentsOf(const ModelOutput& out) {
-    std::vector<std::string> texts;
-    for (const Comment& c : out.detailComments) texts.push_back(c.at(0));
-    return texts;
-}
-
-std::vector<std::string> describeStep(const Step& step) {
-    std::vector<std::string> lines;
-    for (const Record& line : step) lines.push_back(describeRecord(line));
-    return lines;
-}
 
 // The comments the general path must show, worked out from the problem alone:
 // "simplify" unless b > 0 and a, b coprime; "simplify radical" when c has a square factor.
@@ -69,17 +59,7 @@ Steps asContinuation(const ModelOutput& application) {
 // Sanitized builds run the sweep on every seventh problem of the grid (7 is
 // prime to the grid's sides, so every a, b and c still comes up, and every
 // path many times); plain builds run all of it.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::int64_t kSweepStride = 7;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::int64_t kSweepStride = 7;
-#else
-constexpr std::int64_t kSweepStride = 1;
-#endif
-#else
-constexpr std::int64_t kSweepStride = 1;
-#endif
+constexpr std::int64_t kSweepStride = testing::kSanitized ? 7 : 1;
 
 TEST(FormAModel, SweepOfSmallProblems) {
     std::int64_t index = 0;
@@ -135,170 +115,84 @@ TEST(FormAModel, SweepOfSmallProblems) {
     }
 }
 
-struct DrawnCase {
-    std::int64_t a, b, c;
-    const char* order;
-    const char* context;
-    std::size_t step;
-    std::vector<std::string> lines;
-};
+const char kApp[] = "application";
+const char kModule[] = "module";
 
 // The drawn lines of chosen steps, for the shapes a value check cannot see:
 // which "= " is clear, where the minus sign sits, what is red, what is left out.
 TEST(FormAModel, DrawsTheDelicateCasesAsSpecified) {
-    const DrawnCase cases[] = {
+    const struct {
+        std::int64_t a, b, c;
+        const char* order;
+        const char* context;
+        std::size_t step;
+        const char* lines;  // separated by " | "
+    } cases[] = {
         // A negative b with no common factor still moves the sign up.
-        {2,
-         -3,
-         5,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((2 / (-3 🖇 √(5))))", "= ((-2 / (3 🖇 √(5))))"}},
-        {5, -1, 2, kBeforeOption, "application", 1, {"= {clear}((5 / -(√(2))))", "= ((-5 / √(2)))"}},
+        {2, -3, 5, kBeforeOption, kApp, 1, "= {clear}((2 / (-3 🖇 √(5)))) | = ((-2 / (3 🖇 √(5))))"},
+        {5, -1, 2, kBeforeOption, kApp, 1, "= {clear}((5 / -(√(2)))) | = ((-5 / √(2)))"},
         // The radical step stops once nothing more cancels; the square factor cancels against a.
-        {3,
-         1,
-         12,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((3 / √{red}(12{red})))", "= ((3 / (2{red} 🖇 √{red}(3{red}))))"}},
-        {4,
-         1,
-         8,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((4 / √{red}(8{red})))", "= ((4 / (2{red} 🖇 √{red}(2{red}))))", "= ((2 / √(2)))"}},
-        {3,
-         3,
-         8,
-         kBeforeOption,
-         "application",
-         2,
-         {"\"...\"", "= ((1 / √{red}(8{red})))", "= ((1 / (2{red} 🖇 √{red}(2{red}))))"}},
-        {3,
-         2,
-         8,
-         kBeforeOption,
-         "module",
-         0,
-         {"\"...\"", "= ((3 / (2 🖇 √{red}(8{red}))))",
-          "= ((3 / (2 🖇 (){red}((2{red} 🖇 √{red}(2{red}))))))", "= ((3 / (4 🖇 √(2))))"}},
+        {3, 1, 12, kBeforeOption, kApp, 1,
+         "= {clear}((3 / √{red}(12{red}))) | = ((3 / (2{red} 🖇 √{red}(3{red}))))"},
+        {4, 1, 8, kBeforeOption, kApp, 1,
+         "= {clear}((4 / √{red}(8{red}))) | = ((4 / (2{red} 🖇 √{red}(2{red})))) | = ((2 / √(2)))"},
+        {3, 3, 8, kBeforeOption, kApp, 2,
+         "\"...\" | = ((1 / √{red}(8{red}))) | = ((1 / (2{red} 🖇 √{red}(2{red}))))"},
+        {3, 2, 8, kBeforeOption, kModule, 0,
+         "\"...\" | = ((3 / (2 🖇 √{red}(8{red})))) | = ((3 / (2 🖇 (){red}((2{red} 🖇 "
+         "√{red}(2{red})))))) | "
+         "= ((3 / (4 🖇 √(2))))"},
         // Clearing: the multiplier line, the bracketed square, and the reductions.
-        {1,
-         1,
-         2,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((1 / √(2)))", "(= ((1 / √{red}(2{red}))) ∙{red} (√(2) / √{red}(2{red})))",
-          "= ((√(2) / ((){red}(√{red}(2{red})) ^ 2{red})))", "= ((√(2) / 2{red}))"}},
-        {2,
-         3,
-         2,
-         kBeforeOption,
-         "module",
-         0,
-         {"\"...\"", "= ((2 / (3 🖇 √(2))))",
-          "(= ((2 / (3 🖇 √{red}(2{red})))) ∙{red} (√(2) / √{red}(2{red})))",
-          "= (((2 🖇 √(2)) / (3 ∙ ((){red}(√{red}(2{red})) ^ 2{red}))))",
-          "= (((2 🖇 √(2)) / (3 ∙ 2{red})))", "= (((2 🖇 √(2)) / 6))", "= ((√(2) / 3))"}},
-        {-3,
-         1,
-         3,
-         kAfterOption,
-         "application",
-         1,
-         {"= {clear}((-3 / √(3)))", "(= ((-3 / √{red}(3{red}))) ∙{red} (√(3) / √{red}(3{red})))",
-          "= (((-3 🖇 √(3)) / ((){red}(√{red}(3{red})) ^ 2{red})))", "= (((-3 🖇 √(3)) / 3{red}))",
-          "= (-(√(3)))"}},
+        {1, 1, 2, kBeforeOption, kApp, 1,
+         "= {clear}((1 / √(2))) | (= ((1 / √{red}(2{red}))) ∙{red} (√(2) / √{red}(2{red}))) | "
+         "= ((√(2) / ((){red}(√{red}(2{red})) ^ 2{red}))) | = ((√(2) / 2{red}))"},
+        {2, 3, 2, kBeforeOption, kModule, 0,
+         "\"...\" | = ((2 / (3 🖇 √(2)))) | (= ((2 / (3 🖇 √{red}(2{red})))) ∙{red} (√(2) / "
+         "√{red}(2{red}))) | "
+         "= (((2 🖇 √(2)) / (3 ∙ ((){red}(√{red}(2{red})) ^ 2{red})))) | = (((2 🖇 √(2)) / (3 ∙ "
+         "2{red}))) | "
+         "= (((2 🖇 √(2)) / 6)) | = ((√(2) / 3))"},
+        {-3, 1, 3, kAfterOption, kApp, 1,
+         "= {clear}((-3 / √(3))) | (= ((-3 / √{red}(3{red}))) ∙{red} (√(3) / √{red}(3{red}))) | "
+         "= (((-3 🖇 √(3)) / ((){red}(√{red}(3{red})) ^ 2{red}))) | = (((-3 🖇 √(3)) / 3{red})) | = "
+         "(-(√(3)))"},
         // The radical of the result, after clearing: P = 1, P = −1 and |P| > 1.
-        {1,
-         1,
-         8,
-         kAfterOption,
-         "application",
-         2,
-         {"\"...\"", "= ((√{red}(8{red}) / 8))", "= (((2{red} 🖇{red} √{red}(2{red})) / 8))",
-          "= ((√(2) / 4))"}},
-        {-1,
-         1,
-         12,
-         kAfterOption,
-         "application",
-         2,
-         {"\"...\"", "= ((-(√{red}(12{red})) / 12))", "= ((-((2{red} 🖇{red} √{red}(3{red}))) / 12))",
-          "= ((-(√(3)) / 6))"}},
-        {5,
-         1,
-         12,
-         kAfterOption,
-         "module",
-         1,
-         {"\"...\"", "= (((5 🖇 √{red}(12{red})) / 12))",
-          "= (((5 🖇 (){red}((2{red} 🖇{red} √{red}(3{red})))) / 12))", "= (((10 🖇 √(3)) / 12))",
-          "= (((5 🖇 √(3)) / 6))"}},
+        {1, 1, 8, kAfterOption, kApp, 2,
+         "\"...\" | = ((√{red}(8{red}) / 8)) | = (((2{red} 🖇{red} √{red}(2{red})) / 8)) | = ((√(2) / "
+         "4))"},
+        {-1, 1, 12, kAfterOption, kApp, 2,
+         "\"...\" | = ((-(√{red}(12{red})) / 12)) | = ((-((2{red} 🖇{red} √{red}(3{red}))) / 12)) | "
+         "= ((-(√(3)) / 6))"},
+        {5, 1, 12, kAfterOption, kModule, 1,
+         "\"...\" | = (((5 🖇 √{red}(12{red})) / 12)) | = (((5 🖇 (){red}((2{red} 🖇{red} "
+         "√{red}(3{red})))) / 12)) | "
+         "= (((10 🖇 √(3)) / 12)) | = (((5 🖇 √(3)) / 6))"},
         // Special cases: the problem as entered, the intermediate fraction, the reduced result.
-        {6, -4, 1, kBeforeOption, "application", 1, {"= {clear}((6 / -4))", "= (-([3/2]))"}},
-        {-6, -3, 1, kBeforeOption, "module", 0, {"\"...\"", "= ((-6 / -3))", "= (2)"}},
-        {6,
-         2,
-         9,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((6 / (2 🖇 √(9))))", "(= ((6 / (2 ∙ 3))) = 1)"}},
-        {6, 2, 9, kBeforeOption, "application", 2, {"= {clear}((6 / (2 🖇 √(9))))", "= (1)"}},
-        {3,
-         -1,
-         4,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((3 / -(√(4))))", "(= ((3 / -2)) = -([3/2]))"}},
-        {-5, 1, 4, kBeforeOption, "application", 1, {"= {clear}((-5 / √(4)))", "(= ((-5 / 2)) = -([5/2]))"}},
-        {0, 2, 3, kBeforeOption, "module", 0, {"\"...\"", "= ((0 / (2 🖇 √(3))))", "= (0)"}},
+        {6, -4, 1, kBeforeOption, kApp, 1, "= {clear}((6 / -4)) | = (-([3/2]))"},
+        {-6, -3, 1, kBeforeOption, kModule, 0, "\"...\" | = ((-6 / -3)) | = (2)"},
+        {6, 2, 9, kBeforeOption, kApp, 1, "= {clear}((6 / (2 🖇 √(9)))) | (= ((6 / (2 ∙ 3))) = 1)"},
+        {6, 2, 9, kBeforeOption, kApp, 2, "= {clear}((6 / (2 🖇 √(9)))) | = (1)"},
+        {3, -1, 4, kBeforeOption, kApp, 1, "= {clear}((3 / -(√(4)))) | (= ((3 / -2)) = -([3/2]))"},
+        {-5, 1, 4, kBeforeOption, kApp, 1, "= {clear}((-5 / √(4))) | (= ((-5 / 2)) = -([5/2]))"},
+        {0, 2, 3, kBeforeOption, kModule, 0, "\"...\" | = ((0 / (2 🖇 √(3)))) | = (0)"},
         // Errors draw the denominator as entered, coefficient 1 and bad radicand included.
-        {1,
-         1,
-         -4,
-         kBeforeOption,
-         "application",
-         1,
-         {"= {clear}((1 / (1 🖇 √(-4))))", "\"√ of negative number\""}},
-        {0,
-         0,
-         7,
-         kBeforeOption,
-         "module",
-         0,
-         {"\"...\"", "= ((0 / (0 🖇 √(7))))", "\"division by zero\""}},
-        {2, 3, 0, kBeforeOption, "application", 2, {"= {clear}((2 / (3 🖇 √(0))))"}},
+        {1, 1, -4, kBeforeOption, kApp, 1, "= {clear}((1 / (1 🖇 √(-4)))) | \"√ of negative number\""},
+        {0, 0, 7, kBeforeOption, kModule, 0, "\"...\" | = ((0 / (0 🖇 √(7)))) | \"division by zero\""},
+        {2, 3, 0, kBeforeOption, kApp, 2, "= {clear}((2 / (3 🖇 √(0))))"},
         // Summaries: rational answers of square radicands come only through direct calls (below).
-        {1,
-         -2,
-         3,
-         kBeforeOption,
-         "application",
-         3,
-         {"= {clear}((1 / (-2 🖇 √(3))))", "= ((-(√(3)) / 6))"}},
-        {6, 1, 3, kAfterOption, "application", 2, {"= {clear}((6 / √(3)))", "= ((2 🖇 √(3)))"}},
+        {1, -2, 3, kBeforeOption, kApp, 3, "= {clear}((1 / (-2 🖇 √(3)))) | = ((-(√(3)) / 6))"},
+        {6, 1, 3, kAfterOption, kApp, 2, "= {clear}((6 / √(3))) | = ((2 🖇 √(3)))"},
     };
-    for (const DrawnCase& c : cases) {
+    for (const auto& c : cases) {
         const ModelOutput out = Radixmender_A_Model{c.a, c.b, c.c, c.order}.steps(c.context);
         SCOPED_TRACE(std::to_string(c.a) + "/(" + std::to_string(c.b) + "√" + std::to_string(c.c) + ") " +
                      c.order + " " + c.context + " step " + std::to_string(c.step));
         ASSERT_LT(c.step, out.detailSteps.size());
-        EXPECT_EQ(describeStep(out.detailSteps[c.step]), c.lines);
+        EXPECT_EQ(describeLines(out.detailSteps[c.step]), testing::splitLines(c.lines));
     }
 }
 
 TEST(FormAModel, OrderAndContextAreComparedExactly) {
-    const Radixmender_A_Model defaults;
-    EXPECT_EQ(defaults.a, 0);
-    EXPECT_EQ(defaults.order, kBeforeOption);
     // 1/√8: "before" simplifies the radical first, anything else last.
     const auto comments = [](const std::string& order, const std::string& context) {
         return commentsOf(Radixmender_A_Model{1, 1, 8, order}.steps(context));
@@ -337,7 +231,7 @@ TEST(FormAModel, BuildersAnswerNothingExactlyWhenNothingChanges) {
 TEST(FormAModel, SummaryOfSquareRadicandsAndLeadingLines) {
     using M = Radixmender_A_Model;
     // Reached only from callers that hand over a perfect-square radicand.
-    EXPECT_EQ(describeStep(M::summaryStep(3, 2, 4).lines),
+    EXPECT_EQ(describeLines(M::summaryStep(3, 2, 4).lines),
               (std::vector<std::string>{"= {clear}((3 / (2 🖇 √(4))))", "= ([3/4])"}));
     EXPECT_EQ(describeRecord(M::summaryStep(-3, 2, 4).lines.back()), "= (-([3/4]))");
     EXPECT_EQ(describeRecord(M::summaryStep(4, 2, 4).lines.back()), "= (1)");

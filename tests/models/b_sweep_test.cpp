@@ -14,12 +14,13 @@
 #include "records/integers.hpp"
 #include "records/literals.hpp"
 #include "tests/models/b_test_util.hpp"
-#include "tests/support/line_value.hpp"
+#include "tests/support/model_check.hpp"
 
 namespace radixmender {
 namespace {
 
 using namespace form_b_test;
+using testing::commentsOf;
 using testing::SurdValue;
 
 bool hasSquareFactor(std::int64_t n) {
@@ -68,20 +69,6 @@ std::vector<std::string> expectedComments(const Problem& p, bool application) {
     return comments;
 }
 
-// Under the sanitizers the sweeps take a part of their sample: they look for
-// memory and undefined-behaviour faults, which every path shows at once.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 // Every problem gets its values, answer and comments checked; `thorough`
 // adds the record layout of every line and the module context, which cost
 // more than the model itself.
@@ -98,8 +85,8 @@ void checkProblem(const Problem& p, bool thorough) {
     const bool bothZero = p.whole() == 0 && (p.coefficient() == 0 || p.radicand() == 0);
     std::optional<SurdValue> expected;
     if (!negativeRadicand && !bothZero) {
-        const SurdValue denominator = problemDenominator(p.wholeFirst, p.b, p.c, p.d);
-        if (!denominator.isZero()) expected = SurdValue(p.a) / denominator;
+        expected = p.wholeFirst ? testing::problemValue(p.a, {{p.b, 1}, {p.c, p.d}})
+                                : testing::problemValue(p.a, {{p.b, p.c}, {p.d, 1}});
     }
     ASSERT_EQ(testing::IsErrorOutput(out), !expected.has_value());
     if (!expected) return;
@@ -166,7 +153,7 @@ Problem randomProblem(std::mt19937_64& random) {
 
 TEST(FormBSweep, RandomProblemsOfTheSmallGrid) {
     std::mt19937_64 random(20261206);
-    const int count = kSanitized ? 4000 : 60000;
+    const int count = testing::kSanitized ? 4000 : 60000;
     for (int i = 0; i < count; ++i) {
         checkProblem(randomProblem(random), i % 8 == 0);
         if (::testing::Test::HasFatalFailure()) return;
@@ -187,7 +174,7 @@ TEST(FormBSweep, CommonAndSquareFactorsMeet) {
                 for (const std::int64_t first : firsts)
                     for (const std::int64_t second : seconds)
                         for (const std::int64_t radicand : radicands) {
-                            if (kSanitized && ++i % 6 != 0) continue;
+                            if (testing::kSanitized && ++i % 6 != 0) continue;
                             const Problem p = wholeFirst ? Problem{true, before, a, first, second, radicand}
                                                          : Problem{false, before, a, first, radicand, second};
                             checkProblem(p, true);

@@ -8,7 +8,6 @@
 namespace radixmender::form_b_test {
 
 using testing::DecodedItem;
-using testing::SurdValue;
 
 namespace {
 
@@ -85,24 +84,6 @@ std::vector<std::string> render(const Step& step, bool marks) {
     std::vector<std::string> lines;
     for (const Record& line : step) lines.push_back(render(line, marks));
     return lines;
-}
-
-std::vector<std::string> commentsOf(const ModelOutput& output) {
-    std::vector<std::string> texts;
-    for (const Comment& c : output.detailComments) texts.push_back(c.at(0));
-    return texts;
-}
-
-SurdValue problemDenominator(bool wholeFirst, std::int64_t b, std::int64_t c, std::int64_t d) {
-    // √0 is left out by hand: the evaluator's root of 0 is not zero.
-    auto radicalTerm = [](std::int64_t k, std::int64_t r) {
-        return k == 0 || r == 0 ? SurdValue() : SurdValue(k) * SurdValue::root(r);
-    };
-    return wholeFirst ? SurdValue(b) + radicalTerm(c, d) : radicalTerm(b, c) + SurdValue(d);
-}
-
-SurdValue problemValue(bool wholeFirst, std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
-    return SurdValue(a) / problemDenominator(wholeFirst, b, c, d);
 }
 
 std::optional<std::string> reducedWorkingFault(const Record& line) {

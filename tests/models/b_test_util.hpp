@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "records/types.hpp"
-#include "tests/support/line_value.hpp"
 
 namespace radixmender::form_b_test {
 
@@ -24,14 +23,6 @@ inline constexpr const char kAfterOption[] = "simplify \u221A after";
 // "= {3 / 2(*√*3 +* 2*)}" is a black fraction over a red bracket.
 std::string render(const Record& line, bool marks = false);
 std::vector<std::string> render(const Step& step, bool marks = false);
-
-std::vector<std::string> commentsOf(const ModelOutput& output);
-
-// The exact value of a form B problem's denominator (radicand ≥ 0), and of
-// the problem itself (throws for a zero denominator).
-testing::SurdValue problemDenominator(bool wholeFirst, std::int64_t b, std::int64_t c, std::int64_t d);
-testing::SurdValue problemValue(bool wholeFirst, std::int64_t a, std::int64_t b, std::int64_t c,
-                                std::int64_t d);
 
 // None when the line reads "= N(K)" over E with E ≥ 2 (or no bar), N an
 // integer coprime to E, K a sum of two coprime terms whose first is positive

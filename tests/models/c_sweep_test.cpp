@@ -15,8 +15,7 @@
 #include "models/radixmender_b_model.hpp"
 #include "models/radixmender_c_model.hpp"
 #include "models/shapes.hpp"
-#include "tests/support/line_value.hpp"
-#include "tests/support/record_check.hpp"
+#include "tests/support/model_check.hpp"
 
 namespace radixmender {
 namespace {
@@ -26,26 +25,13 @@ using testing::EveryLineHasValue;
 using testing::HasCanonicalAnswer;
 using testing::HasModelStructure;
 using testing::IsErrorOutput;
-using testing::SurdValue;
+using testing::kSanitized;
+using testing::oopsMessage;
 
-// Sanitized builds run the same properties on a smaller sample.
-#if defined(__SANITIZE_ADDRESS__)
-#define RM_SMALL_SAMPLE 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define RM_SMALL_SAMPLE 1
-#endif
-#endif
-
-#ifdef RM_SMALL_SAMPLE
-constexpr int kSampleSize = 3000;
-const std::vector<int64_t> kGridNumerators = {-6, 0};
-constexpr int kGridStride = 3;  // every third problem of the grid
-#else
-constexpr int kSampleSize = 100000;
-const std::vector<int64_t> kGridNumerators = {-6, -1, 0, 1, 10};
-constexpr int kGridStride = 1;
-#endif
+const int kSampleSize = kSanitized ? 3000 : 100000;
+const std::vector<int64_t> kGridNumerators =
+    kSanitized ? std::vector<int64_t>{-6, 0} : std::vector<int64_t>{-6, -1, 0, 1, 10};
+const int kGridStride = kSanitized ? 3 : 1;  // every third problem of the grid under the sanitizers
 
 struct Problem {
     int64_t a, b, c, d, e;
@@ -58,25 +44,10 @@ std::string describe(const Problem& p) {
            p.order;
 }
 
-// The value, or none when the problem has none (a negative radicand or a zero denominator).
-std::optional<SurdValue> valueOf(const Problem& p) {
-    if (p.c < 0 || p.e < 0) return std::nullopt;
-    const SurdValue den = SurdValue(p.b) * SurdValue::root(p.c) + SurdValue(p.d) * SurdValue::root(p.e);
-    if (den.isZero()) return std::nullopt;
-    return SurdValue(p.a) / den;
-}
-
 std::string expectedMessage(const Problem& p) {
     if (p.c < 0 || p.e < 0) return shapes::kRootOfNegative;
     if ((p.b == 0 || p.c == 0) && (p.d == 0 || p.e == 0)) return shapes::kDivisionByZero;
     return shapes::kDenominatorZero;
-}
-
-std::string oopsMessage(const ModelOutput& out) {
-    for (std::size_t s = 0; s < out.detailComments.size(); ++s)
-        if (out.detailComments[s][0] == shapes::kOops)
-            return testing::decodeRecord(out.detailSteps[s].back()).values.at(0);
-    return "";
 }
 
 // The comments that may open a step without "...": the advisory note in any
@@ -94,7 +65,7 @@ ModelOutput check(const Problem& p, const std::string& context, bool structure =
     if (structure) {
         EXPECT_TRUE(HasModelStructure(out, context, exemptions(context))) << describe(p) << " in " << context;
     }
-    const auto value = valueOf(p);
+    const auto value = testing::problemValue(p.a, {{p.b, p.c}, {p.d, p.e}});
     if (!value) {
         EXPECT_TRUE(IsErrorOutput(out)) << describe(p);
         EXPECT_EQ(oopsMessage(out), expectedMessage(p)) << describe(p);
