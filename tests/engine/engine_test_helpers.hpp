@@ -1,7 +1,6 @@
 #pragma once
 // Shared helpers of the engine tests: drawing a record into a recording
 // context, the boxes of recorded texts, and small record builders.
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -60,11 +59,6 @@ inline Record withFont(const std::string& name, Record r) {
     r.push_back({"font_tag", "anon"});
     r[0][1] = std::to_string(r.size() - 3);
     return r;
-}
-
-inline std::string outputDirectory() {
-    const char* dir = std::getenv("TEST_OUTPUT_DIR");
-    return dir != nullptr ? dir : ".";
 }
 
 }  // namespace radixmender::testing
