@@ -12,7 +12,9 @@
 #include "input/universal_integer_pad_view.hpp"
 #include "platform/button.hpp"
 #include "platform/label.hpp"
+#include "platform/layout.hpp"
 #include "records/vocabulary.hpp"
+#include "tests/support/screen_width.hpp"
 
 namespace radixmender::testing {
 
@@ -46,15 +48,26 @@ struct SpyDelegate : IntegerDelegate {
     }
 };
 
-// Sets the main screen's width for the fonts and restores the default.
-class ScreenWidth {
-public:
-    explicit ScreenWidth(double width) {
-        setMainScreenWidthProvider([width] { return width; });
+// A window-sized root with a pad pinned 5 points inside its safe area, laid out.
+template <typename Pad>
+struct Screen {
+    std::unique_ptr<platform::View> window;
+    Pad* pad;
+
+    Screen(double w, double h, platform::EdgeInsets insets, std::unique_ptr<Pad> owned)
+        : window(std::make_unique<platform::View>(platform::Rect(0, 0, w, h))) {
+        window->setSafeAreaInsets(insets);
+        pad = window->addSubview(std::move(owned));
+        platform::pinInsideSafeArea(*pad, *window, 5);
+        window->layoutIfNeeded();
     }
-    ~ScreenWidth() { setMainScreenWidthProvider(nullptr); }
-    ScreenWidth(const ScreenWidth&) = delete;
-    ScreenWidth& operator=(const ScreenWidth&) = delete;
+    platform::Rect inWindow(const platform::View* v) const {
+        return {v->convertToWindow({0, 0}), v->frame().size};
+    }
+    platform::Point centre(const platform::View* v) const {
+        const platform::Rect r = inWindow(v);
+        return {r.midX(), r.midY()};
+    }
 };
 
 inline const std::string kBefore = " simplify \u221A before ";

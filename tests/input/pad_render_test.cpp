@@ -2,22 +2,12 @@
 // look at, and checks in the pixels that the keys and labels came out.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "pad_fixtures.hpp"
 #include "platform/image_renderer.hpp"
-#include "platform/layout.hpp"
+#include "tests/support/test_output.hpp"
 
 namespace radixmender::testing {
 namespace {
-
-std::string outputPath(const std::string& name) {
-    const char* dir = std::getenv("TEST_OUTPUT_DIR");
-    std::filesystem::path p = dir != nullptr ? dir : std::filesystem::temp_directory_path().string();
-    std::filesystem::create_directories(p);
-    return (p / name).string();
-}
 
 bool isDark(platform::Pixel p) { return p.a > 200 && p.r < 90 && p.g < 90 && p.b < 90; }
 
@@ -30,22 +20,15 @@ TEST(PadRender, FormPadOnPhoneAndTablet) {
     for (const Device& d : {Device{"integer_pad_390x844.png", 390, 844, {47, 0, 34, 0}},
                             Device{"integer_pad_1024x1366.png", 1024, 1366, {24, 0, 20, 0}}}) {
         ScreenWidth screen(d.w);
-        platform::View window(platform::Rect(0, 0, d.w, d.h));
-        window.setBackgroundColor(platform::UIColor::white());
-        window.setSafeAreaInsets(d.insets);
-        auto* pad = window.addSubview(makeFormAPad());
-        const platform::LayoutGuide guide = window.safeAreaLayoutGuide();
-        pad->topAnchor().constraint(guide.topAnchor(), 5);
-        pad->bottomAnchor().constraint(guide.bottomAnchor(), -5);
-        pad->leadingAnchor().constraint(guide.leadingAnchor(), 5);
-        pad->trailingAnchor().constraint(guide.trailingAnchor(), -5);
-        window.layoutIfNeeded();
+        Screen<UniversalIntegerPadView> screenView(d.w, d.h, d.insets, makeFormAPad());
+        screenView.window->setBackgroundColor(platform::UIColor::white());
+        UniversalIntegerPadView* pad = screenView.pad;
         SpyDataSource source;
         pad->dataSource = &source;
         for (const char* key : {"5", "0", "7", "I2", "+/-", "4", "O4098"}) press(pad, key);
 
-        const platform::RasterImage image = platform::renderView(window, 1);
-        EXPECT_TRUE(image.savePNG(outputPath(d.name)));
+        const platform::RasterImage image = platform::renderView(*screenView.window, 1);
+        EXPECT_TRUE(image.savePNG(testOutputPath(d.name)));
 
         // Each key's title leaves dark pixels inside its key, away from its edges.
         for (const char* title : {"7", "0", "DEL", "+/-"}) {

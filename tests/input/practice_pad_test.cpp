@@ -111,90 +111,25 @@ TEST(PracticePad, StartingState) {
     EXPECT_THROW(makePad(noInfo), std::invalid_argument);
 }
 
-struct Screen {
-    std::unique_ptr<View> window;
-    UniversalIntegerPracticePadView* pad;
-    Screen(double w, double h, platform::EdgeInsets insets,
-           std::unique_ptr<UniversalIntegerPracticePadView> owned)
-        : window(std::make_unique<View>(Rect(0, 0, w, h))) {
-        window->setSafeAreaInsets(insets);
-        pad = window->addSubview(std::move(owned));
-        const auto guide = window->safeAreaLayoutGuide();
-        pad->topAnchor().constraint(guide.topAnchor(), 5);
-        pad->bottomAnchor().constraint(guide.bottomAnchor(), -5);
-        pad->leadingAnchor().constraint(guide.leadingAnchor(), 5);
-        pad->trailingAnchor().constraint(guide.trailingAnchor(), -5);
-        window->layoutIfNeeded();
-    }
-    platform::Point centre(const View* v) const {
-        const platform::Point o = v->convertToWindow({0, 0});
-        return {o.x + v->frame().width() / 2, o.y + v->frame().height() / 2};
-    }
-};
+using PracticeScreen = Screen<UniversalIntegerPracticePadView>;
 
-// The display's bands, example lines and key for several shapes, on a phone
-// and a tablet: cell height (H − 5g − 5e − 5) / (g + e + 2).
-TEST(PracticePad, GeometryOnPhoneAndTablet) {
-    PadArgs screenArgs, rich;
-    rich.multiLine = {{{"m"}}};
+// Two rows of one option group share a band, 10 points apart; the "🤔" key
+// is two cells high at the bottom, as wide as its title.
+TEST(PracticePad, RowsOfAGroupShareABandAndTheKeyEndsTheDisplay) {
+    PadArgs rich;
     rich.options = {{{"a", "b"}, {"c", "d", "e"}}, {{kBefore, kAfter}}};
     rich.chosen = {};
-    rich.info = {"i", "j", "k"};
-    rich.examples = {"x", "y", "z"};
-    for (auto [w, h, insets] : {std::tuple{390.0, 844.0, platform::EdgeInsets{91, 0, 34, 0}},
-                                std::tuple{1024.0, 1366.0, platform::EdgeInsets{74, 0, 20, 0}}}) {
-        for (const auto* args : {&screenArgs, &rich}) {
-            SCOPED_TRACE(std::to_string(w) + (args == &rich ? " rich" : " practice screen"));
-            ScreenWidth width(w);
-            Screen s(w, h, insets, makePad(*args));
-            EXPECT_TRUE(platform::layoutDiagnostics(*s.window).empty());
-            const double W = w - 10, P = h - insets.top - insets.bottom - 10;
-            const double g = static_cast<double>(args->multiLine.size() + args->options.size() + 1);
-            const double e = static_cast<double>(args->examples.size());
-            const double infoLines = static_cast<double>(args->info.size());
-            const double m = (g - 1 + e + 2) / (infoLines / 2);
-            View* info = s.pad->subviews()[0].get();
-            View* io = s.pad->subviews()[1].get();
-            EXPECT_NEAR(info->frame().height(), (P - 10) / (1 + m), kTol);
-            EXPECT_NEAR(io->frame().minY(), info->frame().maxY() + 10, kTol);
-            EXPECT_NEAR(io->frame().height(), (P - 10) * m / (1 + m), kTol);
-            EXPECT_NEAR(io->frame().width(), W, kTol);
-
-            const double H = io->frame().height();
-            const double cell = (H - 5 * g - 5 * e - 5) / (g + e + 2);
-            // Levels: the last band, three equal cells 5 apart across the width.
-            const double levelTop = (g - 1) * (cell + 5);
-            for (int k = 0; k < 3; ++k) {
-                const std::int64_t tag = 5121 + k;
-                UIButton* b = findButton(io, "L" + std::to_string(tag));
-                const Rect expected((W - 10) / 3 * k + 5 * k, levelTop, (W - 10) / 3, cell);
-                for (const Rect f : {b->frame(), labelAt(io, tag)->frame()}) {
-                    EXPECT_NEAR(f.minX(), expected.minX(), kTol);
-                    EXPECT_NEAR(f.minY(), expected.minY(), kTol);
-                    EXPECT_NEAR(f.width(), expected.width(), kTol);
-                    EXPECT_NEAR(f.height(), expected.height(), kTol);
-                }
-            }
-            for (std::size_t n = 0; n < args->examples.size(); ++n) {
-                const double top = levelTop + cell + 10 + static_cast<double>(n) * (cell + 5);
-                const Rect f = labelAt(io, 6145 + static_cast<std::int64_t>(n))->frame();
-                EXPECT_NEAR(f.minY(), top, kTol);
-                EXPECT_NEAR(f.height(), cell, kTol);
-                EXPECT_NEAR(f.width(), W, kTol);
-            }
-            UIButton* thinking = findButton(io, text::kThinking);
-            EXPECT_NEAR(thinking->frame().height(), 2 * cell, kTol);
-            EXPECT_NEAR(thinking->frame().maxY(), H, kTol);
-            EXPECT_NEAR(thinking->frame().midX(), W / 2, kTol);
-            EXPECT_NEAR(thinking->frame().width(), thinking->intrinsicContentSize().width, kTol);
-            EXPECT_EQ(thinking->titleLabel()->font().pointSize, 120);
-        }
-    }
-    // Two rows of one option group share a band, 10 points apart.
-    Screen s(390, 844, {}, makePad(rich));
+    PracticeScreen s(390, 844, {91, 0, 34, 0}, makePad(rich));
+    EXPECT_TRUE(platform::layoutDiagnostics(*s.window).empty());
     EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4098")->frame().maxX(), 10,
                 kTol);
     EXPECT_EQ(findButton(s.pad, "O4105")->frame().minY(), findButton(s.pad, "O4097")->frame().minY());
+    View* io = s.pad->subviews()[1].get();
+    UIButton* thinking = findButton(io, text::kThinking);
+    EXPECT_NEAR(thinking->frame().height(), 2 * labelAt(io, 6145)->frame().height(), kTol);
+    EXPECT_NEAR(thinking->frame().maxY(), io->frame().height(), kTol);
+    EXPECT_NEAR(thinking->frame().midX(), io->frame().width() / 2, kTol);
+    EXPECT_NEAR(thinking->frame().width(), thinking->intrinsicContentSize().width, kTol);
 }
 
 // The practice screen's pad: levels, orders, "🤔" and stray titles.
@@ -282,7 +217,7 @@ TEST(PracticePad, TapsByPositionKeepTheInvariants) {
     args.options = {{{"x", "y", "z"}}, {{kBefore, kAfter}}};
     args.chosen = {{2}, {0}};
     args.flush = {{""}, {"YES"}};
-    Screen s(390, 844, {47, 0, 34, 0}, makePad(args));
+    PracticeScreen s(390, 844, {47, 0, 34, 0}, makePad(args));
     SpyPracticeSource source;
     SpyDelegate delegate;
     s.pad->dataSource = &source;
