@@ -116,8 +116,10 @@ Record join(const std::string& text, Record left, Record right, Color color) {
                      std::make_move_iterator(left.end()));
         result = std::move(right);
     } else {
+        // Four rows more: most joins are wrapped in a unary next ("= ", a
+        // bracket), which then needs no second, larger allocation.
         result = std::move(left);
-        makeRoom(result, size);
+        makeRoom(result, size + 4);
         result.insert(result.end(), std::make_move_iterator(right.begin() + 1),
                       std::make_move_iterator(right.end()));
     }
