@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -15,6 +14,7 @@
 #include "platform/view.hpp"
 #include "platform/view_controller.hpp"
 #include "records/literals.hpp"
+#include "tests/support/test_output.hpp"
 
 namespace platform {
 namespace {
@@ -218,11 +218,8 @@ TEST(Views, RenderTranslatesSubviewsAndSwallowsFailures) {
     EXPECT_EQ(image.pixelWidth(), 200);
     EXPECT_EQ(image.pixel(61, 81), (Pixel{0, 255, 0, 255}));  // child at (30, 40) × 2
     EXPECT_EQ(image.pixel(150, 10), (Pixel{255, 255, 255, 255}));
-    const auto dir =
-        std::filesystem::path(std::getenv("TEST_OUTPUT_DIR") ? std::getenv("TEST_OUTPUT_DIR") : ".");
-    std::filesystem::create_directories(dir);
-    EXPECT_TRUE(image.savePNG((dir / "platform_views.png").string()));
-    EXPECT_FALSE(RasterImage().savePNG((dir / "empty.png").string()));
+    EXPECT_TRUE(image.savePNG(radixmender::testing::testOutputPath("platform_views.png")));
+    EXPECT_FALSE(RasterImage().savePNG(radixmender::testing::testOutputPath("empty.png")));
 }
 
 TEST(Views, HitTestingTouchesAndResponders) {
