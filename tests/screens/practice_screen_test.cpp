@@ -184,12 +184,12 @@ TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
         ASSERT_TRUE(tapTitled(*app, "practice"));
         ASSERT_TRUE(tapTitled(*app, "L5123"));
         ASSERT_TRUE(tapTitled(*app, "O4098"));
-        const auto path = testing::outputPath(std::string("practice_") + name + ".png");
+        const auto path = testing::testOutputPath(std::string("practice_") + name + ".png");
         ASSERT_TRUE(app->window().renderToPNG(path));
         EXPECT_GT(std::filesystem::file_size(path), 2000u);
         ASSERT_TRUE(tapTitled(*app, text::kThinking));
         ASSERT_TRUE(
-            app->window().renderToPNG(testing::outputPath(std::string("practice_steps_") + name + ".png")));
+            app->window().renderToPNG(testing::testOutputPath(std::string("practice_steps_") + name + ".png")));
     }
 }
 

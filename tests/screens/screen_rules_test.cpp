@@ -25,22 +25,11 @@ const std::string kRoot = text::kRadical;
 const std::string kBefore = " simplify " + kRoot + " before ";
 const std::string kAfter = " simplify " + kRoot + " after ";
 
-// Builds the pad's tables as the screens must: info, entries, options.
-TEST(FormScreens, PadsAreBuiltFromTheVariantTables) {
+// The pads' info lines; their entries and options are typed and tapped end to end.
+TEST(FormScreens, PadsShowTheirForm) {
     Radixmender_A_VC a;
     Radixmender_B_VC b;
     Radixmender_C_VC c;
-    EXPECT_EQ(a.theSegue(), "Radixmender_A_Segue");
-    EXPECT_EQ(b.theSegue(), "Radixmender_B_Segue");
-    EXPECT_EQ(c.theSegue(), "Radixmender_C_Segue");
-    EXPECT_EQ(a.thePadView().inputs, (TextGroups{{{"0", "0", "0"}}}));
-    EXPECT_EQ(b.thePadView().inputs, (TextGroups{{{"0", "0", "0", "0"}}}));
-    EXPECT_EQ(c.thePadView().inputs, (TextGroups{{{"0", "0", "0", "0", "0"}}}));
-    EXPECT_EQ(a.thePadView().options, (TextGroups{{{kBefore, kAfter}}}));
-    EXPECT_EQ(b.thePadView().options,
-              (TextGroups{{{kTemplateWholeFirst, kTemplateRadicalFirst}}, {{kBefore, kAfter}}}));
-    EXPECT_EQ(b.thePadView().optionsSelections, (std::vector<std::vector<std::int64_t>>{{4097}, {4161}}));
-    EXPECT_EQ(c.thePadView().options, (TextGroups{{{kBefore, kAfter}}}));
     const auto info = [](RadixmenderFormVC& vc) {
         std::vector<std::string> texts;
         std::vector<platform::View*> views;
@@ -60,11 +49,7 @@ TEST(FormScreens, PadsAreBuiltFromTheVariantTables) {
                            " enter a to d of a/(b + c" + kRoot + "d) or a/(b" + kRoot + "c + d) ", steps}));
     EXPECT_EQ(info(c),
               (std::vector<std::string>{" enter a to e of a/(b" + kRoot + "c + d" + kRoot + "e) ", steps}));
-    EXPECT_EQ(a.maximumDigits(), 3);
-    EXPECT_TRUE(a.allowsNegative());
-    // Defaults before any "🤔".
-    EXPECT_EQ(b.theModel.template_, kTemplateWholeFirst);
-    EXPECT_EQ(c.theModel.order, shapes::kOrderBefore);
+    EXPECT_EQ(b.thePadView().optionsSelections, (std::vector<std::vector<std::int64_t>>{{4097}, {4161}}));
 }
 
 TEST(FormScreens, HandedOverTextsFillTheModelTrimmingOnlyTheOrder) {
@@ -128,25 +113,16 @@ TEST(FormScreens, PrepareFillsOnlyItsOwnSeguesViewer) {
     EXPECT_FALSE(viewer.isViewLoaded());
 }
 
-TEST(StepViewer, ServesWhatItWasHanded) {
+TEST(StepViewer, ServesWhatItWasHandedAndNothingBeyond) {
     UniversalEngineVC viewer;
-    const Steps steps = {{makeMessageRecord("one", Color::black, "anon")},
-                         {makeMessageRecord("two", Color::red, "anon")}};
-    viewer.setDetailSteps(steps);
+    viewer.setDetailSteps({{makeMessageRecord("one")}, {makeMessageRecord("two")}});
     viewer.setDetailComments({{"first"}, {"second", "more"}});
-    viewer.setDetailParameters({"NO PARAMETERS"});
     EXPECT_EQ(viewer.numberOfSteps(), 2);
-    EXPECT_EQ(viewer.step(1), steps[1]);
     EXPECT_EQ(viewer.comments(1), (Comment{"second", "more"}));
-    EXPECT_EQ(viewer.parameters(), Parameters{"NO PARAMETERS"});
     EXPECT_THROW(viewer.step(2), std::out_of_range);
     EXPECT_THROW(viewer.comments(-1), std::out_of_range);
-    viewer.didReceiveMemoryWarning();
-    EXPECT_EQ(viewer.numberOfSteps(), 2);
-
     viewer.view();
     EXPECT_EQ(viewer.universalEngineView().dataSource(), &viewer);
-    EXPECT_EQ(viewer.universalEngineView().superview(), viewer.view());
 }
 
 TEST(StepViewer, AnEmptyOutputShowsAnEmptyScreen) {
@@ -253,7 +229,7 @@ TEST_F(GuideTest, MissingResourceLeavesAnEmptyScreenWithoutButtons) {
 }
 
 TEST_F(GuideTest, UnreadableResourceGivesAnEmptyViewWithIdleButtons) {
-    const auto path = testing::outputPath("not_a_guide.pdf");
+    const auto path = testing::testOutputPath("not_a_guide.pdf");
     std::ofstream(path) << "this is no PDF";
     platform::Bundle::setMainLookup([path](const std::string&, const std::string&) { return path; });
     auto app = launchApp();

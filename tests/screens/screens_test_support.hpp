@@ -1,8 +1,6 @@
 #pragma once
 // Helpers for driving the whole app headless: launch it from the layout
 // resource, find views by what they show, and tap them through the window.
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "platform/navigation_controller.hpp"
 #include "platform/window.hpp"
 #include "screens/app_delegate.hpp"
+#include "tests/support/test_output.hpp"
 
 namespace radixmender::testing {
 
@@ -62,13 +61,6 @@ inline bool tapTitled(platform::UIApplication& app, const std::string& title) {
     if (button == nullptr) return false;
     app.window().tap(platform::UIWindow::centre(button));
     return true;
-}
-
-inline std::string outputPath(const std::string& name) {
-    const char* dir = std::getenv("TEST_OUTPUT_DIR");
-    std::string base = dir != nullptr ? dir : ".";
-    std::filesystem::create_directories(base);
-    return base + "/" + name;
 }
 
 }  // namespace radixmender::testing

@@ -20,7 +20,7 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
         auto app = testing::launchApp(size);
         auto& window = app->window();
         const auto shoot = [&](const std::string& screen) {
-            const auto path = testing::outputPath(screen + "_" + name + ".png");
+            const auto path = testing::testOutputPath(screen + "_" + name + ".png");
             ASSERT_TRUE(window.renderToPNG(path));
             EXPECT_GT(std::filesystem::file_size(path), 2000u) << path;
         };
