@@ -12,6 +12,7 @@
 #include "models/radixmender_c_model.hpp"
 #include "models/shapes.hpp"
 #include "records/literals.hpp"
+#include "tests/support/model_check.hpp"
 #include "tests/support/record_check.hpp"
 
 namespace radixmender {
@@ -23,25 +24,16 @@ const std::string kBefore = shapes::kOrderBefore, kAfter = shapes::kOrderAfter;
 const std::string kApp = shapes::kApplication, kModule = shapes::kModule;
 const std::string kThink = text::kThinking, kCool = text::kCool, kWow = text::kAstonished;
 
-std::vector<std::string> commentsOf(const ModelOutput& out) {
-    std::vector<std::string> comments;
-    for (const Comment& c : out.detailComments) comments.push_back(c.at(0));
-    return comments;
-}
-
-std::vector<std::string> linesOf(const Step& step) {
-    std::vector<std::string> lines;
-    for (const Record& line : step) lines.push_back(testing::describeRecord(line));
-    return lines;
-}
+using testing::commentsOf;
+const auto linesOf = testing::describeLines;
 
 struct PathCase {
     const char* name;
     Radixmender_C_Model model;
     std::string context;
-    std::vector<std::string> comments;
-    std::size_t step;                // a step whose lines are checked
-    std::vector<std::string> lines;  // its lines, described
+    const char* comments;  // separated by " | "
+    std::size_t step;      // a step whose lines are checked
+    const char* lines;     // its lines, described, separated by " | "
 };
 
 // Cases from the form C rules, checked by the step sequence and one drawn step.
@@ -50,125 +42,125 @@ TEST(FormCModel, EachPathShowsItsSteps) {
         {"negative radicand outranks a vanished term",
          {1, 0, -3, 1, 2, kBefore},
          kApp,
-         {kThink, "oops", kWow},
+         "🤔 | oops | 😲",
          2,
-         {"= {clear}((1 / ((0 🖇 √(-3)) + (1 🖇 √(2)))))", "\"√ of negative number\""}},
+         "= {clear}((1 / ((0 🖇 √(-3)) + (1 🖇 √(2))))) | \"√ of negative number\""},
         {"vanished terms, continued",
          {1, 0, 5, 1, 0, kBefore},
          kModule,
-         {"oops"},
+         "oops",
          0,
-         {"\"...\"", "= ((1 / ((0 🖇 √(5)) + (1 🖇 √(0)))))", "\"division by zero\""}},
+         "\"...\" | = ((1 / ((0 🖇 √(5)) + (1 🖇 √(0))))) | \"division by zero\""},
         {"terms that cancel",
          {1, 2, 3, -2, 3, kBefore},
          kApp,
-         {kThink, "oops", kWow},
+         "🤔 | oops | 😲",
          1,
-         {"= {clear}((1 / ((2 🖇 √(3)) − (2 🖇 √(3)))))", "\"denominator evaluates to zero\""}},
+         "= {clear}((1 / ((2 🖇 √(3)) − (2 🖇 √(3))))) | \"denominator evaluates to zero\""},
         {"zero numerator before equal radicands",
          {0, 2, 3, 2, 3, kBefore},
          kApp,
-         {kThink, "simple", kCool},
+         "🤔 | simple | 😎",
          2,
-         {"= {clear}((0 / ((2 🖇 √(3)) + (2 🖇 √(3)))))", "= (0)"}},
+         "= {clear}((0 / ((2 🖇 √(3)) + (2 🖇 √(3))))) | = (0)"},
         {"zero numerator, continued",
          {0, 1, 4, 1, 9, kBefore},
          kModule,
-         {"simple"},
+         "simple",
          0,
-         {"\"...\"", "= ((0 / (√(4) + √(9))))", "= (0)"}},
+         "\"...\" | = ((0 / (√(4) + √(9)))) | = (0)"},
         {"equal radicands combine and go on as form A",
          {4, 3, 5, -1, 5, kBefore},
          kApp,
-         {kThink, "radicals are same", "simplify", "radixmender", kCool},
+         "🤔 | radicals are same | simplify | radixmender | 😎",
          1,
-         {"= {clear}((4 / ((3 🖇 √(5)) − √(5))))", "= ((4 / (2 🖇 √(5))))"}},
+         "= {clear}((4 / ((3 🖇 √(5)) − √(5)))) | = ((4 / (2 🖇 √(5))))"},
         {"equal radicands, continued: the combined line alone",
          {4, 3, 5, -2, 5, kBefore},
          kModule,
-         {"radicals are same", "radixmender"},
+         "radicals are same | radixmender",
          0,
-         {"= ((4 / √(5)))"}},
+         "= ((4 / √(5)))"},
         {"both radicands squares",
          {6, 1, 4, 1, 9, kBefore},
          kApp,
-         {kThink, "simple", kCool},
+         "🤔 | simple | 😎",
          1,
-         {"= {clear}((6 / (√(4) + √(9))))", "= ((6 / (2 + 3)))", "= ([6/5])"}},
+         "= {clear}((6 / (√(4) + √(9)))) | = ((6 / (2 + 3))) | = ([6/5])"},
         {"both squares, negative quotient, continued",
          {-10, 2, 4, 1, 9, kBefore},
          kModule,
-         {"simple"},
+         "simple",
          0,
-         {"\"...\"", "= ((-10 / ((2 ∙ 2) + 3)))", "= (-([10/7]))"}},
+         "\"...\" | = ((-10 / ((2 ∙ 2) + 3))) | = (-([10/7]))"},
         {"both squares, first coefficient -1",
          {5, -1, 9, 1, 4, kBefore},
          kApp,
-         {kThink, "simple", kCool},
+         "🤔 | simple | 😎",
          1,
-         {"= {clear}((5 / (-(√(9)) + √(4))))", "= ((5 / (-3 + 2)))", "= (-5)"}},
+         "= {clear}((5 / (-(√(9)) + √(4)))) | = ((5 / (-3 + 2))) | = (-5)"},
         {"first radicand a square, coefficient -1: no multiplied line",
          {5, -1, 4, 1, 3, kBefore},
          kApp,
-         {kThink, "square number here", "simplify", "radixmender", "simplify", kCool},
+         "🤔 | square number here | simplify | radixmender | simplify | 😎",
          1,
-         {"= {clear}((5 / (-(√(4)) + √(3))))", "= ((5 / (-2 + √(3))))"}},
+         "= {clear}((5 / (-(√(4)) + √(3)))) | = ((5 / (-2 + √(3))))"},
         {"first radicand a square, continued",
          {5, 3, 4, 1, 3, kBefore},
          kModule,
-         {"square number here", "radixmender", "simplify"},
+         "square number here | radixmender | simplify",
          0,
-         {"\"...\"", "= ((5 / ((3 🖇 √(4)) + √(3))))", "= ((5 / ((3 ∙ 2) + √(3))))",
-          "= ((5 / (6 + √(3))))"}},
+         "\"...\" | = ((5 / ((3 🖇 √(4)) + √(3)))) | = ((5 / ((3 ∙ 2) + √(3)))) | = ((5 / (6 + "
+         "√(3))))"},
         {"second radicand a square",
          {5, 2, 3, -3, 4, kBefore},
          kApp,
-         {kThink, "square number here", "simplify", "radixmender", "simplify", kCool},
+         "🤔 | square number here | simplify | radixmender | simplify | 😎",
          1,
-         {"= {clear}((5 / ((2 🖇 √(3)) − (3 🖇 √(4)))))",
-          "= ((5 / ((2 🖇 √(3)) − (3 ∙ 2))))", "= ((5 / ((2 🖇 √(3)) − 6)))"}},
+         "= {clear}((5 / ((2 🖇 √(3)) − (3 🖇 √(4))))) | = ((5 / ((2 🖇 √(3)) − (3 ∙ 2)))) | = ((5 / "
+         "((2 🖇 √(3)) − 6)))"},
         {"b²c = d²e with the order after: the advisory, then radicals first",
          {5, 1, 12, 2, 3, kAfter},
          kApp,
-         {kThink, "advisory", "simplify radical", "radixmender", kCool},
+         "🤔 | advisory | simplify radical | radixmender | 😎",
          1,
-         {"= {clear}((5 / (√(12) + (2 🖇 √(3)))))", "\"division by zero in\"",
-          "\"rationalization phase\"", "\"simplify radical first\"{red}"}},
+         "= {clear}((5 / (√(12) + (2 🖇 √(3))))) | \"division by zero in\" | \"rationalization phase\" | "
+         "\"simplify radical first\"{red}"},
         {"the advisory is shown in any context and opens without \"...\"",
          {5, 1, 12, 2, 3, kAfter},
          kModule,
-         {"advisory", "simplify radical", "radixmender"},
+         "advisory | simplify radical | radixmender",
          1,
-         {"\"...\"", "= ((5 / (√{red}(12{red}) + (2 🖇 √(3)))))",
-          "= ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 🖇 √(3)))))", "= ((5 / (4 🖇 √(3))))"}},
+         "\"...\" | = ((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | = ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 "
+         "🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
         {"an unknown order with b²c = d²e: radicals first without the advisory",
          {5, 1, 12, 2, 3, "sideways"},
          kApp,
-         {kThink, "simplify radical", "radixmender", kCool},
+         "🤔 | simplify radical | radixmender | 😎",
          1,
-         {"= {clear}((5 / (√{red}(12{red}) + (2 🖇 √(3)))))",
-          "= ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 🖇 √(3)))))", "= ((5 / (4 🖇 √(3))))"}},
+         "= {clear}((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | = ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 "
+         "🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
         {"radicals last",
          {1, 1, 12, 1, 5, kAfter},
          kApp,
-         {kThink, "radixmender", "simplify", "simplify radical", kCool},
+         "🤔 | radixmender | simplify | simplify radical | 😎",
          4,
-         {"= {clear}((1 / (√(12) + √(5))))", "= ((((2 🖇 √(3)) − √(5)) / 7))"}},
+         "= {clear}((1 / (√(12) + √(5)))) | = ((((2 🖇 √(3)) − √(5)) / 7))"},
         {"radicals last, continued from the first builder on",
          {-6, 2, 12, 4, 5, "anything"},
          kModule,
-         {"simplify", "radixmender", "simplify", "simplify radical"},
+         "simplify | radixmender | simplify | simplify radical",
          0,
-         {"\"...\"", "= ((-6 / ((2 🖇 √(12)) + (4 🖇 √(5)))))",
-          "= ((-6 / (2 🖇 ()((√(12) + (2 🖇 √(5)))))))", "= ((-3 / (√(12) + (2 🖇 √(5)))))"}},
+         "\"...\" | = ((-6 / ((2 🖇 √(12)) + (4 🖇 √(5))))) | = ((-6 / (2 🖇 ()((√(12) + (2 🖇 "
+         "√(5))))))) | = ((-3 / (√(12) + (2 🖇 √(5)))))"},
     };
     for (const PathCase& c : cases) {
         SCOPED_TRACE(c.name);
         const ModelOutput out = c.model.steps(c.context);
-        EXPECT_EQ(commentsOf(out), c.comments);
+        EXPECT_EQ(commentsOf(out), testing::splitLines(c.comments));
         EXPECT_EQ(out.detailParameters, Parameters{shapes::kNoParameters});
         ASSERT_LT(c.step, out.detailSteps.size());
-        EXPECT_EQ(linesOf(out.detailSteps[c.step]), c.lines);
+        EXPECT_EQ(linesOf(out.detailSteps[c.step]), testing::splitLines(c.lines));
     }
 }
 
@@ -197,40 +189,23 @@ TEST(FormCModel, ProductsAreFormedOnlyWhereNeeded) {
 TEST(FormCSummary, AnswerLines) {
     const struct {
         int64_t a, b, c, d, e;
-        std::vector<std::string> lines;
+        const char* lines;
     } cases[] = {
-        {3,
-         1,
-         3,
-         1,
-         2,
-         {"= {clear}((3 / (√(3) + √(2))))", "= ((3 🖇 ()((√(3) − √(2)))))",
-          "= (((3 🖇 √(3)) − (3 🖇 √(2))))"}},
-        {3,
-         1,
-         2,
-         1,
-         3,
-         {"= {clear}((3 / (√(2) + √(3))))", "= ((()(-3) 🖇 ()((√(2) − √(3)))))",
-          "= (((-3 🖇 √(2)) + (3 🖇 √(3))))"}},
-        {1, 1, 2, 1, 8, {"= {clear}((1 / (√(2) + √(8))))", "= ((√(2) / 6))"}},
-        {-1, 1, 2, -1, 3, {"= {clear}((-1 / (√(2) − √(3))))", "= ((√(2) + √(3)))"}},
-        {1,
-         -1,
-         5,
-         -2,
-         3,
-         {"= {clear}((1 / (-(√(5)) − (2 🖇 √(3)))))", "= (((√(5) − (2 🖇 √(3))) / 7))"}},
-        {1,
-         1,
-         2,
-         1,
-         3,
-         {"= {clear}((1 / (√(2) + √(3))))", "= (-(()((√(2) − √(3)))))", "= ((-(√(2)) + √(3)))"}},
+        {3, 1, 3, 1, 2,
+         "= {clear}((3 / (√(3) + √(2)))) | = ((3 🖇 ()((√(3) − √(2))))) | = (((3 🖇 √(3)) − (3 🖇 "
+         "√(2))))"},
+        {3, 1, 2, 1, 3,
+         "= {clear}((3 / (√(2) + √(3)))) | = ((()(-3) 🖇 ()((√(2) − √(3))))) | = (((-3 🖇 √(2)) + (3 "
+         "🖇 √(3))))"},
+        {1, 1, 2, 1, 8, "= {clear}((1 / (√(2) + √(8)))) | = ((√(2) / 6))"},
+        {-1, 1, 2, -1, 3, "= {clear}((-1 / (√(2) − √(3)))) | = ((√(2) + √(3)))"},
+        {1, -1, 5, -2, 3,
+         "= {clear}((1 / (-(√(5)) − (2 🖇 √(3))))) | = (((√(5) − (2 🖇 √(3))) / 7))"},
+        {1, 1, 2, 1, 3, "= {clear}((1 / (√(2) + √(3)))) | = (-(()((√(2) − √(3))))) | = ((-(√(2)) + √(3)))"},
     };
     for (const auto& c : cases) {
         const StepResult s = Radixmender_C_Model::summaryStep(c.a, c.b, c.c, c.d, c.e, {});
-        EXPECT_EQ(linesOf(s.lines), c.lines);
+        EXPECT_EQ(linesOf(s.lines), testing::splitLines(c.lines));
         EXPECT_EQ(s.comments, Comment{kCool});
     }
     // A leading line stands in for the problem line.
