@@ -1,6 +1,7 @@
 #include "records/writers.hpp"
 
 #include <stdexcept>
+#include <utility>
 
 #include "records/checked.hpp"
 #include "records/integers.hpp"
@@ -24,6 +25,14 @@ Record rationalRecord(const std::string& kind, Row values, std::initializer_list
                       const std::string& tag) {
     values.insert(values.begin(), kind);
     return {{"start", "1"}, std::move(values), colourRow(kind, colors), {kind + "_tag", tag}};
+}
+
+// The rows whose entries after the keyword are row indices.
+bool isLocator(const Row& row) {
+    if (row.empty()) return false;
+    const std::string& keyword = row[0];
+    return keyword == "unary_locator" || keyword == "font_locator" || keyword == "block" ||
+           keyword == "join_locator";
 }
 
 }  // namespace
@@ -121,6 +130,50 @@ Record makeJoinRecord(const std::string& text, const Record& left, const Record&
     return result;
 }
 
+Record makeUnaryRecord(const std::string& text, Record&& operand, Color color, const std::string& tag) {
+    const std::int64_t operandStart = startIndex(operand);
+    const std::size_t size = operand.size();
+    Record result = std::move(operand);
+    result.reserve(size + 4);
+    result[0] = {"start", std::to_string(size)};
+    result.push_back({"unary", text});
+    result.push_back({"unary_locator", std::to_string(operandStart)});
+    result.push_back(colourRow("unary", {color}));
+    result.push_back({"unary_tag", tag});
+    return result;
+}
+
+Record makeEqualsRecord(Record&& operand, Color color, const std::string& tag) {
+    return makeUnaryRecord(text::kEqualsPrefix, std::move(operand), color, tag);
+}
+
+Record makeJoinRecord(const std::string& text, Record&& left, Record&& right, Color color,
+                      const std::string& tag) {
+    if (&left == &right) {
+        // One record joined to itself: moving it would empty the other side.
+        const Record& same = left;
+        return makeJoinRecord(text, same, same, color, tag);
+    }
+    const std::int64_t leftStart = startIndex(left);
+    const std::int64_t rightStart = startIndex(right);
+    const auto shift = static_cast<std::int64_t>(left.size()) - 1;
+    const std::size_t rightSize = right.size();
+    Record result = std::move(left);
+    result.reserve(result.size() + rightSize + 3);
+    result[0] = {"start", std::to_string(shift + static_cast<std::int64_t>(rightSize))};
+    for (std::size_t i = 1; i < rightSize; ++i) {
+        Row& row = right[i];
+        if (isLocator(row)) row = shiftLocators(row, shift);
+        result.push_back(std::move(row));
+    }
+    result.push_back({"join", text});
+    result.push_back(
+        {"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
+    result.push_back(colourRow("join", {color}));
+    result.push_back({"join_tag", tag});
+    return result;
+}
+
 std::vector<Record> makeBlankRecords(std::int64_t count) {
     const Record blank{{"start", "1"}, {"BLANK"}};
     return std::vector<Record>(static_cast<std::size_t>(count < 1 ? 1 : count), blank);
@@ -132,7 +185,7 @@ std::optional<Record> joinRecords(const std::vector<Record>& records) {
         bool hasEntry = false;
         for (const Row& row : record) hasEntry = hasEntry || !row.empty();
         if (!hasEntry) continue;
-        running = running ? makeJoinRecord(text::kPaperclip, *running, record) : record;
+        running = running ? makeJoinRecord(text::kPaperclip, std::move(*running), Record(record)) : record;
     }
     return running;
 }
@@ -142,7 +195,8 @@ std::optional<Record> makeSegmentedMessageRecord(const std::vector<MessageSegmen
     for (const auto& [segmentText, color] : segments) {
         if (segmentText.empty()) continue;
         Record message = makeMessageRecord(segmentText, color);
-        running = running ? makeJoinRecord(text::kPaperclip, *running, message) : message;
+        running = running ? makeJoinRecord(text::kPaperclip, std::move(*running), std::move(message))
+                          : std::move(message);
     }
     return running;
 }

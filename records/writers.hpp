@@ -28,10 +28,9 @@ Record makeIntegerRecord(std::int64_t value, Color color = defaultItemColor,
                          const std::string& tag = defaultItemTag);
 
 // Negates both parts when the denominator is zero or negative; never reduces.
-Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator,
-                          Color color1 = defaultItemColor, Color color2 = defaultItemColor,
-                          Color color3 = defaultItemColor, Color color4 = defaultItemColor,
-                          const std::string& tag = defaultItemTag);
+Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1 = defaultItemColor,
+                          Color color2 = defaultItemColor, Color color3 = defaultItemColor,
+                          Color color4 = defaultItemColor, const std::string& tag = defaultItemTag);
 
 // A sign ("+" or "-") and the magnitudes of both parts.
 Record makeSignedRationalRecord(std::int64_t numerator, std::int64_t denominator,
@@ -43,12 +42,21 @@ Record makeSignedRationalRecord(std::int64_t numerator, std::int64_t denominator
 // rational, reduced by the gcd when `reduce`. A zero denominator throws.
 Record makeReducedRationalRecord(std::int64_t numerator, std::int64_t denominator, bool reduce);
 
-Record makeUnaryRecord(const std::string& text, const Record& operand,
-                       Color color = defaultItemColor, const std::string& tag = defaultItemTag);
+Record makeUnaryRecord(const std::string& text, const Record& operand, Color color = defaultItemColor,
+                       const std::string& tag = defaultItemTag);
 Record makeEqualsRecord(const Record& operand, Color color = defaultItemColor,
                         const std::string& tag = defaultItemTag);
 Record makeJoinRecord(const std::string& text, const Record& left, const Record& right,
                       Color color = defaultItemColor, const std::string& tag = defaultItemTag);
+
+// The same records from operands that are no longer needed: their rows are
+// moved into the result instead of copied.
+Record makeUnaryRecord(const std::string& text, Record&& operand, Color color = defaultItemColor,
+                       const std::string& tag = defaultItemTag);
+Record makeEqualsRecord(Record&& operand, Color color = defaultItemColor,
+                        const std::string& tag = defaultItemTag);
+Record makeJoinRecord(const std::string& text, Record&& left, Record&& right, Color color = defaultItemColor,
+                      const std::string& tag = defaultItemTag);
 
 // `count` blank lines; a count below one still gives one.
 std::vector<Record> makeBlankRecords(std::int64_t count = 1);
