@@ -179,19 +179,20 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
 
     if (b == 0 || c <= 0) {
         // Drawn as entered: a coefficient of ±1 and the bad radicand stay visible.
-        const Record problem =
+        Record problem =
             sh::problemLine(sh::integer(a), sh::product(sh::integer(b), sh::radical(c)), context);
-        return sh::errorOutput(problem, c < 0 ? sh::kRootOfNegative : sh::kDivisionByZero, context, false);
+        return sh::errorOutput(std::move(problem), c < 0 ? sh::kRootOfNegative : sh::kDivisionByZero, context,
+                               false);
     }
 
     Record problem = sh::problemLine(sh::integer(a), c == 1 ? sh::integer(b) : sh::term(b, c), context);
     if (a == 0) {
         const Record zero = sh::equalsLine(sh::integer(0));
-        return sh::simpleOutput(problem, zero, zero, context);
+        return sh::simpleOutput(std::move(problem), zero, zero, context);
     }
     if (c == 1) {
         const Record line = sh::equalsLine(sh::reducedQuotient(a, b));
-        return sh::simpleOutput(problem, line, line, context);
+        return sh::simpleOutput(std::move(problem), line, line, context);
     }
     if (const auto r = exactSquareRoot(c)) {
         Record root = sh::integer(*r);
@@ -199,10 +200,11 @@ ModelOutput Radixmender_A_Model::steps(const std::string& context) const {
             root = sh::integer(checkedNeg(*r));
         else if (b != 1)
             root = sh::dot(sh::integer(b), sh::integer(*r));
-        const Record quotient = sh::reducedQuotient(a, checkedMul(b, *r));
-        const Record line =
-            sh::join(text::kEquals, sh::equalsLine(sh::fraction(sh::integer(a), std::move(root))), quotient);
-        return sh::simpleOutput(problem, line, sh::equalsLine(quotient), context);
+        Record quotient = sh::reducedQuotient(a, checkedMul(b, *r));
+        Record last = sh::equalsLine(quotient);
+        Record line = sh::join(text::kEquals, sh::equalsLine(sh::fraction(sh::integer(a), std::move(root))),
+                               std::move(quotient));
+        return sh::simpleOutput(std::move(problem), std::move(line), std::move(last), context);
     }
 
     sh::OutputBuilder out;

@@ -68,11 +68,11 @@ ModelOutput Radixmender_B_Model::stepsWholeFirst(const std::string& context) con
     const bool zeroTerms = b == 0 && (c == 0 || d == 0);
     const auto root = exactSquareRoot(d);
     if (zeroTerms || d < 0 || (root && checkedAdd(b, checkedMul(c, *root)) == 0)) {
-        const Record problem =
+        Record problem =
             equalsLine(fraction(integer(a), sum(integer(b), product(integer(checkedAbs(c)), radical(d)), c)),
                        firstColor);
         const char* text = d < 0 ? kRootOfNegative : zeroTerms ? kDivisionByZero : kDenominatorZero;
-        return errorOutput(problem, text, context, false);
+        return errorOutput(std::move(problem), text, context, false);
     }
     if (c == 0 || d == 0) return handOver(Radixmender_A_Model{a, b, 1, order}, context);
     if (b == 0) return handOver(Radixmender_A_Model{a, c, d, order}, context);
@@ -81,19 +81,21 @@ ModelOutput Radixmender_B_Model::stepsWholeFirst(const std::string& context) con
     Record problem = problemLine(integer(a), sum(integer(b), std::move(radicalPart), c), context);
     if (a == 0) {
         const Record zero = equalsLine(integer(0));
-        return simpleOutput(problem, zero, zero, context);
+        return simpleOutput(std::move(problem), zero, zero, context);
     }
     if (d == 1) {
         const Record value = equalsLine(reducedQuotient(a, checkedAdd(b, c)));
-        return simpleOutput(problem, value, value, context);
+        return simpleOutput(std::move(problem), value, value, context);
     }
     if (root) {
         const std::int64_t r = *root;
         const Record evaluated = checkedAbs(c) == 1 ? integer(r) : dot(integer(checkedAbs(c)), integer(r));
-        const Record quotient = reducedQuotient(a, checkedAdd(b, checkedMul(c, r)));
-        const Record line = makeJoinRecord(
-            text::kEquals, equalsLine(fraction(integer(a), sum(integer(b), evaluated, c))), quotient);
-        return simpleOutput(problem, line, equalsLine(quotient), context);
+        Record quotient = reducedQuotient(a, checkedAdd(b, checkedMul(c, r)));
+        Record last = equalsLine(quotient);
+        Record line =
+            makeJoinRecord(text::kEquals, equalsLine(fraction(integer(a), sum(integer(b), evaluated, c))),
+                           std::move(quotient));
+        return simpleOutput(std::move(problem), std::move(line), std::move(last), context);
     }
     return generalPath(Layout::wholeFirst, a, form_b::wholeFirstTerms(b, c, d), order, std::move(problem),
                        context);
@@ -106,11 +108,11 @@ ModelOutput Radixmender_B_Model::stepsRadicalFirst(const std::string& context) c
     const bool zeroTerms = (b == 0 || c == 0) && d == 0;
     const auto root = exactSquareRoot(c);
     if (zeroTerms || c < 0 || (root && checkedAdd(checkedMul(b, *root), d) == 0)) {
-        const Record problem =
+        Record problem =
             equalsLine(fraction(integer(a), sum(product(integer(b), radical(c)), integer(checkedAbs(d)), d)),
                        firstColor);
         const char* text = c < 0 ? kRootOfNegative : zeroTerms ? kDivisionByZero : kDenominatorZero;
-        return errorOutput(problem, text, context, false);
+        return errorOutput(std::move(problem), text, context, false);
     }
     if (b == 0 || c == 0) return handOver(Radixmender_A_Model{a, d, 1, order}, context);
     if (d == 0) return handOver(Radixmender_A_Model{a, b, c, order}, context);
@@ -119,20 +121,21 @@ ModelOutput Radixmender_B_Model::stepsRadicalFirst(const std::string& context) c
     Record problem = problemLine(integer(a), sum(std::move(firstTerm), integer(checkedAbs(d)), d), context);
     if (a == 0) {
         const Record zero = equalsLine(integer(0));
-        return simpleOutput(problem, zero, zero, context);
+        return simpleOutput(std::move(problem), zero, zero, context);
     }
     if (c == 1) {
         const Record value = equalsLine(reducedQuotient(a, checkedAdd(b, d)));
-        return simpleOutput(problem, value, value, context);
+        return simpleOutput(std::move(problem), value, value, context);
     }
     if (root) {
         const std::int64_t r = *root;
         const Record evaluated = b == 1 ? integer(r) : b == -1 ? integer(-r) : dot(integer(b), integer(r));
-        const Record quotient = reducedQuotient(a, checkedAdd(checkedMul(b, r), d));
-        const Record line = makeJoinRecord(
+        Record quotient = reducedQuotient(a, checkedAdd(checkedMul(b, r), d));
+        Record last = equalsLine(quotient);
+        Record line = makeJoinRecord(
             text::kEquals, equalsLine(fraction(integer(a), sum(evaluated, integer(checkedAbs(d)), d))),
-            quotient);
-        return simpleOutput(problem, line, equalsLine(quotient), context);
+            std::move(quotient));
+        return simpleOutput(std::move(problem), std::move(line), std::move(last), context);
     }
     return generalPath(Layout::radicalFirst, a, form_b::radicalFirstTerms(b, c, d), order, std::move(problem),
                        context);

@@ -115,9 +115,12 @@ RadicalSums radicalSums(int64_t first, int64_t secondMagnitude, int64_t c, int64
     // last sum that shows it takes it over.
     const bool multiplied = (first != 1 && cHas) || (secondMagnitude != 1 && eHas);
     RadicalSums sums{join(joint, t1, t2), {}, std::nullopt};
-    Record replacedFirst = cHas ? replacedTerm(first, rc.k, rc.m, Color::red) : multiplied ? t1 : std::move(t1);
-    Record replacedSecond =
-        eHas ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue) : multiplied ? t2 : std::move(t2);
+    Record replacedFirst = cHas         ? replacedTerm(first, rc.k, rc.m, Color::red)
+                           : multiplied ? t1
+                                        : std::move(t1);
+    Record replacedSecond = eHas         ? replacedTerm(secondMagnitude, re.k, re.m, Color::blue)
+                            : multiplied ? t2
+                                         : std::move(t2);
     sums.replaced = join(joint, std::move(replacedFirst), std::move(replacedSecond));
     if (multiplied) {
         Record multipliedFirst = cHas ? term(firstTimesK, rc.m) : std::move(t1);
@@ -285,7 +288,8 @@ StepResult Radixmender_C_Model::multiplyByConjugateStep(int64_t a, int64_t b, in
     Record f2 = fraction(bracket(k.conj), bracket(std::move(redConj), Color::red));
     lines.push_back(equalsLine(dot(std::move(f1), std::move(f2), Color::red)));
     Record conj = std::move(k.conj);
-    lines.push_back(overConjugateLine(k, std::move(conj), differenceOfSquares(std::move(k.redP), std::move(k.redQ))));
+    lines.push_back(
+        overConjugateLine(k, std::move(conj), differenceOfSquares(std::move(k.redP), std::move(k.redQ))));
     lines.push_back(std::move(makeBlankRecords().front()));
     lines.push_back(message(" difference of squares ", Color::red));
     lines.push_back(message(patternMessage(k.r.dp), Color::red));

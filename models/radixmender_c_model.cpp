@@ -103,16 +103,22 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
 
     const int64_t dMagnitude = checkedAbs(d);
     const Record t2 = magnitudeTerm(dMagnitude, e);
-    const Record problem = equalsLine(fraction(integer(a), join(joint, term(b, c), t2)), firstColor);
+    Record problem = equalsLine(fraction(integer(a), join(joint, term(b, c), t2)), firstColor);
 
     // 6. A zero numerator.
     if (a == 0) {
         const Record zero = equalsLine(integer(0));
-        return simpleOutput(problem, zero, zero, context);
+        return simpleOutput(std::move(problem), zero, zero, context);
     }
 
+    const std::optional<int64_t> rc = exactSquareRoot(c), re = exactSquareRoot(e);
+    // The general sequence shows the problem again only in the advisory step.
+    const bool general = c != e && !rc && !re;
+    const bool advisory = general && order == kOrderAfter && squareTimes(b, c) == squareTimes(d, e);
+
     Solution out;
-    if (application) out.add({problem}, text::kThinking);
+    if (application)
+        out.add(general && !advisory ? stepOf(std::move(problem)) : stepOf(problem), text::kThinking);
 
     // 7. Equal radicands: one term, continued by form A.
     if (c == e) {
@@ -124,8 +130,6 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
         return std::move(out).finish();
     }
 
-    const std::optional<int64_t> rc = exactSquareRoot(c), re = exactSquareRoot(e);
-
     // 8. Both radicands perfect squares: a fraction of integers.
     if (rc && re) {
         const Record v = equalsLine(
@@ -133,10 +137,10 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
         const int64_t den = checkedAdd(checkedMul(b, *rc), checkedMul(d, *re));
         const Record w = equalsLine(reducedQuotient(a, den));
         if (application) {
-            out.add({problem, v, w}, kSimple);
-            out.add({problem, w}, text::kCool);
+            out.add(stepOf(problem, v, w), kSimple);
+            out.add(stepOf(std::move(problem), w), text::kCool);
         } else {
-            out.add({continuation(), v, w}, kSimple);
+            out.add(stepOf(continuation(), v, w), kSimple);
         }
         return std::move(out).finish();
     }
@@ -181,9 +185,9 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
         continued = true;
     };
     if (radicalsFirst) {
-        if (order == kOrderAfter) {
-            out.add({problem, message(kAdvisoryFirst), message(kAdvisorySecond),
-                     message(kAdvisoryThird, Color::red)},
+        if (advisory) {
+            out.add(stepOf(std::move(problem), message(kAdvisoryFirst), message(kAdvisorySecond),
+                           message(kAdvisoryThird, Color::red)),
                     kAdvisory);
         }
         append(simplifyStep(a, b, c, d, e, continued));

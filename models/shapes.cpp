@@ -253,29 +253,29 @@ ModelOutput OutputBuilder::finish() && {
 
 ModelOutput emptyOutput() { return {{}, {}, {kNoParameters}}; }
 
-ModelOutput errorOutput(const Record& problem, const std::string& messageText, const std::string& context,
+ModelOutput errorOutput(Record problem, const std::string& messageText, const std::string& context,
                         bool lastShowsMessage) {
     OutputBuilder out;
     Record m = message(messageText);
     if (isApplication(context)) {
         out.add(stepOf(problem), text::kThinking);
         out.add(stepOf(problem, m), kOops);
-        out.add(lastShowsMessage ? stepOf(problem, std::move(m)) : stepOf(problem), text::kAstonished);
+        out.add(lastShowsMessage ? stepOf(std::move(problem), std::move(m)) : stepOf(std::move(problem)),
+                text::kAstonished);
     } else {
-        out.add(stepOf(continuation(), problem, std::move(m)), kOops);
+        out.add(stepOf(continuation(), std::move(problem), std::move(m)), kOops);
     }
     return std::move(out).finish();
 }
 
-ModelOutput simpleOutput(const Record& problem, const Record& line, const Record& finalLine,
-                         const std::string& context) {
+ModelOutput simpleOutput(Record problem, Record line, Record finalLine, const std::string& context) {
     OutputBuilder out;
     if (isApplication(context)) {
         out.add(stepOf(problem), text::kThinking);
-        out.add(stepOf(problem, line), kSimple);
-        out.add(stepOf(problem, finalLine), text::kCool);
+        out.add(stepOf(problem, std::move(line)), kSimple);
+        out.add(stepOf(std::move(problem), std::move(finalLine)), text::kCool);
     } else {
-        out.add(stepOf(continuation(), problem, line), kSimple);
+        out.add(stepOf(continuation(), std::move(problem), std::move(line)), kSimple);
     }
     return std::move(out).finish();
 }

@@ -115,12 +115,12 @@ ModelOutput emptyOutput();
 
 // Error steps: application [P] "🤔", [P, M] "oops", then "😲" with [P] or,
 // when `lastShowsMessage`, [P, M]; module one step [..., P, M] "oops".
-ModelOutput errorOutput(const Record& problem, const std::string& messageText, const std::string& context,
+// The records are taken by value: pass the ones no longer needed with std::move.
+ModelOutput errorOutput(Record problem, const std::string& messageText, const std::string& context,
                         bool lastShowsMessage);
 
 // Special case: application [P] "🤔", [P, L] "simple", [P, F] "😎";
 // module one step [..., P, L] "simple".
-ModelOutput simpleOutput(const Record& problem, const Record& line, const Record& finalLine,
-                         const std::string& context);
+ModelOutput simpleOutput(Record problem, Record line, Record finalLine, const std::string& context);
 
 }  // namespace radixmender::shapes
