@@ -82,30 +82,6 @@ TEST(IntegerPadKeys, DataSourceIsAskedOnlyWhenItMatters) {
     EXPECT_EQ(textAt(pad.get(), 1), "-712");
 }
 
-TEST(IntegerPadKeys, SelectingEntriesAndOptionsMovesTheGreen) {
-    auto pad = makeFormAPad();
-    SpyDataSource source;
-    pad->dataSource = &source;
-    press(pad.get(), "I2");
-    EXPECT_EQ(pad->selection, 2);
-    EXPECT_EQ(labelAt(pad.get(), 2)->backgroundColor(), UIColor::green());
-    EXPECT_EQ(labelAt(pad.get(), 1)->backgroundColor(), UIColor::white());
-    press(pad.get(), "I2");  // again: nothing changes
-    EXPECT_EQ(pad->selection, 2);
-    EXPECT_EQ(labelAt(pad.get(), 2)->backgroundColor(), UIColor::green());
-    press(pad.get(), "4");
-    EXPECT_EQ(textAt(pad.get(), 2), "4");
-    EXPECT_EQ(textAt(pad.get(), 1), "0");
-
-    press(pad.get(), "O4098");
-    EXPECT_EQ(pad->optionsSelections, (std::vector<std::vector<std::int64_t>>{{4098}}));
-    EXPECT_EQ(labelAt(pad.get(), 4098)->backgroundColor(), UIColor::green());
-    EXPECT_EQ(labelAt(pad.get(), 4097)->backgroundColor(), UIColor::white());
-    EXPECT_EQ(pad->selection, 2);  // options are independent of the entry
-    press(pad.get(), "O4098");
-    EXPECT_EQ(labelAt(pad.get(), 4098)->backgroundColor(), UIColor::green());
-}
-
 TEST(IntegerPadKeys, ThinkingKeyHandsEverythingOver) {
     auto pad = makeFormAPad();
     SpyDataSource source;

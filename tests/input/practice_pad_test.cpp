@@ -132,7 +132,8 @@ TEST(PracticePad, RowsOfAGroupShareABandAndTheKeyEndsTheDisplay) {
     EXPECT_NEAR(thinking->frame().width(), thinking->intrinsicContentSize().width, kTol);
 }
 
-// The practice screen's pad: levels, orders, "🤔" and stray titles.
+// What the random run below cannot see: taps before a data source or a
+// delegate is set, the problem a level tap brings, and stray key titles.
 TEST(PracticePad, Taps) {
     auto pad = makePad();
     SpyPracticeSource source;
@@ -144,33 +145,17 @@ TEST(PracticePad, Taps) {
     pad->dataSource = &source;
     pad->delegate = &delegate;
 
-    press(pad.get(), "L5121");
-    ASSERT_EQ(source.requests.size(), 1u);
-    EXPECT_EQ(source.requests[0].level, 0);
-    EXPECT_EQ(source.requests[0].options, (TextLists{{kBefore}}));
-    EXPECT_EQ(source.requests[0].multiLine, TextLists{});
-    EXPECT_EQ(greenTags(pad.get()), (std::vector<std::int64_t>{4097, 5121}));
-    EXPECT_EQ(textAt(pad.get(), 6145), "p1L0");
-    EXPECT_EQ(pad->inputs, (TextGroups{{{"form", "1", "0"}}}));
-    press(pad.get(), "L5121");  // the chosen level again: another problem of it
-    EXPECT_EQ(textAt(pad.get(), 6145), "p2L0");
     press(pad.get(), "L5123");
-    EXPECT_EQ(textAt(pad.get(), 6145), "p3L2");
-    EXPECT_EQ(pad->levelSelection, 5123);
-
-    press(pad.get(), "O4098");  // no flushing rows: only the highlight moves
-    press(pad.get(), "O4098");
-    EXPECT_EQ(pad->optionsSelections, (Selections{{4098}}));
-    EXPECT_EQ(greenTags(pad.get()), (std::vector<std::int64_t>{4098, 5123}));
+    ASSERT_EQ(source.requests.size(), 1u);
+    EXPECT_EQ(source.requests[0].level, 2);
+    EXPECT_EQ(source.requests[0].options, (TextLists{{kBefore}}));
+    EXPECT_EQ(textAt(pad.get(), 6145), "p1L2");
+    EXPECT_EQ(pad->inputs, (TextGroups{{{"form", "1", "2"}}}));
     for (const char* stray : {"7", "DEL", "C", "+/-", "."}) {
         auto key = UniversalIntegerIOView::makeButton(stray, UIColor::clear(), kKeyPressedAction, 30);
         pad->keyPressed(key.get());
     }
-    EXPECT_EQ(source.requests.size(), 3u);
-    press(pad.get(), text::kThinking);
-    press(pad.get(), text::kThinking);
-    const Handover expected{{{{"form", "3", "2"}}}, {{kAfter}}, {}};
-    EXPECT_EQ(delegate.calls, (std::vector<Handover>{expected, expected}));
+    EXPECT_EQ(source.requests.size(), 1u);
     EXPECT_EQ(source.limitQuestions, 0);
 }
 
