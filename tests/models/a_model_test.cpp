@@ -139,34 +139,32 @@ TEST(FormAModel, DrawsTheDelicateCasesAsSpecified) {
         {3, 3, 8, kBeforeOption, kApp, 2,
          "\"...\" | = ((1 / √{red}(8{red}))) | = ((1 / (2{red} 🖇 √{red}(2{red}))))"},
         {3, 2, 8, kBeforeOption, kModule, 0,
-         "\"...\" | = ((3 / (2 🖇 √{red}(8{red})))) | = ((3 / (2 🖇 (){red}((2{red} 🖇 "
-         "√{red}(2{red})))))) | "
-         "= ((3 / (4 🖇 √(2))))"},
+         "\"...\" | = ((3 / (2 🖇 √{red}(8{red})))) | "
+         "= ((3 / (2 🖇 (){red}((2{red} 🖇 √{red}(2{red})))))) | = ((3 / (4 🖇 √(2))))"},
         // Clearing: the multiplier line, the bracketed square, and the reductions.
         {1, 1, 2, kBeforeOption, kApp, 1,
          "= {clear}((1 / √(2))) | (= ((1 / √{red}(2{red}))) ∙{red} (√(2) / √{red}(2{red}))) | "
          "= ((√(2) / ((){red}(√{red}(2{red})) ^ 2{red}))) | = ((√(2) / 2{red}))"},
         {2, 3, 2, kBeforeOption, kModule, 0,
-         "\"...\" | = ((2 / (3 🖇 √(2)))) | (= ((2 / (3 🖇 √{red}(2{red})))) ∙{red} (√(2) / "
-         "√{red}(2{red}))) | "
-         "= (((2 🖇 √(2)) / (3 ∙ ((){red}(√{red}(2{red})) ^ 2{red})))) | = (((2 🖇 √(2)) / (3 ∙ "
-         "2{red}))) | "
-         "= (((2 🖇 √(2)) / 6)) | = ((√(2) / 3))"},
+         "\"...\" | = ((2 / (3 🖇 √(2)))) | "
+         "(= ((2 / (3 🖇 √{red}(2{red})))) ∙{red} (√(2) / √{red}(2{red}))) | "
+         "= (((2 🖇 √(2)) / (3 ∙ ((){red}(√{red}(2{red})) ^ 2{red})))) | "
+         "= (((2 🖇 √(2)) / (3 ∙ 2{red}))) | = (((2 🖇 √(2)) / 6)) | = ((√(2) / 3))"},
         {-3, 1, 3, kAfterOption, kApp, 1,
          "= {clear}((-3 / √(3))) | (= ((-3 / √{red}(3{red}))) ∙{red} (√(3) / √{red}(3{red}))) | "
-         "= (((-3 🖇 √(3)) / ((){red}(√{red}(3{red})) ^ 2{red}))) | = (((-3 🖇 √(3)) / 3{red})) | = "
-         "(-(√(3)))"},
+         "= (((-3 🖇 √(3)) / ((){red}(√{red}(3{red})) ^ 2{red}))) | = (((-3 🖇 √(3)) / 3{red})) | "
+         "= (-(√(3)))"},
         // The radical of the result, after clearing: P = 1, P = −1 and |P| > 1.
         {1, 1, 8, kAfterOption, kApp, 2,
-         "\"...\" | = ((√{red}(8{red}) / 8)) | = (((2{red} 🖇{red} √{red}(2{red})) / 8)) | = ((√(2) / "
-         "4))"},
+         "\"...\" | = ((√{red}(8{red}) / 8)) | = (((2{red} 🖇{red} √{red}(2{red})) / 8)) | "
+         "= ((√(2) / 4))"},
         {-1, 1, 12, kAfterOption, kApp, 2,
-         "\"...\" | = ((-(√{red}(12{red})) / 12)) | = ((-((2{red} 🖇{red} √{red}(3{red}))) / 12)) | "
-         "= ((-(√(3)) / 6))"},
+         "\"...\" | = ((-(√{red}(12{red})) / 12)) | "
+         "= ((-((2{red} 🖇{red} √{red}(3{red}))) / 12)) | = ((-(√(3)) / 6))"},
         {5, 1, 12, kAfterOption, kModule, 1,
-         "\"...\" | = (((5 🖇 √{red}(12{red})) / 12)) | = (((5 🖇 (){red}((2{red} 🖇{red} "
-         "√{red}(3{red})))) / 12)) | "
-         "= (((10 🖇 √(3)) / 12)) | = (((5 🖇 √(3)) / 6))"},
+         "\"...\" | = (((5 🖇 √{red}(12{red})) / 12)) | "
+         "= (((5 🖇 (){red}((2{red} 🖇{red} √{red}(3{red})))) / 12)) | = (((10 🖇 √(3)) / 12)) | "
+         "= (((5 🖇 √(3)) / 6))"},
         // Special cases: the problem as entered, the intermediate fraction, the reduced result.
         {6, -4, 1, kBeforeOption, kApp, 1, "= {clear}((6 / -4)) | = (-([3/2]))"},
         {-6, -3, 1, kBeforeOption, kModule, 0, "\"...\" | = ((-6 / -3)) | = (2)"},

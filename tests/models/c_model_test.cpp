@@ -110,36 +110,37 @@ TEST(FormCModel, EachPathShowsItsSteps) {
          kModule,
          "square number here | radixmender | simplify",
          0,
-         "\"...\" | = ((5 / ((3 🖇 √(4)) + √(3)))) | = ((5 / ((3 ∙ 2) + √(3)))) | = ((5 / (6 + "
-         "√(3))))"},
+         "\"...\" | = ((5 / ((3 🖇 √(4)) + √(3)))) | = ((5 / ((3 ∙ 2) + √(3)))) | "
+         "= ((5 / (6 + √(3))))"},
         {"second radicand a square",
          {5, 2, 3, -3, 4, kBefore},
          kApp,
          "🤔 | square number here | simplify | radixmender | simplify | 😎",
          1,
-         "= {clear}((5 / ((2 🖇 √(3)) − (3 🖇 √(4))))) | = ((5 / ((2 🖇 √(3)) − (3 ∙ 2)))) | = ((5 / "
-         "((2 🖇 √(3)) − 6)))"},
+         "= {clear}((5 / ((2 🖇 √(3)) − (3 🖇 √(4))))) | = ((5 / ((2 🖇 √(3)) − (3 ∙ 2)))) "
+         "| "
+         "= ((5 / ((2 🖇 √(3)) − 6)))"},
         {"b²c = d²e with the order after: the advisory, then radicals first",
          {5, 1, 12, 2, 3, kAfter},
          kApp,
          "🤔 | advisory | simplify radical | radixmender | 😎",
          1,
-         "= {clear}((5 / (√(12) + (2 🖇 √(3))))) | \"division by zero in\" | \"rationalization phase\" | "
-         "\"simplify radical first\"{red}"},
+         "= {clear}((5 / (√(12) + (2 🖇 √(3))))) | \"division by zero in\" | "
+         "\"rationalization phase\" | \"simplify radical first\"{red}"},
         {"the advisory is shown in any context and opens without \"...\"",
          {5, 1, 12, 2, 3, kAfter},
          kModule,
          "advisory | simplify radical | radixmender",
          1,
-         "\"...\" | = ((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | = ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 "
-         "🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
+         "\"...\" | = ((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | "
+         "= ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
         {"an unknown order with b²c = d²e: radicals first without the advisory",
          {5, 1, 12, 2, 3, "sideways"},
          kApp,
          "🤔 | simplify radical | radixmender | 😎",
          1,
-         "= {clear}((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | = ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 "
-         "🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
+         "= {clear}((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | "
+         "= ((5 / ((2{red} 🖇 √{red}(3{red})) + (2 🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
         {"radicals last",
          {1, 1, 12, 1, 5, kAfter},
          kApp,
@@ -151,8 +152,8 @@ TEST(FormCModel, EachPathShowsItsSteps) {
          kModule,
          "simplify | radixmender | simplify | simplify radical",
          0,
-         "\"...\" | = ((-6 / ((2 🖇 √(12)) + (4 🖇 √(5))))) | = ((-6 / (2 🖇 ()((√(12) + (2 🖇 "
-         "√(5))))))) | = ((-3 / (√(12) + (2 🖇 √(5)))))"},
+         "\"...\" | = ((-6 / ((2 🖇 √(12)) + (4 🖇 √(5))))) | "
+         "= ((-6 / (2 🖇 ()((√(12) + (2 🖇 √(5))))))) | = ((-3 / (√(12) + (2 🖇 √(5)))))"},
     };
     for (const PathCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -192,11 +193,11 @@ TEST(FormCSummary, AnswerLines) {
         const char* lines;
     } cases[] = {
         {3, 1, 3, 1, 2,
-         "= {clear}((3 / (√(3) + √(2)))) | = ((3 🖇 ()((√(3) − √(2))))) | = (((3 🖇 √(3)) − (3 🖇 "
-         "√(2))))"},
+         "= {clear}((3 / (√(3) + √(2)))) | = ((3 🖇 ()((√(3) − √(2))))) | "
+         "= (((3 🖇 √(3)) − (3 🖇 √(2))))"},
         {3, 1, 2, 1, 3,
-         "= {clear}((3 / (√(2) + √(3)))) | = ((()(-3) 🖇 ()((√(2) − √(3))))) | = (((-3 🖇 √(2)) + (3 "
-         "🖇 √(3))))"},
+         "= {clear}((3 / (√(2) + √(3)))) | = ((()(-3) 🖇 ()((√(2) − √(3))))) | "
+         "= (((-3 🖇 √(2)) + (3 🖇 √(3))))"},
         {1, 1, 2, 1, 8, "= {clear}((1 / (√(2) + √(8)))) | = ((√(2) / 6))"},
         {-1, 1, 2, -1, 3, "= {clear}((-1 / (√(2) − √(3)))) | = ((√(2) + √(3)))"},
         {1, -1, 5, -2, 3,

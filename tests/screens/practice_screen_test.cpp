@@ -188,8 +188,8 @@ TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
         ASSERT_TRUE(app->window().renderToPNG(path));
         EXPECT_GT(std::filesystem::file_size(path), 2000u);
         ASSERT_TRUE(tapTitled(*app, text::kThinking));
-        ASSERT_TRUE(
-            app->window().renderToPNG(testing::testOutputPath(std::string("practice_steps_") + name + ".png")));
+        ASSERT_TRUE(app->window().renderToPNG(
+            testing::testOutputPath(std::string("practice_steps_") + name + ".png")));
     }
 }
 
