@@ -42,6 +42,10 @@ ModelOutput handedOver(ModelOutput called) {
 // thousand rows, and copying them showed in the time a solution takes.
 class Solution {
 public:
+    Solution() {
+        out_.detailSteps.reserve(8);
+        out_.detailComments.reserve(8);
+    }
     void add(Step lines, std::string comment) {
         out_.detailSteps.push_back(std::move(lines));
         out_.detailComments.push_back({std::move(comment)});

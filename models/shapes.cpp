@@ -225,6 +225,13 @@ Record problemLine(Record numerator, Record denominator, const std::string& cont
                       isApplication(context) ? Color::clear : Color::black);
 }
 
+// A solution has a handful of steps; room for them up front spares the
+// vectors' growth steps.
+OutputBuilder::OutputBuilder() {
+    output_.detailSteps.reserve(8);
+    output_.detailComments.reserve(8);
+}
+
 void OutputBuilder::add(Step lines, std::string comment) {
     output_.detailSteps.push_back(std::move(lines));
     output_.detailComments.push_back({std::move(comment)});
@@ -244,6 +251,14 @@ void OutputBuilder::append(const ModelOutput& other) {
     output_.detailSteps.insert(output_.detailSteps.end(), other.detailSteps.begin(), other.detailSteps.end());
     output_.detailComments.insert(output_.detailComments.end(), other.detailComments.begin(),
                                   other.detailComments.end());
+}
+
+void OutputBuilder::append(ModelOutput&& other) {
+    output_.detailSteps.insert(output_.detailSteps.end(), std::make_move_iterator(other.detailSteps.begin()),
+                               std::make_move_iterator(other.detailSteps.end()));
+    output_.detailComments.insert(output_.detailComments.end(),
+                                  std::make_move_iterator(other.detailComments.begin()),
+                                  std::make_move_iterator(other.detailComments.end()));
 }
 
 ModelOutput OutputBuilder::finish() && {

@@ -100,10 +100,12 @@ Step stepOf(Lines&&... lines) {
 // Assembling model output.
 class OutputBuilder {
 public:
+    OutputBuilder();
     void add(Step lines, std::string comment);
     void add(const StepResult& step);
     void add(StepResult&& step);
     void append(const ModelOutput& other);
+    void append(ModelOutput&& other);  // moves the other output's steps
     [[nodiscard]] bool empty() const { return output_.detailSteps.empty(); }
     ModelOutput finish() &&;
 
