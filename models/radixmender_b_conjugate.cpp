@@ -123,9 +123,8 @@ StepResult resultStep(Layout layout, std::int64_t a, const Terms& terms, const s
     const std::int64_t a3 = checkedDiv(a1, f);
     const std::int64_t d3 = checkedDiv(d, f);
 
-    const Record k =
-        inOrder(layout, wholeShown(layout, whole1), radicalShown(layout, coefficient1, radicand0),
-                checkedNeg(trailing(layout, whole1, coefficient1)));
+    Record k = inOrder(layout, wholeShown(layout, whole1), radicalShown(layout, coefficient1, radicand0),
+                       checkedNeg(trailing(layout, whole1, coefficient1)));
     auto wrap = [&](Record s) {
         if (h == 1) return s;
         return product(integer(h), bracket(std::move(s), Color::red));
@@ -155,10 +154,14 @@ StepResult resultStep(Layout layout, std::int64_t a, const Terms& terms, const s
                                                 integer(radicand0, Color::red), Color::red);
     lines.push_back(line(a1, wrap(inOrder(layout, integer(checkedMul(whole1, whole1), Color::red),
                                           std::move(radicalValue), -1, Color::red))));
-    lines.push_back(line(a1, integer(checkedMul(h, d))));
     const std::int64_t hd3 = checkedMul(h, d3);
     if (f != 1 || hd3 == 1) {
-        lines.push_back(hd3 == 1 ? equalsLine(coefficientTimes(a3, k)) : line(a3, integer(hd3)));
+        lines.push_back(line(a1, integer(checkedMul(h, d))));
+        // The conjugate's last use: its rows move into the line.
+        lines.push_back(hd3 == 1 ? equalsLine(coefficientTimes(a3, std::move(k)))
+                                 : equalsLine(fraction(coefficientTimes(a3, std::move(k)), integer(hd3))));
+    } else {
+        lines.push_back(equalsLine(fraction(coefficientTimes(a1, std::move(k)), integer(checkedMul(h, d)))));
     }
     return StepResult{std::move(lines), {kSimplify}};
 }
@@ -206,7 +209,7 @@ std::optional<StepResult> resultRadicalStep(Layout layout, std::int64_t a, const
                         : product(integer(magnitude1), bracket(std::move(kRootM), Color::red))));
     if (magnitude1 != 1) lines.push_back(conjugateLine(magnitudeTerm(checkedAbs(radicalC), m)));
     if (r != 1) {
-        const Record s = sumShown(layout, checkedDiv(wholeC, r), checkedDiv(coefficientC, r), m);
+        Record s = sumShown(layout, checkedDiv(wholeC, r), checkedDiv(coefficientC, r), m);
         Record factored = product(integer(r), bracket(s));
         const bool unit = a3 == 1 || a3 == -1;
         Record x = a3 == 1    ? std::move(factored)
@@ -214,7 +217,7 @@ std::optional<StepResult> resultRadicalStep(Layout layout, std::int64_t a, const
                               : product(integer(a3), bracket(std::move(factored)));
         lines.push_back(overLine(std::move(x), bigH));
         if (t != 1 && !unit) lines.push_back(overLine(product(integer(checkedMul(a3, r)), bracket(s)), bigH));
-        if (t != 1 || !unit) lines.push_back(overLine(coefficientTimes(bigA, s), e));
+        if (t != 1 || !unit) lines.push_back(overLine(coefficientTimes(bigA, std::move(s)), e));
     }
     return StepResult{std::move(lines), {kSimplifyRadical}};
 }

@@ -1,5 +1,7 @@
 // The form B steps before the conjugate: the common factor of the
 // denominator's coefficients, and the square factor of the radicand.
+#include <utility>
+
 #include "models/radixmender_b_internal.hpp"
 #include "records/checked.hpp"
 
@@ -93,7 +95,7 @@ std::optional<StepResult> radicalBeforeStep(Layout layout, std::int64_t a, const
     if (magnitude1 != 1) lines.push_back(line(a1, withWhole1(magnitudeTerm(checkedMul(magnitude1, k), m))));
 
     if (r != 1) {
-        const Record q = sumShown(layout, whole2, p2, m);
+        Record q = sumShown(layout, whole2, p2, m);
         Record rQ = product(integer(r), bracket(q));
         if (h == 1) {
             lines.push_back(line(a1, std::move(rQ)));
@@ -101,7 +103,9 @@ std::optional<StepResult> radicalBeforeStep(Layout layout, std::int64_t a, const
             lines.push_back(line(a1, product(integer(h), bracket(std::move(rQ)))));
             lines.push_back(line(a1, product(integer(checkedMul(h, r)), bracket(q))));
         }
-        if (s != 1) lines.push_back(line(a2, u == 1 ? q : product(integer(u), bracket(q))));
+        if (s != 1) {
+            lines.push_back(line(a2, u == 1 ? std::move(q) : product(integer(u), bracket(std::move(q)))));
+        }
     }
     return StepResult{std::move(lines), {kSimplifyRadical}};
 }

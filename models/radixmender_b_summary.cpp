@@ -9,8 +9,6 @@ namespace radixmender::form_b {
 using namespace shapes;
 
 StepResult summaryStep(Layout layout, std::int64_t a, const Terms& terms, const Record& leadingLines) {
-    Record problem = equalsLine(
-        fraction(integer(a), sumShown(layout, terms.whole, terms.coefficient, terms.radicand)), Color::clear);
     const auto [k, m] = squareRootParts(terms.radicand);
     const std::int64_t b = leading(layout, terms.whole, terms.coefficient);
     const std::int64_t radicalCoefficient = checkedMul(terms.coefficient, k);
@@ -31,7 +29,9 @@ StepResult summaryStep(Layout layout, std::int64_t a, const Terms& terms, const 
     Step lines;
     lines.reserve(3);
     if (leadingLines.empty())
-        lines.push_back(std::move(problem));
+        lines.push_back(
+            equalsLine(fraction(integer(a), sumShown(layout, terms.whole, terms.coefficient, terms.radicand)),
+                       Color::clear));
     else
         lines.push_back(leadingLines);
     lines.push_back(equalsLine(over(multiple(n, sumShown(layout, wholeC, coefficientC, m)), e)));
