@@ -109,18 +109,19 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
     lines.push_back(sh::dot(sh::equalsLine(sh::fraction(sh::integer(p), termAround(q, redRadical(r)))),
                             sh::fraction(sh::radical(r), redRadical(r)), Color::red));
 
-    const Record n = sh::term(p, r);
+    Record n = sh::term(p, r);
+    const std::int64_t qr = checkedMul(q, r);
+    const std::int64_t g3 = gcd(p, qr);
+    // n's rows move into the last line that shows it.
+    const bool nAgain = q != 1 && g3 != 1;
     Record square =
         sh::join(text::kCaret, sh::bracket(redRadical(r), Color::red), sh::integer(2, Color::red));
     if (q != 1) square = sh::dot(sh::integer(q), std::move(square));
     lines.push_back(sh::equalsLine(sh::fraction(n, std::move(square))));
     Record redR = sh::integer(r, Color::red);
     if (q != 1) redR = sh::dot(sh::integer(q), std::move(redR));
-    lines.push_back(sh::equalsLine(sh::fraction(n, std::move(redR))));
-
-    const std::int64_t qr = checkedMul(q, r);
-    const std::int64_t g3 = gcd(p, qr);
-    if (q != 1 && g3 != 1) lines.push_back(sh::equalsLine(sh::fraction(n, sh::integer(qr))));
+    lines.push_back(sh::equalsLine(sh::fraction(nAgain ? n : std::move(n), std::move(redR))));
+    if (nAgain) lines.push_back(sh::equalsLine(sh::fraction(std::move(n), sh::integer(qr))));
     if (q != 1 || g3 != 1) lines.push_back(sh::equalsLine(sh::over(sh::term(p / g3, r), qr / g3)));
     return result(std::move(lines), sh::kRadixmender);
 }
