@@ -168,12 +168,9 @@ TEST(FormCBuilders, ConjugateStepAndItsResult) {
 TEST(FormCBuilders, AlikeRadicalsHandTheStepToFormA) {
     EXPECT_EQ(C::multiplyByConjugateStep(3, 1, 8, 2, 2, "after", false),
               Radixmender_A_Model::clearDenominatorStep(3, 4, 2, "before", true));
-    EXPECT_EQ(C::multiplyByConjugateStep(6, 1, 8, 1, 2, "before", false),
-              Radixmender_A_Model::clearDenominatorStep(2, 1, 2, "before", true));
     EXPECT_EQ(C::multiplyByConjugateStep(5, 1, 8, -1, 18, "before", false),
               Radixmender_A_Model::clearDenominatorStep(-5, 1, 2, "before", true));
     EXPECT_EQ(C::simplifyResultStep(3, 1, 8, 2, 2, "after"), std::nullopt);
-    EXPECT_EQ(C::simplifyResultStep(6, 1, 8, 1, 2, "before"), std::nullopt);
     // With the order "after" and no such equality the radicals stay as entered.
     EXPECT_EQ(drawn(C::multiplyByConjugateStep(1, 1, 12, 1, 5, "after", false))->lines[0],
               "= {clear}((1 / (√(12) + √(5))))");
