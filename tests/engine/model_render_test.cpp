@@ -2,8 +2,6 @@
 // tablet views, and a few saved as PNG to look at.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,85 +31,28 @@ public:
     Parameters parameters() override { return output.detailParameters; }
 };
 
-struct Solution {
-    std::string name;
-    ModelOutput output;
-};
-
-std::vector<Solution> solutions() {
-    std::vector<Solution> all;
-    for (const std::string order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
-        const std::string o = order == shapes::kOrderBefore ? "before" : "after";
-        for (const auto& [a, b, c] : std::vector<std::array<std::int64_t, 3>>{
-                 {3, 2, 5}, {6, 1, 8}, {-10, 4, 12}, {1, 0, 2}, {5, 3, -7}, {999, -999, 998}}) {
-            all.push_back(
-                {"A_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) + "_" + o,
-                 Radixmender_A_Model{a, b, c, order}.steps()});
-        }
-        for (const std::string tmpl : {kTemplateWholeFirst, kTemplateRadicalFirst}) {
-            const std::string t = tmpl == kTemplateWholeFirst ? "W" : "R";
-            for (const auto& [a, b, c, d] : std::vector<std::array<std::int64_t, 4>>{{3, 2, 1, 5},
-                                                                                     {6, 4, 2, 8},
-                                                                                     {-7, 3, -2, 12},
-                                                                                     {1, 2, 0, 3},
-                                                                                     {10, 5, 5, 25},
-                                                                                     {997, 991, -983, 977}}) {
-                all.push_back({"B" + t + "_" + std::to_string(a) + "_" + std::to_string(b) + "_" +
-                                   std::to_string(c) + "_" + std::to_string(d) + "_" + o,
-                               Radixmender_B_Model{a, b, c, d, tmpl, order}.steps()});
-            }
-        }
-        for (const auto& [a, b, c, d, e] :
-             std::vector<std::array<std::int64_t, 5>>{{1, 1, 2, 1, 3},
-                                                      {6, 2, 8, 3, 12},
-                                                      {-4, 3, 5, -2, 7},
-                                                      {5, 1, 4, 1, 9},
-                                                      {2, 3, 2, 3, 2},
-                                                      {999, 997, 995, -993, 991}}) {
-            all.push_back({"C_" + std::to_string(a) + "_" + std::to_string(b) + "_" + std::to_string(c) +
-                               "_" + std::to_string(d) + "_" + std::to_string(e) + "_" + o,
-                           Radixmender_C_Model{a, b, c, d, e, order}.steps()});
-        }
-    }
-    return all;
-}
-
 using testing::ScreenWidth;
 
-TEST(ModelSteps, EveryStepFitsPhoneAndTabletViews) {
-    const auto all = solutions();
-    for (const auto& [w, h] : std::vector<std::pair<double, double>>{{390, 844}, {1024, 1366}}) {
-        const ScreenWidth screen(w);
-        for (const Solution& s : all) {
-            SCOPED_TRACE(s.name);
-            ASSERT_FALSE(s.output.detailSteps.empty());
-            ASSERT_EQ(s.output.detailSteps.size(), s.output.detailComments.size());
-            OutputSource source(s.output);
-            UniversalEngineView view({0, 0, w, h});
-            view.setDataSource(&source);
-            const double width = w, height = (h - 10) * 0.85;
-            for (std::size_t i = 0; i < s.output.detailSteps.size(); ++i) {
-                const Step& lines = s.output.detailSteps[i];
-                // Every line of the models reads without error at the base size.
-                for (const Record& line : lines) {
-                    EXPECT_NO_THROW(testing::measure(line, basePointSize()));
-                    EXPECT_NO_THROW(testing::record(line, 0, 100, basePointSize()));
-                }
-                // Fitted, every line is no wider than the view and no smaller than 12 points.
-                const LineSizes sizes =
-                    view.fitLines(width, height, basePointSize(), testing::kMedium, lines);
-                for (std::size_t j = 0; j < lines.size(); ++j) {
-                    EXPECT_LE(testing::measure(lines[j], sizes[j][1]).width, width);
-                    EXPECT_GE(sizes[j][1], 12.0) << "step " << i << " line " << j;
-                }
-                view.setStep(static_cast<std::int64_t>(i));
-                platform::RecordingContext context;
-                view.render(context);
-                for (const auto& op : context.operations()) {
-                    if (!op.isText()) continue;
-                    EXPECT_LE(op.topLeft.x + textSize(op.text, op.attributes.font).width, w + 1) << op.text;
-                    EXPECT_GE(op.topLeft.x, -1) << op.text;
-                }
+// The widest problems three-digit entries allow: fitted on a phone, every
+// line of every step is no wider than the view and no smaller than 12 points.
+// (The fitting rules themselves are swept over synthetic steps in the view's tests.)
+TEST(ModelSteps, WidestProblemsFitAPhone) {
+    const ScreenWidth screen(390);
+    const UniversalEngineView view({0, 0, 390, 844});
+    std::vector<ModelOutput> outputs;
+    for (const std::string order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
+        outputs.push_back(Radixmender_A_Model{999, -999, 998, order}.steps());
+        for (const std::string tmpl : {kTemplateWholeFirst, kTemplateRadicalFirst})
+            outputs.push_back(Radixmender_B_Model{997, 991, -983, 977, tmpl, order}.steps());
+        outputs.push_back(Radixmender_C_Model{999, 997, 995, -993, 991, order}.steps());
+    }
+    for (const ModelOutput& output : outputs) {
+        for (std::size_t i = 0; i < output.detailSteps.size(); ++i) {
+            const Step& lines = output.detailSteps[i];
+            const LineSizes sizes = view.fitLines(390, (844 - 10) * 0.85, basePointSize(), testing::kMedium, lines);
+            for (std::size_t j = 0; j < lines.size(); ++j) {
+                EXPECT_LE(testing::measure(lines[j], sizes[j][1]).width, 390);
+                EXPECT_GE(sizes[j][1], 12.0) << "step " << i << " line " << j;
             }
         }
     }
