@@ -47,7 +47,6 @@ TEST(FormBDriver, ErrorsNameTheirCauseInOrderOfPrecedence) {
         // A negative radicand outranks a zero denominator.
         {wholeFirst(1, 0, 0, -4), "=~ {1 / 0 + 0√-4}", root},
         {wholeFirst(1, 0, 0, 5), "=~ {1 / 0 + 0√5}", zero},
-        {wholeFirst(1, 0, 4, 0), "=~ {1 / 0 + 4√0}", zero},
         // The coefficient 1 and the perfect square are drawn as entered.
         {wholeFirst(1, 3, -1, 9), "=~ {1 / 3 − 1√9}", cancel},
         // A negative radicand is not handed over, though its term vanishes.
@@ -56,9 +55,7 @@ TEST(FormBDriver, ErrorsNameTheirCauseInOrderOfPrecedence) {
         {wholeFirst(0, -6, 2, 9), "=~ {0 / -6 + 2√9}", cancel},
         {radicalFirst(1, 0, 0, 0), "=~ {1 / 0√0 + 0}", zero},
         {radicalFirst(1, 0, -4, 0), "=~ {1 / 0√-4 + 0}", root},
-        {radicalFirst(1, 2, 9, -6), "=~ {1 / 2√9 − 6}", cancel},
         {radicalFirst(1, -1, 4, 2), "=~ {1 / -1√4 + 2}", cancel},
-        {radicalFirst(1, 3, 1, -3), "=~ {1 / 3√1 − 3}", cancel},
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.problem);
@@ -95,9 +92,7 @@ TEST(FormBDriver, SimpleCasesAnswerAtOnce) {
         {wholeFirst(7, 1, 2, 9), "=~ {7 / 1 + 2√9} | = {7 / 1 + 2∙3} = 1", "= 1"},
         {wholeFirst(5, -4, -3, 4), "=~ {5 / -4 − 3√4} | = {5 / -4 − 3∙2} = -[1/2]", "= -[1/2]"},
         {radicalFirst(3, 2, 1, 4), "=~ {3 / 2 + 4} | = [1/2]", "= [1/2]"},
-        {radicalFirst(6, 1, 4, 1), "=~ {6 / √4 + 1} | = {6 / 2 + 1} = 2", "= 2"},
         {radicalFirst(4, -1, 9, 7), "=~ {4 / -√9 + 7} | = {4 / -3 + 7} = 1", "= 1"},
-        {radicalFirst(9, -2, 25, 4), "=~ {9 / -2√25 + 4} | = {9 / -2∙5 + 4} = -[3/2]", "= -[3/2]"},
     };
     for (const SimpleCase& c : cases) {
         const Lines simple = testing::splitLines(c.simple);
