@@ -137,23 +137,6 @@ TEST(StepViewer, AnEmptyOutputShowsAnEmptyScreen) {
     EXPECT_TRUE(context.texts().empty());
 }
 
-TEST(StepViewer, StaysFivePointsInsideTheSafeAreaWhenResized) {
-    auto app = launchApp();
-    ASSERT_TRUE(tapTitled(*app, "a/(b" + kRoot + "c)"));
-    ASSERT_TRUE(tapTitled(*app, text::kThinking));
-    auto* viewer = top<UniversalEngineVC>(*app);
-    ASSERT_NE(viewer, nullptr);
-    for (const platform::Size size :
-         {platform::Size{844, 390}, platform::Size{1024, 1366}, platform::Size{390, 844}}) {
-        app->window().resize(size);
-        app->window().setSafeAreaInsets({20, 10, 34, 10});
-        const auto f = viewer->universalEngineView().frame();
-        const double top = 20 + platform::NavigationController::kBarHeight;
-        EXPECT_EQ(f, platform::Rect(15, top + 5, size.width - 30, size.height - top - 34 - 10));
-        app->window().setSafeAreaInsets({});
-    }
-}
-
 // The guide, opened from the menu with a resource lookup of the test's choosing.
 class GuideTest : public ::testing::Test {
 protected:
