@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "engine/universal_engine_view.hpp"
 #include "models/radixmender_a_model.hpp"
@@ -171,21 +170,6 @@ TEST(AppFlow, UntouchedPadShowsTheThreeErrorSteps) {
     EXPECT_EQ(comments[0], Comment{text::kThinking});
     EXPECT_NE(std::find(comments[1].begin(), comments[1].end(), shapes::kOops), comments[1].end());
     EXPECT_NE(std::find(comments[2].begin(), comments[2].end(), text::kAstonished), comments[2].end());
-}
-
-TEST(AppFlow, SignedEntriesAreStoredAsIntegers) {
-    auto app = launchApp();
-    ASSERT_TRUE(tapTitled(*app, kMenuA));
-    auto* form = top<Radixmender_A_VC>(*app);
-    // "-0" goes over as 0; a sign and three digits is the negative number.
-    typeEntry(*app, 1, "-");
-    EXPECT_EQ(labelTagged(form->view(), 1)->text(), "-0");
-    typeEntry(*app, 2, "-412");
-    typeEntry(*app, 3, "999");
-    ASSERT_TRUE(tapTitled(*app, text::kThinking));
-    EXPECT_EQ(form->theModel.a, 0);
-    EXPECT_EQ(form->theModel.b, -412);
-    EXPECT_EQ(form->theModel.c, 999);
 }
 
 TEST(AppFlow, FontsFollowTheWindowWidthAtConstruction) {
