@@ -75,7 +75,6 @@ public:
     [[nodiscard]] bool isZero() const { return terms_.empty(); }
     [[nodiscard]] bool isRational() const;
     [[nodiscard]] Fraction rationalPart() const;
-    [[nodiscard]] const std::map<std::int64_t, Fraction>& terms() const { return terms_; }
     [[nodiscard]] long double approximate() const;
     [[nodiscard]] std::string toString() const;
 
