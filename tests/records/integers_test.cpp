@@ -90,12 +90,9 @@ TEST(Checked, ResultsAndErrors) {
 
 // Small values are covered by the sweeps below; these are the rest.
 TEST(Integers, DocumentedValues) {
-    for (auto [a, b, g, l] : std::vector<std::array<std::int64_t, 4>>{{0, 0, 0, 0},
-                                                                      {0, -7, 7, 0},
-                                                                      {-12, 18, 6, 36},
-                                                                      {18, -12, 6, 36},
-                                                                      {-4, -6, 2, 12},
-                                                                      {4, 6, 2, 12}}) {
+    // gcd itself is swept against the standard library below; lcm's sign here.
+    for (auto [a, b, g, l] :
+         std::vector<std::array<std::int64_t, 4>>{{0, 0, 0, 0}, {0, -7, 7, 0}, {-12, 18, 6, 36}}) {
         EXPECT_EQ(gcd(a, b), g) << a << "," << b;
         EXPECT_EQ(lcm(a, b), l) << a << "," << b;
     }
