@@ -49,7 +49,8 @@ TEST(ModelSteps, WidestProblemsFitAPhone) {
     for (const ModelOutput& output : outputs) {
         for (std::size_t i = 0; i < output.detailSteps.size(); ++i) {
             const Step& lines = output.detailSteps[i];
-            const LineSizes sizes = view.fitLines(390, (844 - 10) * 0.85, basePointSize(), testing::kMedium, lines);
+            const LineSizes sizes =
+                view.fitLines(390, (844 - 10) * 0.85, basePointSize(), testing::kMedium, lines);
             for (std::size_t j = 0; j < lines.size(); ++j) {
                 EXPECT_LE(testing::measure(lines[j], sizes[j][1]).width, 390);
                 EXPECT_GE(sizes[j][1], 12.0) << "step " << i << " line " << j;
