@@ -1,0 +1,42 @@
+#pragma once
+// Times whole solutions over a fixed grid of problems, one problem per
+// iteration, so the time per iteration is the mean per problem. The counters
+// give each problem's own median time (over the passes through the grid):
+// the median of those over the grid and the slowest, in microseconds.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace radixmender::bench {
+
+template <typename Model>
+void timeEachProblem(benchmark::State& state, const std::vector<Model>& problems) {
+    std::vector<std::vector<double>> times(problems.size());
+    // Room for the passes a run makes, so that recording a time does not
+    // allocate between the solutions being timed.
+    for (auto& t : times) t.reserve(128);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(problems[i].steps("application"));
+        times[i].push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        i = i + 1 == problems.size() ? 0 : i + 1;
+    }
+    std::vector<double> perProblem;
+    for (auto& t : times) {
+        if (t.empty()) continue;
+        std::sort(t.begin(), t.end());
+        perProblem.push_back(t[t.size() / 2]);
+    }
+    std::sort(perProblem.begin(), perProblem.end());
+    state.counters["problems"] = static_cast<double>(problems.size());
+    if (!perProblem.empty()) {
+        state.counters["median_problem_us"] = perProblem[perProblem.size() / 2];
+        state.counters["slowest_problem_us"] = perProblem.back();
+    }
+}
+
+}  // namespace radixmender::bench
