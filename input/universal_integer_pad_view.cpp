@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "input/pad_support.hpp"
 #include "platform/button.hpp"
 #include "records/checked.hpp"
 #include "records/literals.hpp"
@@ -15,6 +16,10 @@ using platform::UIColor;
 using platform::UILabel;
 using platform::View;
 
+using pad::at;
+using pad::kNil;
+using pad::selectorTag;
+
 namespace {
 
 constexpr double kGap = 5;
@@ -22,7 +27,6 @@ constexpr double kGap = 5;
 constexpr double kBandsPerGridHeight = 6.0;
 constexpr double kInfoLinesPerGridHeight = 7.5;
 
-const char kNil[] = "Unexpectedly found nil while unwrapping an Optional value";
 const char kMinusZero[] = "-0";
 
 bool isDigitKey(const std::string& title) { return title.size() == 1 && title[0] >= '0' && title[0] <= '9'; }
@@ -40,19 +44,6 @@ std::string dropLast(const std::string& t) {
 }
 
 std::int64_t groupCount(const TextGroups& g) { return static_cast<std::int64_t>(g.size()); }
-
-// The tag in a selector title after its prefix.
-std::int64_t selectorTag(const std::string& title, std::size_t prefixLength) {
-    const auto tag = parseInteger(std::string_view(title).substr(std::min(prefixLength, title.size())));
-    if (!tag) throw std::runtime_error(kNil);
-    return *tag;
-}
-
-template <typename V>
-typename V::value_type& at(V& v, std::int64_t i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= v.size()) throw std::out_of_range("Index out of range");
-    return v[static_cast<std::size_t>(i)];
-}
 
 }  // namespace
 
@@ -89,24 +80,7 @@ UniversalIntegerPadView::UniversalIntegerPadView(
     const double ioMultiplier = static_cast<double>(rows) / kBandsPerGridHeight;
     const double infoMultiplier = static_cast<double>(info.size()) / kInfoLinesPerGridHeight;
 
-    // A chosen option must name an option of its row: a column past the row
-    // would leave the row without a highlighted choice that any tap could move.
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        std::vector<std::int64_t> tags;
-        for (std::size_t j = 0; j < options[i].size(); ++j) {
-            std::int64_t k = 0;
-            if (!optionsSelections_.empty()) {
-                k = at(at(const_cast<std::vector<std::vector<std::int64_t>>&>(optionsSelections_),
-                          static_cast<std::int64_t>(i)),
-                       static_cast<std::int64_t>(j));
-                if (k < 0 || k >= static_cast<std::int64_t>(options[i][j].size()))
-                    throw std::out_of_range("Index out of range");
-            }
-            tags.push_back(
-                viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j), k, Tag::option));
-        }
-        optionsSelections.push_back(std::move(tags));
-    }
+    optionsSelections = pad::chosenOptionTags(options, optionsSelections_);
 
     auto* infoView = addSubview(std::make_unique<UniversalInfoView>(info, frame));
     auto* io = addSubview(std::make_unique<UniversalIntegerIOView>(inputs, polynomials, fractions, options,

@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "input/pad_support.hpp"
 #include "platform/button.hpp"
 #include "records/checked.hpp"
 #include "records/literals.hpp"
@@ -15,6 +16,10 @@ using platform::UIColor;
 using platform::UILabel;
 using platform::View;
 
+using pad::at;
+using pad::kNil;
+using pad::selectorTag;
+
 namespace {
 
 constexpr double kGap = 10;
@@ -22,29 +27,9 @@ constexpr double kGap = 10;
 constexpr std::int64_t kThinkingCells = 2;
 constexpr double kInfoLinesPerUnit = 2.0;
 
-const char kNil[] = "Unexpectedly found nil while unwrapping an Optional value";
 const char kFlush[] = "YES";
 
-template <typename V>
-typename V::value_type& at(V& v, std::int64_t i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= v.size()) throw std::out_of_range("Index out of range");
-    return v[static_cast<std::size_t>(i)];
-}
-
-template <typename V>
-const typename V::value_type& at(const V& v, std::int64_t i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= v.size()) throw std::out_of_range("Index out of range");
-    return v[static_cast<std::size_t>(i)];
-}
-
 std::int64_t countOf(std::size_t n) { return static_cast<std::int64_t>(n); }
-
-// The tag in a selector title after its one-letter kind.
-std::int64_t selectorTag(const std::string& title) {
-    const auto tag = parseInteger(std::string_view(title).substr(1));
-    if (!tag) throw std::runtime_error(kNil);
-    return *tag;
-}
 
 }  // namespace
 
@@ -69,21 +54,7 @@ UniversalIntegerPracticePadView::UniversalIntegerPracticePadView(
     const double infoMultiplier = static_cast<double>(info.size()) / kInfoLinesPerUnit;
 
     if (!multiLine.empty()) multiLineSelection = viewTag(0, 0, 0, Tag::multi_line);
-    // A chosen option must name an option of its row: a column past the row
-    // would leave the row without a highlighted choice that any tap could move.
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        std::vector<std::int64_t> tags;
-        for (std::size_t j = 0; j < options[i].size(); ++j) {
-            std::int64_t k = 0;
-            if (!optionsSelections_.empty()) {
-                k = at(at(optionsSelections_, countOf(i)), countOf(j));
-                if (k < 0 || k >= countOf(options[i][j].size()))
-                    throw std::out_of_range("Index out of range");
-            }
-            tags.push_back(viewTag(countOf(i), countOf(j), k, Tag::option));
-        }
-        optionsSelections.push_back(std::move(tags));
-    }
+    optionsSelections = pad::chosenOptionTags(options, optionsSelections_);
     if (!levels.empty()) levelSelection = viewTag(0, 0, 0, Tag::level);
     exampleNumberOfRows = countOf(examples.size());
 
@@ -120,7 +91,7 @@ void UniversalIntegerPracticePadView::keyPressed(View* sender) {
     if (title == text::kThinking) {
         handOver();
     } else if (title.rfind(kOptionSelector, 0) == 0) {
-        const std::int64_t tag = selectorTag(title);
+        const std::int64_t tag = selectorTag(title, 1);
         const ViewTagIndices idx = viewTagIndices(tag, Tag::option);
         std::int64_t& chosen = at(at(optionsSelections, idx.i), idx.j);
         if (select(tag, chosen)) chosen = tag;
@@ -129,12 +100,12 @@ void UniversalIntegerPracticePadView::keyPressed(View* sender) {
             newProblem(checkedSub(levelSelection, static_cast<std::int64_t>(Tag::level)));
         }
     } else if (title.rfind(kLevelSelector, 0) == 0) {
-        const std::int64_t tag = selectorTag(title);
+        const std::int64_t tag = selectorTag(title, 1);
         if (select(tag, levelSelection)) levelSelection = tag;
         // Always: the level already chosen brings another problem of that level.
         newProblem(checkedSub(tag, static_cast<std::int64_t>(Tag::level)));
     } else if (title.rfind(kMultiLineSelector, 0) == 0) {
-        const std::int64_t tag = selectorTag(title);
+        const std::int64_t tag = selectorTag(title, 1);
         if (multiLineSelection && select(tag, *multiLineSelection)) multiLineSelection = tag;
     }
 }

@@ -1,0 +1,57 @@
+#pragma once
+// Helpers the pads and their entry displays share: checked access to the
+// nested tables they are built from, the tag in a selector title, and the
+// starting option choices.
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "input/pad_interfaces.hpp"
+#include "records/text.hpp"
+#include "records/vocabulary.hpp"
+
+namespace radixmender::pad {
+
+inline constexpr char kNil[] = "Unexpectedly found nil while unwrapping an Optional value";
+
+// v[i], or std::out_of_range ("Index out of range") for an index outside v,
+// negative ones included.
+template <typename V, typename I>
+decltype(auto) at(V& v, I i) {
+    if (std::cmp_less(i, 0) || std::cmp_greater_equal(i, v.size()))
+        throw std::out_of_range("Index out of range");
+    return v[static_cast<std::size_t>(i)];
+}
+
+// The tag in a selector title after its prefix.
+inline std::int64_t selectorTag(const std::string& title, std::size_t prefixLength) {
+    const auto tag = parseInteger(std::string_view(title).substr(std::min(prefixLength, title.size())));
+    if (!tag) throw std::runtime_error(kNil);
+    return *tag;
+}
+
+// Per option group and row, the view tag of the option chosen at the start:
+// the column `chosen` names, or the first when `chosen` is empty. A chosen
+// column must name an option of its row: one past the row would leave the
+// row without a highlighted choice that any tap could move.
+inline std::vector<std::vector<std::int64_t>> chosenOptionTags(
+    const TextGroups& options, const std::vector<std::vector<std::int64_t>>& chosen) {
+    std::vector<std::vector<std::int64_t>> selections;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        std::vector<std::int64_t> tags;
+        for (std::size_t j = 0; j < options[i].size(); ++j) {
+            const std::int64_t k = chosen.empty() ? 0 : at(at(chosen, i), j);
+            static_cast<void>(at(options[i][j], k));  // the column must exist
+            tags.push_back(
+                viewTag(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j), k, Tag::option));
+        }
+        selections.push_back(std::move(tags));
+    }
+    return selections;
+}
+
+}  // namespace radixmender::pad
