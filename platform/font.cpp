@@ -201,22 +201,21 @@ Glyphs layOut(const QRawFont& font, const QString& text) {
     return g;
 }
 
-struct TextBox {
-    double width = 0, ascent = 0, descent = 0, leading = 0;
-};
-
-TextBox measureRuns(const std::vector<Run>& runs, const Face& f) {
-    TextBox box{0, f.mainLine.ascent, f.mainLine.descent, f.mainLine.leading};
-    for (const Run& run : runs) {
-        if (run.emoji) {
-            box.width += f.emoji.horizontalAdvance(run.text);
-            box.ascent = std::max(box.ascent, f.emojiLine.ascent);
-            box.descent = std::max(box.descent, f.emojiLine.descent);
-        } else {
-            box.width += layOut(f.main, run.text).width;
-        }
+// The main font's line, raised where a run is in the emoji font.
+LineMetrics lineOf(const std::vector<Run>& runs, const Face& f) {
+    LineMetrics line = f.mainLine;
+    if (std::any_of(runs.begin(), runs.end(), [](const Run& run) { return run.emoji; })) {
+        line.ascent = std::max(line.ascent, f.emojiLine.ascent);
+        line.descent = std::max(line.descent, f.emojiLine.descent);
     }
-    return box;
+    return line;
+}
+
+double widthOf(const std::vector<Run>& runs, const Face& f) {
+    double width = 0;
+    for (const Run& run : runs)
+        width += run.emoji ? f.emoji.horizontalAdvance(run.text) : layOut(f.main, run.text).width;
+    return width;
 }
 
 }  // namespace
@@ -249,8 +248,9 @@ Size sizeWithAttributes(const std::string& text, const TextAttributes& attribute
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
     const Face& f = face(font);
-    const TextBox box = measureRuns(splitRuns(text), f);
-    const Size size{box.width, box.ascent + box.descent + box.leading};
+    const std::vector<Run> runs = splitRuns(text);
+    const LineMetrics line = lineOf(runs, f);
+    const Size size{widthOf(runs, f), line.ascent + line.descent + line.leading};
     if (cache.size() > 65536) cache.clear();
     cache.emplace(std::move(key), size);
     return size;
@@ -264,14 +264,14 @@ void paintText(void* qpainter, const std::string& text, Point topLeft, const Tex
     const UIFont& font = attributes.font;
     const Face& f = face(font);
     const std::vector<Run> runs = splitRuns(text);
-    const TextBox box = measureRuns(runs, f);
     // Emoji are drawn with QFont, its point size converted for the painter's DPI.
     const int dpi = painter->device() != nullptr ? painter->device()->logicalDpiY() : 72;
     const double emojiPointSize = font.pointSize * 72.0 / (dpi > 0 ? dpi : 72);
     const UIColor& c = attributes.foregroundColor;
     painter->setPen(QColor::fromRgbF(static_cast<float>(c.r), static_cast<float>(c.g),
                                      static_cast<float>(c.b), static_cast<float>(c.a)));
-    const double baseline = topLeft.y + box.ascent;
+    // Only the line's height is needed here: measuring the widths would lay the emoji out once more.
+    const double baseline = topLeft.y + lineOf(runs, f).ascent;
     double x = topLeft.x;
     for (const Run& run : runs) {
         if (run.emoji) {
