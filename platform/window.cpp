@@ -153,9 +153,8 @@ void UIWindow::layout() {
             root_->view()->setSafeAreaInsets(insets_);
         }
     }
-    // Containers place their children in layoutSubviews, after the anchors are
-    // solved; a second pass solves the anchors inside the placed children.
-    view_->layoutIfNeeded();
+    // The containers' children are placed above, before the anchors are
+    // solved, so one pass settles the whole tree.
     view_->layoutIfNeeded();
     host_->update();
 }

@@ -186,6 +186,7 @@ TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
         const auto path = testing::testOutputPath(std::string("practice_") + name + ".png");
         ASSERT_TRUE(app->window().renderToPNG(path));
         EXPECT_GT(std::filesystem::file_size(path), 2000u);
+        EXPECT_TRUE(testing::settled(app->window()));
         ASSERT_TRUE(tapTitled(*app, text::kThinking));
         ASSERT_TRUE(app->window().renderToPNG(
             testing::testOutputPath(std::string("practice_steps_") + name + ".png")));

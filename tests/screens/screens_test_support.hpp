@@ -41,6 +41,20 @@ inline void collect(platform::View* view, std::vector<platform::View*>& out) {
     for (const auto& sub : view->subviews()) collect(sub.get(), out);
 }
 
+// Whether the window's own layout left nothing for another pass to move.
+inline bool settled(platform::UIWindow& window) {
+    const auto frames = [&] {
+        std::vector<platform::View*> views;
+        collect(window.view(), views);
+        std::vector<platform::Rect> out;
+        for (const auto* v : views) out.push_back(v->frame());
+        return out;
+    };
+    const auto before = frames();
+    window.view()->layoutIfNeeded();
+    return frames() == before;
+}
+
 inline platform::UIButton* buttonTitled(platform::View* root, const std::string& title) {
     std::vector<platform::View*> views;
     collect(root, views);

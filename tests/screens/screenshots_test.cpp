@@ -1,5 +1,6 @@
 // Every screen rendered at phone and tablet size, for a person to look at
-// (written to TEST_OUTPUT_DIR); each picture must be written and not blank.
+// (written to TEST_OUTPUT_DIR); each picture must be written and not blank,
+// and each screen must be fully laid out by the window's one pass.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,6 +24,7 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
             const auto path = testing::testOutputPath(screen + "_" + name + ".png");
             ASSERT_TRUE(window.renderToPNG(path));
             EXPECT_GT(std::filesystem::file_size(path), 2000u) << path;
+            EXPECT_TRUE(testing::settled(window)) << screen;
         };
         shoot("menu");
         const auto back = [&] {
