@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "input/pad_support.hpp"
 #include "records/literals.hpp"
 #include "records/vocabulary.hpp"
 
@@ -12,6 +13,8 @@ using platform::UIColor;
 using platform::UILabel;
 using platform::View;
 
+using pad::at;
+
 namespace {
 
 constexpr double kEntryFontWeight = 0.1;
@@ -19,21 +22,22 @@ constexpr double kBandGap = 5;  // between bands, between the tiers of a fractio
 constexpr double kRowGap = 10;  // between the rows (columns) of one band
 
 template <typename V>
-const typename V::value_type& at(const V& v, std::size_t i) {
-    if (i >= v.size()) throw std::out_of_range("Index out of range");
-    return v[i];
-}
-
-template <typename V>
 const typename V::value_type& lastOf(const V& v) {
-    if (v.empty()) throw std::runtime_error("Unexpectedly found nil while unwrapping an Optional value");
+    if (v.empty()) throw std::runtime_error(pad::kNil);
     return v.back();
 }
 
 template <typename V>
 const typename V::value_type& firstOf(const V& v) {
-    if (v.empty()) throw std::runtime_error("Unexpectedly found nil while unwrapping an Optional value");
+    if (v.empty()) throw std::runtime_error(pad::kNil);
     return v.front();
+}
+
+void pinLabel(UILabel* l, UIButton* b) {
+    l->topAnchor().constraint(b->topAnchor());
+    l->bottomAnchor().constraint(b->bottomAnchor());
+    l->leadingAnchor().constraint(b->leadingAnchor());
+    l->trailingAnchor().constraint(b->trailingAnchor());
 }
 
 }  // namespace
@@ -104,6 +108,49 @@ SelectorCells makeSelectorCells(const std::vector<SelectorKind>& kinds,
     return cells;
 }
 
+void layoutRegularBands(View& display, const CellGroups<UIButton>& buttons, const CellGroups<UILabel>& labels,
+                        std::size_t count, const platform::LayoutYAxisAnchor& bottom, double bottomConstant) {
+    if (count == 0) return;
+    auto anchorCell = [&](std::size_t i) { return at(at(at(buttons, i), 0), 0); };
+    UIButton* reference = anchorCell(0);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& rows = buttons[i];
+        for (std::size_t j = 0; j < rows.size(); ++j) {
+            const auto& row = rows[j];
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                UIButton* b = row[k];
+                if (i == 0) {
+                    b->topAnchor().constraint(display.topAnchor(), 0);
+                } else {
+                    b->topAnchor().constraint(anchorCell(i - 1)->bottomAnchor(), kBandGap);
+                }
+                if (i + 1 == buttons.size()) {
+                    b->bottomAnchor().constraint(bottom, bottomConstant);
+                } else {
+                    b->bottomAnchor().constraint(anchorCell(i + 1)->topAnchor(), -kBandGap);
+                }
+                if (k > 0) {
+                    b->leadingAnchor().constraint(row[k - 1]->trailingAnchor(), kBandGap);
+                } else if (j > 0) {
+                    b->leadingAnchor().constraint(lastOf(rows[j - 1])->trailingAnchor(), kRowGap);
+                } else {
+                    b->leadingAnchor().constraint(display.leadingAnchor(), 0);
+                }
+                if (k + 1 < row.size()) {
+                    b->trailingAnchor().constraint(row[k + 1]->leadingAnchor(), -kBandGap);
+                } else if (j + 1 < rows.size()) {
+                    b->trailingAnchor().constraint(firstOf(rows[j + 1])->leadingAnchor(), -kRowGap);
+                } else {
+                    b->trailingAnchor().constraint(display.trailingAnchor(), 0);
+                }
+                b->widthAnchor().constraint(anchorCell(i)->widthAnchor());
+                b->heightAnchor().constraint(reference->heightAnchor());
+                pinLabel(at(at(at(labels, i), j), k), b);
+            }
+        }
+    }
+}
+
 void UniversalIntegerIOView::keyPressed(View* sender) {
     if (delegate != nullptr) delegate->keyPressed(sender);
 }
@@ -163,42 +210,9 @@ void UniversalIntegerIOView::layout(const CellGroups<UIButton>& buttons, const C
             b->bottomAnchor().constraint(anchorCell(i + 1)->topAnchor(), -kBandGap);
         }
     };
-    auto pinLabel = [](UILabel* l, UIButton* b) {
-        l->topAnchor().constraint(b->topAnchor());
-        l->bottomAnchor().constraint(b->bottomAnchor());
-        l->leadingAnchor().constraint(b->leadingAnchor());
-        l->trailingAnchor().constraint(b->trailingAnchor());
-    };
     UIButton* reference = anchorCell(0);
 
-    for (std::size_t i = 0; i < regular; ++i) {
-        const auto& rows = buttons[i];
-        for (std::size_t j = 0; j < rows.size(); ++j) {
-            const auto& row = rows[j];
-            for (std::size_t k = 0; k < row.size(); ++k) {
-                UIButton* b = row[k];
-                pinTop(b, i);
-                pinBottom(b, i);
-                if (k > 0) {
-                    b->leadingAnchor().constraint(row[k - 1]->trailingAnchor(), kBandGap);
-                } else if (j > 0) {
-                    b->leadingAnchor().constraint(lastOf(rows[j - 1])->trailingAnchor(), kRowGap);
-                } else {
-                    b->leadingAnchor().constraint(leadingAnchor(), 0);
-                }
-                if (k + 1 < row.size()) {
-                    b->trailingAnchor().constraint(row[k + 1]->leadingAnchor(), -kBandGap);
-                } else if (j + 1 < rows.size()) {
-                    b->trailingAnchor().constraint(firstOf(rows[j + 1])->leadingAnchor(), -kRowGap);
-                } else {
-                    b->trailingAnchor().constraint(trailingAnchor(), 0);
-                }
-                b->widthAnchor().constraint(anchorCell(i)->widthAnchor());
-                b->heightAnchor().constraint(reference->heightAnchor());
-                pinLabel(at(at(at(labels, i), j), k), b);
-            }
-        }
-    }
+    layoutRegularBands(*this, buttons, labels, regular, bottomAnchor(), 0);
 
     // A fraction band: each row is a column of two stacked cells, or of one
     // tall cell beside two stacked cells.

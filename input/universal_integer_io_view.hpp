@@ -52,6 +52,17 @@ SelectorCells makeSelectorCells(const std::vector<SelectorKind>& kinds,
                                 const std::vector<std::vector<std::int64_t>>& optionsSelections,
                                 float fontSize, SelectorLabelMaker makeLabel);
 
+// Places the first `count` groups of cells as bands of one cell high, the
+// rows of a band side by side, 10 points apart, and the cells of a row 5
+// points apart; a band hangs 5 points under the band above (or from the top
+// of `display`) and reaches 5 points above the next, or to `bottom` plus
+// `bottomConstant` when it is the last group of all. Every cell is as wide as
+// its band's first and as high as the first cell of all; every label lies on
+// its button.
+void layoutRegularBands(platform::View& display, const CellGroups<platform::UIButton>& buttons,
+                        const CellGroups<platform::UILabel>& labels, std::size_t count,
+                        const platform::LayoutYAxisAnchor& bottom, double bottomConstant);
+
 class UniversalIntegerIOView : public platform::View {
 public:
     // optionsSelections: per option group and row, the column of the option

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "input/pad_support.hpp"
 #include "records/literals.hpp"
 #include "records/vocabulary.hpp"
 
@@ -12,20 +13,15 @@ using platform::UIColor;
 using platform::UILabel;
 using platform::View;
 
+using pad::at;
+
 namespace {
 
-constexpr double kCellGap = 5;        // between cells of a row, between bands, between example lines
-constexpr double kRowGap = 10;        // between the rows of one band
+constexpr double kCellGap = 5;        // between example lines
 constexpr double kExampleGap = 10;    // between the last band and the first example line
 constexpr double kThinkingGap = 5;    // between the last example line and the "🤔" key
 constexpr double kThinkingCells = 2;  // the "🤔" key is two cells high
 constexpr float kThinkingFontSize = 120;
-
-template <typename V>
-const typename V::value_type& at(const V& v, std::size_t i) {
-    if (i >= v.size()) throw std::out_of_range("Index out of range");
-    return v[i];
-}
 
 std::int64_t signedIndex(std::size_t i) { return static_cast<std::int64_t>(i); }
 
@@ -91,49 +87,7 @@ void UniversalIntegerPracticeIOView::layout(const CellGroups<UIButton>& buttons,
 
     auto anchorCell = [&](std::size_t i) { return at(at(at(buttons, i), 0), 0); };
     UIButton* reference = anchorCell(0);
-
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto& rows = buttons[i];
-        for (std::size_t j = 0; j < rows.size(); ++j) {
-            const auto& row = rows[j];
-            for (std::size_t k = 0; k < row.size(); ++k) {
-                UIButton* b = row[k];
-                if (i == 0) {
-                    b->topAnchor().constraint(topAnchor(), 0);
-                } else {
-                    b->topAnchor().constraint(anchorCell(i - 1)->bottomAnchor(), kCellGap);
-                }
-                if (i == n - 1) {
-                    b->bottomAnchor().constraint(examples[0]->topAnchor(), -kExampleGap);
-                } else {
-                    b->bottomAnchor().constraint(anchorCell(i + 1)->topAnchor(), -kCellGap);
-                }
-                if (k > 0) {
-                    b->leadingAnchor().constraint(row[k - 1]->trailingAnchor(), kCellGap);
-                } else if (j > 0) {
-                    b->leadingAnchor().constraint(at(rows[j - 1], rows[j - 1].size() - 1)->trailingAnchor(),
-                                                  kRowGap);
-                } else {
-                    b->leadingAnchor().constraint(leadingAnchor(), 0);
-                }
-                if (k + 1 < row.size()) {
-                    b->trailingAnchor().constraint(row[k + 1]->leadingAnchor(), -kCellGap);
-                } else if (j + 1 < rows.size()) {
-                    b->trailingAnchor().constraint(at(rows[j + 1], 0)->leadingAnchor(), -kRowGap);
-                } else {
-                    b->trailingAnchor().constraint(trailingAnchor(), 0);
-                }
-                b->widthAnchor().constraint(anchorCell(i)->widthAnchor());
-                b->heightAnchor().constraint(reference->heightAnchor());
-
-                UILabel* l = at(at(at(labels, i), j), k);
-                l->topAnchor().constraint(b->topAnchor());
-                l->bottomAnchor().constraint(b->bottomAnchor());
-                l->leadingAnchor().constraint(b->leadingAnchor());
-                l->trailingAnchor().constraint(b->trailingAnchor());
-            }
-        }
-    }
+    layoutRegularBands(*this, buttons, labels, n, examples[0]->topAnchor(), -kExampleGap);
 
     for (std::size_t m = 0; m < e; ++m) {
         UILabel* line = examples[m];
