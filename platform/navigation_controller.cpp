@@ -22,16 +22,21 @@ TextAttributes titleAttributes() {
     return {UIFont::systemFont(17, FontWeight::semibold), UIColor::black(), UIColor::clear()};
 }
 
-double textWidth(const std::string& text, const TextAttributes& attributes) {
-    return sizeWithAttributes(text, attributes).width;
-}
+// A text of the bar, measured once when the bar is built.
+struct BarText {
+    BarText(std::string text_, const TextAttributes& attributes_)
+        : text(std::move(text_)), attributes(attributes_), size(sizeWithAttributes(text, attributes)) {}
 
-void drawCentred(const std::string& text, Rect box, const TextAttributes& attributes) {
-    auto* context = currentContext();
-    if (context == nullptr || text.empty()) return;
-    const auto size = sizeWithAttributes(text, attributes);
-    context->drawText(text, {box.midX() - size.width / 2, box.midY() - size.height / 2}, attributes);
-}
+    void drawCentred(Rect box) const {
+        auto* context = currentContext();
+        if (context == nullptr || text.empty()) return;
+        context->drawText(text, {box.midX() - size.width / 2, box.midY() - size.height / 2}, attributes);
+    }
+
+    std::string text;
+    TextAttributes attributes;
+    Size size;
+};
 
 // The part of a view that reacts to a touch that ends inside it.
 class TappableView : public View {
@@ -55,19 +60,17 @@ private:
 
 class BarTitleView : public View {
 public:
-    explicit BarTitleView(std::string title) : title_(std::move(title)) { setUserInteractionEnabled(false); }
-    void draw(Rect) override { drawCentred(title_, bounds(), titleAttributes()); }
-    [[nodiscard]] const std::string& title() const { return title_; }
+    explicit BarTitleView(BarText title) : title_(std::move(title)) { setUserInteractionEnabled(false); }
+    void draw(Rect) override { title_.drawCentred(bounds()); }
 
 private:
-    std::string title_;
+    BarText title_;
 };
 
 class BackButtonView : public TappableView {
 public:
-    BackButtonView(NavigationController* owner, std::string title)
-        : owner_(owner), title_(std::move(title)) {}
-    void draw(Rect) override { drawCentred(title_, bounds(), itemAttributes()); }
+    BackButtonView(NavigationController* owner, BarText title) : owner_(owner), title_(std::move(title)) {}
+    void draw(Rect) override { title_.drawCentred(bounds()); }
 
 protected:
     // The popped screen goes at once; this button is replaced at the next layout.
@@ -75,13 +78,14 @@ protected:
 
 private:
     NavigationController* owner_;
-    std::string title_;
+    BarText title_;
 };
 
 class BarButtonView : public TappableView {
 public:
-    explicit BarButtonView(std::shared_ptr<UIBarButtonItem> item) : item_(std::move(item)) {}
-    void draw(Rect) override { drawCentred(item_->title.value_or(""), bounds(), itemAttributes()); }
+    BarButtonView(std::shared_ptr<UIBarButtonItem> item, BarText title)
+        : item_(std::move(item)), title_(std::move(title)) {}
+    void draw(Rect) override { title_.drawCentred(bounds()); }
     [[nodiscard]] const UIBarButtonItem* item() const { return item_.get(); }
 
 protected:
@@ -102,6 +106,7 @@ protected:
 
 private:
     std::shared_ptr<UIBarButtonItem> item_;
+    BarText title_;
 };
 
 class NavigationBarView : public View {
@@ -117,7 +122,7 @@ public:
     // What the bar shows, so that it is rebuilt only when that changes.
     struct Content {
         std::string title;
-        std::optional<std::string> back;
+        std::optional<std::string> previousTitle;  // of the screen below, when there is one
         std::vector<std::shared_ptr<UIBarButtonItem>> items;
         std::vector<std::optional<std::string>> itemTitles;
         double width = -1;
@@ -128,38 +133,46 @@ public:
         if (content == shown_) return;
         while (!subviews().empty()) subviews().back()->removeFromSuperview();
         const double width = content.width;
-        std::vector<double> itemWidths;
+        constexpr double height = NavigationController::kBarHeight;
+        std::vector<BarText> itemTexts;
         double itemsWidth = 0;
         for (const auto& item : content.items) {
-            itemWidths.push_back(textWidth(item->title.value_or(""), itemAttributes()) + 2 * kItemPadding);
-            itemsWidth += itemWidths.back();
+            itemTexts.emplace_back(item->title.value_or(""), itemAttributes());
+            itemsWidth += itemTexts.back().size.width + 2 * kItemPadding;
         }
         double left = kBarMargin;
-        if (content.back) {
-            // A crowded bar keeps only the chevron of its back button.
-            std::string back = *content.back;
-            double w = textWidth(back, itemAttributes()) + 2 * kItemPadding;
+        if (content.previousTitle) {
+            // The back button names the screen below, unless its title is
+            // missing or long; a crowded bar keeps only the chevron.
+            const std::string& previous = *content.previousTitle;
+            const bool named =
+                !previous.empty() && sizeWithAttributes(previous, itemAttributes()).width <= kWidestBackTitle;
+            BarText back(std::string(kBackChevron) + (named ? previous : "Back"), itemAttributes());
+            double w = back.size.width + 2 * kItemPadding;
             if (left + w + itemsWidth > width - kBarMargin) {
-                back = kBackChevron;
-                w = textWidth(back, itemAttributes()) + 4 * kItemPadding;
+                back = BarText(kBackChevron, itemAttributes());
+                w = back.size.width + 4 * kItemPadding;
             }
-            auto* button = addSubview(std::make_unique<BackButtonView>(owner, back));
-            button->setFrame({left, 0, w, NavigationController::kBarHeight});
+            auto* button = addSubview(std::make_unique<BackButtonView>(owner, std::move(back)));
+            button->setFrame({left, 0, w, height});
             left += w;
         }
         double right = width - kBarMargin;
         for (std::size_t i = 0; i < content.items.size(); ++i) {
-            auto* view = addSubview(std::make_unique<BarButtonView>(content.items[i]));
-            view->setFrame({right - itemWidths[i], 0, itemWidths[i], NavigationController::kBarHeight});
-            right -= itemWidths[i];
+            const double w = itemTexts[i].size.width + 2 * kItemPadding;
+            auto* view =
+                addSubview(std::make_unique<BarButtonView>(content.items[i], std::move(itemTexts[i])));
+            view->setFrame({right - w, 0, w, height});
+            right -= w;
         }
         // The title is centred on the bar, or moved aside for the buttons, or
         // left out when there is no room for it at all.
-        const double titleWidth = textWidth(content.title, titleAttributes());
+        BarText title(content.title, titleAttributes());
+        const double titleWidth = title.size.width;
         if (titleWidth <= right - left) {
             const double x = std::clamp((width - titleWidth) / 2, left, right - titleWidth);
-            auto* title = addSubview(std::make_unique<BarTitleView>(content.title));
-            title->setFrame({x, 0, titleWidth, NavigationController::kBarHeight});
+            auto* view = addSubview(std::make_unique<BarTitleView>(std::move(title)));
+            view->setFrame({x, 0, titleWidth, height});
         }
         shown_ = std::move(content);
     }
@@ -271,13 +284,7 @@ void NavigationController::layoutContent() {
         for (const auto& item : content.items)
             content.itemTitles.push_back(item ? item->title : std::nullopt);
         std::erase(content.items, nullptr);
-        if (stack_.size() > 1) {
-            const auto& previous = stack_[stack_.size() - 2]->navigationItem.title;
-            content.back =
-                std::string(kBackChevron) +
-                (previous.empty() || textWidth(previous, itemAttributes()) > kWidestBackTitle ? "Back"
-                                                                                              : previous);
-        }
+        if (stack_.size() > 1) content.previousTitle = stack_[stack_.size() - 2]->navigationItem.title;
     }
     static_cast<NavigationBarView*>(bar_)->show(this, std::move(content));
 }

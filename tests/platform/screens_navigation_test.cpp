@@ -10,6 +10,7 @@
 #include "platform/button.hpp"
 #include "platform/navigation_controller.hpp"
 #include "platform/pdf_view.hpp"
+#include "platform/recording_context.hpp"
 #include "platform/storyboard.hpp"
 #include "platform/window.hpp"
 #include "records/vocabulary.hpp"
@@ -134,6 +135,46 @@ TEST_F(ScreensPlatform, NavigationBarSitsInTheSafeArea) {
     EXPECT_EQ(nav.topViewController()->view()->safeAreaInsets(), (EdgeInsets{64, 0, 34, 0}));
     EXPECT_EQ(nav.topViewController()->view()->frame(), Rect(0, 0, 390, 844));
     EXPECT_EQ(nav.popViewController(), nullptr);  // the root stays
+}
+
+// The back button names the screen below, reads "Back" for a missing or long
+// title and keeps only its chevron on a crowded bar.
+TEST_F(ScreensPlatform, BackButtonReadsWhatFits) {
+    const struct {
+        std::string below;
+        int items;
+        double width;
+        std::string reads;
+    } cases[] = {
+        {"First", 0, 390, "\u2039 First"},
+        {"", 0, 390, "\u2039 Back"},
+        {"A title far too long for a back button", 0, 390, "\u2039 Back"},
+        {"First", 3, 390, "\u2039 First"},
+        {"First", 3, 230, "\u2039 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.below + " / " + std::to_string(c.width));
+        NavigationController nav;
+        auto below = std::make_unique<ViewController>();
+        below->navigationItem.title = c.below;
+        nav.pushViewController(std::move(below));
+        auto top = std::make_unique<ViewController>();
+        for (int i = 0; i < c.items; ++i) {
+            top->navigationItem.rightBarButtonItems.push_back(std::make_shared<UIBarButtonItem>(
+                std::string("item"), UIBarButtonItem::Style::plain, nullptr, "x"));
+        }
+        nav.pushViewController(std::move(top));
+        nav.view()->setFrame({0, 0, c.width, 844});
+        nav.layoutContent();
+        ASSERT_NE(nav.backButton(), nullptr);
+        RecordingContext context;
+        nav.backButton()->render(context);
+        ASSERT_EQ(context.texts().size(), 1u);
+        EXPECT_EQ(context.texts()[0].text, c.reads);
+        EXPECT_EQ(nav.rightBarButtonViews().size(), static_cast<std::size_t>(c.items));
+        for (auto* item : nav.rightBarButtonViews())
+            EXPECT_LE(nav.backButton()->frame().maxX(), item->frame().minX());
+    }
 }
 
 // A press released off the button is no tap; resizing sets the screen width.
