@@ -24,12 +24,9 @@ struct EngineFonts {
     platform::UIFont whole;
     platform::UIFont fraction;
     platform::UIFont small;
-    FontMetrics wholeMetrics;
-    FontMetrics fractionMetrics;
     Metric metric;
 };
 
-platform::FontFamily familyForName(const std::string& fontName);
 EngineFonts makeEngineFonts(const std::string& fontName, double size, double weight);
 
 // One entry of `measureItems` or `drawItems`: the record, the item's kind row
@@ -50,8 +47,6 @@ struct Item {
 
 // A decimal row index; anything else throws.
 std::size_t rowIndex(const std::string& text);
-
-platform::UIColor textColor(Color c);
 
 // Draws a text with its line box's top-left at (x, y) when there is a current context.
 void drawText(const std::string& text, double x, double y, const platform::UIFont& font, Color color);

@@ -1,42 +1,38 @@
 // The dispatch of `measureItems` and `drawItems` on an item's keyword, the
 // fonts and metric built on every entry, and the "font" item.
 #include <algorithm>
+#include <array>
 #include <stdexcept>
+#include <string_view>
 
 #include "engine/item_support.hpp"
-#include "engine/text_drawing.hpp"
 #include "records/text.hpp"
 #include "records/writers.hpp"
 
 namespace radixmender {
 namespace items {
 
-platform::FontFamily familyForName(const std::string& fontName) {
-    return fontName == kMonospacedSystemName ? platform::FontFamily::monospacedSystem
-                                             : platform::FontFamily::monospacedDigitSystem;
-}
-
 EngineFonts makeEngineFonts(const std::string& fontName, double size, double weight) {
-    const platform::FontFamily family = familyForName(fontName);
+    const platform::FontFamily family = fontName == kMonospacedSystemName
+                                            ? platform::FontFamily::monospacedSystem
+                                            : platform::FontFamily::monospacedDigitSystem;
     EngineFonts f{{family, size, weight},
                   {family, 0.75 * size, weight},
                   {family, 0.4666666666666667 * size, weight},
-                  {},
-                  {},
                   {}};
-    f.wholeMetrics = fontMetrics(f.whole);
-    f.fractionMetrics = fontMetrics(f.fraction);
+    const FontMetrics whole = fontMetrics(f.whole);
+    const FontMetrics fraction = fontMetrics(f.fraction);
     const double barSpace = std::max(0.125 * size, 5.0);
     f.metric = Metric{size,
-                      f.wholeMetrics.capHeight,
-                      0.5 * f.wholeMetrics.capHeight,
-                      f.wholeMetrics.ascender,
-                      f.wholeMetrics.lineHeight,
-                      f.wholeMetrics.xHeight,
-                      0.5 * f.wholeMetrics.xHeight,
-                      f.fractionMetrics.capHeight,
-                      f.fractionMetrics.ascender,
-                      2 * f.fractionMetrics.capHeight + barSpace,
+                      whole.capHeight,
+                      0.5 * whole.capHeight,
+                      whole.ascender,
+                      whole.lineHeight,
+                      whole.xHeight,
+                      0.5 * whole.xHeight,
+                      fraction.capHeight,
+                      fraction.ascender,
+                      2 * fraction.capHeight + barSpace,
                       f.fraction.pointSize,
                       barSpace,
                       0.5 * barSpace};
@@ -63,11 +59,9 @@ std::size_t rowIndex(const std::string& text) {
     return static_cast<std::size_t>(*n);
 }
 
-platform::UIColor textColor(Color c) { return platform::UIColor::from(c); }
-
 void drawText(const std::string& text, double x, double y, const platform::UIFont& font, Color color) {
     if (platform::GraphicsContext* context = platform::currentContext())
-        context->drawText(text, {x, y}, {font, textColor(color), platform::UIColor::clear()});
+        context->drawText(text, {x, y}, {font, platform::UIColor::from(color), platform::UIColor::clear()});
 }
 
 namespace {
@@ -89,6 +83,30 @@ public:
     DepthGuard& operator=(const DepthGuard&) = delete;
 };
 
+struct Kind {
+    std::string_view keyword;
+    ItemBox (*measure)(const Item&);
+    void (*draw)(const Item&, double x, double y);
+};
+
+// Kinds whose measuring and drawing are not built yet are missing here and
+// occupy no room: "block", "whole", the fraction family, "mixed_number",
+// "box_grid", "box_table" and every "plug_in" sub-kind.
+constexpr std::array<Kind, 6> kKinds = {{
+    {"unary", measureUnary, drawUnary},
+    {"join", measureJoin, drawJoin},
+    {"integer", measureInteger, drawInteger},
+    {"rational", measureRational, drawRational},
+    {"signed_rational", measureSignedRational, drawSignedRational},
+    {"message", measureMessage, drawMessage},
+}};
+
+const Kind* kindOf(const std::string& keyword) {
+    const auto it =
+        std::find_if(kKinds.begin(), kKinds.end(), [&](const Kind& k) { return k.keyword == keyword; });
+    return it != kKinds.end() ? &*it : nullptr;
+}
+
 }  // namespace
 }  // namespace items
 
@@ -102,25 +120,16 @@ double emphasizedWeight(double weight) {
     return weight;
 }
 
-// Kinds whose measuring and drawing are not built yet occupy no room:
-// "block", "whole", the fraction family, "mixed_number", "box_grid",
-// "box_table" and every "plug_in" sub-kind.
 ItemBox measureItems(const Record& record, const std::string& start, const std::string& fontName, double size,
                      double weight) {
     using namespace items;
     const DepthGuard guard;
     const EngineFonts fonts = makeEngineFonts(fontName, size, weight);
-    const std::size_t k = rowIndex(start);
-    const Item item{record, k, fontName, size, weight, fonts};
+    const Item item{record, rowIndex(start), fontName, size, weight, fonts};
     const std::string& keyword = item.value(0, 0);
     if (keyword == "font") return measureItems(record, item.value(1, 1), item.value(0, 1), size, weight);
-    if (keyword == "unary") return measureUnary(item);
-    if (keyword == "join") return measureJoin(item);
-    if (keyword == "integer") return measureInteger(item);
-    if (keyword == "signed_rational") return measureSignedRational(item);
-    if (keyword == "rational") return measureRational(item);
-    if (keyword == "message") return measureMessage(item);
-    return {};
+    const Kind* kind = kindOf(keyword);
+    return kind != nullptr ? kind->measure(item) : ItemBox{};
 }
 
 void drawItems(const Record& record, const std::string& start, const std::string& fontName, double x,
@@ -128,16 +137,10 @@ void drawItems(const Record& record, const std::string& start, const std::string
     using namespace items;
     const DepthGuard guard;
     const EngineFonts fonts = makeEngineFonts(fontName, size, weight);
-    const std::size_t k = rowIndex(start);
-    const Item item{record, k, fontName, size, weight, fonts};
+    const Item item{record, rowIndex(start), fontName, size, weight, fonts};
     const std::string& keyword = item.value(0, 0);
     if (keyword == "font") return drawItems(record, item.value(1, 1), item.value(0, 1), x, y, size, weight);
-    if (keyword == "unary") return drawUnary(item, x, y);
-    if (keyword == "join") return drawJoin(item, x, y);
-    if (keyword == "signed_rational") return drawSignedRational(item, x, y);
-    if (keyword == "rational") return drawRational(item, x, y);
-    if (keyword == "integer") return drawInteger(item, x, y);
-    if (keyword == "message") return drawMessage(item, x, y);
+    if (const Kind* kind = kindOf(keyword)) kind->draw(item, x, y);
 }
 
 }  // namespace radixmender
