@@ -50,7 +50,6 @@ void drawTextLines(const std::vector<std::string>& lines, bool centred, platform
                                         background};
     const double size = fittedFontSize(lines, attributes, width, height);
     attributes.font = platform::UIFont::systemFont(size, weight);
-    attributes.foregroundColor = foreground;
     const double lineHeight = fontMetrics(attributes.font).lineHeight;
     platform::GraphicsContext* context = platform::currentContext();
     double top = y;

@@ -13,8 +13,9 @@ namespace radixmender {
 
 // The weight at which `fittedFontSize` measures, whatever weight is drawn.
 inline constexpr double kFittingWeight = 0.25;
-// The shrinking loops stop at this size even when the text still does not
-// fit, so that an empty or tiny box cannot keep them running.
+// Every shrinking loop of the engine (fitted texts, the view's lines) stops at
+// this size even when the text still does not fit, so that an empty or tiny
+// box (or parts that do not shrink with the size) cannot keep it running.
 inline constexpr double kMinimumFittedSize = 1.0;
 
 // The first size of s, 0.95·s, 0.95²·s, ... (s the attributes' font size) at

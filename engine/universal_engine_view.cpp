@@ -16,9 +16,6 @@ namespace radixmender {
 namespace {
 
 constexpr double kShrink = 0.98;
-// Neither fitting loop takes a line below this size, so both end even when a
-// line cannot fit (a zero-width view, parts that do not shrink with the size).
-constexpr double kMinimumLineSize = 1.0;
 // A bound of last resort for sizes that are not numbers.
 constexpr int kMaximumShrinks = 10000;
 
@@ -56,7 +53,7 @@ LineSizes UniversalEngineView::fitLines(double width, double height, double base
     for (std::size_t i = 0; i < lines.size(); ++i) {
         double& size = sizes[i][1];
         boxes[i] = measureLine(lines[i], size, weight);
-        while (boxes[i].width > width && size * kShrink >= kMinimumLineSize) {
+        while (boxes[i].width > width && size * kShrink >= kMinimumFittedSize) {
             size *= kShrink;
             boxes[i] = measureLine(lines[i], size, weight);
         }
@@ -73,7 +70,7 @@ LineSizes UniversalEngineView::fitLines(double width, double height, double base
         bool shrunk = false;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             double& size = sizes[i][1];
-            if (largest - size / baseSize < 0.01 && size * kShrink >= kMinimumLineSize) {
+            if (largest - size / baseSize < 0.01 && size * kShrink >= kMinimumFittedSize) {
                 size *= kShrink;
                 boxes[i] = measureLine(lines[i], size, weight);
                 shrunk = true;
