@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the engine tests: drawing a record into a recording
 // context, the boxes of recorded texts, and small record builders.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,28 +22,14 @@ inline ItemBox measure(const Record& r, double size = 32, const std::string& fon
     return measureItems(r, startOf(r), font, size, kMedium);
 }
 
-// What a recording context logged, kept after the context is gone.
-struct Recording {
-    std::vector<platform::RecordedOperation> ops;
-    [[nodiscard]] const std::vector<platform::RecordedOperation>& operations() const { return ops; }
-    [[nodiscard]] std::vector<platform::RecordedOperation> texts() const { return filtered(true); }
-    [[nodiscard]] std::vector<platform::RecordedOperation> paths() const { return filtered(false); }
-
-private:
-    [[nodiscard]] std::vector<platform::RecordedOperation> filtered(bool text) const {
-        std::vector<platform::RecordedOperation> out;
-        for (const auto& op : ops)
-            if (op.isText() == text) out.push_back(op);
-        return out;
-    }
-};
-
-inline Recording record(const Record& r, double x, double y, double size = 32,
-                        const std::string& font = defaultFontName()) {
-    platform::RecordingContext context;
-    const platform::ContextScope scope(&context);
+// The context is handed back whole: a context cannot be copied or moved.
+inline std::unique_ptr<platform::RecordingContext> record(const Record& r, double x, double y,
+                                                          double size = 32,
+                                                          const std::string& font = defaultFontName()) {
+    auto context = std::make_unique<platform::RecordingContext>();
+    const platform::ContextScope scope(context.get());
     drawItems(r, startOf(r), font, x, y, size, kMedium);
-    return {context.operations()};
+    return context;
 }
 
 // The line box of a recorded text.

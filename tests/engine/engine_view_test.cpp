@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,10 +53,10 @@ SpySource sourceWith(int n) {
     return s;
 }
 
-testing::Recording drawView(UniversalEngineView& view) {
-    platform::RecordingContext context;
-    view.render(context);
-    return {context.operations()};
+std::unique_ptr<platform::RecordingContext> drawView(UniversalEngineView& view) {
+    auto context = std::make_unique<platform::RecordingContext>();
+    view.render(*context);
+    return context;
 }
 
 using testing::ScreenWidth;
@@ -180,7 +181,7 @@ TEST(EngineView, FittingStepDrawsAtTheBaseSizeOfTheScreen) {
         SpySource source = sourceWith(2);
         UniversalEngineView view({0, 0, 390, 844});
         view.setDataSource(&source);
-        const auto texts = drawView(view).texts();
+        const auto texts = drawView(view)->texts();
         ASSERT_GE(texts.size(), 3u);
         EXPECT_EQ(texts[1].text, "0");
         EXPECT_EQ(texts[1].attributes.font.pointSize, base);
@@ -196,7 +197,7 @@ TEST(EngineView, BandsAndRenderedLines) {
     UniversalEngineView view({0, 0, 390, 844});
     view.setDataSource(&source);
     view.setStep(1);
-    const auto texts = drawView(view).texts();
+    const auto texts = drawView(view)->texts();
     EXPECT_EQ(source.countCalls, 1);
     EXPECT_EQ(source.asked, std::vector<std::int64_t>{1});
     EXPECT_EQ(source.commentCalls, 1);
@@ -224,27 +225,27 @@ TEST(EngineView, BandsAndRenderedLines) {
 TEST(EngineView, WhatIsDrawnForEachSourceState) {
     const ScreenWidth width(390);
     UniversalEngineView view({0, 0, 390, 844});
-    EXPECT_TRUE(drawView(view).operations().empty());  // no source
+    EXPECT_TRUE(drawView(view)->operations().empty());  // no source
 
     SpySource none;
     view.setDataSource(&none);
-    EXPECT_TRUE(drawView(view).operations().empty());
+    EXPECT_TRUE(drawView(view)->operations().empty());
     EXPECT_EQ(view.totalSteps(), 0);
 
     SpySource empty = sourceWith(0);
     view.setDataSource(&empty);
-    EXPECT_TRUE(drawView(view).operations().empty());
+    EXPECT_TRUE(drawView(view)->operations().empty());
     EXPECT_EQ(empty.stepCalls, 0);
 
     SpySource one = sourceWith(1);
     view.setDataSource(&one);
-    for (const auto& op : drawView(view).texts()) EXPECT_NE(op.text, UniversalEngineView::navigatorText());
+    for (const auto& op : drawView(view)->texts()) EXPECT_NE(op.text, UniversalEngineView::navigatorText());
 
     // The source shrank under the current step: nothing is asked beyond it.
     SpySource two = sourceWith(2);
     view.setDataSource(&two);
     view.setStep(5);
-    const auto texts = drawView(view).texts();
+    const auto texts = drawView(view)->texts();
     EXPECT_EQ(two.stepCalls, 0);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, UniversalEngineView::navigatorText());
@@ -252,14 +253,14 @@ TEST(EngineView, WhatIsDrawnForEachSourceState) {
     // A step with no lines draws its comments.
     two.steps[0] = {};
     view.setStep(0);
-    EXPECT_EQ(drawView(view).texts().front().text, "comment 0");
+    EXPECT_EQ(drawView(view)->texts().front().text, "comment 0");
 
     // A line that cannot be read is skipped; the others are drawn.
     Record broken = makeIntegerRecord(4);
     broken[2][1] = "no such colour";
     two.steps[0] = {makeIntegerRecord(1), broken, makeIntegerRecord(3)};
     std::vector<std::string> drawn;
-    for (const auto& op : drawView(view).texts()) drawn.push_back(op.text);
+    for (const auto& op : drawView(view)->texts()) drawn.push_back(op.text);
     EXPECT_EQ(drawn, (std::vector<std::string>{"comment 0", "1", "3", UniversalEngineView::navigatorText()}));
 }
 

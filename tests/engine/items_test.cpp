@@ -78,8 +78,8 @@ TEST(ItemBoxes, EveryMarkLiesInsideTheMeasuredBox) {
             const ItemBox box = measure(s.record, size);
             const platform::Rect outer(x, y - box.ascent, box.width, box.height);
             const auto context = record(s.record, x, y, size);
-            ASSERT_FALSE(context.operations().empty());
-            for (const RecordedOperation& op : context.operations()) {
+            ASSERT_FALSE(context->operations().empty());
+            for (const RecordedOperation& op : context->operations()) {
                 double tolerance = 1.0;
                 if (op.isText()) {
                     platform::Rect r = testing::textBox(op);
@@ -144,13 +144,13 @@ TEST(ItemComposition, RadicalsAndBrackets) {
         EXPECT_EQ(measure(unary(pair, operand, Color::invisible)), o) << pair;
     }
     // "(]" draws its first and last characters, "||" the same one twice.
-    const auto mixed = record(unary("(]", integer(4)), 0, 100).texts();
+    const auto mixed = record(unary("(]", integer(4)), 0, 100)->texts();
     ASSERT_EQ(mixed.size(), 3u);
     EXPECT_EQ(mixed[0].text, "(");
     EXPECT_EQ(mixed[2].text, "]");
     // An invisible pair draws the operand only; a clear one draws its glyphs in clear.
-    EXPECT_EQ(record(unary("()", integer(4), Color::invisible), 0, 100).texts().size(), 1u);
-    const auto clear = record(unary("()", integer(4), Color::clear), 0, 100).texts();
+    EXPECT_EQ(record(unary("()", integer(4), Color::invisible), 0, 100)->texts().size(), 1u);
+    const auto clear = record(unary("()", integer(4), Color::clear), 0, 100)->texts();
     ASSERT_EQ(clear.size(), 3u);
     EXPECT_TRUE(clear[0].attributes.foregroundColor.isClear());
 }
@@ -166,7 +166,7 @@ TEST(ItemComposition, RationalsAndFractions) {
     const ItemBox fb = measure(fraction(n, d));
     // The bar spans exactly the wider part on the axis; the narrower part is centred.
     const auto ops = record(fraction(n, d), 10, 200);
-    const auto bar = ops.paths().back();
+    const auto bar = ops->paths().back();
     EXPECT_EQ(bar.points().front().x, 10);
     EXPECT_NEAR(bar.points().back().x, 10 + fb.width, 1e-9);
     EXPECT_NEAR(bar.points().front().y, 200 - m.wholeHalfXHeight, 1e-9);
@@ -176,18 +176,18 @@ TEST(ItemComposition, RationalsAndFractions) {
     // A rational draws its unit denominator, its colour slots in place.
     const auto rational =
         record(makeRationalRecord(5, 1, Color::green, Color::red, Color::blue, Color::cyan), 0, 100);
-    ASSERT_EQ(rational.texts().size(), 2u);
-    EXPECT_EQ(rational.texts()[1].text, "1");
-    EXPECT_EQ(rational.texts()[0].attributes.foregroundColor, platform::UIColor::red());
-    EXPECT_EQ(rational.texts()[1].attributes.foregroundColor, platform::UIColor::blue());
-    EXPECT_EQ(rational.paths()[0].strokeColor, platform::UIColor::cyan());
+    ASSERT_EQ(rational->texts().size(), 2u);
+    EXPECT_EQ(rational->texts()[1].text, "1");
+    EXPECT_EQ(rational->texts()[0].attributes.foregroundColor, platform::UIColor::red());
+    EXPECT_EQ(rational->texts()[1].attributes.foregroundColor, platform::UIColor::blue());
+    EXPECT_EQ(rational->paths()[0].strokeColor, platform::UIColor::cyan());
 }
 
 TEST(ItemGeometry, BaselinesRadicalStrokeAndExponent) {
     const items::EngineFonts f = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
     const Metric& m = f.metric;
     // Both operands of an operator share the baseline: the integers' tops coincide.
-    const auto sum = record(join("+", integer(2), integer(3)), 0, 100).texts();
+    const auto sum = record(join("+", integer(2), integer(3)), 0, 100)->texts();
     ASSERT_EQ(sum.size(), 3u);
     EXPECT_EQ(sum[0].topLeft.y, sum[1].topLeft.y);
     EXPECT_EQ(sum[2].text, " + ");
@@ -196,25 +196,25 @@ TEST(ItemGeometry, BaselinesRadicalStrokeAndExponent) {
     // The radical sign is one stroked path of four points, never the glyph; its
     // index is drawn small and heavy.
     const auto radical = record(unary("√5", integer(5), Color::red), 0, 100);
-    ASSERT_EQ(radical.paths().size(), 1u);
-    EXPECT_EQ(radical.paths()[0].points().size(), 4u);
-    EXPECT_EQ(radical.paths()[0].strokeColor, platform::UIColor::red());
-    EXPECT_TRUE(radical.paths()[0].fillColor.isClear());
-    const auto texts = radical.texts();
+    ASSERT_EQ(radical->paths().size(), 1u);
+    EXPECT_EQ(radical->paths()[0].points().size(), 4u);
+    EXPECT_EQ(radical->paths()[0].strokeColor, platform::UIColor::red());
+    EXPECT_TRUE(radical->paths()[0].fillColor.isClear());
+    const auto texts = radical->texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1].text, "5");
     EXPECT_EQ(texts[1].attributes.font.weight, platform::FontWeight::heavy);
     EXPECT_NEAR(texts[1].attributes.font.pointSize, 32 * 7.0 / 15, 1e-9);
 
     // An exponent is small and heavy.
-    const auto power = record(join("^", integer(5), integer(2)), 0, 100).texts();
+    const auto power = record(join("^", integer(5), integer(2)), 0, 100)->texts();
     ASSERT_EQ(power.size(), 2u);
     EXPECT_NEAR(power[1].attributes.font.pointSize, 32 * 7.0 / 15, 1e-9);
     EXPECT_EQ(power[1].attributes.font.weight, platform::FontWeight::heavy);
     EXPECT_LT(power[1].topLeft.y, power[0].topLeft.y);
 
     // A clear "= " keeps its room and is not seen.
-    const auto equals = record(unary(text::kEqualsPrefix, integer(4), Color::clear), 0, 100).texts();
+    const auto equals = record(unary(text::kEqualsPrefix, integer(4), Color::clear), 0, 100)->texts();
     ASSERT_EQ(equals.size(), 2u);
     EXPECT_TRUE(equals[1].attributes.foregroundColor.isClear());
     EXPECT_NEAR(equals[0].topLeft.x, widthOf(text::kEqualsPrefix), 1e-9);
@@ -224,7 +224,7 @@ TEST(ItemGeometry, FontItemReachesJuxtaposedOperandsOnly) {
     using platform::FontFamily;
     const Record inner = join(text::kPaperclip, integer(1), unary(text::kHyphenMinus, integer(2)));
     const Record r = testing::withFont("monospaced system", inner);
-    const auto texts = record(r, 0, 100).texts();
+    const auto texts = record(r, 0, 100)->texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].text, "1");
     EXPECT_EQ(texts[0].attributes.font.family, FontFamily::monospacedSystem);
@@ -233,7 +233,7 @@ TEST(ItemGeometry, FontItemReachesJuxtaposedOperandsOnly) {
     EXPECT_EQ(texts[2].text, "-");  // the prefix text itself uses the name it was given
     EXPECT_EQ(texts[2].attributes.font.family, FontFamily::monospacedSystem);
     for (const std::string other : {"system", "monospaced_digit_system", ""})
-        EXPECT_EQ(record(testing::withFont(other, integer(3)), 0, 100).texts()[0].attributes.font.family,
+        EXPECT_EQ(record(testing::withFont(other, integer(3)), 0, 100)->texts()[0].attributes.font.family,
                   FontFamily::monospacedDigitSystem);
 }
 
@@ -241,7 +241,7 @@ TEST(ItemComposition, UnknownKindsTakeNoRoomAndSiblingsStillLayOut) {
     Record unknown = integer(99);
     unknown[1][0] = "mystery";
     EXPECT_EQ(measure(unknown), ItemBox{});
-    EXPECT_TRUE(record(unknown, 0, 100).operations().empty());
+    EXPECT_TRUE(record(unknown, 0, 100)->operations().empty());
     // Kinds of other families take no room yet either.
     for (const std::string kind : {"block", "whole", "fraction", "mixed_number", "box_grid", "plug_in"}) {
         Record r = integer(5);
@@ -251,11 +251,11 @@ TEST(ItemComposition, UnknownKindsTakeNoRoomAndSiblingsStillLayOut) {
     // A join with an unlisted text skips its operands; "-" is no join operator.
     const Record dash = join(text::kHyphenMinus, integer(1), integer(2));
     EXPECT_EQ(measure(dash), ItemBox{});
-    EXPECT_TRUE(record(dash, 0, 100).operations().empty());
+    EXPECT_TRUE(record(dash, 0, 100)->operations().empty());
 
     const Record line = join(text::kPaperclip, unknown, integer(7));
     EXPECT_EQ(measure(line), measure(integer(7)));
-    const auto texts = record(line, 20, 100).texts();
+    const auto texts = record(line, 20, 100)->texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].topLeft.x, 20);
 
