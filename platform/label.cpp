@@ -12,11 +12,6 @@ namespace {
 constexpr double kSmallestFontSize = 1.0;
 constexpr char kEllipsis[] = "\u2026";
 
-double widthOf(const std::string& text, const UIFont& font) {
-    TextAttributes attributes;
-    attributes.font = font;
-    return sizeWithAttributes(text, attributes).width;
-}
 }  // namespace
 
 UILabel::UILabel(Rect frame) : View(frame) { setUserInteractionEnabled(false); }
@@ -80,19 +75,16 @@ UILabel::TextPlacement UILabel::textPlacement() const {
         }
         p.font = attributes.font;
     } else if (size.width > b.width()) {
-        // Cut the text short, keeping whole characters.
+        // Cut the text short, keeping whole characters; at worst only "…" is left.
         std::vector<std::string> chars = radixmender::characters(text_);
-        std::string shown;
         while (!chars.empty()) {
             chars.pop_back();
-            shown.clear();
-            for (const auto& c : chars) shown += c;
-            shown += kEllipsis;
-            if (widthOf(shown, font_) <= b.width()) break;
+            p.text.clear();
+            for (const auto& c : chars) p.text += c;
+            p.text += kEllipsis;
+            size = sizeWithAttributes(p.text, attributes);
+            if (size.width <= b.width()) break;
         }
-        if (chars.empty()) shown = kEllipsis;
-        p.text = shown;
-        size = sizeWithAttributes(shown, attributes);
     }
     p.size = size;
 

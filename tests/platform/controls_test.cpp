@@ -8,6 +8,7 @@
 
 #include "platform/button.hpp"
 #include "platform/control.hpp"
+#include "platform/font.hpp"
 #include "platform/label.hpp"
 #include "platform/view.hpp"
 #include "platform/view_controller.hpp"
@@ -141,6 +142,16 @@ TEST(Controls, LabelsFitTheirWidth) {
     EXPECT_NE(cut.text, longText);
     EXPECT_EQ(cut.text.substr(cut.text.size() - 3), "\u2026");
     EXPECT_LE(cut.size.width, 120);
+    // As many whole characters as fit: one more would not.
+    const std::string kept = cut.text.substr(0, cut.text.size() - 3);
+    EXPECT_EQ(longText.rfind(kept, 0), 0u);
+    TextAttributes attributes;
+    attributes.font = label.font();
+    EXPECT_GT(sizeWithAttributes(longText.substr(0, kept.size() + 1) + "\u2026", attributes).width, 120);
+    // Narrower than any character: only "…" is left.
+    label.setFrame(Rect(0, 0, 4, 50));
+    EXPECT_EQ(label.textPlacement().text, "\u2026");
+    label.setFrame(Rect(0, 0, 120, 50));
 
     label.setAdjustsFontSizeToFitWidth(true);
     label.setBaselineAdjustment(BaselineAdjustment::alignBaselines);
