@@ -1,6 +1,5 @@
 #include "models/radixmender_a_model.hpp"
 
-#include <stdexcept>
 #include <utility>
 
 #include "records/checked.hpp"
@@ -12,15 +11,6 @@ namespace radixmender {
 namespace sh = shapes;
 
 namespace {
-
-const char kUnwrappedNil[] = "Unexpectedly found nil while unwrapping an Optional value";
-
-// √n as k√m; a negative radicand has no such form and is a programming error here.
-SquareRootParts squareRootParts(std::int64_t n) {
-    const auto parts = simplifySquareRoot(n);
-    if (!parts) throw std::invalid_argument(kUnwrappedNil);
-    return *parts;
-}
 
 // gcd(x, y), negated when the coefficient b is negative: dividing by it leaves
 // the denominator positive and moves any minus sign into the numerator.
@@ -47,12 +37,6 @@ Step openStep(bool continued) {
     return lines;
 }
 
-// The first restated line: its "= " is clear when the step starts from the
-// problem as the opening step showed it.
-Record firstLine(Record x, bool continued) {
-    return sh::equalsLine(std::move(x), continued ? Color::black : Color::clear);
-}
-
 StepResult result(Step lines, const char* comment) { return {std::move(lines), {comment}}; }
 
 }  // namespace
@@ -62,7 +46,7 @@ std::optional<StepResult> Radixmender_A_Model::simplifyStep(std::int64_t a, std:
     const std::int64_t g = gcdSignedByB(a, b, b);
     if (g == 1) return std::nullopt;
     Step lines = openStep(continued);
-    lines.push_back(firstLine(sh::fraction(sh::integer(a), sh::term(b, c)), continued));
+    lines.push_back(sh::firstLine(sh::fraction(sh::integer(a), sh::term(b, c)), continued));
     lines.push_back(
         sh::equalsLine(sh::fraction(sh::integer(checkedDiv(a, g)), sh::term(checkedDiv(b, g), c))));
     return result(std::move(lines), sh::kSimplify);
@@ -70,13 +54,13 @@ std::optional<StepResult> Radixmender_A_Model::simplifyStep(std::int64_t a, std:
 
 std::optional<StepResult> Radixmender_A_Model::simplifyRadicalStep(std::int64_t a, std::int64_t b,
                                                                    std::int64_t c, bool continued) {
-    const auto [k, m] = squareRootParts(c);
+    const auto [k, m] = sh::squareRootParts(c);
     if (m == c) return std::nullopt;
     const std::int64_t g = gcdSignedByB(a, b, b);
     const std::int64_t a1 = checkedDiv(a, g), b1 = checkedDiv(b, g);
 
     Step lines = openStep(continued);
-    lines.push_back(firstLine(sh::fraction(sh::integer(a1), termAround(b1, redRadical(c))), continued));
+    lines.push_back(sh::firstLine(sh::fraction(sh::integer(a1), termAround(b1, redRadical(c))), continued));
     Record x = sh::term(k, m, Color::red);
     if (b1 != 1) x = sh::product(sh::integer(b1), sh::bracket(std::move(x), Color::red));
     lines.push_back(sh::equalsLine(sh::fraction(sh::integer(a1), std::move(x))));
@@ -96,7 +80,7 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
     std::int64_t p = a1, q = b1, r = c;
     if (order == sh::kBefore) {
         // Work on the fraction as the radical simplification left it.
-        const auto [k, m] = squareRootParts(c);
+        const auto [k, m] = sh::squareRootParts(c);
         const std::int64_t h = gcd(a1, k);
         p = checkedDiv(a1, h);
         q = checkedMul(b1, checkedDiv(k, h));
@@ -104,7 +88,7 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
     }
 
     Step lines = openStep(continued);
-    lines.push_back(firstLine(sh::fraction(sh::integer(p), sh::term(q, r)), continued));
+    lines.push_back(sh::firstLine(sh::fraction(sh::integer(p), sh::term(q, r)), continued));
     // = p/(q√r) ∙ √r/√r, the multiplier's denominator marked.
     lines.push_back(sh::dot(sh::equalsLine(sh::fraction(sh::integer(p), termAround(q, redRadical(r)))),
                             sh::fraction(sh::radical(r), redRadical(r)), Color::red));
@@ -128,7 +112,7 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
 
 std::optional<StepResult> Radixmender_A_Model::simplifyResultRadicalStep(std::int64_t a, std::int64_t b,
                                                                          std::int64_t c) {
-    const auto [k, m] = squareRootParts(c);
+    const auto [k, m] = sh::squareRootParts(c);
     if (m == c) return std::nullopt;
     // P√c/Q is what the clearing step left with the order "after".
     const std::int64_t bc = checkedMul(b, c);
@@ -154,7 +138,7 @@ std::optional<StepResult> Radixmender_A_Model::simplifyResultRadicalStep(std::in
 StepResult Radixmender_A_Model::summaryStep(std::int64_t a, std::int64_t b, std::int64_t c,
                                             const Record& leadingLines) {
     // a/(b√c) = a·k√m/(b·c), reduced by a divisor that keeps the denominator positive.
-    const auto [k, m] = squareRootParts(c);
+    const auto [k, m] = sh::squareRootParts(c);
     const std::int64_t ak = checkedMul(a, k), bc = checkedMul(b, c);
     const std::int64_t g = sh::signedGcd(ak, bc, b);
     const std::int64_t n = checkedDiv(ak, g), e = checkedDiv(bc, g);

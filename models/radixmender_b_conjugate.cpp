@@ -9,20 +9,6 @@ using namespace shapes;
 
 namespace {
 
-constexpr const char kDifferenceOfSquares[] = " difference of squares ";
-
-// " (p + q)(p − q) = p² − q² " when the second term is positive, else with the
-// factors the other way round.
-std::string patternText(bool secondPositive) {
-    const std::string plus = std::string("p ") + text::kPlus + " q";
-    const std::string minus = std::string("p ") + text::kMinusSign + " q";
-    const std::string squares = std::string("= p") + text::kSuperscripts[2] + " " + text::kMinusSign + " q" +
-                                text::kSuperscripts[2] + " ";
-    const std::string factors =
-        secondPositive ? "(" + plus + ")(" + minus + ")" : "(" + minus + ")(" + plus + ")";
-    return " " + factors + " " + squares;
-}
-
 // The terms after the common factor g of the two coefficients (with the sign
 // of `b`) is taken out, and the part of g that cancels with the numerator.
 struct Reduced {
@@ -82,9 +68,8 @@ StepResult conjugateStep(Layout layout, std::int64_t a, const Terms& terms, cons
     Step lines;
     lines.reserve(8);
     if (continued) lines.push_back(continuation());
-    lines.push_back(
-        equalsLine(fraction(integer(aPrime), factored(bracketSum(second, Color::black), Color::black)),
-                   continued ? Color::black : Color::clear));
+    lines.push_back(firstLine(
+        fraction(integer(aPrime), factored(bracketSum(second, Color::black), Color::black)), continued));
 
     Record x = fraction(integer(aPrime), timesFactor(redCopy(second)));
     Record y = fraction(bracket(cj), redCopy(checkedNeg(second)));
@@ -97,9 +82,7 @@ StepResult conjugateStep(Layout layout, std::int64_t a, const Terms& terms, cons
     lines.push_back(equalsLine(
         fraction(coefficientTimes(aPrime, std::move(cj)), factored(std::move(delta), Color::red))));
 
-    lines.push_back(std::move(makeBlankRecords(1).front()));
-    lines.push_back(message(kDifferenceOfSquares, Color::red));
-    lines.push_back(message(patternText(second > 0), Color::red));
+    addDifferenceOfSquaresNote(lines, second > 0);
     return StepResult{std::move(lines), {kRadixmender}};
 }
 

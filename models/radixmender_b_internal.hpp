@@ -36,10 +36,6 @@ inline Terms radicalFirstTerms(std::int64_t b, std::int64_t c, std::int64_t d) {
 std::int64_t leading(Layout layout, std::int64_t whole, std::int64_t coefficient);
 std::int64_t trailing(Layout layout, std::int64_t whole, std::int64_t coefficient);
 
-// `simplifySquareRoot` for a radicand the drivers have checked; a negative one
-// is a programming error and throws the platform's unwrap message.
-SquareRootParts squareRootParts(std::int64_t radicand);
-
 // b² − c²d for a/(b + c√d), b²c − d² for a/(b√c + d): the denominator times
 // its conjugate.
 std::int64_t clearedDenominator(Layout layout, std::int64_t whole, std::int64_t coefficient,
@@ -66,8 +62,6 @@ Record scaled(std::int64_t magnitude, Record radical);
 Record squared(Record x, Color color);
 // The fraction x/n, or x alone when n is 1, as an equals line.
 Record overLine(Record x, std::int64_t n);
-// A numerator with coefficient x: K; -(K); x(K).
-Record coefficientTimes(std::int64_t x, Record k);
 
 // --- Steps --------------------------------------------------------------------
 

@@ -9,12 +9,6 @@ namespace radixmender::form_b {
 
 using namespace shapes;
 
-namespace {
-
-Color firstEqualsColor(bool continued) { return continued ? Color::black : Color::clear; }
-
-}  // namespace
-
 std::optional<StepResult> commonFactorStep(Layout layout, std::int64_t a, const Terms& terms,
                                            bool continued) {
     const std::int64_t b = leading(layout, terms.whole, terms.coefficient);
@@ -27,9 +21,8 @@ std::optional<StepResult> commonFactorStep(Layout layout, std::int64_t a, const 
     Step lines;
     lines.reserve(4);
     if (continued) lines.push_back(continuation());
-    lines.push_back(
-        equalsLine(fraction(integer(a), sumShown(layout, terms.whole, terms.coefficient, terms.radicand)),
-                   firstEqualsColor(continued)));
+    lines.push_back(firstLine(
+        fraction(integer(a), sumShown(layout, terms.whole, terms.coefficient, terms.radicand)), continued));
 
     Record reduced =
         sumShown(layout, checkedDiv(terms.whole, g), checkedDiv(terms.coefficient, g), terms.radicand);
@@ -75,8 +68,8 @@ std::optional<StepResult> radicalBeforeStep(Layout layout, std::int64_t a, const
         if (h == 1) return x;
         return product(integer(h), bracket(std::move(x)));
     };
-    auto line = [&](std::int64_t numerator, Record denominator, Color equalsColor = Color::black) {
-        return equalsLine(fraction(integer(numerator), std::move(denominator)), equalsColor);
+    auto line = [&](std::int64_t numerator, Record denominator) {
+        return equalsLine(fraction(integer(numerator), std::move(denominator)));
     };
     auto withWhole1 = [&](Record radicalPart) {
         return den(inOrder(layout, wholeShown(layout, whole1), std::move(radicalPart), sign));
@@ -85,8 +78,9 @@ std::optional<StepResult> radicalBeforeStep(Layout layout, std::int64_t a, const
     Step lines;
     lines.reserve(8);
     if (continued) lines.push_back(continuation());
-    lines.push_back(line(a1, withWhole1(scaled(magnitude1, radical(terms.radicand, Color::red))),
-                         firstEqualsColor(continued)));
+    lines.push_back(
+        firstLine(fraction(integer(a1), withWhole1(scaled(magnitude1, radical(terms.radicand, Color::red)))),
+                  continued));
 
     Record kRootM = product(integer(k, Color::red), radical(m, Color::red));
     lines.push_back(line(a1, withWhole1(magnitude1 == 1 ? std::move(kRootM)

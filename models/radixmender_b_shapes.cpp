@@ -1,4 +1,3 @@
-#include <stdexcept>
 #include <utility>
 
 #include "models/radixmender_b_internal.hpp"
@@ -17,16 +16,10 @@ std::int64_t trailing(Layout layout, std::int64_t whole, std::int64_t coefficien
     return layout == Layout::wholeFirst ? coefficient : whole;
 }
 
-SquareRootParts squareRootParts(std::int64_t radicand) {
-    const auto parts = simplifySquareRoot(radicand);
-    if (!parts) throw std::invalid_argument("Unexpectedly found nil while unwrapping an Optional value");
-    return *parts;
-}
-
 std::int64_t clearedDenominator(Layout layout, std::int64_t whole, std::int64_t coefficient,
                                 std::int64_t radicand) {
     const std::int64_t wholeSquare = checkedMul(whole, whole);
-    const std::int64_t radicalSquare = checkedMul(checkedMul(coefficient, coefficient), radicand);
+    const std::int64_t radicalSquare = squareTimes(coefficient, radicand);
     return layout == Layout::wholeFirst ? checkedSub(wholeSquare, radicalSquare)
                                         : checkedSub(radicalSquare, wholeSquare);
 }
@@ -60,11 +53,5 @@ Record scaled(std::int64_t magnitude, Record radical) {
 Record squared(Record x, Color color) { return join(text::kCaret, std::move(x), integer(2, color)); }
 
 Record overLine(Record x, std::int64_t n) { return equalsLine(over(std::move(x), n)); }
-
-Record coefficientTimes(std::int64_t x, Record k) {
-    if (x == 1) return k;
-    if (x == -1) return negation(bracket(std::move(k)));
-    return product(integer(x), bracket(std::move(k)));
-}
 
 }  // namespace radixmender::form_b

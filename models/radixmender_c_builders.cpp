@@ -5,7 +5,6 @@
 // Every builder works from the integers as entered and recomputes what the
 // steps before it reduced, so each gives the same step whether or not the
 // earlier ones were shown.
-#include <stdexcept>
 #include <string>
 
 #include "models/radixmender_a_model.hpp"
@@ -21,14 +20,6 @@ namespace {
 
 using namespace shapes;
 using std::int64_t;
-
-const char kNilMessage[] = "Unexpectedly found nil while unwrapping an Optional value";
-
-SquareRootParts rootParts(int64_t n) {
-    const auto parts = simplifySquareRoot(n);
-    if (!parts) throw std::invalid_argument(kNilMessage);
-    return *parts;
-}
 
 // The common factor of the two denominator coefficients, taken with the sign
 // of the first, and the part of it that cancels against the numerator:
@@ -48,12 +39,6 @@ Reduction reduce(int64_t a, int64_t first, int64_t second) {
     return r;
 }
 
-int64_t squareTimes(int64_t k, int64_t m) { return checkedMul(checkedMul(k, k), m); }
-
-Record firstLine(Record x, bool continued) {
-    return equalsLine(std::move(x), continued ? Color::black : Color::clear);
-}
-
 // k√r for k > 0 with only the radical (its "√" and radicand) in `radicalColor`.
 Record markedTerm(int64_t k, int64_t r, Color radicalColor) {
     if (k == 1) return radical(r, radicalColor);
@@ -63,14 +48,6 @@ Record markedTerm(int64_t k, int64_t r, Color radicalColor) {
 // f(x): the integer f before the bracket of x.
 Record factorOf(int64_t f, Record x, Color bracketColor = Color::black) {
     return product(integer(f), bracket(std::move(x), bracketColor));
-}
-
-// x before a sum: the sum itself, its bracket negated, or x(sum). Unlike the
-// summary's multiplier a negative x is not bracketed.
-Record times(int64_t x, Record sumItem) {
-    if (x == 1) return sumItem;
-    if (x == -1) return negation(bracket(std::move(sumItem)));
-    return factorOf(x, std::move(sumItem));
 }
 
 // The denominator with its factor g′ in front, when there is one.
@@ -140,7 +117,7 @@ struct Working {
 Working workingDenominator(int64_t b, int64_t c, int64_t d, int64_t e, const std::string& order) {
     const bool simplified = order == kBefore || squareTimes(b, c) == squareTimes(d, e);
     if (!simplified) return {b, c, d, e};
-    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    const SquareRootParts rc = squareRootParts(c), re = squareRootParts(e);
     return {checkedMul(b, rc.k), rc.m, checkedMul(d, re.k), re.m};
 }
 
@@ -168,8 +145,8 @@ Conjugate conjugateOf(int64_t a, const Working& w, bool withSum) {
 
 // = (a′·conj)/Den(x), Den carrying g′ before a red bracket.
 Record overConjugateLine(const Conjugate& k, Record conj, Record denominator) {
-    return equalsLine(
-        fraction(times(k.r.ap, std::move(conj)), withFactor(k.r.gp, std::move(denominator), Color::red)));
+    return equalsLine(fraction(coefficientTimes(k.r.ap, std::move(conj)),
+                               withFactor(k.r.gp, std::move(denominator), Color::red)));
 }
 
 Record differenceOfSquares(Record redP, Record redQ) {
@@ -188,13 +165,6 @@ Record expandedSquare(int64_t coefficient, int64_t m) {
 Record evaluatedSquare(int64_t coefficient, int64_t m) {
     if (coefficient == 1) return integer(m, Color::red);
     return dot(integer(checkedMul(coefficient, coefficient), Color::red), integer(m, Color::red), Color::red);
-}
-
-std::string patternMessage(int64_t dp) {
-    const std::string minus = text::kMinusSign;
-    const std::string pattern = dp < 0 ? " (p " + minus + " q)(p + q) " : " (p + q)(p " + minus + " q) ";
-    const std::string squared = text::kSuperscripts[2];
-    return pattern + "= p" + squared + " " + minus + " q" + squared + " ";
 }
 
 }  // namespace
@@ -217,7 +187,7 @@ std::optional<StepResult> Radixmender_C_Model::simplifyStep(int64_t a, int64_t b
 
 std::optional<StepResult> Radixmender_C_Model::simplifyRadicalStep(int64_t a, int64_t b, int64_t c, int64_t d,
                                                                    int64_t e, bool continued) {
-    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    const SquareRootParts rc = squareRootParts(c), re = squareRootParts(e);
     if (rc.m == c && re.m == e) return std::nullopt;
     const Reduction r = reduce(a, b, d);
     const int64_t B = checkedMul(r.bp, rc.k), D = checkedMul(r.dp, re.k);
@@ -290,9 +260,7 @@ StepResult Radixmender_C_Model::multiplyByConjugateStep(int64_t a, int64_t b, in
     Record conj = std::move(k.conj);
     lines.push_back(
         overConjugateLine(k, std::move(conj), differenceOfSquares(std::move(k.redP), std::move(k.redQ))));
-    lines.push_back(std::move(makeBlankRecords().front()));
-    lines.push_back(message(" difference of squares ", Color::red));
-    lines.push_back(message(patternMessage(k.r.dp), Color::red));
+    addDifferenceOfSquaresNote(lines, k.r.dp >= 0);
     return StepResult{std::move(lines), {kRadixmender}};
 }
 
@@ -321,14 +289,15 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultStep(int64_t a, int
                                       join(text::kMinusSign, evaluatedSquare(k.r.bp, w.m1),
                                            evaluatedSquare(dpMagnitude, w.m2), Color::red)));
     Record conj = reducedLine ? k.conj : std::move(k.conj);
-    lines.push_back(equalsLine(fraction(times(k.r.ap, std::move(conj)), integer(checkedMul(k.r.gp, N)))));
-    if (reducedLine) lines.push_back(equalsLine(over(times(a2, std::move(k.conj)), reduced)));
+    lines.push_back(
+        equalsLine(fraction(coefficientTimes(k.r.ap, std::move(conj)), integer(checkedMul(k.r.gp, N)))));
+    if (reducedLine) lines.push_back(equalsLine(over(coefficientTimes(a2, std::move(k.conj)), reduced)));
     return StepResult{std::move(lines), {kSimplify}};
 }
 
 std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t a, int64_t b, int64_t c,
                                                                          int64_t d, int64_t e) {
-    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    const SquareRootParts rc = squareRootParts(c), re = squareRootParts(e);
     if (rc.m == c && re.m == e) return std::nullopt;
     const Reduction r = reduce(a, b, d);
     const int64_t N = checkedSub(squareTimes(r.bp, c), squareTimes(r.dp, e));
@@ -350,14 +319,14 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t
     Step lines;
     lines.reserve(8);
     lines.push_back(continuation());
-    lines.push_back(overM(times(a2, std::move(sums.marked))));
-    lines.push_back(overM(times(a2, std::move(sums.replaced))));
-    if (sums.multiplied) lines.push_back(overM(times(a2, std::move(*sums.multiplied))));
+    lines.push_back(overM(coefficientTimes(a2, std::move(sums.marked))));
+    lines.push_back(overM(coefficientTimes(a2, std::move(sums.replaced))));
+    if (sums.multiplied) lines.push_back(overM(coefficientTimes(a2, std::move(*sums.multiplied))));
 
     if (rc.m == re.m) {
         const int64_t m = rc.m;
         const int64_t s = checkedAdd(B, E);
-        lines.push_back(overM(times(a2, term(s, m))));
+        lines.push_back(overM(coefficientTimes(a2, term(s, m))));
         const int64_t as = checkedMul(a2, s);
         if (a2 != 1) lines.push_back(overM(term(as, m)));
         const int64_t v = gcd(as, M);
@@ -373,7 +342,7 @@ std::optional<StepResult> Radixmender_C_Model::simplifyResultRadicalStep(int64_t
             lines.push_back(overM(product(integer(a2), bracket(std::move(qS)))));
             lines.push_back(overM(factorOf(checkedMul(a2, q), s5)));
         }
-        if (rq != 1) lines.push_back(equalsLine(over(times(w, s5), M1)));
+        if (rq != 1) lines.push_back(equalsLine(over(coefficientTimes(w, s5), M1)));
     }
     return StepResult{std::move(lines), {kSimplifyRadical}};
 }

@@ -2,7 +2,6 @@
 // closed cases, the builder sequences and the summary.
 #include "models/radixmender_c_model.hpp"
 
-#include <stdexcept>
 #include <utility>
 
 #include "models/radixmender_a_model.hpp"
@@ -18,55 +17,15 @@ using std::int64_t;
 
 namespace {
 
-const char kNilMessage[] = "Unexpectedly found nil while unwrapping an Optional value";
 const char kAdvisoryFirst[] = "division by zero in";
 const char kAdvisorySecond[] = "rationalization phase";
 const char kAdvisoryThird[] = "simplify radical first";
-
-SquareRootParts rootParts(int64_t n) {
-    const auto parts = simplifySquareRoot(n);
-    if (!parts) throw std::invalid_argument(kNilMessage);
-    return *parts;
-}
-
-// Formed as (b·b)·c so that an overflow shows where the products are taken.
-int64_t squareTimes(int64_t k, int64_t m) { return checkedMul(checkedMul(k, k), m); }
 
 // A called model's steps and comments with parameters of our own.
 ModelOutput handedOver(ModelOutput called) {
     called.detailParameters = {kNoParameters};
     return called;
 }
-
-// The growing solution. Steps are moved in, never copied: a solution is a few
-// thousand rows, and copying them showed in the time a solution takes.
-class Solution {
-public:
-    Solution() {
-        out_.detailSteps.reserve(8);
-        out_.detailComments.reserve(8);
-    }
-    void add(Step lines, std::string comment) {
-        out_.detailSteps.push_back(std::move(lines));
-        out_.detailComments.push_back({std::move(comment)});
-    }
-    void add(StepResult step) {
-        out_.detailSteps.push_back(std::move(step.lines));
-        out_.detailComments.push_back(std::move(step.comments));
-    }
-    // Appends a called model's steps and comments; its parameters are dropped.
-    void append(ModelOutput called) {
-        for (Step& step : called.detailSteps) out_.detailSteps.push_back(std::move(step));
-        for (Comment& comment : called.detailComments) out_.detailComments.push_back(std::move(comment));
-    }
-    ModelOutput finish() && {
-        out_.detailParameters = {kNoParameters};
-        return std::move(out_);
-    }
-
-private:
-    ModelOutput out_;
-};
 
 // The coefficient of a perfect-square radical evaluated: b∙r, r, or -r.
 Record evaluatedFirst(int64_t b, int64_t root) {
@@ -120,7 +79,7 @@ ModelOutput Radixmender_C_Model::steps(const std::string& context) const {
     const bool general = c != e && !rc && !re;
     const bool advisory = general && order == kOrderAfter && squareTimes(b, c) == squareTimes(d, e);
 
-    Solution out;
+    OutputBuilder out;
     if (application)
         out.add(general && !advisory ? stepOf(std::move(problem)) : stepOf(problem), text::kThinking);
 
@@ -218,7 +177,7 @@ StepResult Radixmender_C_Model::summaryStep(int64_t a, int64_t b, int64_t c, int
         lines.push_back(leadingLines);
     }
 
-    const SquareRootParts rc = rootParts(c), re = rootParts(e);
+    const SquareRootParts rc = squareRootParts(c), re = squareRootParts(e);
     const int64_t bk = checkedMul(b, rc.k), dk = checkedMul(d, re.k);
     const int64_t g1 = signedGcd(bk, checkedNeg(dk), b);
     const int64_t D = checkedSub(squareTimes(b, c), squareTimes(d, e));

@@ -29,9 +29,8 @@ struct Radixmender_C_Model {
     static std::optional<StepResult> simplifyResultStep(std::int64_t a, std::int64_t b, std::int64_t c,
                                                         std::int64_t d, std::int64_t e,
                                                         const std::string& order);
-    static std::optional<StepResult> simplifyResultRadicalStep(std::int64_t a, std::int64_t b,
-                                                               std::int64_t c, std::int64_t d,
-                                                               std::int64_t e);
+    static std::optional<StepResult> simplifyResultRadicalStep(std::int64_t a, std::int64_t b, std::int64_t c,
+                                                               std::int64_t d, std::int64_t e);
     static StepResult summaryStep(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d,
                                   std::int64_t e, const Record& leadingLines);
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -192,6 +193,10 @@ Record over(Record x, std::int64_t n) {
 
 Record equalsLine(Record x, Color color) { return unary(text::kEqualsPrefix, std::move(x), color); }
 
+Record firstLine(Record x, bool continued) {
+    return equalsLine(std::move(x), continued ? Color::black : Color::clear);
+}
+
 Record continuation() { return makeMessageRecord(text::kEllipsis); }
 
 Record message(const std::string& text, Color color) { return makeMessageRecord(text, color); }
@@ -201,6 +206,12 @@ Record multiple(std::int64_t n, Record x) {
     if (n == -1) return negation(bracket(std::move(x)));
     if (n < -1) return product(bracket(integer(n)), bracket(std::move(x)));
     return product(integer(n), bracket(std::move(x)));
+}
+
+Record coefficientTimes(std::int64_t x, Record k) {
+    if (x == 1) return k;
+    if (x == -1) return negation(bracket(std::move(k)));
+    return product(integer(x), bracket(std::move(k)));
 }
 
 Record reducedQuotient(std::int64_t a, std::int64_t n) {
@@ -215,6 +226,14 @@ Record reducedQuotient(std::int64_t a, std::int64_t n) {
     return negative ? negation(q) : q;
 }
 
+SquareRootParts squareRootParts(std::int64_t n) {
+    const auto parts = simplifySquareRoot(n);
+    if (!parts) throw std::invalid_argument("Unexpectedly found nil while unwrapping an Optional value");
+    return *parts;
+}
+
+std::int64_t squareTimes(std::int64_t k, std::int64_t m) { return checkedMul(checkedMul(k, k), m); }
+
 std::int64_t signedGcd(std::int64_t x, std::int64_t y, std::int64_t z) {
     const std::int64_t g = gcd(x, y);
     return z > 0 ? g : -g;
@@ -223,6 +242,18 @@ std::int64_t signedGcd(std::int64_t x, std::int64_t y, std::int64_t z) {
 Record problemLine(Record numerator, Record denominator, const std::string& context) {
     return equalsLine(fraction(std::move(numerator), std::move(denominator)),
                       isApplication(context) ? Color::clear : Color::black);
+}
+
+void addDifferenceOfSquaresNote(Step& lines, bool secondPositive) {
+    const std::string plus = std::string("p ") + text::kPlus + " q";
+    const std::string minus = std::string("p ") + text::kMinusSign + " q";
+    const std::string factors =
+        secondPositive ? "(" + plus + ")(" + minus + ")" : "(" + minus + ")(" + plus + ")";
+    const std::string squared = text::kSuperscripts[2];
+    lines.push_back(std::move(makeBlankRecords(1).front()));
+    lines.push_back(message(" difference of squares ", Color::red));
+    lines.push_back(message(" " + factors + " = p" + squared + " " + text::kMinusSign + " q" + squared + " ",
+                            Color::red));
 }
 
 // A solution has a handful of steps; room for them up front spares the

@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "records/integers.hpp"
 #include "records/literals.hpp"
 #include "records/types.hpp"
 #include "records/vocabulary.hpp"
@@ -72,20 +73,37 @@ Record fraction(Record numerator, Record denominator, Color barColor = Color::bl
 Record over(Record x, std::int64_t n);
 // "= x", the equals sign in `color` (clear on a first line that keeps its room).
 Record equalsLine(Record x, Color color = Color::black);
+// The first line a builder restates: its "= " is clear when the step starts
+// from the problem as the opening step showed it, black when it continues
+// earlier work.
+Record firstLine(Record x, bool continued);
 // The continuation line "...".
 Record continuation();
 // A black message line.
 Record message(const std::string& text, Color color = Color::black);
 // Mult(N, X): X; -(X); (N)(X) for N < −1; N(X) for N > 1.
 Record multiple(std::int64_t n, Record x);
+// A working numerator with coefficient x: K; -(K); x(K). Unlike `multiple`, a
+// negative x is not bracketed.
+Record coefficientTimes(std::int64_t x, Record k);
 // R(a over n), a and n ≠ 0: the reduced quotient, an integer when n divides a,
 // otherwise the reduced rational under a "-" when the quotient is negative.
 Record reducedQuotient(std::int64_t a, std::int64_t n);
+// √n as k√m for a radicand the drivers have checked; a negative one is a
+// programming error and throws the platform's unwrap message.
+SquareRootParts squareRootParts(std::int64_t n);
+// k²·m, formed as (k·k)·m so that an overflow shows where the products are taken.
+std::int64_t squareTimes(std::int64_t k, std::int64_t m);
 // gcd(x, y) with the sign of z: +gcd when z > 0, −gcd when z ≤ 0.
 std::int64_t signedGcd(std::int64_t x, std::int64_t y, std::int64_t z);
 
 // The problem line "= numerator/denominator", its "= " clear in application.
 Record problemLine(Record numerator, Record denominator, const std::string& context);
+
+// The closing lines of a conjugate step: a blank line, then in red
+// " difference of squares " and " (p + q)(p − q) = p² − q² ", its factors the
+// other way round when the second term is negative.
+void addDifferenceOfSquaresNote(Step& lines, bool secondPositive);
 
 // A step of the given lines; unlike a braced list it moves the lines passed
 // as temporaries instead of copying every line twice.
