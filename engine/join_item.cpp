@@ -77,11 +77,13 @@ void drawJoin(const Item& item, double x, double y) {
         const std::string& name = paperclip ? item.fontName : defaultFontName();
         // "🖇" never reads its colour row.
         const Color color = paperclip ? Color::clear : item.color(2, 1);
+        // Only the left operand's width places anything, so the right one is not measured.
         const Operand l = sideOperand(item, 1, name);
-        const Operand r = sideOperand(item, 2, name);
+        const std::string& right = item.value(1, 2);
         const double o = paperclip ? 0 : textSize(padded(text), item.fonts.whole).width;
         if (l.start) drawItems(item.record, *l.start, name, x, y, item.size, item.weight);
-        if (r.start) drawItems(item.record, *r.start, name, x + l.box.width + o, y, item.size, item.weight);
+        if (right != kBlank)
+            drawItems(item.record, right, name, x + l.box.width + o, y, item.size, item.weight);
         if (!paperclip) drawText(padded(text), x + l.box.width, y - m.wholeAscender, item.fonts.whole, color);
         return;
     }
