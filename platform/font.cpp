@@ -123,15 +123,21 @@ struct Face {
 };
 
 // The measuring loops ask for the same few sizes again and again.
+// The metrics of one font are read one after the other, so the face found last is kept at hand.
 const Face& face(const UIFont& font) {
     static std::unordered_map<FaceKey, std::unique_ptr<Face>, FaceKeyHash> cache;
+    static std::pair<FaceKey, const Face*> last{{}, nullptr};
     const FaceKey key{font.family, font.pointSize, isBold(font.weight)};
+    if (last.second != nullptr && last.first == key) return *last.second;
     auto it = cache.find(key);
-    if (it != cache.end()) return *it->second;
-    ensureGuiApplication();
-    if (cache.size() > 4096) cache.clear();
-    auto made = std::make_unique<Face>(font, key.bold, makeQFont(kEmojiFamily, font.pointSize, false));
-    return *cache.emplace(key, std::move(made)).first->second;
+    if (it == cache.end()) {
+        ensureGuiApplication();
+        if (cache.size() > 4096) cache.clear();
+        auto made = std::make_unique<Face>(font, key.bold, makeQFont(kEmojiFamily, font.pointSize, false));
+        it = cache.emplace(key, std::move(made)).first;
+    }
+    last = {key, it->second.get()};
+    return *last.second;
 }
 
 // Decodes one UTF-8 code point at `i` and advances `i`; a malformed byte is U+FFFD.
