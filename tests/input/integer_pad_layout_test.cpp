@@ -93,15 +93,12 @@ TEST(IntegerPadLayout, StartingSelections) {
 // row is refused when the pad is built.
 TEST(IntegerPadLayout, ChosenOptionsOutsideTheirRowsAreRefused) {
     const TextGroups orders{{{kBefore, kAfter}}};
-    for (const auto& chosen :
-         std::vector<std::vector<std::vector<std::int64_t>>>{{{2}}, {{-1}}, {{}}, {{0}, {0}}}) {
-        if (chosen.size() == 2) {  // extra groups are simply not read
-            EXPECT_NO_THROW(UniversalIntegerPadView({}, TextGroups{{{"0"}}}, {}, {}, orders, chosen, {}, {}));
-            continue;
-        }
+    for (const auto& chosen : std::vector<std::vector<std::vector<std::int64_t>>>{{{2}}, {{-1}}, {{}}}) {
         EXPECT_THROW(UniversalIntegerPadView({}, TextGroups{{{"0"}}}, {}, {}, orders, chosen, {}, {}),
                      std::out_of_range);
     }
+    // Choices for groups the pad does not have are simply not read.
+    EXPECT_NO_THROW(UniversalIntegerPadView({}, TextGroups{{{"0"}}}, {}, {}, orders, {{0}, {0}}, {}, {}));
 }
 
 // The form pad on a phone and on a tablet: every part where its proportions
@@ -258,10 +255,7 @@ TEST(IntegerPadLayout, EntryDisplayBands) {
         auto* io = root.addSubview(std::make_unique<UniversalIntegerIOView>(
             c.inputs, TextGroups{}, c.fractions, TextGroups{}, std::vector<std::vector<std::int64_t>>{},
             TextGroups{}, Rect{}));
-        io->leadingAnchor().constraint(root.leadingAnchor());
-        io->trailingAnchor().constraint(root.trailingAnchor());
-        io->topAnchor().constraint(root.topAnchor());
-        io->bottomAnchor().constraint(root.bottomAnchor());
+        platform::pinInsideSafeArea(*io, root, 0);
         root.layoutIfNeeded();
         EXPECT_TRUE(platform::layoutDiagnostics(root).empty()) << platform::layoutDiagnostics(root).front();
         for (const auto& [tag, r] : c.frames) {
@@ -281,22 +275,13 @@ TEST(IntegerPadLayout, TwoFractionOnlyGroupsAreReportedNotFatal) {
     auto* io = root.addSubview(std::make_unique<UniversalIntegerIOView>(
         TextGroups{}, TextGroups{}, TextGroups{{{"a", "b"}}, {{"c", "d"}}}, TextGroups{},
         std::vector<std::vector<std::int64_t>>{}, TextGroups{}, Rect{}));
-    io->leadingAnchor().constraint(root.leadingAnchor());
-    io->trailingAnchor().constraint(root.trailingAnchor());
-    io->topAnchor().constraint(root.topAnchor());
-    io->bottomAnchor().constraint(root.bottomAnchor());
+    platform::pinInsideSafeArea(*io, root, 0);
     root.layoutIfNeeded();
     EXPECT_FALSE(platform::layoutDiagnostics(root).empty());
     EXPECT_NEAR(labelAt(io, 2049)->frame().minY(), 0, kTol);
     EXPECT_NEAR(labelAt(io, 2113)->frame().minY() - labelAt(io, 2050)->frame().maxY(), 5, kTol);
     EXPECT_NEAR(labelAt(io, 2114)->frame().maxY(), 200, kTol);
 }
-
-}  // namespace
-}  // namespace radixmender::testing
-
-namespace radixmender::testing {
-namespace {
 
 // Without info lines the strip is zero high and the gap under it remains.
 TEST(IntegerPadLayout, NoInfoLines) {

@@ -91,11 +91,7 @@ TEST(LayoutSolver, SafeAreaPinsFollowSizeChanges) {
     auto root = makeRoot(390, 844);
     root->setSafeAreaInsets({47, 0, 34, 0});
     View* v = addChild(root.get());
-    const LayoutGuide guide = root->safeAreaLayoutGuide();
-    v->topAnchor().constraint(guide.topAnchor(), 5);
-    v->bottomAnchor().constraint(guide.bottomAnchor(), -5);
-    v->leadingAnchor().constraint(guide.leadingAnchor(), 5);
-    v->trailingAnchor().constraint(guide.trailingAnchor(), -5);
+    pinInsideSafeArea(*v, *root, 5);
     root->layoutIfNeeded();
     expectFrame(v, {5, 52, 380, 844 - 47 - 34 - 10});
 
