@@ -25,6 +25,7 @@
 namespace {
 
 using radixmender::ModelOutput;
+using radixmender::shapes::kApplication;
 
 constexpr double kPageWidth = 420;  // points, a tall phone-like page
 constexpr double kPageHeight = 720;
@@ -77,21 +78,20 @@ void drawSteps(QPainter& painter, const ModelOutput& output, double top) {
     auto context = platform::makePainterContext(&painter);
     platform::ContextScope scope(context.get());
     const double width = kPageWidth - 2 * kMargin;
-    const std::size_t count = output.detailSteps.size();
+    const platform::TextAttributes commentAttributes{
+        platform::UIFont::systemFont(11), platform::UIColor::darkGray(), platform::UIColor::clear()};
     // Each step gets room in proportion to its lines, plus its comment line.
     double weights = 0;
     for (const auto& step : output.detailSteps) weights += static_cast<double>(step.size()) + 1;
     const double unit = (kPageHeight - kMargin - top) / (weights > 0 ? weights : 1);
     double y = top;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < output.detailSteps.size(); ++i) {
         const double boxHeight = unit * (static_cast<double>(output.detailSteps[i].size()) + 1);
         std::string comment;
         if (i < output.detailComments.size()) {
             for (const auto& line : output.detailComments[i]) comment += (comment.empty() ? "" : "  ") + line;
         }
-        const platform::TextAttributes attributes{platform::UIFont::systemFont(11),
-                                                  platform::UIColor::darkGray(), platform::UIColor::clear()};
-        context->drawText(std::to_string(i + 1) + ".  " + comment, {kMargin, y}, attributes);
+        context->drawText(std::to_string(i + 1) + ".  " + comment, {kMargin, y}, commentAttributes);
         const auto& lines = output.detailSteps[i];
         const double linesTop = y + 16;
         const auto sizes = engine.fitLines(width, boxHeight - 22, 20, platform::FontWeight::medium, lines);
@@ -101,6 +101,11 @@ void drawSteps(QPainter& painter, const ModelOutput& output, double top) {
                          QPointF(kPageWidth - kMargin, y + boxHeight - 3));
         y += boxHeight;
     }
+}
+
+// A worked example: the model's steps under a heading and a caption.
+Page example(std::string heading, std::string caption, ModelOutput output) {
+    return {"examples", std::move(heading), {}, std::move(caption), std::move(output)};
 }
 
 std::vector<Page> pages() {
@@ -208,37 +213,16 @@ std::vector<Page> pages() {
                  {},
                  {}});
     // Chapter "examples", pages 9-11, drawn by the models and the engine.
-    radixmender::Radixmender_A_Model a;
-    a.a = 6;
-    a.b = 2;
-    a.c = 3;
-    a.order = radixmender::shapes::kOrderAfter;
-    p.push_back({"examples",
-                 "Example: 6/(2{sqrt}3), simplify {sqrt} after",
-                 {},
-                 "the steps of form a/(b{sqrt}c)",
-                 a.steps(radixmender::shapes::kApplication)});
-    radixmender::Radixmender_B_Model b;
-    b.a = 4;
-    b.b = 3;
-    b.c = 1;
-    b.d = 5;
-    p.push_back({"examples",
-                 "Example: 4/(3 + {sqrt}5), simplify {sqrt} before",
-                 {},
-                 "the steps of form a/(b + c{sqrt}d)",
-                 b.steps(radixmender::shapes::kApplication)});
-    radixmender::Radixmender_C_Model c;
-    c.a = 2;
-    c.b = 1;
-    c.c = 3;
-    c.d = 1;
-    c.e = 2;
-    p.push_back({"examples",
-                 "Example: 2/({sqrt}3 + {sqrt}2), simplify {sqrt} before",
-                 {},
-                 "the steps of form a/(b{sqrt}c + d{sqrt}e)",
-                 c.steps(radixmender::shapes::kApplication)});
+    p.push_back(example(
+        "Example: 6/(2{sqrt}3), simplify {sqrt} after", "the steps of form a/(b{sqrt}c)",
+        radixmender::Radixmender_A_Model{.a = 6, .b = 2, .c = 3, .order = radixmender::shapes::kOrderAfter}
+            .steps(kApplication)));
+    p.push_back(
+        example("Example: 4/(3 + {sqrt}5), simplify {sqrt} before", "the steps of form a/(b + c{sqrt}d)",
+                radixmender::Radixmender_B_Model{.a = 4, .b = 3, .c = 1, .d = 5}.steps(kApplication)));
+    p.push_back(example(
+        "Example: 2/({sqrt}3 + {sqrt}2), simplify {sqrt} before", "the steps of form a/(b{sqrt}c + d{sqrt}e)",
+        radixmender::Radixmender_C_Model{.a = 2, .b = 1, .c = 3, .d = 1, .e = 2}.steps(kApplication)));
     return p;
 }
 
