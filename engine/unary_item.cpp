@@ -41,13 +41,12 @@ platform::UIFont bracketFont(const ItemBox& operand) {
 ItemBox measureUnary(const Item& item) {
     const std::string& text = item.value(0, 1);
     const Metric& m = item.fonts.metric;
+    const ItemBox o = measureOperand(item);
     if (isRadical(text)) {
-        const ItemBox o = measureOperand(item);
         const double s = textSize("√", item.fonts.whole).width;
         return {o.width + s, o.height + 1.25 * m.barSpace, o.ascent + m.barSpace};
     }
     if (isBracketPair(text)) {
-        const ItemBox o = measureOperand(item);
         // An invisible pair takes no room at all; a clear one keeps its room.
         if (item.value(2, 1) == "invisible") return o;
         const std::vector<std::string> glyphs = characters(text);
@@ -55,7 +54,6 @@ ItemBox measureUnary(const Item& item) {
         return {textSize(glyphs.front(), font).width + o.width + textSize(glyphs.back(), font).width,
                 o.height, o.ascent};
     }
-    const ItemBox o = measureOperand(item);
     return {textSize(text, item.fonts.whole).width + o.width, o.height, o.ascent};
 }
 
@@ -84,7 +82,7 @@ void drawUnary(const Item& item, double x, double y) {
         }
         if (text != "√") {
             const platform::UIFont index = platform::UIFont::monospacedDigitSystemFont(
-                0.4666666666666667 * item.size, emphasizedWeight(item.weight));
+                item.fonts.small.pointSize, emphasizedWeight(item.weight));
             drawText(characters(text).back(), x + 0.05 * s, y - o.ascent - m.barSpace, index, color);
         }
         return;
