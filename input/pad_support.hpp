@@ -1,7 +1,7 @@
 #pragma once
 // Helpers the pads and their entry displays share: checked access to the
-// nested tables they are built from, the tag in a selector title, and the
-// starting option choices.
+// nested tables they are built from, the tag in a selector title, the
+// starting option choices and moving a highlight.
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "input/pad_interfaces.hpp"
+#include "platform/label.hpp"
+#include "platform/view.hpp"
 #include "records/text.hpp"
 #include "records/vocabulary.hpp"
 
@@ -52,6 +54,19 @@ inline std::vector<std::vector<std::int64_t>> chosenOptionTags(
         selections.push_back(std::move(tags));
     }
     return selections;
+}
+
+// Moves the green highlight from the label tagged `current` to the one tagged
+// `tag`, both found below `pad`, when the two differ and both exist; true when
+// it moved.
+inline bool moveHighlight(platform::View& pad, std::int64_t tag, std::int64_t current) {
+    if (tag == current) return false;
+    auto* next = dynamic_cast<platform::UILabel*>(pad.viewWithTag(tag));
+    auto* previous = dynamic_cast<platform::UILabel*>(pad.viewWithTag(current));
+    if (next == nullptr || previous == nullptr) return false;
+    next->setBackgroundColor(platform::UIColor::green());
+    previous->setBackgroundColor(platform::UIColor::white());
+    return true;
 }
 
 }  // namespace radixmender::pad

@@ -144,12 +144,15 @@ void UniversalIntegerPadView::keyPressed(View* sender) {
         if (title.rfind(kArrowSelector, 0) == 0) {
             toggleArrow(selectorTag(title, std::string_view(kArrowSelector).size()));
         } else {
-            selectEntry(*label, selectorTag(title, 1));
+            const std::int64_t tag = selectorTag(title, 1);
+            if (pad::moveHighlight(*this, tag, *selection)) selection = tag;
         }
     } else if (title[0] == 'O') {
         selectOption(selectorTag(title, 1));
     } else if (title[0] == 'M') {
-        selectMultiLine(selectorTag(title, 1));
+        const std::int64_t tag = selectorTag(title, 1);
+        if (multiLineSelection && pad::moveHighlight(*this, tag, *multiLineSelection))
+            multiLineSelection = tag;
     }
 }
 
@@ -225,15 +228,6 @@ void UniversalIntegerPadView::handOver() {
     if (delegate != nullptr) delegate->didEnterIntegers(entries, chosenOptions, chosenMultiLine);
 }
 
-void UniversalIntegerPadView::selectEntry(UILabel& current, std::int64_t tag) {
-    if (selection && *selection == tag) return;
-    UILabel* next = labelWithTag(tag);
-    if (next == nullptr) return;
-    next->setBackgroundColor(UIColor::green());
-    current.setBackgroundColor(UIColor::white());
-    selection = tag;
-}
-
 void UniversalIntegerPadView::toggleArrow(std::int64_t tag) {
     UILabel* arrow = labelWithTag(tag);
     if (arrow == nullptr) return;
@@ -243,23 +237,7 @@ void UniversalIntegerPadView::toggleArrow(std::int64_t tag) {
 void UniversalIntegerPadView::selectOption(std::int64_t tag) {
     const ViewTagIndices idx = viewTagIndices(tag, Tag::option);
     std::int64_t& chosen = at(at(optionsSelections, idx.i), idx.j);
-    if (chosen == tag) return;
-    UILabel* next = labelWithTag(tag);
-    UILabel* previous = labelWithTag(chosen);
-    if (next == nullptr || previous == nullptr) return;
-    next->setBackgroundColor(UIColor::green());
-    previous->setBackgroundColor(UIColor::white());
-    chosen = tag;
-}
-
-void UniversalIntegerPadView::selectMultiLine(std::int64_t tag) {
-    if (multiLineSelection && *multiLineSelection == tag) return;
-    UILabel* next = labelWithTag(tag);
-    UILabel* previous = multiLineSelection ? labelWithTag(*multiLineSelection) : nullptr;
-    if (next == nullptr || previous == nullptr) return;
-    next->setBackgroundColor(UIColor::green());
-    previous->setBackgroundColor(UIColor::white());
-    multiLineSelection = tag;
+    if (pad::moveHighlight(*this, tag, chosen)) chosen = tag;
 }
 
 bool UniversalIntegerPadView::respondsToAction(const std::string& selector) const {

@@ -63,10 +63,8 @@ private:
     void erase(platform::UILabel& label);
     void changeSign(platform::UILabel& label);
     void handOver();
-    void selectEntry(platform::UILabel& current, std::int64_t tag);
     void toggleArrow(std::int64_t tag);
     void selectOption(std::int64_t tag);
-    void selectMultiLine(std::int64_t tag);
 };
 
 }  // namespace radixmender

@@ -94,30 +94,21 @@ void UniversalIntegerPracticePadView::keyPressed(View* sender) {
         const std::int64_t tag = selectorTag(title, 1);
         const ViewTagIndices idx = viewTagIndices(tag, Tag::option);
         std::int64_t& chosen = at(at(optionsSelections, idx.i), idx.j);
-        if (select(tag, chosen)) chosen = tag;
+        if (pad::moveHighlight(*this, tag, chosen)) chosen = tag;
         // A flushing row brings a new problem even when the choice stayed.
         if (!flushOptions.empty() && at(at(flushOptions, idx.i), idx.j) == kFlush) {
             newProblem(checkedSub(levelSelection, static_cast<std::int64_t>(Tag::level)));
         }
     } else if (title.rfind(kLevelSelector, 0) == 0) {
         const std::int64_t tag = selectorTag(title, 1);
-        if (select(tag, levelSelection)) levelSelection = tag;
+        if (pad::moveHighlight(*this, tag, levelSelection)) levelSelection = tag;
         // Always: the level already chosen brings another problem of that level.
         newProblem(checkedSub(tag, static_cast<std::int64_t>(Tag::level)));
     } else if (title.rfind(kMultiLineSelector, 0) == 0) {
         const std::int64_t tag = selectorTag(title, 1);
-        if (multiLineSelection && select(tag, *multiLineSelection)) multiLineSelection = tag;
+        if (multiLineSelection && pad::moveHighlight(*this, tag, *multiLineSelection))
+            multiLineSelection = tag;
     }
-}
-
-bool UniversalIntegerPracticePadView::select(std::int64_t tag, std::int64_t current) {
-    if (tag == current) return false;
-    UILabel* next = labelWithTag(tag);
-    UILabel* previous = labelWithTag(current);
-    if (next == nullptr || previous == nullptr) return false;
-    next->setBackgroundColor(UIColor::green());
-    previous->setBackgroundColor(UIColor::white());
-    return true;
 }
 
 TextLists UniversalIntegerPracticePadView::chosenOptions() {

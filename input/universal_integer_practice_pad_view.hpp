@@ -64,9 +64,6 @@ private:
     platform::UILabel* labelWithTag(std::int64_t tag);
     TextLists chosenOptions();
     TextLists chosenMultiLine();
-    // Moves the highlight from the label tagged `current` to the one tagged
-    // `tag` when both labels exist and differ; true when it moved.
-    bool select(std::int64_t tag, std::int64_t current);
     void newProblem(std::int64_t level);
     void handOver();
 };
