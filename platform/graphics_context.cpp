@@ -1,7 +1,5 @@
 #include "platform/graphics_context.hpp"
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace platform {
@@ -38,13 +36,6 @@ Path Path::applying(const AffineTransform& t) const {
                 mapped.addLineTo(t.apply({r.maxX(), r.maxY()}));
                 mapped.addLineTo(t.apply({r.minX(), r.maxY()}));
                 mapped.closeSubpath();
-                break;
-            }
-            case Element::Kind::ellipse: {
-                const Point a = t.apply(e.rect.origin);
-                const Point b = t.apply({e.rect.maxX(), e.rect.maxY()});
-                mapped.addEllipse(
-                    Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)));
                 break;
             }
         }

@@ -28,14 +28,14 @@ enum class PathDrawingMode {
     eoFillStroke = 4,
 };
 
-// A path value: sub-paths of straight segments, plus rectangles and ellipses.
+// A path value: sub-paths of straight segments, plus rectangles.
 class Path {
 public:
     struct Element {
-        enum class Kind { moveTo, lineTo, closeSubpath, rect, ellipse };
+        enum class Kind { moveTo, lineTo, closeSubpath, rect };
         Kind kind = Kind::moveTo;
         Point point;  // moveTo, lineTo
-        Rect rect;    // rect, ellipse
+        Rect rect;    // rect
         bool operator==(const Element&) const = default;
     };
 
@@ -44,12 +44,11 @@ public:
     void addLineTo(Point p);
     void closeSubpath();
     void addRect(Rect r) { elements_.push_back({Element::Kind::rect, {}, r}); }
-    void addEllipse(Rect r) { elements_.push_back({Element::Kind::ellipse, {}, r}); }
     void addPath(const Path& other);
 
     [[nodiscard]] bool isEmpty() const { return elements_.empty(); }
     [[nodiscard]] const std::vector<Element>& elements() const { return elements_; }
-    // Every element mapped through `t` (an ellipse keeps its bounding box's mapped corners).
+    // Every element mapped through `t`.
     [[nodiscard]] Path applying(const AffineTransform& t) const;
     bool operator==(const Path&) const = default;
 
@@ -106,8 +105,6 @@ public:
     // A one-line text with the top-left of its line box at `topLeft` (user
     // coordinates); a non-clear background fills the text's box first.
     void drawText(const std::string& text, Point topLeft, const TextAttributes& attributes);
-
-    [[nodiscard]] const GraphicsState& state() const { return state_; }
 
 protected:
     // `devicePath` is in device space (already mapped by the CTM in force when it was built).

@@ -13,7 +13,6 @@ namespace platform {
 
 struct RasterImage::Impl {
     QImage image;
-    double scale = 1;
 };
 
 RasterImage::RasterImage() : impl_(std::make_unique<Impl>()) {}
@@ -26,7 +25,6 @@ RasterImage& RasterImage::operator=(const RasterImage& other) {
 
 int RasterImage::pixelWidth() const { return impl_->image.width(); }
 int RasterImage::pixelHeight() const { return impl_->image.height(); }
-double RasterImage::scale() const { return impl_->scale; }
 
 Pixel RasterImage::pixel(int x, int y) const {
     const QImage& image = impl_->image;
@@ -52,7 +50,6 @@ RasterImage ImageRenderer::image(const std::function<void(GraphicsContext&)>& ac
         return static_cast<int>(std::min(p, 20000.0));
     };
     const int w = pixels(size_.width), h = pixels(size_.height);
-    result.impl_->scale = scale_;
     if (w == 0 || h == 0) return result;
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

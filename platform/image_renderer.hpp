@@ -29,7 +29,6 @@ public:
     // In device pixels: points × scale.
     [[nodiscard]] int pixelWidth() const;
     [[nodiscard]] int pixelHeight() const;
-    [[nodiscard]] double scale() const;
     // Outside the image: a clear pixel.
     [[nodiscard]] Pixel pixel(int x, int y) const;
     // Writes a PNG file; false when it could not be written.

@@ -34,9 +34,6 @@ QPainterPath toQt(const Path& path, Qt::FillRule rule) {
             case Path::Element::Kind::rect:
                 q.addRect(e.rect.minX(), e.rect.minY(), e.rect.width(), e.rect.height());
                 break;
-            case Path::Element::Kind::ellipse:
-                q.addEllipse(e.rect.minX(), e.rect.minY(), e.rect.width(), e.rect.height());
-                break;
         }
     }
     return q;

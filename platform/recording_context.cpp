@@ -13,7 +13,6 @@ std::vector<Point> RecordedOperation::points() const {
             case Path::Element::Kind::closeSubpath:
                 break;
             case Path::Element::Kind::rect:
-            case Path::Element::Kind::ellipse:
                 result.push_back(e.rect.origin);
                 result.push_back({e.rect.maxX(), e.rect.maxY()});
                 break;
