@@ -1,7 +1,5 @@
 #include "input/universal_integer_practice_io_view.hpp"
 
-#include <stdexcept>
-
 #include "input/pad_support.hpp"
 #include "records/literals.hpp"
 #include "records/vocabulary.hpp"
