@@ -1,7 +1,6 @@
 #include "engine/universal_engine_view.hpp"
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 
 #include "engine/items.hpp"

@@ -15,7 +15,6 @@
 #include <QRawFont>
 #include <QString>
 #include <algorithm>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>

@@ -43,11 +43,15 @@ Path Path::applying(const AffineTransform& t) const {
     return mapped;
 }
 
-void GraphicsContext::addRect(Rect r) {
+namespace {
+Path rectangle(Rect r) {
     Path p;
     p.addRect(r);
-    addPath(p);
+    return p;
 }
+}  // namespace
+
+void GraphicsContext::addRect(Rect r) { addPath(rectangle(r)); }
 
 void GraphicsContext::drawPath(PathDrawingMode mode) {
     Path path;
@@ -56,15 +60,11 @@ void GraphicsContext::drawPath(PathDrawingMode mode) {
 }
 
 void GraphicsContext::fillRect(Rect r) {
-    Path p;
-    p.addRect(r);
-    renderPath(p.applying(state_.ctm), PathDrawingMode::fill, state_);
+    renderPath(rectangle(r).applying(state_.ctm), PathDrawingMode::fill, state_);
 }
 
 void GraphicsContext::strokeRect(Rect r) {
-    Path p;
-    p.addRect(r);
-    renderPath(p.applying(state_.ctm), PathDrawingMode::stroke, state_);
+    renderPath(rectangle(r).applying(state_.ctm), PathDrawingMode::stroke, state_);
 }
 
 void GraphicsContext::restoreGState() {
@@ -79,9 +79,7 @@ void GraphicsContext::drawText(const std::string& text, Point topLeft, const Tex
         const Size size = sizeWithAttributes(text, attributes);
         GraphicsState background = state_;
         background.fillColor = attributes.backgroundColor;
-        Path p;
-        p.addRect(Rect(topLeft, size));
-        renderPath(p.applying(state_.ctm), PathDrawingMode::fill, background);
+        renderPath(rectangle(Rect(topLeft, size)).applying(state_.ctm), PathDrawingMode::fill, background);
     }
     renderText(text, topLeft, attributes, state_);
 }
