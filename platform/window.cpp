@@ -73,12 +73,10 @@ struct UIWindow::Host : public QRasterWindow {
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
         owner_->deliverPress({event->position().x(), event->position().y()});
-        update();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
         owner_->deliverRelease({event->position().x(), event->position().y()});
-        update();
     }
     void touchEvent(QTouchEvent* event) override {
         // One finger is one touch; the platform then sends no mouse events for it.
@@ -87,7 +85,6 @@ struct UIWindow::Host : public QRasterWindow {
         if (event->type() == QEvent::TouchBegin) owner_->deliverPress({p.x(), p.y()});
         if (event->type() == QEvent::TouchEnd) owner_->deliverRelease({p.x(), p.y()});
         event->accept();
-        update();
     }
 
     UIWindow* owner_;
@@ -168,7 +165,8 @@ void UIWindow::paintInto(void* qpainter) const {
 }
 
 // Nothing thrown while a touch is handled may reach the event loop, which
-// would end the program: the touch is simply dropped.
+// would end the program: the touch is simply dropped. The layout that follows
+// also asks the platform for a new frame.
 void UIWindow::deliverPress(Point p) {
     pressed_ = view_->hitTest(p);
     try {
