@@ -18,7 +18,7 @@ void Radixmender_Menu_VC::viewDidLoad() {
 
     auto* root = view();
     const auto guide = root->safeAreaLayoutGuide();
-    const auto size = static_cast<float>(basePointSize());
+    const double size = basePointSize();
     platform::UIButton* previous = nullptr;
     for (const auto& entry : scene->buttons) {
         auto* button = root->addSubview(std::make_unique<platform::UIButton>(platform::ButtonType::system));
