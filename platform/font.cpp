@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
@@ -119,6 +120,17 @@ struct Face {
         capHeight = p.capHeight * font.pointSize;
         xHeight = p.xHeight * font.pointSize;
     }
+
+    // Laying out an emoji decodes its bitmap, and the few emoji texts of the
+    // app are measured and drawn again and again, so their advances are kept.
+    double emojiAdvance(const QString& text) const {
+        const auto it = emojiAdvances.constFind(text);
+        if (it != emojiAdvances.constEnd()) return *it;
+        return emojiAdvances[text] = emoji.horizontalAdvance(text);
+    }
+
+private:
+    mutable QHash<QString, double> emojiAdvances;
 };
 
 // The measuring loops ask for the same few sizes again and again.
@@ -219,7 +231,7 @@ LineMetrics lineOf(const std::vector<Run>& runs, const Face& f) {
 double widthOf(const std::vector<Run>& runs, const Face& f) {
     double width = 0;
     for (const Run& run : runs)
-        width += run.emoji ? f.emoji.horizontalAdvance(run.text) : layOut(f.main, run.text).width;
+        width += run.emoji ? f.emojiAdvance(run.text) : layOut(f.main, run.text).width;
     return width;
 }
 
@@ -282,7 +294,7 @@ void paintText(void* qpainter, const std::string& text, Point topLeft, const Tex
         if (run.emoji) {
             painter->setFont(makeQFont(kEmojiFamily, emojiPointSize, false));
             painter->drawText(QPointF(x, baseline), run.text);
-            x += f.emoji.horizontalAdvance(run.text);
+            x += f.emojiAdvance(run.text);
             continue;
         }
         const Glyphs g = layOut(f.main, run.text);
