@@ -178,6 +178,25 @@ TEST(PainterContext, TextSitsAtItsTopLeftAtEveryScale) {
     }
 }
 
+// Text after an emoji goes on where the emoji's measured advance ends, at
+// sizes drawn before and not: the "l" is the rightmost ink.
+TEST(PainterContext, TextAfterAnEmojiStartsAtItsMeasuredAdvance) {
+    for (double size : {30.0, 30.0, 23.75}) {
+        const UIFont font = UIFont::systemFont(size, FontWeight::medium);
+        const std::string cool = radixmender::text::kCool;
+        const RasterImage image = ImageRenderer({200, 100}, 1).image([&](GraphicsContext& c) {
+            c.drawText(cool + "l", {10, 10}, {font});
+        });
+        int right = -1;
+        for (int x = 0; x < image.pixelWidth(); ++x)
+            for (int y = 0; y < image.pixelHeight(); ++y)
+                if (image.pixel(x, y).a > 128) right = x;
+        const double end =
+            10 + sizeWithAttributes(cool, {font}).width + sizeWithAttributes("l", {font}).width;
+        EXPECT_NEAR(right + 1, end, 0.15 * size) << size;
+    }
+}
+
 class Painted : public View {
 public:
     using View::View;
