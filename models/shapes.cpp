@@ -1,10 +1,7 @@
 #include "models/shapes.hpp"
 
-#include <algorithm>
-#include <charconv>
 #include <iterator>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
 #include "records/checked.hpp"
@@ -13,25 +10,6 @@
 namespace radixmender::shapes {
 
 namespace {
-
-// Row indices are written by the writers, so the quick decimal reading
-// almost always applies; anything else goes through the strict reader.
-std::int64_t rowIndex(const Row& row, std::size_t i) {
-    if (i < row.size()) {
-        const std::string& s = row[i];
-        std::int64_t value = 0;
-        const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-        if (error == std::errc() && end == s.data() + s.size() && !s.empty() && s[0] != '-') return value;
-    }
-    return integerEntry(row, i);
-}
-
-std::int64_t startOf(const Record& record) { return rowIndex(rowAt(record, 0), 1); }
-
-const std::string kUnaryLocator = "unary_locator";
-const std::string kJoinLocator = "join_locator";
-const std::string kFontLocator = "font_locator";
-const std::string kBlock = "block";
 
 // A row of two entries, built in place: a braced list would construct every
 // entry twice.
@@ -43,98 +21,18 @@ Row pair(const char* keyword, std::string value) {
     return row;
 }
 
-// Rewrites the "start" row in place: it already holds two entries, so only the
-// index changes and its storage is kept.
-void setStart(Record& record, std::size_t index) {
-    Row& row = record[0];
-    if (row.size() == 2) {
-        row[0] = "start";
-        row[1] = std::to_string(index);
-    } else {
-        row = pair("start", std::to_string(index));
-    }
-}
-
-// Room for `size` rows, exactly: a line's record is its largest allocation,
-// and allocations of a kilobyte and more cost far more than small ones, so
-// over-allocating "for later" slows a solution down.
-void makeRoom(Record& record, std::size_t size) {
-    if (record.capacity() < size) record.reserve(size);
-}
+// The tag of every shape, made once: a default argument would build the text
+// afresh for each of the many items of a solution.
+const std::string kTag = defaultItemTag;
 
 }  // namespace
 
 Record unary(const std::string& text, Record operand, Color color) {
-    // The same rows as makeUnaryRecord: the operand's rows, then the item's four.
-    const std::int64_t operandStart = startOf(operand);
-    const std::size_t size = operand.size();
-    Record result = std::move(operand);
-    makeRoom(result, size + 4);
-    setStart(result, size);
-    Row kind;
-    kind.reserve(2);
-    kind.emplace_back("unary");
-    kind.push_back(text);
-    result.push_back(std::move(kind));
-    result.push_back(pair("unary_locator", std::to_string(operandStart)));
-    result.push_back(pair("unary_color", rawValue(color)));
-    result.push_back(pair("unary_tag", defaultItemTag));
-    return result;
+    return makeUnaryRecord(text, std::move(operand), color, kTag);
 }
 
 Record join(const std::string& text, Record left, Record right, Color color) {
-    // The same rows as makeJoinRecord: the left rows, the right rows with their
-    // locators moved past the left ones, then the item's four.
-    const std::int64_t leftStart = startOf(left);
-    const std::int64_t rightStart = startOf(right);
-    const std::size_t leftSize = left.size(), rightSize = right.size();
-    const auto shift = static_cast<std::int64_t>(leftSize) - 1;
-    const std::size_t size = leftSize + rightSize + 3;
-    for (std::size_t i = 1; i < rightSize; ++i) {
-        Row& row = right[i];
-        if (!row.empty() && (row[0] == kUnaryLocator || row[0] == kJoinLocator)) {
-            for (std::size_t j = 1; j < row.size(); ++j)
-                row[j] = std::to_string(checkedAdd(rowIndex(row, j), shift));
-        } else if (!row.empty() && (row[0] == kFontLocator || row[0] == kBlock)) {
-            row = shiftLocators(row, shift);
-        }
-    }
-    // The right operand's "start" row has no place in the result; its storage
-    // becomes the join's kind row.
-    Row kindRow = std::move(right[0]);
-    if (kindRow.size() == 2) {
-        kindRow[0] = "join";
-        kindRow[1] = text;
-    } else {
-        kindRow.assign({"join", text});
-    }
-    // The rows go into whichever operand already has room for them all; often
-    // that is the right one (a small coefficient before a large bracket).
-    Record result;
-    if (left.capacity() < size && right.capacity() >= size) {
-        right[0] = std::move(left[0]);
-        right.insert(right.begin() + 1, std::make_move_iterator(left.begin() + 1),
-                     std::make_move_iterator(left.end()));
-        result = std::move(right);
-    } else {
-        // Four rows more: most joins are wrapped in a unary next ("= ", a
-        // bracket), which then needs no second, larger allocation.
-        result = std::move(left);
-        makeRoom(result, size + 4);
-        result.insert(result.end(), std::make_move_iterator(right.begin() + 1),
-                      std::make_move_iterator(right.end()));
-    }
-    setStart(result, leftSize - 1 + rightSize);
-    result.push_back(std::move(kindRow));
-    Row locator;
-    locator.reserve(3);
-    locator.emplace_back("join_locator");
-    locator.push_back(std::to_string(leftStart));
-    locator.push_back(std::to_string(checkedAdd(rightStart, shift)));
-    result.push_back(std::move(locator));
-    result.push_back(pair("join_color", rawValue(color)));
-    result.push_back(pair("join_tag", defaultItemTag));
-    return result;
+    return makeJoinRecord(text, std::move(left), std::move(right), color, kTag);
 }
 
 Record integer(std::int64_t n, Color color) {

@@ -1,6 +1,9 @@
 #include "records/writers.hpp"
 
+#include <charconv>
+#include <iterator>
 #include <stdexcept>
+#include <system_error>
 #include <utility>
 
 #include "records/checked.hpp"
@@ -27,12 +30,66 @@ Record rationalRecord(const std::string& kind, Row values, std::initializer_list
     return {{"start", "1"}, std::move(values), colourRow(kind, colors), {kind + "_tag", tag}};
 }
 
-// The rows whose entries after the keyword are row indices.
-bool isLocator(const Row& row) {
-    if (row.empty()) return false;
+const std::string kUnaryLocator = "unary_locator";
+const std::string kJoinLocator = "join_locator";
+const std::string kFontLocator = "font_locator";
+const std::string kBlock = "block";
+
+// How many row indices follow the keyword of a locator row; 0 for other rows.
+// Joins ask this of every row they take over, so the keywords are strings
+// already, compared by length first.
+inline std::size_t locatorIndexCount(const Row& row) {
+    if (row.empty()) return 0;
     const std::string& keyword = row[0];
-    return keyword == "unary_locator" || keyword == "font_locator" || keyword == "block" ||
-           keyword == "join_locator";
+    if (keyword == kUnaryLocator) return 1;
+    if (keyword == kJoinLocator) return 2;
+    return keyword == kFontLocator || keyword == kBlock ? 1 : 0;
+}
+
+// Row indices are written by the writers, so the quick decimal reading
+// almost always applies; anything else goes through the strict reader.
+std::int64_t rowIndex(const Row& row, std::size_t i) {
+    if (i < row.size()) {
+        const std::string& s = row[i];
+        std::int64_t value = 0;
+        const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+        if (error == std::errc() && end == s.data() + s.size() && !s.empty() && s[0] != '-') return value;
+    }
+    return integerEntry(row, i);
+}
+
+std::int64_t startOf(const Record& record) { return rowIndex(rowAt(record, 0), 1); }
+
+// Moves the `count` indices of a locator row by offset in the row's own
+// storage; the row keeps the keyword and the indices only, as
+// `shiftLocators` gives it.
+void shiftIndices(Row& row, std::size_t count, std::int64_t offset) {
+    const std::int64_t first = checkedAdd(rowIndex(row, 1), offset);
+    const std::int64_t second = count == 2 ? checkedAdd(rowIndex(row, 2), offset) : 0;
+    row.resize(count + 1);
+    row[1] = std::to_string(first);
+    if (count == 2) row[2] = std::to_string(second);
+}
+
+// A row of two entries, built in place: a braced list would construct every
+// entry twice.
+Row pair(const char* keyword, std::string value) {
+    Row row;
+    row.reserve(2);
+    row.emplace_back(keyword);
+    row.push_back(std::move(value));
+    return row;
+}
+
+// Rewrites the "start" row; one that already holds two entries keeps its storage.
+void setStart(Record& record, std::size_t index) {
+    Row& row = record[0];
+    if (row.size() == 2) {
+        row[0] = "start";
+        row[1] = std::to_string(index);
+    } else {
+        row = pair("start", std::to_string(index));
+    }
 }
 
 }  // namespace
@@ -96,16 +153,7 @@ Record makeReducedRationalRecord(std::int64_t numerator, std::int64_t denominato
 }
 
 Record makeUnaryRecord(const std::string& text, const Record& operand, Color color, const std::string& tag) {
-    const std::int64_t operandStart = startIndex(operand);
-    Record result;
-    result.reserve(operand.size() + 4);
-    result.push_back({"start", std::to_string(operand.size())});
-    result.insert(result.end(), operand.begin() + 1, operand.end());
-    result.push_back({"unary", text});
-    result.push_back({"unary_locator", std::to_string(operandStart)});
-    result.push_back(colourRow("unary", {color}));
-    result.push_back({"unary_tag", tag});
-    return result;
+    return makeUnaryRecord(text, Record(operand), color, tag);
 }
 
 Record makeEqualsRecord(const Record& operand, Color color, const std::string& tag) {
@@ -114,32 +162,20 @@ Record makeEqualsRecord(const Record& operand, Color color, const std::string& t
 
 Record makeJoinRecord(const std::string& text, const Record& left, const Record& right, Color color,
                       const std::string& tag) {
-    const std::int64_t leftStart = startIndex(left);
-    const std::int64_t rightStart = startIndex(right);
-    const auto shift = static_cast<std::int64_t>(left.size()) - 1;
-    Record result;
-    result.reserve(left.size() + right.size() + 3);
-    result.push_back({"start", std::to_string(shift + static_cast<std::int64_t>(right.size()))});
-    result.insert(result.end(), left.begin() + 1, left.end());
-    for (std::size_t i = 1; i < right.size(); ++i) result.push_back(shiftLocators(right[i], shift));
-    result.push_back({"join", text});
-    result.push_back(
-        {"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
-    result.push_back(colourRow("join", {color}));
-    result.push_back({"join_tag", tag});
-    return result;
+    return makeJoinRecord(text, Record(left), Record(right), color, tag);
 }
 
 Record makeUnaryRecord(const std::string& text, Record&& operand, Color color, const std::string& tag) {
-    const std::int64_t operandStart = startIndex(operand);
+    // The operand's rows, then the item's four.
+    const std::int64_t operandStart = startOf(operand);
     const std::size_t size = operand.size();
     Record result = std::move(operand);
     result.reserve(size + 4);
-    result[0] = {"start", std::to_string(size)};
-    result.push_back({"unary", text});
-    result.push_back({"unary_locator", std::to_string(operandStart)});
-    result.push_back(colourRow("unary", {color}));
-    result.push_back({"unary_tag", tag});
+    setStart(result, size);
+    result.push_back(pair("unary", text));
+    result.push_back(pair("unary_locator", std::to_string(operandStart)));
+    result.push_back(pair("unary_color", rawValue(color)));
+    result.push_back(pair("unary_tag", tag));
     return result;
 }
 
@@ -151,26 +187,54 @@ Record makeJoinRecord(const std::string& text, Record&& left, Record&& right, Co
                       const std::string& tag) {
     if (&left == &right) {
         // One record joined to itself: moving it would empty the other side.
-        const Record& same = left;
-        return makeJoinRecord(text, same, same, color, tag);
+        return makeJoinRecord(text, Record(left), Record(left), color, tag);
     }
-    const std::int64_t leftStart = startIndex(left);
-    const std::int64_t rightStart = startIndex(right);
-    const auto shift = static_cast<std::int64_t>(left.size()) - 1;
-    const std::size_t rightSize = right.size();
-    Record result = std::move(left);
-    result.reserve(result.size() + rightSize + 3);
-    result[0] = {"start", std::to_string(shift + static_cast<std::int64_t>(rightSize))};
+    // The left rows, the right rows with their locators moved past the left
+    // ones, then the item's four.
+    const std::int64_t leftStart = startOf(left);
+    const std::int64_t rightStart = startOf(right);
+    const std::size_t leftSize = left.size(), rightSize = right.size();
+    const auto shift = static_cast<std::int64_t>(leftSize) - 1;
+    const std::size_t size = leftSize + rightSize + 3;
     for (std::size_t i = 1; i < rightSize; ++i) {
-        Row& row = right[i];
-        if (isLocator(row)) row = shiftLocators(row, shift);
-        result.push_back(std::move(row));
+        if (const std::size_t count = locatorIndexCount(right[i])) shiftIndices(right[i], count, shift);
     }
-    result.push_back({"join", text});
-    result.push_back(
-        {"join_locator", std::to_string(leftStart), std::to_string(checkedAdd(rightStart, shift))});
-    result.push_back(colourRow("join", {color}));
-    result.push_back({"join_tag", tag});
+    // The right operand's "start" row has no place in the result; its storage
+    // becomes the join's kind row.
+    Row kindRow = std::move(right[0]);
+    if (kindRow.size() == 2) {
+        kindRow[0] = "join";
+        kindRow[1] = text;
+    } else {
+        kindRow = pair("join", text);
+    }
+    // The rows go into whichever operand already has room for them all; in
+    // the models that is often the right one (a small coefficient before a
+    // large bracket).
+    Record result;
+    if (left.capacity() < size && right.capacity() >= size) {
+        right[0] = std::move(left[0]);
+        right.insert(right.begin() + 1, std::make_move_iterator(left.begin() + 1),
+                     std::make_move_iterator(left.end()));
+        result = std::move(right);
+    } else {
+        // Four rows more: most joins are wrapped in a unary next ("= ", a
+        // bracket), which then needs no second, larger allocation.
+        result = std::move(left);
+        result.reserve(size + 4);
+        result.insert(result.end(), std::make_move_iterator(right.begin() + 1),
+                      std::make_move_iterator(right.end()));
+    }
+    setStart(result, leftSize - 1 + rightSize);
+    result.push_back(std::move(kindRow));
+    Row locator;
+    locator.reserve(3);
+    locator.emplace_back("join_locator");
+    locator.push_back(std::to_string(leftStart));
+    locator.push_back(std::to_string(checkedAdd(rightStart, shift)));
+    result.push_back(std::move(locator));
+    result.push_back(pair("join_color", rawValue(color)));
+    result.push_back(pair("join_tag", tag));
     return result;
 }
 
@@ -202,14 +266,9 @@ std::optional<Record> makeSegmentedMessageRecord(const std::vector<MessageSegmen
 }
 
 Row shiftLocators(const Row& row, std::int64_t offset) {
-    if (row.empty()) return row;
-    const std::string& keyword = row[0];
-    if (keyword == "unary_locator" || keyword == "font_locator" || keyword == "block")
-        return {keyword, std::to_string(checkedAdd(integerEntry(row, 1), offset))};
-    if (keyword == "join_locator")
-        return {keyword, std::to_string(checkedAdd(integerEntry(row, 1), offset)),
-                std::to_string(checkedAdd(integerEntry(row, 2), offset))};
-    return row;
+    Row shifted = row;
+    if (const std::size_t count = locatorIndexCount(shifted)) shiftIndices(shifted, count, offset);
+    return shifted;
 }
 
 }  // namespace radixmender

@@ -1,5 +1,6 @@
 // The writers that take their operands as rvalues give exactly the records of
-// the ones that copy them, for every pair from a small table of operands.
+// the ones that copy them, for every pair from a small table of operands, and
+// whichever operand has the room the joined rows end up in.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -40,9 +41,14 @@ TEST(WritersMove, GiveTheRecordsOfTheCopyingWriters) {
         EXPECT_EQ(makeEqualsRecord(Record(x), Color::clear), makeEqualsRecord(x, Color::clear)) << i;
         for (std::size_t j = 0; j < table.size(); ++j) {
             const Record& y = table[j];
-            EXPECT_EQ(makeJoinRecord(text::kDot, Record(x), Record(y), Color::red, "j"),
-                      makeJoinRecord(text::kDot, x, y, Color::red, "j"))
+            const Record copied = makeJoinRecord(text::kDot, x, y, Color::red, "j");
+            EXPECT_EQ(makeJoinRecord(text::kDot, Record(x), Record(y), Color::red, "j"), copied)
                 << i << ", " << j;
+            // A right operand with room for every row takes the left rows in.
+            Record roomy = y;
+            roomy.reserve(x.size() + y.size() + 8);
+            EXPECT_EQ(makeJoinRecord(text::kDot, Record(x), std::move(roomy), Color::red, "j"), copied)
+                << i << ", " << j << " (room on the right)";
         }
     }
 }
