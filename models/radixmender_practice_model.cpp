@@ -93,8 +93,9 @@ ModelOutput Radixmender_Practice_Model::steps() const {
     const auto values = readIntegers(inputs, count);
     const auto order = firstText(options, 1);
     if (!values || !order) return shapes::emptyOutput();
-    const ModelOutput solved = solve(*form, *values, *order);
-    return {solved.detailSteps, solved.detailComments, {shapes::kNoParameters}};
+    ModelOutput solved = solve(*form, *values, *order);
+    solved.detailParameters = {shapes::kNoParameters};
+    return solved;
 }
 
 PracticeProblem Radixmender_Practice_Model::makeProblem(int64_t level) {
