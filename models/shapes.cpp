@@ -115,7 +115,7 @@ Record coefficientTimes(std::int64_t x, Record k) {
 Record reducedQuotient(std::int64_t a, std::int64_t n) {
     const bool negative = (a < 0) != (n < 0);
     const std::int64_t absA = checkedAbs(a), absN = checkedAbs(n);
-    if (absA % absN == 0) {
+    if (checkedRem(absA, absN) == 0) {
         const std::int64_t q = absA / absN;
         return integer(negative ? -q : q);
     }

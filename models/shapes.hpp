@@ -88,6 +88,7 @@ Record multiple(std::int64_t n, Record x);
 Record coefficientTimes(std::int64_t x, Record k);
 // R(a over n), a and n ≠ 0: the reduced quotient, an integer when n divides a,
 // otherwise the reduced rational under a "-" when the quotient is negative.
+// n = 0 throws, as the remainder by zero does.
 Record reducedQuotient(std::int64_t a, std::int64_t n);
 // √n as k√m for a radicand the drivers have checked; a negative one is a
 // programming error and throws the platform's unwrap message.

@@ -65,6 +65,7 @@ TEST(ModelShapes, CoefficientsAndSignsAreDrawnByTheRules) {
     EXPECT_EQ(sh::signedGcd(4, 6, 0), -2);
     EXPECT_EQ(sh::signedGcd(-4, 6, -1), -2);
     EXPECT_THROW(sh::reducedQuotient(std::numeric_limits<std::int64_t>::min(), 3), std::overflow_error);
+    EXPECT_THROW(sh::reducedQuotient(3, 0), std::domain_error);
 }
 
 }  // namespace
