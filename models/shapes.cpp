@@ -23,16 +23,19 @@ Row pair(const char* keyword, std::string value) {
 
 // The tag of every shape, made once: a default argument would build the text
 // afresh for each of the many items of a solution.
-const std::string kTag = defaultItemTag;
+const std::string& anonTag() {
+    static const std::string tag = defaultItemTag;
+    return tag;
+}
 
 }  // namespace
 
 Record unary(const std::string& text, Record operand, Color color) {
-    return makeUnaryRecord(text, std::move(operand), color, kTag);
+    return makeUnaryRecord(text, std::move(operand), color, anonTag());
 }
 
 Record join(const std::string& text, Record left, Record right, Color color) {
-    return makeJoinRecord(text, std::move(left), std::move(right), color, kTag);
+    return makeJoinRecord(text, std::move(left), std::move(right), color, anonTag());
 }
 
 Record integer(std::int64_t n, Color color) {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <iterator>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -30,17 +31,16 @@ Record rationalRecord(const std::string& kind, Row values, std::initializer_list
     return {{"start", "1"}, std::move(values), colourRow(kind, colors), {kind + "_tag", tag}};
 }
 
-const std::string kUnaryLocator = "unary_locator";
-const std::string kJoinLocator = "join_locator";
-const std::string kFontLocator = "font_locator";
-const std::string kBlock = "block";
+constexpr std::string_view kUnaryLocator = "unary_locator";
+constexpr std::string_view kJoinLocator = "join_locator";
+constexpr std::string_view kFontLocator = "font_locator";
+constexpr std::string_view kBlock = "block";
 
 // How many row indices follow the keyword of a locator row; 0 for other rows.
-// Joins ask this of every row they take over, so the keywords are strings
-// already, compared by length first.
+// Joins ask this of every row they take over; views compare by length first.
 inline std::size_t locatorIndexCount(const Row& row) {
     if (row.empty()) return 0;
-    const std::string& keyword = row[0];
+    const std::string_view keyword = row[0];
     if (keyword == kUnaryLocator) return 1;
     if (keyword == kJoinLocator) return 2;
     return keyword == kFontLocator || keyword == kBlock ? 1 : 0;
