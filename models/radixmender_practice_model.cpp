@@ -15,14 +15,6 @@ namespace radixmender {
 
 using std::int64_t;
 
-SystemRandomSource::SystemRandomSource() : engine_(std::random_device{}()) {}
-
-int64_t SystemRandomSource::uniform(int64_t low, int64_t high) {
-    return std::uniform_int_distribution<int64_t>(low, high)(engine_);
-}
-
-bool SystemRandomSource::coin() { return std::uniform_int_distribution<int>(0, 1)(engine_) == 1; }
-
 namespace {
 
 // The first `count` entry texts as integers, or none when one is missing or
@@ -99,8 +91,7 @@ ModelOutput Radixmender_Practice_Model::steps() const {
 }
 
 PracticeProblem Radixmender_Practice_Model::makeProblem(int64_t level) {
-    static SystemRandomSource source;
-    return makeProblem(level, source);
+    return makeProblem(level, defaultRandomSource());
 }
 
 PracticeProblem Radixmender_Practice_Model::makeProblem(int64_t level, RandomSource& source) {

@@ -2,10 +2,10 @@
 // The practice screen's model: it hands the chosen problem to the form model
 // that fits it, and makes random practice problems for a level.
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "records/random.hpp"
 #include "records/types.hpp"
 
 namespace radixmender {
@@ -16,27 +16,6 @@ inline constexpr const char kFormC[] = "a/(b\u221Ac + d\u221Ae)";
 // Groups of rows of entry texts, as the pads hand them over.
 using EntryGroups = std::vector<std::vector<std::vector<std::string>>>;
 using OptionRows = std::vector<std::vector<std::string>>;
-
-// Where the practice problems take their chance from.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    // Uniform over low...high, both ends included.
-    virtual std::int64_t uniform(std::int64_t low, std::int64_t high) = 0;
-    // A fair coin; true is heads.
-    virtual bool coin() = 0;
-};
-
-// The system's randomness, seeded afresh from std::random_device.
-class SystemRandomSource final : public RandomSource {
-public:
-    SystemRandomSource();
-    std::int64_t uniform(std::int64_t low, std::int64_t high) override;
-    bool coin() override;
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // A problem to practise: the line the pad shows (plain text, one line) and
 // its entries, one group of one row: the form text, then the integers.
