@@ -1,7 +1,7 @@
 #pragma once
 // Helpers the pads and their entry displays share: checked access to the
 // nested tables they are built from, the tag in a selector title, the
-// starting option choices and moving a highlight.
+// starting option choices, moving a highlight, and reading entry texts.
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -13,12 +13,29 @@
 #include "input/pad_interfaces.hpp"
 #include "platform/label.hpp"
 #include "platform/view.hpp"
+#include "records/literals.hpp"
 #include "records/text.hpp"
 #include "records/vocabulary.hpp"
 
 namespace radixmender::pad {
 
 inline constexpr char kNil[] = "Unexpectedly found nil while unwrapping an Optional value";
+
+// The entry a negative zero shows, and the key and character of the decimal point.
+inline constexpr char kMinusZero[] = "-0";
+inline constexpr char kPoint[] = ".";
+
+inline bool isNegative(std::string_view t) { return t.starts_with(text::kHyphenMinus); }
+
+// The length of an entry text in characters.
+inline std::int64_t length(std::string_view t) { return static_cast<std::int64_t>(characterCount(t)); }
+
+// The data source's answer, or a stop when the screen has set none.
+template <typename Source>
+Source& required(Source* source) {
+    if (source == nullptr) throw std::runtime_error(kNil);
+    return *source;
+}
 
 // v[i], or std::out_of_range ("Index out of range") for an index outside v,
 // negative ones included.

@@ -1,70 +1,30 @@
 #pragma once
 // The integer pad of the form screens: an info strip, the entry display and
-// the key grid stacked top to bottom. Everything it shows comes from the
-// string tables its screen passes in; the entry texts live in the display's
-// labels, which the pad finds by their view tags. The pad owns the selection:
-// the entry the keys edit, the option chosen in each option row and the
-// chosen multi-line text, and on "🤔" hands every text to its delegate.
+// the key grid, editing whole numbers within the digit limit its data source
+// sets. It ignores the key "." and hands "-0" over as "0".
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "input/keyed_pad_view.hpp"
 #include "input/pad_interfaces.hpp"
-#include "input/universal_info_view.hpp"
-#include "input/universal_integer_io_view.hpp"
-#include "input/universal_numeric_pad_view.hpp"
-#include "platform/label.hpp"
-#include "platform/view.hpp"
 
 namespace radixmender {
 
-class UniversalIntegerPadView : public platform::View, public PadDataEntryDelegate {
+class UniversalIntegerPadView : public KeyedPadView {
 public:
-    // optionsSelections: per option group and row, the column of the option
-    // chosen at the start; empty chooses the first option of every row.
-    UniversalIntegerPadView(const std::vector<std::string>& info, const TextGroups& inputs,
-                            const TextGroups& polynomials, const TextGroups& fractions,
-                            const TextGroups& options,
-                            const std::vector<std::vector<std::int64_t>>& optionsSelections,
-                            const TextGroups& multiLine, platform::Rect frame);
+    // Built as every keyed pad is.
+    using KeyedPadView::KeyedPadView;
 
     // The screen that sets the limits, and the one that receives the entries; not owned.
     IntegerDataSource* dataSource = nullptr;
     IntegerDelegate* delegate = nullptr;
-    // View tag of the entry label the keys edit.
-    std::optional<std::int64_t> selection;
-    // The shapes given at construction; the texts themselves live in the labels.
-    TextGroups inputs;
-    TextGroups polynomials;
-    TextGroups fractions;
-    // View tag of the chosen multi-line label.
-    std::optional<std::int64_t> multiLineSelection;
-    TextGroups multiLine;
-    // Per option group and row, the view tag of the chosen option label.
-    std::vector<std::vector<std::int64_t>> optionsSelections;
-    TextGroups options;
 
-    // Edits, selects or hands over, by the title of the tapped button.
-    void keyPressed(platform::View* sender) override;
-
-    // Stacks the three parts in the pad with 5-point gaps; their heights
-    // follow the key grid's by the two multipliers.
-    void layoutViews(UniversalInfoView* info, UniversalIntegerIOView* io, UniversalNumericPadView* pad,
-                     double infoMultiplier, double ioMultiplier);
-
-    bool respondsToAction(const std::string& selector) const override;
-    void performAction(const std::string& selector, platform::View* sender) override;
-
-private:
-    platform::UILabel* labelWithTag(std::int64_t tag);
-    platform::UILabel& existingLabel(std::int64_t tag);
-    void digit(platform::UILabel& label, const std::string& d);
-    void erase(platform::UILabel& label);
-    void changeSign(platform::UILabel& label);
-    void handOver();
-    void toggleArrow(std::int64_t tag);
-    void selectOption(std::int64_t tag);
+protected:
+    std::int64_t digitLimit() override;
+    bool negativesAllowed() override;
+    void deliver(const TextGroups& entries, const TextLists& chosenOptions,
+                 const TextLists& chosenMultiLine) override;
 };
 
 }  // namespace radixmender
