@@ -77,9 +77,11 @@ public:
                                   const TextLists& multiLine) = 0;
 };
 
+// The decimal pad's pair, meaning what the integer pair means.
 class RealDelegate {
 public:
     virtual ~RealDelegate() = default;
+    // As didEnterIntegers; the input entries come exactly as shown.
     virtual void didEnterReals(const TextGroups& inputs, const TextLists& options,
                                const TextLists& multiLine) = 0;
 };
@@ -87,6 +89,8 @@ public:
 class RealDataSource {
 public:
     virtual ~RealDataSource() = default;
+    // The most digits an entry may hold, not counting a minus sign, a decimal
+    // point or a zero before the point.
     virtual std::int64_t maximumDigits() = 0;
     virtual bool allowsNegative() = 0;
 };
