@@ -2,9 +2,6 @@
 // the real key grid and selectors (each tap travels the responder chain).
 #include <gtest/gtest.h>
 
-#include <random>
-#include <set>
-
 #include "pad_fixtures.hpp"
 
 namespace radixmender::testing {
@@ -12,52 +9,18 @@ namespace {
 
 using platform::UIColor;
 
-struct Sequence {
-    const char* name;
-    std::int64_t limit;
-    bool negatives;
-    // Each key with the text the selected entry shows after it.
-    std::vector<std::pair<std::string, std::string>> steps;
-};
-
 TEST(IntegerPadKeys, SequencesEditTheSelectedEntry) {
-    const Sequence sequences[] = {
-        {"digits up to the limit", 3, true, {{"5", "5"}, {"0", "50"}, {"7", "507"}, {"9", "507"}}},
-        {"no leading zero", 3, true, {{"0", "0"}, {"0", "0"}, {"3", "3"}}},
-        {"negative entry",
-         3,
-         true,
-         {{"+/-", "-0"},
-          {"4", "-4"},
-          {"1", "-41"},
-          {"2", "-412"},
-          {"3", "-412"},
-          {"+/-", "412"},
-          {"+/-", "-412"}}},
-        {"sign ignores the limit", 3, true, {{"7", "7"}, {"5", "75"}, {"0", "750"}, {"+/-", "-750"}}},
-        {"delete",
-         3,
-         true,
-         {{"+/-", "-0"}, {"DEL", "-0"}, {"4", "-4"}, {"1", "-41"}, {"DEL", "-4"}, {"DEL", "-0"}}},
-        {"clear", 3, true, {{"9", "9"}, {"+/-", "-9"}, {"C", "0"}, {"4", "4"}, {"C", "0"}}},
-        {"the point does nothing", 3, true, {{"4", "4"}, {".", "4"}}},
-        {"negatives refused", 3, false, {{"+/-", "0"}, {"5", "5"}, {"+/-", "5"}}},
-        {"limit zero still takes one digit", 0, true, {{"5", "5"}, {"6", "5"}, {"+/-", "-5"}, {"6", "-5"}}},
-    };
-    for (const auto& s : sequences) {
-        SCOPED_TRACE(s.name);
-        auto pad = makeFormAPad();
-        SpyDataSource source;
-        source.limit = s.limit;
-        source.negatives = s.negatives;
-        pad->dataSource = &source;
-        for (const auto& [key, expected] : s.steps) {
-            press(pad.get(), key);
-            EXPECT_EQ(textAt(pad.get(), 1), expected) << "after " << key;
-        }
-        EXPECT_EQ(textAt(pad.get(), 2), "0");  // only the selected entry changes
-        EXPECT_EQ(textAt(pad.get(), 3), "0");
-    }
+    pressSequences<UniversalIntegerPadView>({
+        {"digits up to the limit", 3, true, "5 0 7 9", "5 50 507 507"},
+        {"no leading zero", 3, true, "0 0 3", "0 0 3"},
+        {"negative entry", 3, true, "+/- 4 1 2 3 +/- +/-", "-0 -4 -41 -412 -412 412 -412"},
+        {"sign ignores the limit", 3, true, "7 5 0 +/-", "7 75 750 -750"},
+        {"delete", 3, true, "+/- DEL 4 1 DEL DEL +/- 7 DEL DEL", "-0 -0 -4 -41 -4 -0 0 7 0 0"},
+        {"clear", 3, true, "9 +/- C 4 C", "9 -9 0 4 0"},
+        {"the point does nothing", 3, true, "4 .", "4 4"},
+        {"negatives refused", 3, false, "+/- 5 +/-", "0 5 5"},
+        {"limit zero still takes one digit", 0, true, "5 6 +/- 6", "5 5 -5 -5"},
+    });
 }
 
 // The limit is asked only when a digit would lengthen a non-zero entry; the
@@ -139,62 +102,7 @@ TEST(IntegerPadKeys, PadWithoutEntriesIgnoresKeys) {
     EXPECT_EQ(labelAt(&pad, 4097)->backgroundColor(), UIColor::green());
 }
 
-// Ten thousand random keys and selector taps; after each one every entry is
-// a valid number of at most three digits, each kind of choice shows exactly
-// one green label that matches the pad's selection, and the tags stay put.
-TEST(IntegerPadKeys, RandomKeysKeepTheInvariants) {
-    auto pad = makeFormAPad();
-    SpyDataSource source;
-    SpyDelegate delegate;
-    pad->dataSource = &source;
-    pad->delegate = &delegate;
-    const std::vector<std::string> titles = {"0",          "1",  "2",  "3",  "4",     "5",    "6",
-                                             "7",          "8",  "9",  "C",  "DEL",   "+/-",  ".",
-                                             "\U0001F914", "I1", "I2", "I3", "O4097", "O4098"};
-    std::vector<platform::UIButton*> buttons;
-    for (const auto& t : titles) buttons.push_back(findButton(pad.get(), t));
-    const std::set<std::int64_t> tags = {1, 2, 3, 4097, 4098};
-
-    auto wellFormed = [](const std::string& t) {
-        if (t == "0" || t == "-0") return true;
-        const std::size_t start = (!t.empty() && t[0] == '-') ? 1 : 0;
-        const std::size_t digits = t.size() - start;
-        if (digits < 1 || digits > 3 || t[start] == '0') return false;
-        return t.find_first_not_of("0123456789", start) == std::string::npos;
-    };
-
-    std::mt19937 rng(20261206);
-    std::uniform_int_distribution<std::size_t> pick(0, titles.size() - 1);
-    for (int n = 0; n < 10000; ++n) {
-        const std::size_t i = pick(rng);
-        platform::tap(*buttons[i]);
-        std::set<std::int64_t> seen;
-        int greenEntries = 0;
-        for (const auto& v : pad->subviews()[1]->subviews()) {
-            auto* l = dynamic_cast<platform::UILabel*>(v.get());
-            if (l == nullptr) continue;
-            seen.insert(l->tag());
-            if (l->tag() < 4097) {
-                ASSERT_TRUE(wellFormed(l->text())) << l->text() << " after key " << n << " " << titles[i];
-                greenEntries += l->backgroundColor() == UIColor::green();
-                ASSERT_EQ(l->backgroundColor() == UIColor::green(), l->tag() == pad->selection);
-            } else {
-                ASSERT_EQ(l->backgroundColor() == UIColor::green(), l->tag() == pad->optionsSelections[0][0]);
-            }
-        }
-        ASSERT_EQ(greenEntries, 1);
-        ASSERT_EQ(seen, tags);
-        if (titles[i] == "\U0001F914") {
-            const auto& call = delegate.calls.back();
-            for (std::int64_t k = 0; k < 3; ++k) {
-                const std::string shown = textAt(pad.get(), k + 1);
-                ASSERT_EQ(call.inputs[0][0][static_cast<std::size_t>(k)], shown == "-0" ? "0" : shown);
-            }
-            ASSERT_EQ(call.options[0][0], textAt(pad.get(), pad->optionsSelections[0][0]));
-        }
-    }
-    EXPECT_GT(delegate.calls.size(), 100u);
-}
+TEST(IntegerPadKeys, RandomKeysKeepTheInvariants) { pressAtRandom<UniversalIntegerPadView>(3); }
 
 }  // namespace
 }  // namespace radixmender::testing
