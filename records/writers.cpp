@@ -25,12 +25,6 @@ Row colourRow(const std::string& kind, std::initializer_list<Color> colors) {
     return row;
 }
 
-Record rationalRecord(const std::string& kind, Row values, std::initializer_list<Color> colors,
-                      const std::string& tag) {
-    values.insert(values.begin(), kind);
-    return {{"start", "1"}, std::move(values), colourRow(kind, colors), {kind + "_tag", tag}};
-}
-
 constexpr std::string_view kUnaryLocator = "unary_locator";
 constexpr std::string_view kJoinLocator = "join_locator";
 constexpr std::string_view kFontLocator = "font_locator";
@@ -100,6 +94,16 @@ const Row& rowAt(const Record& record, std::int64_t index) {
     return record[static_cast<std::size_t>(index)];
 }
 
+Row& rowAt(Record& record, std::int64_t index) {
+    return const_cast<Row&>(rowAt(static_cast<const Record&>(record), index));
+}
+
+Record makeLeafRecord(const std::string& kind, Row values, std::initializer_list<Color> colors,
+                      const std::string& tag) {
+    values.insert(values.begin(), kind);
+    return {{"start", "1"}, std::move(values), colourRow(kind, colors), {kind + "_tag", tag}};
+}
+
 const std::string& entryAt(const Row& row, std::size_t index) {
     if (index >= row.size()) throw std::out_of_range(kIndexOutOfRange);
     return row[index];
@@ -130,14 +134,14 @@ Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Colo
         numerator = checkedNeg(numerator);
         denominator = checkedNeg(denominator);
     }
-    return rationalRecord("rational", {std::to_string(numerator), std::to_string(denominator)},
+    return makeLeafRecord("rational", {std::to_string(numerator), std::to_string(denominator)},
                           {color1, color2, color3, color4}, tag);
 }
 
 Record makeSignedRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1, Color color2,
                                 Color color3, Color color4, const std::string& tag) {
     const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
-    return rationalRecord("signed_rational",
+    return makeLeafRecord("signed_rational",
                           {positive ? text::kPlus : text::kHyphenMinus, std::to_string(checkedAbs(numerator)),
                            std::to_string(checkedAbs(denominator))},
                           {color1, color2, color3, color4}, tag);

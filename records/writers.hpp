@@ -6,6 +6,7 @@
 // "join") a locator row of operand row indices, a colour row and a tag row.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,6 +27,11 @@ Record makeMessageRecord(const std::string& text, Color color = defaultItemColor
                          const std::string& tag = defaultItemTag);
 Record makeIntegerRecord(std::int64_t value, Color color = defaultItemColor,
                          const std::string& tag = defaultItemTag);
+
+// One item without operands in four rows: ["start", "1"], [kind, values...],
+// [kind + "_color", one name per colour], [kind + "_tag", tag].
+Record makeLeafRecord(const std::string& kind, Row values, std::initializer_list<Color> colors,
+                      const std::string& tag);
 
 // Negates both parts when the denominator is zero or negative; never reduces.
 Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1 = defaultItemColor,
@@ -76,6 +82,7 @@ Row shiftLocators(const Row& row, std::int64_t offset);
 // that throws std::out_of_range ("Index out of range") instead of reading
 // past a malformed record, and integer fields that must parse.
 const Row& rowAt(const Record& record, std::int64_t index);
+Row& rowAt(Record& record, std::int64_t index);
 const std::string& entryAt(const Row& row, std::size_t index);
 std::int64_t integerEntry(const Row& row, std::size_t index);
 std::int64_t startIndex(const Record& record);
