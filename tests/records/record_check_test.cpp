@@ -7,7 +7,9 @@
 #include <functional>
 #include <tuple>
 
+#include "records/box_records.hpp"
 #include "records/literals.hpp"
+#include "records/tableau_records.hpp"
 #include "records/writers.hpp"
 
 namespace radixmender {
@@ -149,6 +151,31 @@ TEST(RecordCheck, RejectsDamagedLeaves) {
     stray[0][1] = "8";
     stray[9][2] = "5";
     EXPECT_FALSE(IsValidRecord(stray));
+}
+
+TEST(RecordCheck, RejectsDamagedBoxesAndTableaux) {
+    const Record table = makeBoxTableRecord(1, 2, {1, 2}, {Color::red}, "t"),
+                 grid = makeBoxGridRecordFromTerms({{1, 1, "x"}}, {}, "t"),
+                 tree = makePrimeTreeRecord("t", {{1, Color::clear, 6, Color::black}}),
+                 lattice = makeLatticeMultiplyRecord("1", "1", {"2"}, {"red"}, {"3"}, {}, {}, {}, "t"),
+                 column = makeAddColumnRecord("t", "m", 1, {{"1"}}, {});
+    for (const Record& r : {table, grid, tree, lattice, column}) EXPECT_TRUE(IsValidRecord(r));
+    const std::vector<std::tuple<const char*, Record, std::function<void(Record&)>>> cases = {
+        {"entries short of rows × columns", table, [](Record& r) { r[2].pop_back(); }},
+        {"negative rows", table, [](Record& r) { r[1][2] = "-1"; }},
+        {"box without its 4", grid, [](Record& r) { r[1][1] = "3"; }},
+        {"tableau count", tree, [](Record& r) { r[1][2] = "5"; }},
+        {"unknown layout", tree, [](Record& r) { r[1][1] = "pine_tree"; }},
+        {"tree colours short", tree, [](Record& r) { r[3].pop_back(); }},
+        {"lattice colour", lattice, [](Record& r) { r[4][1] = "pink"; }},
+        {"lattice rows swapped", lattice, [](Record& r) { std::swap(r[4], r[5]); }},
+        {"column value", column, [](Record& r) { r[2][2] = "2.5"; }},
+    };
+    for (const auto& [name, base, damage] : cases) {
+        Record bad = base;
+        damage(bad);
+        EXPECT_FALSE(IsValidRecord(bad)) << name;
+    }
 }
 
 TEST(RecordCheck, StepsNameTheBadLine) {

@@ -41,6 +41,29 @@ constexpr std::array<KindLayout, 16> kLayouts = {{
     {"block", 1, -1, 1, false, 0},
 }};
 
+// The operation tableaux: a "plug_in" head row [.., layout, N], the layout's
+// kind row (none for "prime_tree"), one row per part and the tag row.
+struct PlugInLayout {
+    std::string_view layout;
+    int kindValues;                         // -1: no kind row
+    int firstIntegerKindValue;              // kind values from here on are decimal integers; -1: none
+    std::array<std::string_view, 6> parts;  // parts ending in "colors" hold colour names
+};
+
+constexpr std::array<PlugInLayout, 8> kPlugIns = {{
+    {"prime_tree", -1, -1, {"pairs", "colors"}},
+    {"count_op", 1, -1, {"tableau", "count_ups", "globals", "locals"}},
+    {"add_column", 4, 1, {"tableau", "attributes"}},
+    {"divide_op", 1, -1, {"tableau", "background_tableau", "lines", "globals", "locals"}},
+    {"divide_partial_op", 1, -1, {"tableau", "partials", "globals", "locals"}},
+    {"tableau_op", 1, -1, {"tableau", "attributes", "globals", "locals"}},
+    {"lattice_multiply",
+     2,
+     0,
+     {"factors", "factor_colors", "products", "product_colors", "partials", "partial_colors"}},
+    {"grid_multiply", 2, 0, {"factors", "factor_colors", "partials", "partial_colors"}},
+}};
+
 [[noreturn]] void fail(const std::string& reason) { throw std::invalid_argument(reason); }
 
 std::string quoted(const Row& row) {
@@ -79,14 +102,15 @@ private:
         return record_[static_cast<std::size_t>(index)];
     }
 
-    // The row after the kind row at `at`, checked for its keyword and length.
+    // A row of the item at `kindRow`, checked for its keyword and (unless
+    // `entries` is 0) its length.
     const Row& attributeRow(std::int64_t at, const std::string& keyword, std::size_t entries,
                             std::int64_t kindRow) const {
         const Row& r = row(at, keyword + " of the item at row " + std::to_string(kindRow));
         if (r.empty() || r[0] != keyword)
             fail("row " + std::to_string(at) + " should be the " + keyword + " row of the item at row " +
                  std::to_string(kindRow) + " but is " + quoted(r));
-        if (r.size() != entries)
+        if (entries != 0 && r.size() != entries)
             fail("row " + std::to_string(at) + " " + quoted(r) + " should have " +
                  std::to_string(entries - 1) + " value(s)");
         return r;
@@ -101,9 +125,86 @@ private:
         return *value;
     }
 
+    static void readColors(const Row& r, std::int64_t at, std::vector<Color>& colors) {
+        for (std::size_t i = 1; i < r.size(); ++i) {
+            const auto c = colorFromRawValue(r[i]);
+            if (!c) fail("row " + std::to_string(at) + " holds \"" + r[i] + "\", not a colour name");
+            colors.push_back(*c);
+        }
+    }
+
+    static void requireIntegers(const Row& r, std::size_t from, std::int64_t at) {
+        for (std::size_t i = from; i < r.size(); ++i)
+            if (!parseInteger(r[i]))
+                fail("value \"" + r[i] + "\" in row " + std::to_string(at) + " is not a decimal integer");
+    }
+
+    // A box item: kind row, values row, colours row of any length, tag row.
+    DecodedItem decodeBox(std::int64_t at, const Row& kindRow) {
+        DecodedItem item{at, at, at + 3, kindRow[0], {kindRow.begin() + 1, kindRow.end()}, {}, {}, {}};
+        const bool table = item.kind == "box_table";
+        if (kindRow.size() != (table ? 4u : 2u) || kindRow[1] != "4")
+            fail("kind row " + std::to_string(at) + " " + quoted(kindRow) + " is not a " + item.kind +
+                 " row");
+        requireIntegers(kindRow, 2, at);
+        const Row& values = attributeRow(at + 1, item.kind + (table ? "_entries" : "_terms"), 0, at);
+        if (table) {
+            requireIntegers(values, 1, at + 1);
+            std::int64_t cells = 0;
+            const std::int64_t rows = *parseInteger(kindRow[2]), columns = *parseInteger(kindRow[3]);
+            if (rows < 0 || columns < 0 || __builtin_mul_overflow(rows, columns, &cells) ||
+                values.size() == 1 || static_cast<std::int64_t>(values.size()) - 1 != cells)
+                fail("box_table at row " + std::to_string(at) + " holds " +
+                     std::to_string(values.size() - 1) + " entries for " + kindRow[2] + " × " + kindRow[3]);
+        }
+        readColors(attributeRow(at + 2, item.kind + "_colors", 0, at), at + 2, item.colors);
+        item.tag = attributeRow(at + 3, item.kind + "_tag", 2, at)[1];
+        return item;
+    }
+
+    DecodedItem decodePlugIn(std::int64_t at, const Row& head) {
+        const PlugInLayout* layout = nullptr;
+        for (const auto& l : kPlugIns)
+            if (head.size() == 3 && l.layout == head[1]) layout = &l;
+        if (!layout) fail("row " + std::to_string(at) + " " + quoted(head) + " is not a plug_in head row");
+        const std::string kind(layout->layout);
+        int parts = 0;
+        while (parts < 6 && !layout->parts[static_cast<std::size_t>(parts)].empty()) ++parts;
+        const std::int64_t count = 2 + (layout->kindValues >= 0 ? 1 : 0) + parts;
+        if (head[2] != std::to_string(count))
+            fail("plug_in " + kind + " at row " + std::to_string(at) + " counts " + head[2] + " rows, not " +
+                 std::to_string(count));
+        DecodedItem item{at, at, at + count - 1, "plug_in", {head[1], head[2]}, {}, {}, {}};
+        std::int64_t next = at + 1;
+        if (layout->kindValues >= 0) {
+            const Row& r = attributeRow(next, kind, static_cast<std::size_t>(layout->kindValues) + 1, at);
+            if (layout->firstIntegerKindValue >= 0)
+                requireIntegers(r, static_cast<std::size_t>(layout->firstIntegerKindValue) + 1, next);
+            ++next;
+        }
+        std::size_t pairs = 0;
+        for (int p = 0; p < parts; ++p, ++next) {
+            const std::string_view part = layout->parts[static_cast<std::size_t>(p)];
+            const Row& r = attributeRow(next, kind + "_" + std::string(part), 0, at);
+            if (part.ends_with("colors")) {
+                readColors(r, next, item.colors);
+            } else if (kind == "prime_tree") {
+                requireIntegers(r, 1, next);
+                pairs = r.size() - 1;
+            }
+        }
+        if (kind == "prime_tree" && (pairs % 2 != 0 || item.colors.size() != pairs))
+            fail("prime_tree at row " + std::to_string(at) + " has " + std::to_string(pairs) +
+                 " numbers and " + std::to_string(item.colors.size()) + " colours");
+        item.tag = attributeRow(next, kind + "_tag", 2, at)[1];
+        return item;
+    }
+
     DecodedItem decode(std::int64_t at, const std::string& from) {
         const Row& kindRow = row(at, "item named by " + from);
         if (kindRow.empty()) fail("row " + std::to_string(at) + " named by " + from + " is empty");
+        if (kindRow[0] == "plug_in") return decodePlugIn(at, kindRow);
+        if (kindRow[0] == "box_grid" || kindRow[0] == "box_table") return decodeBox(at, kindRow);
         const KindLayout* layout = nullptr;
         for (const auto& l : kLayouts)
             if (l.kind == kindRow[0]) layout = &l;
@@ -132,14 +233,9 @@ private:
             ++next;
         }
         if (layout->colorSlots >= 0) {
-            const Row& colours = attributeRow(next, item.kind + "_color",
-                                              static_cast<std::size_t>(layout->colorSlots) + 1, at);
-            for (std::size_t i = 1; i < colours.size(); ++i) {
-                const auto c = colorFromRawValue(colours[i]);
-                if (!c)
-                    fail("row " + std::to_string(next) + " holds \"" + colours[i] + "\", not a colour name");
-                item.colors.push_back(*c);
-            }
+            readColors(attributeRow(next, item.kind + "_color",
+                                    static_cast<std::size_t>(layout->colorSlots) + 1, at),
+                       next, item.colors);
             ++next;
         }
         if (layout->hasTag) {
@@ -167,11 +263,7 @@ private:
 
     static void checkValues(const KindLayout& layout, const DecodedItem& item, std::int64_t at) {
         if (layout.firstIntegerValue >= 0)
-            for (std::size_t i = static_cast<std::size_t>(layout.firstIntegerValue); i < item.values.size();
-                 ++i)
-                if (!parseInteger(item.values[i]))
-                    fail("value \"" + item.values[i] + "\" of the " + item.kind + " at row " +
-                         std::to_string(at) + " is not a decimal integer");
+            requireIntegers(item.values, static_cast<std::size_t>(layout.firstIntegerValue), at);
         if (item.kind == "signed_rational") {
             if (item.values[0] != "+" && item.values[0] != "-")
                 fail("signed_rational at row " + std::to_string(at) + " has the sign \"" + item.values[0] +

@@ -19,8 +19,10 @@
 //
 // Known kinds: "message", "integer", "rational", "signed_rational", "unary",
 // "join", "BLANK", the leaf number kinds ("whole", "fraction", "mixed_number",
-// "extended_fraction" and the three "fraction_cancel_..." kinds), "font" and
-// "block". Any other kind is reported as unknown.
+// "extended_fraction" and the three "fraction_cancel_..." kinds), "font",
+// "block", "box_grid", "box_table" and "plug_in" with its eight layouts (rows
+// in order, the count N, integer values, colour names; colours of a box or
+// tableau are gathered into `colors`). Any other kind is reported as unknown.
 #include <gtest/gtest.h>
 
 #include <cstdint>

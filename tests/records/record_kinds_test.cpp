@@ -1,0 +1,322 @@
+// Every record kind mixed at random into trees, then checked against the
+// record checker's decoding: the row walk, lookup, recolouring and painting
+// must agree with what the decoded tree says they should touch.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "records/box_records.hpp"
+#include "records/font_block_records.hpp"
+#include "records/literals.hpp"
+#include "records/lookup.hpp"
+#include "records/number_records.hpp"
+#include "records/paint_records.hpp"
+#include "records/prime_factors.hpp"
+#include "records/record_rows.hpp"
+#include "records/tableau_records.hpp"
+#include "records/writers.hpp"
+#include "tests/support/record_check.hpp"
+
+namespace radixmender {
+namespace {
+
+using testing::DecodedItem;
+using testing::decodeRecord;
+
+// Rows written as "start 1|integer 7"; "~" in a cell stands for a blank.
+Record rows(const std::string& text) {
+    Record out;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line, '|');) {
+        std::istringstream cells(line);
+        out.emplace_back();
+        for (std::string cell; cells >> cell;) {
+            std::replace(cell.begin(), cell.end(), '~', ' ');
+            out.back().push_back(cell);
+        }
+    }
+    return out;
+}
+
+std::mt19937_64 rng(14);
+Color anyColor() { return static_cast<Color>(rng() % kColorCount); }
+std::string anyTag() { return std::vector<std::string>{"anon", "p", "q", "r"}[rng() % 4]; }
+
+// One leaf of every kind, in random colours and with a tag from a small pool.
+Record leaf() {
+    const std::string t = anyTag();
+    const Color a = anyColor(), b = anyColor(), c = anyColor(), d = anyColor();
+    // clang-format off
+    switch (rng() % 22) {
+        case 0: return makeIntegerRecord(-7, a, t);
+        case 1: return makeMessageRecord("m", a, t);
+        case 2: return makeRationalRecord(1, 2, a, b, c, d, t);
+        case 3: return makeSignedRationalRecord(-1, 2, a, b, c, d, t);
+        case 4: return makeWholeRecord(5, a, t);
+        case 5: return makeFractionRecord(3, -4, a, b, t);
+        case 6: return makeMixedNumberRecord(2, 1, 3, a, b, c, t);
+        case 7: return makeExtendedFractionRecord("e", 1, 2, 3, 4, a, b, t);
+        case 8: return makeCancelBothRecord(6, 8, 3, 4, a, b, c, d, b, a, t);
+        case 9: return makeCancelNumeratorRecord(6, 8, 3, a, b, c, d, t);
+        case 10: return makeCancelDenominatorRecord(6, 8, 4, a, b, c, d, t);
+        case 11: return makeBoxGridRecordFromTerms({{1, 2, "x"}, {-3, 0, "x"}}, {a, b, c}, t);
+        case 12: return makeBoxTableRecord(2, 1, {4, -5}, {a}, t);
+        case 13: return makeBlankRecords()[0];
+        case 14: return makePrimeTreeRecord(t, primeTreeRows(12, *primeFactorList(12), true));
+        case 15: return makeLatticeMultiplyRecord("2", "1", {"1", "2"}, {"red"}, {"3"}, {"blue"}, {"4"}, {}, t);
+        case 16: return makeGridMultiplyRecord("1", "1", {"7"}, {"red"}, {"8"}, {"black", "gray"}, t);
+        case 17: return makeCountOpRecord(t, "up", {{"1", "2"}, {"3"}}, {"g"}, {}, {"c"});
+        case 18: return makeAddColumnRecord(t, "sum", 2, {{"1", "2"}, {"3", "4"}, {"4", "6"}}, {{"x"}});
+        case 19: return makeDivideOpRecord(t, "long", {"7"}, {}, {"-"}, {"g"}, {"l"});
+        case 20: return makeDividePartialOpRecord(t, "p", {"7"}, {"g"}, {"l"}, {"3", "4"});
+        default: return makeTableauOpRecord(t, "t", {{"1"}, {"2"}}, {{"a"}}, {}, {"l"});
+    }
+    // clang-format on
+}
+
+Record tree(int depth) {
+    if (depth == 0 || rng() % 3 == 0) return leaf();
+    const auto kind = rng() % 4;
+    if (kind == 0) return makeUnaryRecord(text::kRadical, tree(depth - 1), anyColor(), anyTag());
+    if (kind == 1) return makeFontRecord(Font::monospaced_system, tree(depth - 1), anyTag());
+    if (kind == 2) return makeBlockRecord(tree(depth - 1));
+    Record left = tree(depth - 1);
+    return makeJoinRecord("+", std::move(left), tree(depth - 1), anyColor(), anyTag());
+}
+
+std::vector<Record> samples() {
+    std::vector<Record> out;
+    for (int i = 0; i < 400; ++i) out.push_back(tree(5));
+    return out;
+}
+const std::vector<Record> kSamples = samples();
+const std::vector<std::string> kTags = {"anon", "p", "q", "r", "none"};
+
+TEST(RecordKinds, EveryRecordIsValidAndTheRowWalkMeetsEveryKindRow) {
+    for (const Record& r : kSamples) {
+        ASSERT_TRUE(testing::IsValidRecord(r));
+        std::vector<std::int64_t> walked, kindRows{0};
+        for (std::int64_t i = 0; i < static_cast<std::int64_t>(r.size()); i += itemRowCount(r, i))
+            walked.push_back(i);
+        const DecodedItem root = decodeRecord(r);
+        for (const DecodedItem* item : testing::itemsInPostfixOrder(root)) kindRows.push_back(item->row);
+        EXPECT_EQ(walked, kindRows);
+    }
+    EXPECT_THROW(itemRowCount({{"start", "1"}, {"plug_in", "grid_multiply", "0"}}, 1), std::invalid_argument);
+}
+
+// Searched before the items inside it, the right operand before the left.
+std::optional<std::int64_t> expectedFind(const DecodedItem& item, const std::string& tag) {
+    static const std::set<std::string> searched = {
+        "message",      "integer", "whole", "rational", "signed_rational", "fraction",
+        "mixed_number", "unary",   "join",  "font",     "box_grid",        "box_table"};
+    if (searched.count(item.kind) && item.tag == tag) return item.row;
+    for (auto it = item.children.rbegin(); it != item.children.rend(); ++it)
+        if (auto found = expectedFind(*it, tag)) return found;
+    return std::nullopt;
+}
+
+// The colours after recolouring: all of them inside the found item, but not
+// inside a block or a tableau.
+void expectRecoloured(const DecodedItem& before, const DecodedItem& after, bool inside, Color c) {
+    const bool paints = inside && before.kind != "plug_in";
+    EXPECT_EQ(after.colors, paints ? std::vector<Color>(before.colors.size(), c) : before.colors)
+        << before.row;
+    for (std::size_t k = 0; k < before.children.size(); ++k)
+        expectRecoloured(before.children[k], after.children.at(k), inside && before.kind != "block", c);
+}
+
+const DecodedItem* itemAt(const DecodedItem& root, std::int64_t row) {
+    for (const DecodedItem* item : testing::itemsInPostfixOrder(root))
+        if (item->row == row) return item;
+    return nullptr;
+}
+
+TEST(RecordKinds, FindAndRecolourFollowTheTree) {
+    for (const Record& r : kSamples) {
+        const DecodedItem root = decodeRecord(r);
+        for (const std::string& tag : kTags) {
+            const auto found = findItem(r, tag);
+            ASSERT_EQ(found, expectedFind(root, tag)) << testing::describeRecord(r) << " #" << tag;
+            const Color c = anyColor();
+            const Record recoloured = recolorItem(r, c, tag);
+            ASSERT_EQ(recoloured.size(), r.size());
+            for (std::size_t i = 0; i < r.size(); ++i)
+                EXPECT_TRUE(r[i] == recoloured[i] || recoloured[i][0].ends_with("_color") ||
+                            recoloured[i][0].ends_with("_colors"));
+            if (found)
+                expectRecoloured(*itemAt(root, *found), *itemAt(decodeRecord(recoloured), *found), true, c);
+            else
+                EXPECT_EQ(recoloured, r);
+        }
+        const Color c = anyColor();
+        const DecodedItem whole = decodeRecord(recolorItem(r, c, "start"));
+        expectRecoloured(root, whole, true, c);
+    }
+    EXPECT_FALSE(findItem({}, "anon"));
+    EXPECT_FALSE(findItem(makeBlankRecords()[0], "anon"));
+    // A locator that names its own item is no tree.
+    Record loop = makeUnaryRecord("()", makeIntegerRecord(1));
+    loop[5][1] = "4";
+    EXPECT_THROW(findItem(loop, "none"), std::invalid_argument);
+}
+
+// Colour rules in compact form, "kind:slots ...": A, B and C are the new
+// colours in argument order, a digit k keeps the old slot k.
+using Colors = std::array<Color, 3>;
+
+std::optional<std::string> slotsFor(const std::string& rule, const std::string& kind) {
+    std::istringstream in(rule);
+    for (std::string entry; in >> entry;)
+        if (entry.starts_with(kind + ":")) return entry.substr(kind.size() + 1);
+    return std::nullopt;
+}
+
+// Only the colour row of the item (none: nothing) changes, as the rule says.
+void expectRepainted(const Record& before, const Record& after, const DecodedItem* item,
+                     const std::string& rule, const Colors& args) {
+    Record expected = before;
+    if (const auto slots = item ? slotsFor(rule, item->kind) : std::nullopt) {
+        const bool operands = item->kind == "unary" || item->kind == "join";
+        Row& row = expected.at(static_cast<std::size_t>(item->row) + (operands ? 2 : 1));
+        row = {item->kind + "_color"};
+        for (const char s : *slots)
+            row.push_back(rawValue(s >= 'A' ? args.at(static_cast<std::size_t>(s - 'A'))
+                                            : item->colors.at(static_cast<std::size_t>(s - '1'))));
+    }
+    EXPECT_EQ(after, expected) << testing::describeRecord(before) << " " << rule;
+}
+
+TEST(RecordKinds, PaintingChangesOneColourRowOfTheFirstItemInRowOrder) {
+    using Paint = void (*)(Record&, const Colors&, const std::string&);
+    // clang-format off
+    const std::vector<std::pair<Paint, std::string>> paints = {
+        {[](Record& r, const Colors& c, const std::string& t) { paintNumber(r, c[0], t); }, "whole:A fraction:AA mixed_number:AAA"},
+        {[](Record& r, const Colors& c, const std::string& t) { paintFractionPart(r, c[0], t); }, "fraction:AA mixed_number:1AA"},
+        {[](Record& r, const Colors& c, const std::string& t) { paintCancelResult(r, c[0], c[1], t); },
+         "fraction:AB mixed_number:1AB fraction_cancel_numerator_and_denominator:12AB56 fraction_cancel_numerator:1BA4 "
+         "fraction_cancel_denominator:A2B4 extended_fraction:AB"},
+        {[](Record& r, const Colors& c, const std::string& t) { paintMixedNumber(r, c[0], c[1], c[2], t); }, "mixed_number:ABC"},
+        {[](Record& r, const Colors& c, const std::string& t) { paintWholePart(r, c[0], t); }, "whole:A mixed_number:A23"},
+        {[](Record& r, const Colors& c, const std::string& t) { paintNumerator(r, c[0], t); }, "mixed_number:1A3 fraction:A2"},
+        {[](Record& r, const Colors& c, const std::string& t) { paintDenominator(r, c[0], t); }, "mixed_number:12A fraction:1A"},
+        // The setters take the first item of their kind in row order.
+        {[](Record& r, const Colors& c, const std::string& t) { setUnaryColor(r, c[0], t); }, "unary:A"},
+        {[](Record& r, const Colors& c, const std::string& t) { setJoinColor(r, c[0], t); }, "join:A"},
+        {[](Record& r, const Colors& c, const std::string& t) { setMessageColor(r, c[0], t); }, "message:A"},
+    };
+    // clang-format on
+    for (const Record& r : kSamples) {
+        const DecodedItem root = decodeRecord(r);
+        const auto items = testing::itemsInPostfixOrder(root);
+        for (const std::string& tag : kTags) {
+            const Colors args = {anyColor(), anyColor(), anyColor()};
+            for (const auto& [paint, rule] : paints) {
+                Record painted = r;
+                paint(painted, args, tag);
+                const auto first = std::find_if(items.begin(), items.end(), [&](const DecodedItem* i) {
+                    return slotsFor(rule, i->kind) && i->tag == tag;
+                });
+                expectRepainted(r, painted, first == items.end() ? nullptr : *first, rule, args);
+            }
+            // The fraction recolourings act on whatever `findItem` finds.
+            const auto found = findItem(r, tag);
+            const DecodedItem* item = found ? itemAt(root, *found) : nullptr;
+            expectRepainted(r, recolorFraction(r, args[0], tag), item, "fraction:AA mixed_number:1AA", args);
+            expectRepainted(r, recolorFractionParts(r, args[0], tag), item, "fraction:1A mixed_number:12A",
+                            args);
+        }
+    }
+}
+
+// Full rows where the layout alone does not fix them, the decoded tree elsewhere.
+TEST(RecordKinds, ExactRowsOfTheWriters) {
+    const Record seven = makeIntegerRecord(7);
+    const std::string tableError = "\"system error in table\"";
+    using enum Color;
+    // clang-format off
+    const std::vector<std::pair<Record, std::string>> cases = {
+        {makePrimeTreeRecord("t", {}), "start 1|plug_in prime_tree 4|prime_tree_pairs|prime_tree_colors|prime_tree_tag t"},
+        {makePrimeTreeRecord("t", primeTreeRows(12, *primeFactorList(12), true)),
+         "start 1|plug_in prime_tree 4|prime_tree_pairs 1 12 2 6 2 3|prime_tree_colors clear black red black red blue|prime_tree_tag t"},
+        {makeAddColumnRecord("t", "m", 2, {{"1", "2", "3", "4"}, {"5"}, {}}, {{"a"}, {"b"}}),
+         "start 1|plug_in add_column 5|add_column m 2 3 4|add_column_tableau 1 2 3 4 5|add_column_attributes a b|add_column_tag t"},
+        {makeBoxTableRecord(2, 3, {1, 2, 3, 4, 5, -6}, {red}, "t"),
+         "start 1|box_table 4 2 3|box_table_entries 1 2 3 4 5 -6|box_table_colors red|box_table_tag t"},
+        {makeBoxGridRecordFromTerms({{1, 1, "x"}, {-5, 0, "x"}}, {}, "t"), "start 1|box_grid 4|box_grid_terms x -5|box_grid_colors|box_grid_tag t"},
+        {makeBoxTableRecord(2, 3, {1, 2, 3, 4, 5}, {}, "t"), tableError},
+        {makeBoxTableRecord(0, 3, {1}, {}, "t"), tableError},
+        {makeBoxTableRecord(0, 0, {}, {}, "t"), tableError},
+        {makeFractionRecord(3, -4, red, blue, "t"), "fraction(-3, 4){red,blue}#t"},
+        {makeFractionRecord(-3, -4, black, black, "t"), "fraction(3, 4)#t"},
+        {makeFractionRecord(3, 0, black, black, "t"), "fraction(3, 0)#t"},
+        {makeMixedNumberRecord(2, 1, -3, red, blue, green, "t"), "mixed_number(2, -1, 3){red,blue,green}#t"},
+        {makeCancelNumeratorRecord(-6, 8, 3, red, blue, green, gray, "t"), "fraction_cancel_numerator(-6, 8, 3){red,blue,green,gray}#t"},
+        {makeCancelDenominatorRecord(-6, -8, 3, red, blue, green, gray, "t"), "fraction_cancel_denominator(-6, -8, 3){red,blue,green,gray}#t"},
+        {makeCancelBothRecord(6, -8, 3, -4, red, blue, green, gray, cyan, brown, "t"),
+         "fraction_cancel_numerator_and_denominator(6, -8, 3, -4){red,blue,green,gray,cyan,brown}#t"},
+        {makeExtendedFractionRecord("x y", -1, 2, 3, 4, red, blue, "t"), "extended_fraction(x y, -1, 2, 3, 4){red,blue}#t"},
+        {makeNumberRecord(5, 0, 7, red, blue, green, "t"), "whole(5){red}#t"},
+        {makeNumberRecord(1, 1, 0, red, blue, green, "t"), "whole(1){red}#t"},
+        {makeNumberRecord(0, 0, 3, red, blue, green, "t"), "whole(0){red}#t"},
+        {makeNumberRecord(0, 2, 3, red, blue, green, "t"), "fraction(2, 3){blue,green}#t"},
+        {makeNumberRecord(1, 2, -3, red, blue, green, "t"), "mixed_number(1, -2, 3){red,blue,green}#t"},
+        {makeFontRecord(Font::monospaced_system, makeFontRecord(Font::system, seven, "i"), "o"), "font(monospaced system)#o(font(system)#i(7))"},
+        {makeBlockRecord(seven), "block(7)"},
+        {makeSpacedUnaryRecord(text::kRadical, seven, red, "t"), "√ {red}#t(7)"},
+    };
+    // clang-format on
+    for (const auto& [record, expected] : cases) {
+        if (expected.starts_with("start "))
+            EXPECT_EQ(record, rows(expected));
+        else
+            EXPECT_EQ(testing::describeRecord(record), expected);
+    }
+    EXPECT_EQ(makeFontRecord(Font::system, seven, "t").size(), 7u);
+    EXPECT_EQ(makeSpacedUnaryRecord("=", seven, clear, "t"), makeEqualsRecord(seven, clear, "t"));
+    EXPECT_EQ(makeJoinRecord("+", seven, makeBlockRecord(seven))[7], (Row{"block", "4"}));
+    EXPECT_THROW(makeAddColumnRecord("t", "m", 2, {}, {}), std::out_of_range);
+    EXPECT_THROW(makeBoxTableRecord(1ULL << 32, 1ULL << 32, {1}, {}, "t"), std::overflow_error);
+    EXPECT_THROW(makeFractionRecord(std::numeric_limits<std::int64_t>::min(), -1, red, red, "t"),
+                 std::overflow_error);
+}
+
+TEST(RecordKinds, UpdatersAndPaintsStepOverBoxesBlanksAndOtherTableaux) {
+    const auto lattice = [](const std::string& tag) {
+        return makeLatticeMultiplyRecord("1", "1", {"2"}, {"black"}, {"3"}, {"black"}, {"6"}, {"black"}, tag);
+    };
+    const Record grid = makeGridMultiplyRecord("1", "1", {"2"}, {"black"}, {"6"}, {"black"}, "t");
+    const Record r =
+        *joinRecords({makeBoxTableRecord(1, 1, {9}, {}, "t"), makeBlankRecords()[0], lattice("u"), grid,
+                      lattice("t"), lattice("t"), makeFractionRecord(1, 2, Color::black, Color::black, "t")});
+    std::vector<std::int64_t> heads;  // the lattice items' head rows, then the grid's
+    const DecodedItem root = decodeRecord(r);
+    for (const DecodedItem* item : testing::itemsInPostfixOrder(root))
+        if (item->kind == "plug_in") heads.push_back(item->row);
+    ASSERT_EQ(heads.size(), 4u);
+    const auto at = [](std::int64_t head, int offset) { return static_cast<std::size_t>(head + offset); };
+
+    Record updated = r, expected = r;
+    updateLatticeMultiply(updated, {"5"}, {"red"}, {}, {"blue"}, "t");
+    expected[at(heads[2], 6)] = {"lattice_multiply_partials", "5"};
+    expected[at(heads[2], 3)] = {"lattice_multiply_factor_colors", "red"};
+    expected[at(heads[2], 7)] = {"lattice_multiply_partial_colors", "blue"};
+    EXPECT_EQ(updated, expected);
+    updateGridMultiply(updated, {}, {"green"}, "t");
+    expected[at(heads[1], 5)] = {"grid_multiply_partial_colors", "green"};
+    EXPECT_EQ(updated, expected);
+    for (const std::string tag : {"t", "none"}) {
+        updateLatticeMultiply(updated, {}, {}, {}, {}, tag);
+        updateGridMultiply(updated, {}, {"red"}, "none");
+    }
+    EXPECT_EQ(updated, expected);
+    paintNumerator(updated, Color::red, "t");
+    EXPECT_EQ(updated.at(r.size() - 6), (Row{"fraction_color", "red", "black"}));
+}
+
+}  // namespace
+}  // namespace radixmender
