@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "records/checked.hpp"
 #include "records/writers.hpp"
 
 namespace radixmender {

@@ -10,6 +10,7 @@
 #include "records/checked.hpp"
 #include "records/integers.hpp"
 #include "records/literals.hpp"
+#include "records/number_helpers.hpp"
 #include "records/text.hpp"
 
 namespace radixmender {
@@ -140,10 +141,9 @@ Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Colo
 
 Record makeSignedRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1, Color color2,
                                 Color color3, Color color4, const std::string& tag) {
-    const bool positive = (numerator >= 0 && denominator >= 0) || (numerator <= 0 && denominator <= 0);
     return makeLeafRecord("signed_rational",
-                          {positive ? text::kPlus : text::kHyphenMinus, std::to_string(checkedAbs(numerator)),
-                           std::to_string(checkedAbs(denominator))},
+                          {isNonNegativeFraction(numerator, denominator) ? text::kPlus : text::kHyphenMinus,
+                           std::to_string(checkedAbs(numerator)), std::to_string(checkedAbs(denominator))},
                           {color1, color2, color3, color4}, tag);
 }
 
