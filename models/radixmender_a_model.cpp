@@ -69,7 +69,9 @@ std::optional<StepResult> Radixmender_A_Model::simplifyRadicalStep(std::int64_t 
         lines.push_back(
             sh::equalsLine(sh::fraction(sh::integer(a1), sh::product(sh::integer(b1k), sh::radical(m)))));
     const std::int64_t g2 = gcd(a1, b1k);
-    if (g2 != 1) lines.push_back(sh::equalsLine(sh::fraction(sh::integer(a1 / g2), sh::term(b1k / g2, m))));
+    if (g2 != 1)
+        lines.push_back(
+            sh::equalsLine(sh::fraction(sh::integer(checkedDiv(a1, g2)), sh::term(checkedDiv(b1k, g2), m))));
     return result(std::move(lines), sh::kSimplifyRadical);
 }
 
@@ -106,7 +108,8 @@ StepResult Radixmender_A_Model::clearDenominatorStep(std::int64_t a, std::int64_
     if (q != 1) redR = sh::dot(sh::integer(q), std::move(redR));
     lines.push_back(sh::equalsLine(sh::fraction(nAgain ? n : std::move(n), std::move(redR))));
     if (nAgain) lines.push_back(sh::equalsLine(sh::fraction(std::move(n), sh::integer(qr))));
-    if (q != 1 || g3 != 1) lines.push_back(sh::equalsLine(sh::over(sh::term(p / g3, r), qr / g3)));
+    if (q != 1 || g3 != 1)
+        lines.push_back(sh::equalsLine(sh::over(sh::term(checkedDiv(p, g3), r), checkedDiv(qr, g3))));
     return result(std::move(lines), sh::kRadixmender);
 }
 
@@ -131,7 +134,8 @@ std::optional<StepResult> Radixmender_A_Model::simplifyResultRadicalStep(std::in
     if (bigP != 1 && bigP != -1)
         lines.push_back(sh::equalsLine(sh::over(sh::product(sh::integer(pk), sh::radical(m)), bigQ)));
     const std::int64_t g2 = gcd(pk, bigQ);
-    if (g2 != 1) lines.push_back(sh::equalsLine(sh::over(sh::term(pk / g2, m), bigQ / g2)));
+    if (g2 != 1)
+        lines.push_back(sh::equalsLine(sh::over(sh::term(checkedDiv(pk, g2), m), checkedDiv(bigQ, g2))));
     return result(std::move(lines), sh::kSimplifyRadical);
 }
 

@@ -242,6 +242,11 @@ TEST(FormAModel, OverflowThrowsInsteadOfWrapping) {
     EXPECT_THROW(Radixmender_A_Model::simplifyRadicalStep(1, 1, -8, false), std::invalid_argument);
     // Three-digit entries never come near the limits.
     EXPECT_NO_THROW(Radixmender_A_Model(-999, -999, 998).steps());
+    // With a = c = 0 every reducing divisor is gcd(0, 0) = 0: the builders throw, as
+    // B's and C's do, instead of dividing by zero.
+    EXPECT_THROW(Radixmender_A_Model::clearDenominatorStep(0, 1, 0, "after", false), std::domain_error);
+    EXPECT_THROW(Radixmender_A_Model::simplifyRadicalStep(0, 1, 0, false), std::domain_error);
+    EXPECT_THROW(Radixmender_A_Model::simplifyResultRadicalStep(1, 1, 0), std::domain_error);
 }
 
 }  // namespace
