@@ -79,5 +79,53 @@ void BM_FitAndDrawStepIntoPhoneImage(benchmark::State& state) {
 }
 BENCHMARK(BM_FitAndDrawStepIntoPhoneImage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Fits and draws one step of the given lines into a phone-sized raster image.
+void timeStep(benchmark::State& state, const Step& lines) {
+    setMainScreenWidthProvider([] { return 390.0; });
+    StepsSource source;
+    source.steps = {lines};
+    source.comments_ = {{"comment"}};
+    UniversalEngineView view({0, 0, 390, 844});
+    view.setDataSource(&source);
+    for (auto _ : state) benchmark::DoNotOptimize(platform::renderView(view));
+    setMainScreenWidthProvider(nullptr);
+}
+
+// "+" joins that each take the join below as both operands: the line is no
+// tree, and drawing it path by path would take 2^levels visits.
+Record sharedOperandLine(int levels) {
+    Record r = makeIntegerRecord(7);
+    std::string below = r[0][1];
+    for (int i = 0; i < levels; ++i) {
+        const std::string k = std::to_string(r.size());
+        r.insert(
+            r.end(),
+            {{"join", "+"}, {"join_locator", below, below}, {"join_color", "black"}, {"join_tag", "anon"}});
+        below = k;
+    }
+    r[0][1] = below;
+    return r;
+}
+
+void BM_SharedOperandLine(benchmark::State& state) {
+    timeStep(state, {sharedOperandLine(static_cast<int>(state.range(0))), makeIntegerRecord(1)});
+}
+BENCHMARK(BM_SharedOperandLine)->Arg(8)->Arg(12)->Arg(16)->Arg(24)->Unit(benchmark::kMillisecond);
+
+// A well-formed line nested `depth` levels deep: sums inside brackets inside sums.
+void BM_DeepLine(benchmark::State& state) {
+    Record r = makeIntegerRecord(1);
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        r = i % 2 == 0 ? makeJoinRecord("+", r, makeIntegerRecord(i)) : makeUnaryRecord("()", r);
+    timeStep(state, {r});
+}
+BENCHMARK(BM_DeepLine)->Arg(32)->Arg(128)->Arg(250)->Unit(benchmark::kMillisecond);
+
+// One message line of a million characters.
+void BM_MillionCharacterLine(benchmark::State& state) {
+    timeStep(state, {makeMessageRecord(std::string(1000000, '8'))});
+}
+BENCHMARK(BM_MillionCharacterLine)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace radixmender
