@@ -1,9 +1,12 @@
-// The dispatch of `measureItems` and `drawItems` on an item's keyword, the
-// fonts and metric built on every entry, and the "font" item.
+// The kind table, the check of a line before it is measured, the measurer
+// that builds the nodes with the fonts of each size made once, the "font"
+// item, and `measureItems` and `drawItems` over the measured tree.
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "engine/item_support.hpp"
 #include "records/text.hpp"
@@ -12,10 +15,11 @@
 namespace radixmender {
 namespace items {
 
-EngineFonts makeEngineFonts(const std::string& fontName, double size, double weight) {
-    const platform::FontFamily family = fontName == kMonospacedSystemName
-                                            ? platform::FontFamily::monospacedSystem
-                                            : platform::FontFamily::monospacedDigitSystem;
+platform::FontFamily familyOf(const std::string& fontName) {
+    return fontName == kMonospacedSystemName ? platform::FontFamily::monospacedSystem : kDefaultFamily;
+}
+
+EngineFonts makeEngineFonts(platform::FontFamily family, double size, double weight) {
     EngineFonts f{{family, size, weight},
                   {family, 0.75 * size, weight},
                   {family, 0.4666666666666667 * size, weight},
@@ -40,7 +44,7 @@ EngineFonts makeEngineFonts(const std::string& fontName, double size, double wei
 }
 
 const Row& Item::row(std::size_t offset) const {
-    return rowAt(record, static_cast<std::int64_t>(k + offset));
+    return rowAt(*record, static_cast<std::int64_t>(k + offset));
 }
 
 const std::string& Item::value(std::size_t offset, std::size_t index) const {
@@ -66,39 +70,39 @@ void drawText(const std::string& text, double x, double y, const platform::UIFon
 
 namespace {
 
-// Locators of a malformed record may form a cycle; real records nest a few levels.
-constexpr int kMaximumDepth = 256;
-int gDepth = 0;
-
-class DepthGuard {
+class EmptyNode : public ItemNode {
 public:
-    DepthGuard() {
-        if (++gDepth > kMaximumDepth) {
-            --gDepth;
-            throw std::length_error("Items nested too deeply");
-        }
-    }
-    ~DepthGuard() { --gDepth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
+    explicit EmptyNode(const Item& from) : ItemNode(from, {}) {}
+    void draw(double /*x*/, double /*y*/) const override {}
 };
+
+// "font": the operand in the family the item names, same size and weight;
+// it is the operand's own node, as the item adds nothing to it.
+void fontOperands(const Item& item, Starts& starts) { starts.push_back(&item.value(1, 1)); }
+
+Node measureFont(const Item& item, Measurer& measurer) {
+    return measurer.operand(item, item.value(1, 1), familyOf(item.value(0, 1)), item.size(), item.weight());
+}
+
+void noOperands(const Item& /*item*/, Starts& /*starts*/) {}
 
 struct Kind {
     std::string_view keyword;
-    ItemBox (*measure)(const Item&);
-    void (*draw)(const Item&, double x, double y);
+    void (*operands)(const Item&, Starts&);
+    Node (*measure)(const Item&, Measurer&);
 };
 
 // Kinds whose measuring and drawing are not built yet are missing here and
 // occupy no room: "block", "whole", the fraction family, "mixed_number",
-// "box_grid", "box_table" and every "plug_in" sub-kind.
-constexpr std::array<Kind, 6> kKinds = {{
-    {"unary", measureUnary, drawUnary},
-    {"join", measureJoin, drawJoin},
-    {"integer", measureInteger, drawInteger},
-    {"rational", measureRational, drawRational},
-    {"signed_rational", measureSignedRational, drawSignedRational},
-    {"message", measureMessage, drawMessage},
+// "box_grid", "box_table" and "plug_in".
+constexpr std::array<Kind, 7> kKinds = {{
+    {"font", fontOperands, measureFont},
+    {"unary", unaryOperands, measureUnary},
+    {"join", joinOperands, measureJoin},
+    {"integer", noOperands, measureInteger},
+    {"rational", noOperands, measureRational},
+    {"signed_rational", noOperands, measureSignedRational},
+    {"message", noOperands, measureMessage},
 }};
 
 const Kind* kindOf(const std::string& keyword) {
@@ -107,8 +111,98 @@ const Kind* kindOf(const std::string& keyword) {
     return it != kKinds.end() ? &*it : nullptr;
 }
 
+// Real steps nest a few levels; the bound keeps the measuring recursion shallow.
+constexpr std::size_t kMaximumDepth = 256;
+constexpr std::size_t kUnreached = std::numeric_limits<std::size_t>::max();
+constexpr std::size_t kRoot = kUnreached - 1;
+
+// Checks the items reachable from `root` in time linear in the record's rows:
+// every locator must name an earlier row (so locators cannot cycle) that no
+// other locator names (so no item is measured or drawn once per path to it),
+// and the nesting stays within kMaximumDepth. Returns for every row the kind
+// row whose locator named it (kRoot for the root, kUnreached for the rest).
+std::vector<std::size_t> checkLine(const Record& record, std::size_t root) {
+    std::vector<std::size_t> owners(record.size(), kUnreached);
+    rowAt(record, static_cast<std::int64_t>(root));
+    owners[root] = kRoot;
+    std::vector<std::pair<std::size_t, std::size_t>> pending{{root, 1}};  // row and depth
+    Starts starts;
+    while (!pending.empty()) {
+        const auto [k, depth] = pending.back();
+        pending.pop_back();
+        const Item item{&record, k, nullptr};
+        const Kind* kind = kindOf(item.value(0, 0));
+        if (kind == nullptr) continue;
+        starts.clear();
+        kind->operands(item, starts);
+        for (const std::string* start : starts) {
+            const std::size_t operand = rowIndex(*start);
+            rowAt(record, static_cast<std::int64_t>(operand));
+            if (operand >= k) throw std::invalid_argument("Locator names no earlier row");
+            if (owners[operand] != kUnreached) throw std::invalid_argument("Item is reached twice");
+            if (depth + 1 > kMaximumDepth) throw std::length_error("Items nested too deeply");
+            owners[operand] = k;
+            pending.emplace_back(operand, depth + 1);
+        }
+    }
+    return owners;
+}
+
 }  // namespace
+
+Node emptyNode(const Item& item) { return std::make_unique<EmptyNode>(item); }
+
+Measurer::Measurer(const Record& record, std::vector<std::size_t> owners, bool drawing)
+    : record_(record), owners_(std::move(owners)), drawing_(drawing) {}
+
+const EngineFonts& Measurer::fonts(platform::FontFamily family, double size, double weight) {
+    // A line uses a few sizes (one more per exponent level): a scan finds them.
+    for (const EngineFonts& f : fonts_)
+        if (f.whole == platform::UIFont{family, size, weight}) return f;
+    return fonts_.emplace_back(makeEngineFonts(family, size, weight));
+}
+
+Node Measurer::measure(std::size_t k, platform::FontFamily family, double size, double weight) {
+    const Item item{&record_, k, &fonts(family, size, weight)};
+    const Kind* kind = kindOf(item.value(0, 0));
+    return kind != nullptr ? kind->measure(item, *this) : emptyNode(item);
+}
+
+Node Measurer::operand(const Item& parent, const std::string& start, platform::FontFamily family, double size,
+                       double weight, bool drawn) {
+    const std::size_t k = rowIndex(start);
+    // The check let through only the locators the kinds name.
+    if (k >= owners_.size() || owners_[k] != parent.k)
+        throw std::logic_error("Operand not named by its kind's locators");
+    const bool drawing = std::exchange(drawing_, drawing_ && drawn);
+    Node node = measure(k, family, size, weight);
+    drawing_ = drawing;
+    return node;
+}
+
 }  // namespace items
+
+struct ItemTree::Impl {
+    items::Measurer measurer;
+    items::Node root;
+};
+
+ItemTree::ItemTree(const Record& record, const std::string& start, const std::string& fontName, double size,
+                   double weight, bool forDrawing) {
+    using namespace items;
+    const std::size_t k = rowIndex(start);
+    impl_ = std::make_unique<Impl>(Impl{Measurer(record, checkLine(record, k), forDrawing), nullptr});
+    impl_->root = impl_->measurer.measure(k, familyOf(fontName), size, weight);
+}
+
+ItemTree::~ItemTree() = default;
+
+ItemBox ItemTree::box() const { return impl_->root->box; }
+
+void ItemTree::draw(double x, double y) const {
+    if (!impl_->measurer.drawing()) throw std::logic_error("Tree measured only for its box");
+    impl_->root->draw(x, y);
+}
 
 std::string defaultFontName() { return "monospaced digit system"; }
 
@@ -122,25 +216,12 @@ double emphasizedWeight(double weight) {
 
 ItemBox measureItems(const Record& record, const std::string& start, const std::string& fontName, double size,
                      double weight) {
-    using namespace items;
-    const DepthGuard guard;
-    const EngineFonts fonts = makeEngineFonts(fontName, size, weight);
-    const Item item{record, rowIndex(start), fontName, size, weight, fonts};
-    const std::string& keyword = item.value(0, 0);
-    if (keyword == "font") return measureItems(record, item.value(1, 1), item.value(0, 1), size, weight);
-    const Kind* kind = kindOf(keyword);
-    return kind != nullptr ? kind->measure(item) : ItemBox{};
+    return ItemTree(record, start, fontName, size, weight, false).box();
 }
 
 void drawItems(const Record& record, const std::string& start, const std::string& fontName, double x,
                double y, double size, double weight) {
-    using namespace items;
-    const DepthGuard guard;
-    const EngineFonts fonts = makeEngineFonts(fontName, size, weight);
-    const Item item{record, rowIndex(start), fontName, size, weight, fonts};
-    const std::string& keyword = item.value(0, 0);
-    if (keyword == "font") return drawItems(record, item.value(1, 1), item.value(0, 1), x, y, size, weight);
-    if (const Kind* kind = kindOf(keyword)) kind->draw(item, x, y);
+    ItemTree(record, start, fontName, size, weight, true).draw(x, y);
 }
 
 }  // namespace radixmender

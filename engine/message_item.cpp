@@ -3,19 +3,26 @@
 #include "engine/item_support.hpp"
 
 namespace radixmender::items {
+namespace {
 
-ItemBox measureMessage(const Item& item) {
-    const Metric& m = item.fonts.metric;
-    const platform::Size s = textSize(item.value(0, 1), item.fonts.whole);
-    return {s.width, s.height, m.wholeAscender + s.height / 2 - m.wholeLineHeight / 2};
-}
+class MessageNode : public ItemNode {
+public:
+    using ItemNode::ItemNode;
+    void draw(double x, double y) const override {
+        const Metric& m = item.metric();
+        const Color color = item.color(1, 1);
+        drawText(item.value(0, 1), x, y - m.wholeAscender - box.height / 2 + m.wholeLineHeight / 2,
+                 item.fonts->whole, color);
+    }
+};
 
-void drawMessage(const Item& item, double x, double y) {
-    const Metric& m = item.fonts.metric;
-    const std::string& text = item.value(0, 1);
-    const Color color = item.color(1, 1);
-    const double h = textSize(text, item.fonts.whole).height;
-    drawText(text, x, y - m.wholeAscender - h / 2 + m.wholeLineHeight / 2, item.fonts.whole, color);
+}  // namespace
+
+Node measureMessage(const Item& item, Measurer& /*measurer*/) {
+    const Metric& m = item.metric();
+    const platform::Size s = textSize(item.value(0, 1), item.fonts->whole);
+    return std::make_unique<MessageNode>(
+        item, ItemBox{s.width, s.height, m.wholeAscender + s.height / 2 - m.wholeLineHeight / 2});
 }
 
 }  // namespace radixmender::items

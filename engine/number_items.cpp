@@ -8,74 +8,88 @@
 namespace radixmender::items {
 namespace {
 
-// The fraction's box, shared by both rational kinds: it reaches as far above
-// the numerator's capitals and below the denominator's baseline as a whole
-// line does above its capitals and below its baseline.
-ItemBox fractionBox(const Item& item, double width) {
-    const Metric& m = item.fonts.metric;
-    return {width, m.fracHeight + m.wholeLineHeight - m.wholeCapHeight,
-            m.fracCapHeight + m.wholeHalfXHeight + m.halfBarSpace + m.wholeAscender - m.wholeCapHeight};
-}
+class IntegerNode : public ItemNode {
+public:
+    using ItemNode::ItemNode;
+    void draw(double x, double y) const override {
+        const Color color = item.color(1, 1);
+        drawText(item.value(0, 1), x, y - item.metric().wholeAscender, item.fonts->whole, color);
+    }
+};
 
-// Numerator, denominator and bar of a fraction starting at x; `first` is the
-// kind row's index of the numerator.
-void drawFraction(const Item& item, double x, double y, std::size_t first) {
-    const Metric& m = item.fonts.metric;
-    const std::string& numerator = item.value(0, first);
-    const std::string& denominator = item.value(0, first + 1);
-    const Color numeratorColor = item.color(1, 2);
-    const Color denominatorColor = item.color(1, 3);
-    const Color barColor = item.color(1, 4);
-    const double wN = textSize(numerator, item.fonts.fraction).width;
-    const double wD = textSize(denominator, item.fonts.fraction).width;
-    const double w = std::max(wN, wD);
-    const double top = y - (m.fracAscender + m.wholeHalfXHeight + m.halfBarSpace);
-    drawText(numerator, x + (w - wN) / 2, top, item.fonts.fraction, numeratorColor);
-    drawText(denominator, x + (w - wD) / 2, top + m.barSpace + m.fracCapHeight, item.fonts.fraction,
-             denominatorColor);
-    if (platform::GraphicsContext* context = platform::currentContext())
-        drawLine(*context, platform::UIColor::from(barColor), x, y - m.wholeHalfXHeight, x + w,
-                 y - m.wholeHalfXHeight, m.halfBarSpace);
-}
+// Both rational kinds: an optional "-" (of width `sign`), then numerator and
+// denominator in the fraction font centred over a bar on the line's axis.
+class FractionNode : public ItemNode {
+public:
+    FractionNode(const Item& from, std::size_t first, double sign, double numeratorWidth,
+                 double denominatorWidth)
+        : ItemNode(from, boxOf(from, sign + std::max(numeratorWidth, denominatorWidth))),
+          first_(first),
+          sign_(sign),
+          wN_(numeratorWidth),
+          wD_(denominatorWidth) {}
 
-double fractionWidth(const Item& item, std::size_t first) {
-    return std::max(textSize(item.value(0, first), item.fonts.fraction).width,
-                    textSize(item.value(0, first + 1), item.fonts.fraction).width);
-}
+    void draw(double x, double y) const override {
+        const Metric& m = item.metric();
+        if (sign_ > 0) {
+            const Color color = item.color(1, 1);
+            drawText("-", x, y - m.fracAscender - m.wholeHalfXHeight, item.fonts->whole, color);
+        }
+        drawFraction(x + sign_, y);
+    }
 
-double signWidth(const Item& item) {
-    return item.value(0, 1) == "-" ? textSize("-", item.fonts.whole).width : 0;
+private:
+    // The box reaches as far above the numerator's capitals and below the
+    // denominator's baseline as a whole line does above its capitals and below
+    // its baseline.
+    static ItemBox boxOf(const Item& of, double width) {
+        const Metric& m = of.metric();
+        return {width, m.fracHeight + m.wholeLineHeight - m.wholeCapHeight,
+                m.fracCapHeight + m.wholeHalfXHeight + m.halfBarSpace + m.wholeAscender - m.wholeCapHeight};
+    }
+
+    void drawFraction(double x, double y) const {
+        const Metric& m = item.metric();
+        const std::string& numerator = item.value(0, first_);
+        const std::string& denominator = item.value(0, first_ + 1);
+        const Color numeratorColor = item.color(1, 2);
+        const Color denominatorColor = item.color(1, 3);
+        const Color barColor = item.color(1, 4);
+        const double w = std::max(wN_, wD_);
+        const double top = y - (m.fracAscender + m.wholeHalfXHeight + m.halfBarSpace);
+        drawText(numerator, x + (w - wN_) / 2, top, item.fonts->fraction, numeratorColor);
+        drawText(denominator, x + (w - wD_) / 2, top + m.barSpace + m.fracCapHeight, item.fonts->fraction,
+                 denominatorColor);
+        if (platform::GraphicsContext* context = platform::currentContext())
+            drawLine(*context, platform::UIColor::from(barColor), x, y - m.wholeHalfXHeight, x + w,
+                     y - m.wholeHalfXHeight, m.halfBarSpace);
+    }
+
+    const std::size_t first_;  // the kind row's index of the numerator
+    const double sign_, wN_, wD_;
+};
+
+Node measureFraction(const Item& item, std::size_t first, double sign) {
+    return std::make_unique<FractionNode>(item, first, sign,
+                                          textSize(item.value(0, first), item.fonts->fraction).width,
+                                          textSize(item.value(0, first + 1), item.fonts->fraction).width);
 }
 
 }  // namespace
 
-ItemBox measureInteger(const Item& item) {
-    const Metric& m = item.fonts.metric;
+Node measureInteger(const Item& item, Measurer& /*measurer*/) {
+    const Metric& m = item.metric();
     // One whole line high whatever the digits, so integers share a baseline box.
-    return {textSize(item.value(0, 1), item.fonts.whole).width, m.wholeLineHeight, m.wholeAscender};
+    return std::make_unique<IntegerNode>(item, ItemBox{textSize(item.value(0, 1), item.fonts->whole).width,
+                                                       m.wholeLineHeight, m.wholeAscender});
 }
 
-void drawInteger(const Item& item, double x, double y) {
-    const Color color = item.color(1, 1);
-    drawText(item.value(0, 1), x, y - item.fonts.metric.wholeAscender, item.fonts.whole, color);
-}
+Node measureRational(const Item& item, Measurer& /*measurer*/) { return measureFraction(item, 1, 0); }
 
-ItemBox measureRational(const Item& item) { return fractionBox(item, fractionWidth(item, 1)); }
-
-void drawRational(const Item& item, double x, double y) { drawFraction(item, x, y, 1); }
-
-ItemBox measureSignedRational(const Item& item) {
-    return fractionBox(item, signWidth(item) + fractionWidth(item, 2));
-}
-
-void drawSignedRational(const Item& item, double x, double y) {
-    const Metric& m = item.fonts.metric;
-    const double s = signWidth(item);
-    if (s > 0) {
-        const Color color = item.color(1, 1);
-        drawText("-", x, y - m.fracAscender - m.wholeHalfXHeight, item.fonts.whole, color);
-    }
-    drawFraction(item, x + s, y, 2);
+Node measureSignedRational(const Item& item, Measurer& /*measurer*/) {
+    // Only "-" is shown; "+" or any other sign takes no room.
+    const double sign = item.value(0, 1) == "-" ? textSize("-", item.fonts->whole).width : 0;
+    return measureFraction(item, 2, sign);
 }
 
 }  // namespace radixmender::items

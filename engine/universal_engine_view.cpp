@@ -18,10 +18,12 @@ constexpr double kShrink = 0.98;
 // A bound of last resort for sizes that are not numbers.
 constexpr int kMaximumShrinks = 10000;
 
+const std::string& startOf(const Record& line) { return entryAt(rowAt(line, 0), 1); }
+
 // A line that cannot be read measures as nothing; drawing skips it.
 ItemBox measureLine(const Record& line, double size, double weight) {
     try {
-        return measureItems(line, entryAt(rowAt(line, 0), 1), defaultFontName(), size, weight);
+        return measureItems(line, startOf(line), defaultFontName(), size, weight);
     } catch (const std::exception&) {
         return {};
     }
@@ -89,16 +91,17 @@ void UniversalEngineView::renderLines(double x, double y, const Step& lines, con
     double top = y;
     for (std::size_t i = 0; i < count; ++i) {
         const double size = sizes[i][1];
-        const ItemBox box = measureLine(lines[i], size, weight);
+        ItemBox box;
         try {
-            const std::string& start = entryAt(rowAt(lines[i], 0), 1);
-            // A dry run without a context reads the whole record first, so a
-            // line that cannot be read leaves no half-drawn marks.
+            const ItemTree tree(lines[i], startOf(lines[i]), defaultFontName(), size, weight, true);
+            box = tree.box();
+            // A dry run without a context reads every colour first, so a line
+            // that cannot be read leaves no half-drawn marks.
             {
                 const platform::ContextScope none(nullptr);
-                drawItems(lines[i], start, defaultFontName(), x, top + box.ascent, size, weight);
+                tree.draw(x, top + box.ascent);
             }
-            drawItems(lines[i], start, defaultFontName(), x, top + box.ascent, size, weight);
+            tree.draw(x, top + box.ascent);
         } catch (const std::exception&) {
         }
         top += box.height;

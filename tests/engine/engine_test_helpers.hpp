@@ -48,4 +48,35 @@ inline Record withFont(const std::string& name, Record r) {
     return r;
 }
 
+// "+" joins that each take the join below as both operands: no tree.
+inline Record sharedOperandLine(int levels) {
+    Record r = makeIntegerRecord(7);
+    for (int i = 0; i < levels; ++i) {
+        const std::string below = startOf(r);
+        r.insert(
+            r.end(),
+            {{"join", "+"}, {"join_locator", below, below}, {"join_color", "black"}, {"join_tag", "anon"}});
+        r[0][1] = std::to_string(r.size() - 4);
+    }
+    return r;
+}
+
+// Counts the engine's text measurements and font metrics while it lives.
+class CountingMeasurer : public TextMeasurer {
+public:
+    mutable int calls = 0;
+    platform::Size textSize(const std::string& t, const platform::UIFont& f) const override {
+        ++calls;
+        return inner_.textSize(t, f);
+    }
+    FontMetrics metrics(const platform::UIFont& f) const override {
+        ++calls;
+        return inner_.metrics(f);
+    }
+
+private:
+    const TextMeasurer& inner_ = textMeasurer();
+    ScopedTextMeasurer scope_{*this};
+};
+
 }  // namespace radixmender::testing

@@ -255,10 +255,10 @@ TEST(EngineView, WhatIsDrawnForEachSourceState) {
     view.setStep(0);
     EXPECT_EQ(drawView(view)->texts().front().text, "comment 0");
 
-    // A line that cannot be read is skipped; the others are drawn.
+    // A line that cannot be read, or is no tree, is skipped; the others are drawn.
     Record broken = makeIntegerRecord(4);
     broken[2][1] = "no such colour";
-    two.steps[0] = {makeIntegerRecord(1), broken, makeIntegerRecord(3)};
+    two.steps[0] = {makeIntegerRecord(1), broken, testing::sharedOperandLine(10), makeIntegerRecord(3)};
     std::vector<std::string> drawn;
     for (const auto& op : drawView(view)->texts()) drawn.push_back(op.text);
     EXPECT_EQ(drawn, (std::vector<std::string>{"comment 0", "1", "3", UniversalEngineView::navigatorText()}));

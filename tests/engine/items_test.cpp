@@ -156,7 +156,7 @@ TEST(ItemComposition, RadicalsAndBrackets) {
 }
 
 TEST(ItemComposition, RationalsAndFractions) {
-    const items::EngineFonts f = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
+    const items::EngineFonts f = items::makeEngineFonts(items::kDefaultFamily, 32, testing::kMedium);
     const Metric& m = f.metric;
     EXPECT_EQ(measure(makeSignedRationalRecord(3, 14)), measure(makeRationalRecord(3, 14)));
     const ItemBox minus = measure(makeSignedRationalRecord(-3, 14));
@@ -184,7 +184,7 @@ TEST(ItemComposition, RationalsAndFractions) {
 }
 
 TEST(ItemGeometry, BaselinesRadicalStrokeAndExponent) {
-    const items::EngineFonts f = items::makeEngineFonts(defaultFontName(), 32, testing::kMedium);
+    const items::EngineFonts f = items::makeEngineFonts(items::kDefaultFamily, 32, testing::kMedium);
     const Metric& m = f.metric;
     // Both operands of an operator share the baseline: the integers' tops coincide.
     const auto sum = record(join("+", integer(2), integer(3)), 0, 100)->texts();
@@ -280,15 +280,42 @@ TEST(ItemRobustness, MalformedRecordsThrowInsteadOfReadingPastThem) {
         if (row[0] == "unary_locator") row[1] = "x";
     EXPECT_THROW(measure(badIndex), std::invalid_argument);
 
-    // A locator naming its own item would recurse forever.
-    Record cycle = unary("()", integer(5));
-    const std::string self = cycle[0][1];
-    for (Row& row : cycle)
-        if (row[0] == "unary_locator") row[1] = self;
-    EXPECT_THROW(measure(cycle), std::length_error);
-    EXPECT_THROW(record(cycle, 0, 0), std::length_error);
-
     EXPECT_THROW(measureItems({}, "0", defaultFontName(), 32, testing::kMedium), std::out_of_range);
+}
+
+// A line must be a tree: every locator names an earlier row that no other
+// locator names. Anything else is refused before it is measured (an item
+// reached twice would be measured and drawn once per path to it).
+TEST(ItemRobustness, LinesThatAreNoTreesAreRefused) {
+    const Record sum = join("+", integer(1), integer(2));
+    const std::size_t k = std::stoul(testing::startOf(sum));
+    const std::string one = sum[k + 1][1], self = std::to_string(k), later = std::to_string(k + 2);
+    for (const auto& [left, right] :
+         std::vector<std::pair<std::string, std::string>>{{one, one}, {self, one}, {one, later}}) {
+        Record r = sum;
+        r[k + 1] = {"join_locator", left, right};
+        EXPECT_THROW(measure(r), std::invalid_argument) << left << " " << right;
+        EXPECT_THROW(record(r, 0, 0), std::invalid_argument) << left << " " << right;
+    }
+    EXPECT_THROW(measure(testing::sharedOperandLine(16)), std::invalid_argument);
+    // Nesting deeper than any step would is refused too.
+    Record deep = integer(1);
+    for (int i = 0; i < 300; ++i) deep = unary("()", deep);
+    EXPECT_THROW(measure(deep), std::length_error);
+}
+
+// However deep a line, measuring and drawing it measures each text once and
+// makes the fonts of a size once: the work grows with the rows, not their square.
+TEST(ItemCost, GrowsWithTheRowsOnly) {
+    const auto cost = [](int depth) {
+        Record r = integer(1);
+        for (int i = 0; i < depth; ++i) r = i % 2 == 0 ? join("+", r, integer(i)) : unary("()", r);
+        const testing::CountingMeasurer counter;
+        measure(r);
+        record(r, 0, 100);
+        return counter.calls;
+    };
+    EXPECT_LE(cost(200), 2 * cost(100));
 }
 
 }  // namespace
