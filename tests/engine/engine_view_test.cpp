@@ -125,6 +125,34 @@ TEST(FitLines, PropertiesOverSyntheticSteps) {
     }
 }
 
+// The width pass lands on the size that shrinking 2 % at a time finds, from a
+// few measurements however many steps it skips.
+TEST(FitLines, WidthPassPredictsItsShrinkSteps) {
+    const UniversalEngineView view;
+    const auto stepwise = [](const Record& line, double w) {
+        double size = 32;
+        while (widthAt(line, size) > w && size * 0.98 >= kMinimumFittedSize) size *= 0.98;
+        return size;
+    };
+    const Record bracketed =
+        makeUnaryRecord("()", makeJoinRecord("/", longLine(9), makeUnaryRecord("√", makeIntegerRecord(7))));
+    for (const Record& line : {longLine(40), bracketed}) {
+        std::vector<double> widths = {-1, 0, 1, 50, 389.5};
+        double rung = 32;
+        for (int k = 1; k <= 40; ++k) {
+            rung *= 0.98;
+            if (k % 13 != 1) continue;
+            widths.push_back(widthAt(line, rung));  // exactly a rung's width, and just below it
+            widths.push_back(std::nextafter(widths.back(), 0.0));
+        }
+        for (const double w : widths)
+            EXPECT_EQ(view.fitLines(w, 1e9, 32, medium, {line})[0][1], stepwise(line, w)) << w;
+    }
+    const testing::CountingMeasurer counter;
+    EXPECT_EQ(view.fitLines(390, 1e9, 32, medium, {longLine(5000)}).size(), 1u);
+    EXPECT_LE(counter.calls, 12);
+}
+
 TEST(FitLines, NearlyEqualLinesShrinkTogetherAndSmallerOnesWait) {
     const UniversalEngineView view;
     const Record a = longLine(20);
