@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <stdexcept>
 
 #include "engine/items.hpp"
 #include "engine/text_drawing.hpp"
@@ -126,10 +127,12 @@ LineSizes UniversalEngineView::fitLines(double width, double height, double base
 
 void UniversalEngineView::renderLines(double x, double y, const Step& lines, const LineSizes& sizes) const {
     if (lines.empty() || sizes.empty()) return;
+    const std::size_t count = std::min(lines.size(), sizes.size());
+    for (std::size_t i = 0; i < count; ++i)
+        if (sizes[i].size() < 2) throw std::invalid_argument("Every line needs its base and fitted sizes");
     const double weight = platform::FontWeight::medium;
     const double base = sizes[0][0];
     const double gap = gapOf(base, weight);
-    const std::size_t count = std::min(lines.size(), sizes.size());
     double top = y;
     for (std::size_t i = 0; i < count; ++i) {
         const double size = sizes[i][1];

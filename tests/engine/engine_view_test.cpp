@@ -292,6 +292,16 @@ TEST(EngineView, WhatIsDrawnForEachSourceState) {
     EXPECT_EQ(drawn, (std::vector<std::string>{"comment 0", "1", "3", UniversalEngineView::navigatorText()}));
 }
 
+TEST(EngineView, RenderLinesRefusesSizesWithoutBaseAndFittedSize) {
+    const UniversalEngineView view;
+    platform::RecordingContext context;
+    const platform::ContextScope scope(&context);
+    const Step lines = {makeIntegerRecord(1), makeMessageRecord("m")};
+    EXPECT_THROW(view.renderLines(0, 0, lines, {{30}, {30}}), std::invalid_argument);
+    EXPECT_THROW(view.renderLines(0, 0, lines, {{30, 30}, {}}), std::invalid_argument);
+    EXPECT_TRUE(context.operations().empty());
+}
+
 TEST(EngineView, NavigationTaps) {
     struct Tap {
         const char* name;
