@@ -189,14 +189,14 @@ void UniversalEngineView::touchesBegan(const std::vector<platform::Touch>& touch
     const platform::Point p = touches.front().location(this);
     const platform::Rect b = bounds();
     if (!(p.y > b.height() * 0.9 - tiktok_bottom)) return;
-    if (p.x > tiktok_lead + (b.width() - (tiktok_lead + tiktok_trail)) * 0.5) {
-        step_ += 1;
-        // `>=` rather than `==`: a step left beyond a shrunken count comes back to 0.
-        if (step_ >= totalSteps_) step_ = 0;
-    } else {
-        step_ -= 1;
-        if (step_ < 0 || step_ >= totalSteps_) step_ = totalSteps_ - 1;
-    }
+    // A step outside the count (the source shrank under it, or it was set so)
+    // is not moved, as moving it could overflow: next goes to the first step,
+    // prior to the last.
+    const bool known = step_ >= 0 && step_ < totalSteps_;
+    if (p.x > tiktok_lead + (b.width() - (tiktok_lead + tiktok_trail)) * 0.5)
+        step_ = known && step_ + 1 < totalSteps_ ? step_ + 1 : 0;
+    else
+        step_ = known && step_ > 0 ? step_ - 1 : totalSteps_ - 1;
     setNeedsDisplay();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -312,6 +313,7 @@ TEST(EngineView, NavigationTaps) {
         bool redraws;
     };
     const double w = 390, h = 844, band = h * 0.9, middle = w * 0.5;
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max(), kMin = -kMax - 1;
     const std::vector<Tap> taps = {
         {"next", 3, 0, {300, 800}, 1, true},
         {"next wraps", 3, 2, {300, 800}, 0, true},
@@ -325,6 +327,10 @@ TEST(EngineView, NavigationTaps) {
         {"one step, next", 1, 0, {300, 800}, 0, true},
         {"one step, prior", 1, 0, {10, 800}, 0, true},
         {"back from beyond a shrunk source", 3, 7, {300, 800}, 0, true},
+        {"next from the largest step", 3, kMax, {300, 800}, 0, true},
+        {"prior from the largest step", 3, kMax, {10, 800}, 2, true},
+        {"next from the smallest step", 3, kMin, {300, 800}, 0, true},
+        {"prior from the smallest step", 3, kMin, {10, 800}, 2, true},
     };
     const ScreenWidth screen(390);
     for (const Tap& t : taps) {
