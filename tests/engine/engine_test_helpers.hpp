@@ -62,21 +62,14 @@ inline Record sharedOperandLine(int levels) {
 }
 
 // Counts the engine's text measurements and font metrics while it lives.
-class CountingMeasurer : public TextMeasurer {
-public:
+struct CountingMeasurer : TextMeasurer {
     mutable int calls = 0;
+    const TextMeasurer& inner = textMeasurer();
+    const ScopedTextMeasurer scope{*this};
     platform::Size textSize(const std::string& t, const platform::UIFont& f) const override {
-        ++calls;
-        return inner_.textSize(t, f);
+        return ++calls, inner.textSize(t, f);
     }
-    FontMetrics metrics(const platform::UIFont& f) const override {
-        ++calls;
-        return inner_.metrics(f);
-    }
-
-private:
-    const TextMeasurer& inner_ = textMeasurer();
-    ScopedTextMeasurer scope_{*this};
+    FontMetrics metrics(const platform::UIFont& f) const override { return ++calls, inner.metrics(f); }
 };
 
 }  // namespace radixmender::testing

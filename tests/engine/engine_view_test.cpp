@@ -139,18 +139,13 @@ TEST(FitLines, WidthPassPredictsItsShrinkSteps) {
         makeUnaryRecord("()", makeJoinRecord("/", longLine(9), makeUnaryRecord("√", makeIntegerRecord(7))));
     for (const Record& line : {longLine(40), bracketed}) {
         std::vector<double> widths = {-1, 0, 1, 50, 389.5};
-        double rung = 32;
-        for (int k = 1; k <= 40; ++k) {
-            rung *= 0.98;
-            if (k % 13 != 1) continue;
-            widths.push_back(widthAt(line, rung));  // exactly a rung's width, and just below it
-            widths.push_back(std::nextafter(widths.back(), 0.0));
-        }
+        for (double rung = 32 * 0.98; rung > 17; rung *= 0.98)  // a rung's width, and just below it
+            widths.insert(widths.end(), {widthAt(line, rung), std::nextafter(widthAt(line, rung), 0.0)});
         for (const double w : widths)
             EXPECT_EQ(view.fitLines(w, 1e9, 32, medium, {line})[0][1], stepwise(line, w)) << w;
     }
     const testing::CountingMeasurer counter;
-    EXPECT_EQ(view.fitLines(390, 1e9, 32, medium, {longLine(5000)}).size(), 1u);
+    static_cast<void>(view.fitLines(390, 1e9, 32, medium, {longLine(5000)}));
     EXPECT_LE(counter.calls, 12);
 }
 
@@ -299,7 +294,7 @@ TEST(EngineView, RenderLinesRefusesSizesWithoutBaseAndFittedSize) {
     const platform::ContextScope scope(&context);
     const Step lines = {makeIntegerRecord(1), makeMessageRecord("m")};
     EXPECT_THROW(view.renderLines(0, 0, lines, {{30}, {30}}), std::invalid_argument);
-    EXPECT_THROW(view.renderLines(0, 0, lines, {{30, 30}, {}}), std::invalid_argument);
+    EXPECT_THROW(view.renderLines(0, 0, lines, {{30, 30}, {30}}), std::invalid_argument);
     EXPECT_TRUE(context.operations().empty());
 }
 

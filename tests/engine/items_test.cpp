@@ -298,8 +298,7 @@ TEST(ItemRobustness, LinesThatAreNoTreesAreRefused) {
         EXPECT_THROW(record(r, 0, 0), std::invalid_argument) << left << " " << right;
     }
     EXPECT_THROW(measure(testing::sharedOperandLine(16)), std::invalid_argument);
-    // Nesting deeper than any step would is refused too.
-    Record deep = integer(1);
+    Record deep = integer(1);  // nested deeper than any step
     for (int i = 0; i < 300; ++i) deep = unary("()", deep);
     EXPECT_THROW(measure(deep), std::length_error);
 }
