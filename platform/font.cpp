@@ -183,7 +183,9 @@ struct Run {
     bool emoji = false;
 };
 
-std::vector<Run> splitRuns(const std::string& text) {
+// A character that asks for emoji presentation with U+FE0F (such as "☘️"), or
+// that the main font has no glyph for (such as "❌"), goes to the emoji font too.
+std::vector<Run> splitRuns(const std::string& text, const QRawFont& main) {
     std::vector<Run> runs;
     std::size_t i = 0;
     while (i < text.size()) {
@@ -192,7 +194,10 @@ std::vector<Run> splitRuns(const std::string& text) {
         // DejaVu has no glyphs for presentation selectors and joiners: outside
         // an emoji run they would show as boxes, so they are left out there.
         if (isJoiner(cp) && (runs.empty() || !runs.back().emoji)) continue;
-        const bool emoji = isJoiner(cp) ? true : isEmoji(cp);
+        std::size_t next = i;
+        const bool selected = next < text.size() && nextCodePoint(text, next) == 0xFE0F;
+        const bool emoji =
+            isJoiner(cp) || isEmoji(cp) || selected || !main.supportsCharacter(static_cast<uint>(cp));
         const QString piece = QString::fromUtf8(text.data() + begin, static_cast<qsizetype>(i - begin));
         if (!runs.empty() && runs.back().emoji == emoji)
             runs.back().text += piece;
@@ -237,6 +242,12 @@ double widthOf(const std::vector<Run>& runs, const Face& f) {
 
 }  // namespace
 
+std::optional<UIFont> UIFont::named(const std::string& name, double size) {
+    for (const FontFamily family : {FontFamily::system, FontFamily::monospacedSystem})
+        if (name == familyName(family)) return UIFont{family, size, FontWeight::regular};
+    return std::nullopt;
+}
+
 double UIFont::ascender() const { return face(*this).mainLine.ascent; }
 double UIFont::descender() const { return -face(*this).mainLine.descent; }
 double UIFont::capHeight() const { return face(*this).capHeight; }
@@ -265,7 +276,7 @@ Size sizeWithAttributes(const std::string& text, const TextAttributes& attribute
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
     const Face& f = face(font);
-    const std::vector<Run> runs = splitRuns(text);
+    const std::vector<Run> runs = splitRuns(text, f.main);
     const LineMetrics line = lineOf(runs, f);
     const Size size{widthOf(runs, f), line.ascent + line.descent + line.leading};
     if (cache.size() > 65536) cache.clear();
@@ -280,7 +291,7 @@ void paintText(void* qpainter, const std::string& text, Point topLeft, const Tex
     if (painter == nullptr || text.empty() || attributes.foregroundColor.isClear()) return;
     const UIFont& font = attributes.font;
     const Face& f = face(font);
-    const std::vector<Run> runs = splitRuns(text);
+    const std::vector<Run> runs = splitRuns(text, f.main);
     // Emoji are drawn with QFont, its point size converted for the painter's DPI.
     const int dpi = painter->device() != nullptr ? painter->device()->logicalDpiY() : 72;
     const double emojiPointSize = font.pointSize * 72.0 / (dpi > 0 ? dpi : 72);

@@ -1,6 +1,7 @@
 #pragma once
 // Fonts with UIKit's weights and metrics. Sizes are fractional points and are
 // never rounded; the metrics follow UIKit's signs (the descender is negative).
+#include <optional>
 #include <string>
 
 #include "platform/color.hpp"
@@ -37,6 +38,9 @@ struct UIFont {
     static UIFont monospacedSystemFont(double size, double weight) {
         return {FontFamily::monospacedSystem, size, weight};
     }
+    // The font of a family by name, as UIFont(name:size:): none when this
+    // platform has no such family (it has only the system families, by their names).
+    static std::optional<UIFont> named(const std::string& name, double size);
 
     // Metrics in points, cached per (family, size, weight).
     [[nodiscard]] double ascender() const;
@@ -54,6 +58,7 @@ struct TextAttributes {
     UIFont font;
     UIColor foregroundColor = UIColor::black();
     UIColor backgroundColor = UIColor::clear();
+    bool operator==(const TextAttributes&) const = default;
 };
 
 // The size of a one-line text: its typographic advance and its line height

@@ -28,23 +28,35 @@ enum class PathDrawingMode {
     eoFillStroke = 4,
 };
 
-// A path value: sub-paths of straight segments, plus rectangles.
+// A path value: sub-paths of straight segments and circular arcs, plus rectangles.
 class Path {
 public:
     struct Element {
-        enum class Kind { moveTo, lineTo, closeSubpath, rect };
+        enum class Kind { moveTo, lineTo, closeSubpath, rect, arc };
         Kind kind = Kind::moveTo;
-        Point point;  // moveTo, lineTo
+        Point point;  // moveTo, lineTo; an arc's centre
         Rect rect;    // rect
+        // arc: angles in radians from the x axis towards the y axis (clockwise on
+        // screen); a positive sweep runs clockwise.
+        double radius = 0, startAngle = 0, sweep = 0;
         bool operator==(const Element&) const = default;
     };
 
     void moveTo(Point p) { elements_.push_back({Element::Kind::moveTo, p, {}}); }
     // A line from the current point; without one it starts a sub-path at p.
     void addLineTo(Point p);
+    // An arc of a circle, as UIBezierPath's arc: from `startAngle` to `endAngle`
+    // the clockwise or the counter-clockwise way round (a difference of a whole
+    // turn or more is a full circle). With a current point a line joins it to the
+    // arc's start; without one the arc starts a sub-path. A negative radius is 0.
+    void addArc(Point centre, double radius, double startAngle, double endAngle, bool clockwise);
     void closeSubpath();
     void addRect(Rect r) { elements_.push_back({Element::Kind::rect, {}, r}); }
     void addPath(const Path& other);
+
+    // Where an arc element begins and ends.
+    [[nodiscard]] static Point arcStart(const Element& arc);
+    [[nodiscard]] static Point arcEnd(const Element& arc);
 
     [[nodiscard]] bool isEmpty() const { return elements_.empty(); }
     [[nodiscard]] const std::vector<Element>& elements() const { return elements_; }
@@ -53,6 +65,7 @@ public:
     bool operator==(const Path&) const = default;
 
 private:
+    [[nodiscard]] bool hasCurrentPoint() const;
     std::vector<Element> elements_;
 };
 

@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QTransform>
+#include <cmath>
 
 #include "platform/graphics_context.hpp"
 #include "platform/text_painting.hpp"
@@ -20,7 +21,10 @@ QColor toQt(const UIColor& c) {
 QPainterPath toQt(const Path& path, Qt::FillRule rule) {
     QPainterPath q;
     q.setFillRule(rule);
+    bool hasCurrentPoint = false;
     for (const Path::Element& e : path.elements()) {
+        const bool startsFresh = !hasCurrentPoint;
+        hasCurrentPoint = e.kind != Path::Element::Kind::closeSubpath && e.kind != Path::Element::Kind::rect;
         switch (e.kind) {
             case Path::Element::Kind::moveTo:
                 q.moveTo(e.point.x, e.point.y);
@@ -34,6 +38,14 @@ QPainterPath toQt(const Path& path, Qt::FillRule rule) {
             case Path::Element::Kind::rect:
                 q.addRect(e.rect.minX(), e.rect.minY(), e.rect.width(), e.rect.height());
                 break;
+            case Path::Element::Kind::arc: {
+                // Qt's angles are degrees counter-clockwise on screen.
+                const QRectF box(e.point.x - e.radius, e.point.y - e.radius, 2 * e.radius, 2 * e.radius);
+                const double start = -e.startAngle * 180 / M_PI;
+                if (startsFresh) q.arcMoveTo(box, start);
+                q.arcTo(box, start, -e.sweep * 180 / M_PI);
+                break;
+            }
         }
     }
     return q;

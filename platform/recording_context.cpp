@@ -16,6 +16,10 @@ std::vector<Point> RecordedOperation::points() const {
                 result.push_back(e.rect.origin);
                 result.push_back({e.rect.maxX(), e.rect.maxY()});
                 break;
+            case Path::Element::Kind::arc:
+                result.push_back(Path::arcStart(e));
+                result.push_back(Path::arcEnd(e));
+                break;
         }
     }
     return result;

@@ -29,8 +29,10 @@ struct RecordedOperation {
 
     [[nodiscard]] bool isText() const { return kind == Kind::text; }
     [[nodiscard]] bool isPath() const { return kind == Kind::path; }
-    // The points of the path's segments and the corners of its rectangles, in order.
+    // The points of the path's segments, the corners of its rectangles and the
+    // ends of its arcs, in order.
     [[nodiscard]] std::vector<Point> points() const;
+    bool operator==(const RecordedOperation&) const = default;
 };
 
 class RecordingContext : public GraphicsContext {

@@ -52,15 +52,16 @@ TEST(Fonts, EmojiAreMeasuredWithTheColourFont) {
     EXPECT_NEAR(plain.height, a.font.lineHeight(), 1e-9);
     for (const char* face :
          {radixmender::text::kThinking, radixmender::text::kCool, radixmender::text::kAstonished,
-          radixmender::text::kPointLeft, radixmender::text::kPointRight}) {
+          radixmender::text::kPointLeft, radixmender::text::kPointRight, "\u263A\uFE0F", "\u274C"}) {
         const Size s = sizeWithAttributes(face, a);
         EXPECT_GT(s.width, 0.8 * 30) << face;  // one wide glyph, the skin tone included
         EXPECT_LT(s.width, 1.6 * 30) << face;
         EXPECT_GE(s.height, plain.height - 1e-9) << face;
     }
     EXPECT_EQ(sizeWithAttributes("", a).width, 0);
-    // A presentation selector after a text character adds nothing (no box glyph).
-    EXPECT_EQ(sizeWithAttributes("\u263A\uFE0F", a), sizeWithAttributes("\u263A", a));
+    // A presentation selector after a text character asks for the emoji font (as
+    // does a character the text font lacks, "❌" above), and is no box glyph itself.
+    EXPECT_NE(sizeWithAttributes("\u263A\uFE0F", a).width, sizeWithAttributes("\u263A", a).width);
 }
 
 TEST(RecordingContext, LogsPrimitivesWithStateAndTransform) {
@@ -102,6 +103,29 @@ TEST(RecordingContext, LogsPrimitivesWithStateAndTransform) {
     EXPECT_EQ(ops[4].ctm, AffineTransform::identity());
     EXPECT_EQ(ops[4].lineWidth, 2.5);  // set before the save
     EXPECT_EQ(ops[4].points(), (std::vector<Point>{{0, 0}, {1, 0}}));
+}
+
+// Arcs sweep the way asked for; a turn or a mirror keeps the circle, a stretch
+// gets straight pieces, and the mapped arc starts and ends where it should.
+TEST(Paths, ArcsSweepAndMapOntoTheirCircle) {
+    for (const AffineTransform& t :
+         {AffineTransform::rotation(0.3).concatenating(AffineTransform::translation(5, 7)),
+          AffineTransform{0, 2, 2, 0, 1, 1}, AffineTransform{2, 0, 0, 1, 0, 0}}) {
+        Path p;
+        p.addArc({10, 4}, 3, 0.5, -4.5, true);  // clockwise the long way: 0.5 + 2π − 5
+        const Path mapped = p.applying(t);
+        const auto& e = mapped.elements();
+        EXPECT_EQ(e.size() == 1, t.a != 2);  // only the stretch is flattened
+        for (const auto& [q, angle] :
+             {std::pair{e.size() == 1 ? Path::arcStart(e[0]) : e.front().point, 0.5},
+              {e.size() == 1 ? Path::arcEnd(e[0]) : e.back().point, 2 * M_PI - 4.5}}) {
+            const Point o = t.inverted().apply(q);
+            EXPECT_NEAR(std::hypot(o.x - 10 - 3 * std::cos(angle), o.y - 4 - 3 * std::sin(angle)), 0, 1e-9);
+        }
+    }
+    Path full;
+    full.addArc({0, 0}, 1, 0, 2 * M_PI, false);
+    EXPECT_NEAR(full.elements().front().sweep, -2 * M_PI, 1e-12);  // a whole turn either way round
 }
 
 TEST(RecordingContext, CurrentContextIsScoped) {
