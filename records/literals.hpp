@@ -33,6 +33,11 @@ inline constexpr const char* kSuperscripts[10] = {
     "\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
     "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
 
+// The raw texts of the solvers' `Style`: superscript one, modifier letter
+// small x, division slash (not "/") and subscript three.
+inline constexpr const char kStyleFraction[] = "show as \u00B9\u2215\u2083 x";        // "show as ¹∕₃ x"
+inline constexpr const char kStyleRationalFraction[] = "show as \u02E3\u2215\u2083";  // "show as ˣ∕₃"
+
 // The arrow that ends a polynomial row of a pad, and its toggled form.
 inline constexpr const char kArrowDownRight[] = "\u2798";  // "➘"
 inline constexpr const char kArrowUpRight[] = "\u279A";    // "➚"
