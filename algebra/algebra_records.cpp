@@ -1,0 +1,220 @@
+#include "algebra/algebra_records.hpp"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/checked.hpp"
+#include "records/literals.hpp"
+#include "records/writers.hpp"
+
+namespace radixmender {
+
+namespace {
+
+const char kUnexpectedError[] = "unexpected error";
+
+Record message(const std::string& text, Color color = Color::black) { return makeMessageRecord(text, color); }
+
+Record join(const char* text, Record left, Record right, Color color = Color::black) {
+    return makeJoinRecord(text, std::move(left), std::move(right), color);
+}
+
+std::string superscript(std::uint64_t exponent) { return superscriptDigit(std::to_string(exponent)); }
+
+// The variable with its exponent: "x", "x²", "x..." for 10 and more.
+std::string variableText(const Monomial& m) {
+    return m.exponent == 1 ? m.variable : m.variable + superscript(m.exponent);
+}
+
+Monomial withMagnitude(Monomial m) {
+    m.coefficient.numerator = checkedAbs(m.coefficient.numerator);
+    return m;
+}
+
+// What term i of a sum shows: the first with its own sign, the others by the
+// magnitude of their numerator (the sign stands in the join).
+Monomial shown(const Monomial& m, std::size_t i) { return i == 0 ? m : withMagnitude(m); }
+
+// The sum so far with term i joined on, its sign in the join.
+Record addTerm(Record sum, std::size_t i, const Monomial& m, Record term) {
+    if (i == 0) return term;
+    const char* sign = m.coefficient.numerator < 0 ? text::kMinusSign : text::kPlus;
+    return join(sign, std::move(sum), std::move(term), m.coefficient.numerator_color);
+}
+
+class FactoredWriter {
+public:
+    FactoredWriter(const Polynomial_XL& p, Style style) : p_(p), style_(style), onPath_(p.terms.size()) {}
+
+    Record list(std::uint64_t index) {
+        const std::vector<Term_XL>& terms = p_.terms.at(index);
+        if (terms.empty()) return message(kUnexpectedError);
+        if (onPath_[index]) throw std::invalid_argument("the factor lists of a polynomial form a cycle");
+        onPath_[index] = true;
+        Record sum;
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            const Monomial& m = terms[i].monomial;
+            sum = addTerm(std::move(sum), i, m,
+                          terms[i].factors.empty() ? record(shown(m, i), style_) : factoredTerm(terms[i], i));
+        }
+        onPath_[index] = false;
+        return sum;
+    }
+
+private:
+    // "" 🖇 (list) 🖇 (list)^k ...
+    Record product(const Term_XL& t) {
+        Record p = message("");
+        for (const Factor& f : t.factors) {
+            Record q = makeUnaryRecord(text::kParens, list(f.pointer), f.parenthesis_color);
+            if (f.exponent != 1)
+                q = join(text::kCaret, std::move(q),
+                         makeIntegerRecord(asInt64(f.exponent), f.exponent_color));
+            p = join(text::kPaperclip, std::move(p), std::move(q));
+        }
+        return p;
+    }
+
+    static std::int64_t asInt64(std::uint64_t v) {
+        if (v > static_cast<std::uint64_t>(INT64_MAX)) throw std::overflow_error(kOverflowMessage);
+        return static_cast<std::int64_t>(v);
+    }
+
+    Record factoredTerm(const Term_XL& t, std::size_t i) {
+        const Monomial& m = t.monomial;
+        const Rational& c = m.coefficient;
+        const Color nc = c.numerator_color;
+        if (style_ == Style::fraction) {
+            // A unit coefficient is not written. What counts is the coefficient
+            // the term shows after its sign: 1/−1 after a "+" is −1, not 1.
+            const Monomial drawn = shown(m, i);
+            if (drawn == Monomial(Rational(1, 1), 0)) return product(t);
+            if (i == 0 && drawn == Monomial(Rational(-1, 1), 0))
+                return join(text::kPaperclip, message(text::kHyphenMinus, nc), product(t));
+            return join(text::kPaperclip, record(drawn, style_), product(t));
+        }
+        // rational_fraction and decimal: the numerator part, then the denominator.
+        const std::int64_t n = c.numerator, d = c.denominator;
+        Record term;
+        if ((n != 1 && n != -1) || m.exponent != 0) {
+            const Monomial top(Rational(i > 0 ? checkedAbs(n) : n, 1, nc, Color::black, Color::black),
+                               m.exponent, m.variable, m.variable_color);
+            term = join(text::kPaperclip, displayRecord(top, style_), product(t));
+        } else if (i == 0 && n == -1) {
+            term = join(text::kPaperclip, message(text::kHyphenMinus, nc), product(t));
+        } else if ((i > 0 && d == 1) || t.factors.size() > 1 || t.factors[0].exponent != 1) {
+            term = product(t);
+        } else {
+            term = list(t.factors[0].pointer);  // a lone factor needs no parentheses
+        }
+        if (d == 1) return term;
+        const Monomial below(Rational(d, 1, c.denominator_color, Color::black, Color::black), 0);
+        return join(text::kSlash, std::move(term), displayRecord(below, style_), c.bar_color);
+    }
+
+    const Polynomial_XL& p_;
+    Style style_;
+    std::vector<char> onPath_;
+};
+
+}  // namespace
+
+Record record(const Rational& value, bool alwaysFraction, Style style) {
+    const std::int64_t n = value.numerator, d = value.denominator;
+    if (style == Style::decimal)
+        return message(formatG8(static_cast<double>(n) / static_cast<double>(d)), value.numerator_color);
+    if (!alwaysFraction && d == 1) return message(std::to_string(n), value.numerator_color);
+    if (style == Style::rational_fraction)
+        return join(text::kSlash, message(std::to_string(n), value.numerator_color),
+                    message(std::to_string(d), value.denominator_color), value.bar_color);
+    return makeSignedRationalRecord(n, d, value.numerator_color, value.numerator_color,
+                                    value.denominator_color, value.bar_color);
+}
+
+Record record(const Monomial& m, Style style) {
+    const Rational& c = m.coefficient;
+    if (m.exponent == 0) return record(c, false, style);
+    const Color nc = c.numerator_color;
+    Record variable = message(variableText(m), m.variable_color);
+    switch (style) {
+        case Style::fraction:
+            if (c == Rational(1, 1)) return variable;
+            if (c == Rational(-1, 1))
+                return join(text::kPaperclip, message(text::kHyphenMinus, nc), std::move(variable));
+            return join(text::kPaperclip, record(c, false, Style::fraction), std::move(variable));
+        case Style::rational_fraction: {
+            const std::int64_t n = c.numerator;
+            const std::string coefficient = n == 1 ? "" : n == -1 ? text::kHyphenMinus : std::to_string(n);
+            Record top = join(text::kPaperclip, message(coefficient, nc), std::move(variable));
+            if (c.denominator == 1) return top;
+            return join(text::kSlash, std::move(top),
+                        message(std::to_string(c.denominator), c.denominator_color), c.bar_color);
+        }
+        case Style::decimal: {
+            const double q = static_cast<double>(c.numerator) / static_cast<double>(c.denominator);
+            const std::string coefficient = q == 1 ? "" : q == -1 ? text::kHyphenMinus : formatG8(q);
+            return join(text::kPaperclip, message(coefficient, nc), std::move(variable));
+        }
+    }
+    throw std::invalid_argument("unknown style");
+}
+
+Record displayRecord(const Monomial& m, Style style) {
+    if (style != Style::rational_fraction) return record(m, style);
+    const Rational& c = m.coefficient;
+    const std::uint64_t e = m.exponent;
+    const std::int64_t magnitude = checkedAbs(c.numerator);
+    const auto pieces = makeSegmentedMessageRecord({
+        {c.numerator < 0 ? text::kHyphenMinus : "", c.numerator_color},
+        {magnitude == 1 && e != 0 ? "" : std::to_string(magnitude), c.numerator_color},
+        {e != 0 ? m.variable : "", m.variable_color},
+        {e > 1 ? superscript(e) : "", m.variable_color},
+    });
+    if (!pieces) throw std::invalid_argument("a monomial without a variable");
+    if (c.denominator == 1) return *pieces;
+    return join(text::kSlash, *pieces, message(std::to_string(c.denominator), c.denominator_color),
+                c.numerator_color);
+}
+
+Record termsItem(const Polynomial_XL& polynomial, std::uint64_t index, Style style) {
+    return FactoredWriter(polynomial, style).list(index);
+}
+
+Record item(const Polynomial_XL& polynomial, Style style) {
+    if (polynomial.terms.empty()) return message(kUnexpectedError);
+    return termsItem(polynomial, polynomial.terms.size() - 1, style);
+}
+
+Record record(const Polynomial_Equation_XL& equation, Style style) {
+    if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return message(kUnexpectedError);
+    return join(rawValue(equation.relation).c_str(), item(equation.LHS, style), item(equation.RHS, style),
+                equation.relation_color);
+}
+
+Record record(const Polynomial& polynomial, Style style) {
+    if (polynomial.terms.empty()) return message(kUnexpectedError);
+    Record sum;
+    for (std::size_t i = 0; i < polynomial.terms.size(); ++i) {
+        const Monomial& m = polynomial.terms[i];
+        sum = addTerm(std::move(sum), i, m, record(shown(m, i), style));
+    }
+    return sum;
+}
+
+Record record(const PolyEquation& equation, Style style) {
+    return join(rawValue(equation.relation).c_str(), record(equation.LHS, style), record(equation.RHS, style),
+                equation.relation_color);
+}
+
+Record record(const PolyEquation::PolyEquationClear& clear, Style style) {
+    const auto side = [&](const Polynomial& p) {
+        return join(text::kPaperclip, message(std::to_string(clear.factor), clear.factor_color),
+                    makeUnaryRecord(text::kParens, record(p, style)));
+    };
+    return join(rawValue(clear.equation.relation).c_str(), side(clear.equation.LHS),
+                side(clear.equation.RHS));
+}
+
+}  // namespace radixmender
