@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "records/literals.hpp"
+#include "records/text.hpp"
 #include "tests/support/record_check.hpp"
 
 namespace radixmender::testing {
@@ -241,92 +242,179 @@ SurdValue power(const SurdValue& x, std::int64_t n) {
 
 namespace {
 
-const Row& rowOf(const Record& line, std::int64_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= line.size())
-        fail("row " + std::to_string(index) + " out of range");
-    return line[static_cast<std::size_t>(index)];
+std::int64_t number(const std::vector<std::string>& values, std::size_t i) {
+    if (i >= values.size()) fail("an item lacks a value");
+    const auto value = parseInteger(values[i]);
+    if (!value) fail("not a number: \"" + values[i] + "\"");
+    return *value;
 }
 
-const std::string& entry(const Row& row, std::size_t i) {
-    if (i >= row.size()) fail("row \"" + (row.empty() ? std::string() : row[0]) + "\" too short");
-    return row[i];
-}
-
-std::int64_t number(const Row& row, std::size_t i) {
-    const std::string& text = entry(row, i);
-    std::size_t used = 0;
-    long long value = 0;
+DecodedItem decoded(const Record& line) {
     try {
-        value = std::stoll(text, &used);
-    } catch (const std::exception&) {
-        fail("not a number: \"" + text + "\"");
+        return decodeRecord(line);
+    } catch (const std::invalid_argument& e) {
+        fail(e.what());
     }
-    if (used != text.size()) fail("not a number: \"" + text + "\"");
-    return value;
 }
 
-// A locator must point at an earlier row: that also rules out cycles.
-std::int64_t locator(const Row& row, std::size_t i, std::int64_t self) {
-    const std::int64_t target = number(row, i);
-    if (target < 1 || target >= self) fail("locator " + std::to_string(target) + " does not point back");
-    return target;
+bool isRelation(const std::string& op) {
+    return op == text::kEquals || op == "<" || op == ">" || op == text::kLessOrEqual ||
+           op == text::kGreaterOrEqual;
 }
 
-SurdValue evaluateItem(const Record& line, std::int64_t index) {
-    const Row& row = rowOf(line, index);
-    const std::string& kind = entry(row, 0);
-    if (kind == "integer") return SurdValue(number(row, 1));
-    if (kind == "rational") return SurdValue(Fraction(number(row, 1), number(row, 2)));
-    if (kind == "signed_rational") {
-        const std::string& sign = entry(row, 1);
-        if (sign != text::kPlus && sign != text::kHyphenMinus) fail("bad sign \"" + sign + "\"");
-        const Fraction q(number(row, 2), number(row, 3));
-        return SurdValue(sign == text::kPlus ? q : -q);
+// One message: [-][decimal][variable][superscript digits]. `bare` when it
+// has neither number nor variable ("", "-"); `raise` when it is superscripts
+// alone, an exponent for the variable before it.
+struct Token {
+    Fraction factor{1};
+    std::int64_t power = 0;  // of the variable, or the exponent `raise` applies
+    bool bare = true, raise = false;
+};
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+Token readToken(std::string_view text, const std::string& variable) {
+    Token t;
+    const bool negative = text.starts_with('-');
+    std::size_t at = negative ? 1 : 0;
+    Int128 mantissa = 0, scale = 1;
+    for (bool point = false;
+         at < text.size() && (isDigit(text[at]) || (text[at] == '.' && !t.bare && !point)); ++at) {
+        if (text[at] == '.') {
+            point = true;
+            continue;
+        }
+        mantissa = add128(mul128(mantissa, 10), text[at] - '0');
+        if (point) scale = mul128(scale, 10);
+        t.bare = false;
     }
-    if (kind == "unary") {
-        const std::string& op = entry(row, 1);
-        const Row& loc = rowOf(line, index + 1);
-        if (entry(loc, 0) != "unary_locator") fail("unary without locator");
-        const SurdValue x = evaluateItem(line, locator(loc, 1, index));
-        if (op == text::kRadical) return SurdValue::root(x);
-        if (op == text::kParens || op == text::kEqualsPrefix) return x;
-        if (op == text::kHyphenMinus) return -x;
-        fail("unknown unary \"" + op + "\"");
+    if (!t.bare && (text.substr(at, 2) == "e+" || text.substr(at, 2) == "e-")) {  // "%.8g" writes 1e+09
+        Int128& scaled = text[at + 1] == '-' ? scale : mantissa;
+        int e = 0;
+        for (at += 2; at < text.size() && isDigit(text[at]) && e < 99; ++at) e = e * 10 + (text[at] - '0');
+        for (; e > 0; --e) scaled = mul128(scaled, 10);
     }
-    if (kind == "join") {
-        const std::string& op = entry(row, 1);
-        const Row& loc = rowOf(line, index + 1);
-        if (entry(loc, 0) != "join_locator") fail("join without locator");
-        const SurdValue x = evaluateItem(line, locator(loc, 1, index));
-        const SurdValue y = evaluateItem(line, locator(loc, 2, index));
-        if (op == text::kPaperclip || op == text::kDot) return x * y;
-        if (op == text::kSlash) return x / y;
-        if (op == text::kPlus) return x + y;
-        if (op == text::kMinusSign) return x - y;
+    if (!t.bare) t.factor = Fraction(mantissa, scale);
+    if (!variable.empty() && text.substr(at).starts_with(variable)) {
+        t.bare = false, t.power = 1;
+        at += variable.size();
+    }
+    std::int64_t exponent = -1;
+    for (int d = 0; d < 10 && at < text.size() && exponent < 1000; ++d)
+        if (text.substr(at).starts_with(text::kSuperscripts[d])) {
+            exponent = std::max<std::int64_t>(exponent, 0) * 10 + d;
+            at += std::string_view(text::kSuperscripts[d]).size();
+            d = -1;  // look for a further digit
+        }
+    if (exponent >= 0 && t.power == 1) {
+        t.power = exponent;
+    } else if (exponent >= 0) {
+        if (!t.bare || negative) fail("a superscript after no variable in \"" + std::string(text) + "\"");
+        t.raise = true, t.power = exponent;
+    }
+    if (at != text.size()) fail("message \"" + std::string(text) + "\" has no value");
+    if (negative) t.factor = -t.factor;
+    return t;
+}
+
+void flattenJuxtaposition(const DecodedItem& item, std::vector<const DecodedItem*>& out) {
+    if (item.kind != "join" || item.values[0] != text::kPaperclip) return out.push_back(&item);
+    flattenJuxtaposition(item.children[0], out);
+    flattenJuxtaposition(item.children[1], out);
+}
+
+// Model lines (no variable): messages have no value and an "=" asserts that
+// its sides agree. Algebra lines: messages read as above, with the variable at x.
+struct Evaluator {
+    const Fraction* x = nullptr;
+    std::string variable;
+
+    [[nodiscard]] SurdValue tokenValue(const Token& t) const {
+        return SurdValue(t.factor) * (t.power ? power(SurdValue(*x), t.power) : SurdValue(1));
+    }
+
+    [[nodiscard]] SurdValue message(const DecodedItem& item) const {
+        if (x == nullptr) fail("a message has no value");
+        const Token t = readToken(item.values.at(0), variable);
+        if (t.bare || t.raise) fail("message \"" + item.values[0] + "\" alone has no value");
+        return tokenValue(t);
+    }
+
+    // A chain of "🖇": the product of its operands, where "-" is −1, "" is 1
+    // and an exponent alone raises the variable just before it.
+    [[nodiscard]] SurdValue juxtaposition(const DecodedItem& item) const {
+        std::vector<const DecodedItem*> operands;
+        flattenJuxtaposition(item, operands);
+        std::vector<SurdValue> factors;
+        std::optional<Token> last;
+        for (const DecodedItem* operand : operands) {
+            std::optional<Token> t;
+            if (operand->kind == "message" && x != nullptr) t = readToken(operand->values.at(0), variable);
+            if (t && t->raise) {
+                if (!last || last->bare || last->power != 1) fail("an exponent alone after no variable");
+                last->power = t->power;
+                factors.back() = tokenValue(*last);
+            } else {
+                factors.push_back(t ? tokenValue(*t) : value(*operand));
+                last = t;
+            }
+        }
+        SurdValue product(1);
+        for (const SurdValue& f : factors) product = product * f;
+        return product;
+    }
+
+    [[nodiscard]] SurdValue value(const DecodedItem& item) const {
+        const auto& v = item.values;
+        if (item.kind == "integer") return SurdValue(number(v, 0));
+        if (item.kind == "rational") return SurdValue(Fraction(number(v, 0), number(v, 1)));
+        if (item.kind == "signed_rational") {
+            const Fraction q(number(v, 1), number(v, 2));
+            return SurdValue(v[0] == text::kPlus ? q : -q);
+        }
+        if (item.kind == "message") return message(item);
+        if (item.kind == "unary") {
+            const SurdValue operand = value(item.children[0]);
+            if (v[0] == text::kRadical) return SurdValue::root(operand);
+            if (v[0] == text::kParens || v[0] == text::kEqualsPrefix) return operand;
+            if (v[0] == text::kHyphenMinus) return -operand;
+            fail("unknown unary \"" + v[0] + "\"");
+        }
+        if (item.kind != "join") fail("kind \"" + item.kind + "\" has no value");
+        const std::string& op = v[0];
+        if (op == text::kPaperclip) return juxtaposition(item);
+        const SurdValue a = value(item.children[0]), b = value(item.children[1]);
+        if (op == text::kDot) return a * b;
+        if (op == text::kSlash) return a / b;
+        if (op == text::kPlus) return a + b;
+        if (op == text::kMinusSign) return a - b;
         if (op == text::kCaret) {
-            const Fraction e = y.rationalPart();
-            if (!y.isRational() || e.den != 1) fail("exponent is not an integer");
-            return power(x, static_cast<std::int64_t>(e.num));
+            const Fraction e = b.rationalPart();
+            if (!b.isRational() || e.den != 1) fail("exponent is not an integer");
+            return power(a, static_cast<std::int64_t>(e.num));
         }
-        if (op == text::kEquals) {
-            if (!(x == y)) fail("the sides of \"=\" differ: " + x.toString() + " and " + y.toString());
-            return x;
+        if (op == text::kEquals && x == nullptr) {
+            if (!(a == b)) fail("the sides of \"=\" differ: " + a.toString() + " and " + b.toString());
+            return a;
         }
-        fail("unknown join \"" + op + "\"");
+        fail(isRelation(op) ? "a relation inside a line" : "unknown join \"" + op + "\"");
     }
-    fail("kind \"" + kind + "\" has no value");
-}
+};
 
 }  // namespace
 
 std::optional<SurdValue> evaluateLine(const Record& line) {
     for (const Row& row : line)
         if (!row.empty() && (row[0] == "message" || row[0] == "BLANK")) return std::nullopt;
-    const Row& start = rowOf(line, 0);
-    if (entry(start, 0) != "start") fail("row 0 is not \"start\"");
-    const std::int64_t first = number(start, 1);
-    if (first < 1) fail("start points at row " + std::to_string(first));
-    return evaluateItem(line, first);
+    return Evaluator{}.value(decoded(line));
+}
+
+AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x, const std::string& variable) {
+    const Evaluator evaluator{&x, variable};
+    const DecodedItem root = decoded(line);
+    if (root.kind == "join" && isRelation(root.values[0]))
+        return {evaluator.value(root.children[0]), root.values[0], evaluator.value(root.children[1])};
+    return {evaluator.value(root), "", SurdValue()};
 }
 
 // ---- Canonical answers ----
@@ -340,14 +428,12 @@ SurdValue CanonicalAnswer::value() const {
 namespace {
 
 struct ItemView {
-    const Record* line;
-    std::int64_t index;
-    [[nodiscard]] const Row& row() const { return rowOf(*line, index); }
-    [[nodiscard]] const std::string& kind() const { return entry(row(), 0); }
-    [[nodiscard]] const std::string& text() const { return entry(row(), 1); }
-    [[nodiscard]] ItemView operand(std::size_t i) const {
-        return {line, locator(rowOf(*line, index + 1), i, index)};
-    }
+    const DecodedItem* item;
+    [[nodiscard]] const std::string& kind() const { return item->kind; }
+    [[nodiscard]] const std::string& text() const { return item->values.at(0); }
+    [[nodiscard]] std::int64_t value(std::size_t i = 0) const { return number(item->values, i); }
+    // Operands count from 1, left first.
+    [[nodiscard]] ItemView operand(std::size_t i) const { return {&item->children.at(i - 1)}; }
     [[nodiscard]] bool isUnary(const std::string& op) const { return kind() == "unary" && text() == op; }
     [[nodiscard]] bool isJoin(const std::string& op) const { return kind() == "join" && text() == op; }
 };
@@ -355,7 +441,7 @@ struct ItemView {
 std::int64_t radicandOf(const ItemView& radical) {
     const ItemView inner = radical.operand(1);
     if (inner.kind() != "integer") fail("the radicand is not an integer");
-    const std::int64_t m = number(inner.row(), 1);
+    const std::int64_t m = inner.value();
     if (m < 2) fail("radicand " + std::to_string(m) + " in an answer");
     return m;
 }
@@ -363,7 +449,7 @@ std::int64_t radicandOf(const ItemView& radical) {
 // A term of the answer: √m, -√m, k🖇√m (k ∉ {0, 1, −1}) or an integer (radicand 1).
 CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude, bool allowNegatedProduct = false) {
     if (item.kind() == "integer") {
-        const std::int64_t n = number(item.row(), 1);
+        const std::int64_t n = item.value();
         if (n == 0 || (magnitude && n < 0)) fail("bad whole part " + std::to_string(n));
         return {n, 1};
     }
@@ -380,7 +466,7 @@ CanonicalAnswer::Term readTerm(const ItemView& item, bool magnitude, bool allowN
         const ItemView coefficient = item.operand(1), radical = item.operand(2);
         if (coefficient.kind() != "integer" || !radical.isUnary(text::kRadical))
             fail("\"🖇\" that is not a coefficient beside a radical");
-        const std::int64_t k = number(coefficient.row(), 1);
+        const std::int64_t k = coefficient.value();
         if (k == 0 || k == 1 || k == -1 || (magnitude && k < 0))
             fail("coefficient " + std::to_string(k) + " drawn beside a radical");
         return {k, radicandOf(radical)};
@@ -407,7 +493,7 @@ std::optional<CanonicalAnswer> readRational(const ItemView& item) {
         r = item.operand(1);
     }
     if (r.kind() != "rational") return std::nullopt;
-    const std::int64_t p = number(r.row(), 1), q = number(r.row(), 2);
+    const std::int64_t p = r.value(0), q = r.value(1);
     if (p <= 0 || q < 2) fail("rational answer " + std::to_string(p) + "/" + std::to_string(q));
     return CanonicalAnswer{{{negative ? -p : p, 1}}, q};
 }
@@ -415,19 +501,20 @@ std::optional<CanonicalAnswer> readRational(const ItemView& item) {
 }  // namespace
 
 CanonicalAnswer decodeCanonicalAnswer(const Record& line, bool allowNegatedProduct) {
-    const ItemView equals{&line, number(rowOf(line, 0), 1)};
+    const DecodedItem root = decoded(line);
+    const ItemView equals{&root};
     if (!equals.isUnary(text::kEqualsPrefix)) fail("the answer line is not \"= \" over the answer");
     const ItemView x = equals.operand(1);
 
     CanonicalAnswer answer;
-    if (x.kind() == "integer" && number(x.row(), 1) == 0) {
+    if (x.kind() == "integer" && x.value() == 0) {
         // Zero is its own reduced form: no terms at all.
     } else if (auto rational = readRational(x)) {
         answer = *rational;
     } else if (x.isJoin(text::kSlash)) {
         const ItemView e = x.operand(2);
         if (e.kind() != "integer") fail("the denominator is not an integer");
-        answer.denominator = number(e.row(), 1);
+        answer.denominator = e.value();
         if (answer.denominator < 2) fail("denominator " + std::to_string(answer.denominator) + " drawn");
         answer.terms = readNumerator(x.operand(1), allowNegatedProduct);
     } else {

@@ -22,6 +22,19 @@
 // joins "🖇" and "∙" (product), "/", "+", "−", "^" (power) and "=" (both
 // sides must be equal; the value is theirs). Lines holding a "message" or a
 // "BLANK" row have no value. Everything else throws `LineValueError`.
+//
+// `evaluateAlgebraLine` reads the lines algebra/ and solvers/ write, with the
+// variable at a rational x, and gives both sides of a relation:
+//
+//     const Fraction x(3, 2);
+//     const AlgebraLineValue v = evaluateAlgebraLine(record(equation, Style::fraction), x);
+//     EXPECT_EQ(v.relation, "=");
+//     EXPECT_EQ(v.left, valueAt(equation.LHS, x));  // tests/support/algebra_check.hpp
+//
+// Besides the items above, a message is a value: an integer or a decimal
+// ("3", "-0.5", "1e+09") and/or the variable with an optional superscript
+// exponent ("x", "-x²", "3x"). Inside a juxtaposition "🖇" also "-" (−1), ""
+// (1) and an exponent alone ("²", raising the variable just before it).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -90,11 +103,24 @@ private:
 };
 
 SurdValue operator-(const SurdValue& x, const SurdValue& y);
+inline void PrintTo(const SurdValue& x, std::ostream* out) { *out << x.toString(); }
 // x^n for an integer n ≥ 0.
 SurdValue power(const SurdValue& x, std::int64_t n);
 
 // The value of one line, or none for a message or blank line.
 std::optional<SurdValue> evaluateLine(const Record& line);
+
+// The value of an algebra line: the whole line, or when its outermost item is
+// a relation ("=", "<", ">", "≤", "≥") each side. A relation elsewhere, a
+// message that is no value ("unexpected error", "inf") and a zero
+// denominator throw LineValueError.
+struct AlgebraLineValue {
+    SurdValue left;
+    std::string relation;  // "" when the line is no relation
+    SurdValue right;
+};
+AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x,
+                                     const std::string& variable = "x");
 
 // The canonical answer k1√m1 + k2√m2 over E, as the last line of a summary
 // holds it (a whole part has radicand 1; zero has no terms).
