@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-pdf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-color-emoji
+  locales  # builds the decimal-comma locale the "%.8g" test runs under
   xvfb xauth
 )
 
