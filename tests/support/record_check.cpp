@@ -83,7 +83,7 @@ public:
         const auto k = parseInteger(start[1]);
         if (!k) fail("start value \"" + start[1] + "\" is not an integer");
         if (*k < 1 || *k >= size()) fail("start value " + start[1] + " is outside the rows");
-        DecodedItem root = decode(*k, "start");
+        DecodedItem root = decode(*k, 0);
         if (root.lastRow != size() - 1)
             fail("start points at row " + start[1] + ", but the outermost item must own the last row " +
                  std::to_string(size() - 1) + " (its rows end at " + std::to_string(root.lastRow) + ")");
@@ -95,20 +95,19 @@ public:
 private:
     std::int64_t size() const { return static_cast<std::int64_t>(record_.size()); }
 
-    const Row& row(std::int64_t index, const std::string& what) const {
-        if (index < 0 || index >= size())
-            fail(what + ": row " + std::to_string(index) + " is missing (record has " +
-                 std::to_string(size()) + " rows)");
-        return record_[static_cast<std::size_t>(index)];
-    }
-
-    // A row of the item at `kindRow`, checked for its keyword and (unless
-    // `entries` is 0) its length.
-    const Row& attributeRow(std::int64_t at, const std::string& keyword, std::size_t entries,
-                            std::int64_t kindRow) const {
-        const Row& r = row(at, keyword + " of the item at row " + std::to_string(kindRow));
-        if (r.empty() || r[0] != keyword)
-            fail("row " + std::to_string(at) + " should be the " + keyword + " row of the item at row " +
+    // A row of the item at `kindRow`, checked for its keyword `prefix` +
+    // `suffix` and (unless `entries` is 0) its length. Messages are composed
+    // only when something is wrong: every line of every sweep is decoded.
+    const Row& attributeRow(std::int64_t at, std::string_view prefix, std::string_view suffix,
+                            std::size_t entries, std::int64_t kindRow) const {
+        const auto keyword = [&] { return std::string(prefix) + std::string(suffix); };
+        if (at < 0 || at >= size())
+            fail(keyword() + " of the item at row " + std::to_string(kindRow) + ": row " +
+                 std::to_string(at) + " is missing (record has " + std::to_string(size()) + " rows)");
+        const Row& r = record_[static_cast<std::size_t>(at)];
+        if (r.empty() || r[0].size() != prefix.size() + suffix.size() || !r[0].starts_with(prefix) ||
+            !r[0].ends_with(suffix))
+            fail("row " + std::to_string(at) + " should be the " + keyword() + " row of the item at row " +
                  std::to_string(kindRow) + " but is " + quoted(r));
         if (entries != 0 && r.size() != entries)
             fail("row " + std::to_string(at) + " " + quoted(r) + " should have " +
@@ -147,7 +146,7 @@ private:
             fail("kind row " + std::to_string(at) + " " + quoted(kindRow) + " is not a " + item.kind +
                  " row");
         requireIntegers(kindRow, 2, at);
-        const Row& values = attributeRow(at + 1, item.kind + (table ? "_entries" : "_terms"), 0, at);
+        const Row& values = attributeRow(at + 1, item.kind, table ? "_entries" : "_terms", 0, at);
         if (table) {
             requireIntegers(values, 1, at + 1);
             std::int64_t cells = 0;
@@ -157,8 +156,8 @@ private:
                 fail("box_table at row " + std::to_string(at) + " holds " +
                      std::to_string(values.size() - 1) + " entries for " + kindRow[2] + " × " + kindRow[3]);
         }
-        readColors(attributeRow(at + 2, item.kind + "_colors", 0, at), at + 2, item.colors);
-        item.tag = attributeRow(at + 3, item.kind + "_tag", 2, at)[1];
+        readColors(attributeRow(at + 2, item.kind, "_colors", 0, at), at + 2, item.colors);
+        item.tag = attributeRow(at + 3, item.kind, "_tag", 2, at)[1];
         return item;
     }
 
@@ -177,7 +176,7 @@ private:
         DecodedItem item{at, at, at + count - 1, "plug_in", {head[1], head[2]}, {}, {}, {}};
         std::int64_t next = at + 1;
         if (layout->kindValues >= 0) {
-            const Row& r = attributeRow(next, kind, static_cast<std::size_t>(layout->kindValues) + 1, at);
+            const Row& r = attributeRow(next, kind, "", static_cast<std::size_t>(layout->kindValues) + 1, at);
             if (layout->firstIntegerKindValue >= 0)
                 requireIntegers(r, static_cast<std::size_t>(layout->firstIntegerKindValue) + 1, next);
             ++next;
@@ -185,7 +184,7 @@ private:
         std::size_t pairs = 0;
         for (int p = 0; p < parts; ++p, ++next) {
             const std::string_view part = layout->parts[static_cast<std::size_t>(p)];
-            const Row& r = attributeRow(next, kind + "_" + std::string(part), 0, at);
+            const Row& r = attributeRow(next, kind + "_", part, 0, at);
             if (part.ends_with("colors")) {
                 readColors(r, next, item.colors);
             } else if (kind == "prime_tree") {
@@ -196,20 +195,31 @@ private:
         if (kind == "prime_tree" && (pairs % 2 != 0 || item.colors.size() != pairs))
             fail("prime_tree at row " + std::to_string(at) + " has " + std::to_string(pairs) +
                  " numbers and " + std::to_string(item.colors.size()) + " colours");
-        item.tag = attributeRow(next, kind + "_tag", 2, at)[1];
+        item.tag = attributeRow(next, kind, "_tag", 2, at)[1];
         return item;
     }
 
-    DecodedItem decode(std::int64_t at, const std::string& from) {
-        const Row& kindRow = row(at, "item named by " + from);
-        if (kindRow.empty()) fail("row " + std::to_string(at) + " named by " + from + " is empty");
+    // The item whose kind row is `at`, named by the locator of row `parent`
+    // (0: the start row).
+    DecodedItem decode(std::int64_t at, std::int64_t parent) {
+        const auto from = [parent] {
+            return parent == 0 ? std::string("start") : "the locator of row " + std::to_string(parent);
+        };
+        if (at < 0 || at >= size())
+            fail("item named by " + from() + ": row " + std::to_string(at) + " is missing (record has " +
+                 std::to_string(size()) + " rows)");
+        const Row& kindRow = record_[static_cast<std::size_t>(at)];
+        if (kindRow.empty()) fail("row " + std::to_string(at) + " named by " + from() + " is empty");
         if (kindRow[0] == "plug_in") return decodePlugIn(at, kindRow);
         if (kindRow[0] == "box_grid" || kindRow[0] == "box_table") return decodeBox(at, kindRow);
         const KindLayout* layout = nullptr;
         for (const auto& l : kLayouts)
-            if (l.kind == kindRow[0]) layout = &l;
+            if (l.kind == kindRow[0]) {
+                layout = &l;
+                break;
+            }
         if (!layout)
-            fail("row " + std::to_string(at) + " named by " + from +
+            fail("row " + std::to_string(at) + " named by " + from() +
                  " is not a known kind row: " + quoted(kindRow));
 
         DecodedItem item;
@@ -222,24 +232,25 @@ private:
         checkValues(*layout, item, at);
 
         std::int64_t next = at + 1;
-        std::vector<std::int64_t> operandRows;
+        std::array<std::int64_t, 2> operandRows{};
+        std::size_t operandCount = 0;
         if (item.kind == "block") {
-            operandRows.push_back(locatorValue(item.values[0], at, at));
+            operandRows[operandCount++] = locatorValue(item.values[0], at, at);
         } else if (layout->operands > 0) {
-            const Row& locators = attributeRow(next, item.kind + "_locator",
-                                               static_cast<std::size_t>(layout->operands) + 1, at);
+            const Row& locators =
+                attributeRow(next, item.kind, "_locator", static_cast<std::size_t>(layout->operands) + 1, at);
             for (std::size_t i = 1; i < locators.size(); ++i)
-                operandRows.push_back(locatorValue(locators[i], next, at));
+                operandRows[operandCount++] = locatorValue(locators[i], next, at);
             ++next;
         }
         if (layout->colorSlots >= 0) {
-            readColors(attributeRow(next, item.kind + "_color",
-                                    static_cast<std::size_t>(layout->colorSlots) + 1, at),
-                       next, item.colors);
+            readColors(
+                attributeRow(next, item.kind, "_color", static_cast<std::size_t>(layout->colorSlots) + 1, at),
+                next, item.colors);
             ++next;
         }
         if (layout->hasTag) {
-            item.tag = attributeRow(next, item.kind + "_tag", 2, at)[1];
+            item.tag = attributeRow(next, item.kind, "_tag", 2, at)[1];
             ++next;
         }
         item.lastRow = next - 1;
@@ -247,9 +258,9 @@ private:
         // Postfix order: the operands' rows stand directly before the kind
         // row, the last operand last, with nothing in between.
         std::int64_t expectedEnd = at - 1;
-        std::vector<DecodedItem> children(operandRows.size());
-        for (std::size_t i = operandRows.size(); i-- > 0;) {
-            children[i] = decode(operandRows[i], "the locator of row " + std::to_string(at));
+        std::vector<DecodedItem> children(operandCount);
+        for (std::size_t i = operandCount; i-- > 0;) {
+            children[i] = decode(operandRows[i], at);
             if (children[i].lastRow != expectedEnd)
                 fail("operand " + std::to_string(i + 1) + " of the item at row " + std::to_string(at) +
                      " ends at row " + std::to_string(children[i].lastRow) + " but should end at row " +
