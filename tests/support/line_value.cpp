@@ -359,8 +359,8 @@ struct Evaluator {
                 last = t;
             }
         }
-        SurdValue product(1);
-        for (const SurdValue& f : factors) product = product * f;
+        SurdValue product = factors[0];
+        for (std::size_t i = 1; i < factors.size(); ++i) product = product * factors[i];
         return product;
     }
 
@@ -382,9 +382,9 @@ struct Evaluator {
         }
         if (item.kind != "join") fail("kind \"" + item.kind + "\" has no value");
         const std::string& op = v[0];
-        if (op == text::kPaperclip) return juxtaposition(item);
+        if (op == text::kPaperclip && x != nullptr) return juxtaposition(item);
         const SurdValue a = value(item.children[0]), b = value(item.children[1]);
-        if (op == text::kDot) return a * b;
+        if (op == text::kPaperclip || op == text::kDot) return a * b;
         if (op == text::kSlash) return a / b;
         if (op == text::kPlus) return a + b;
         if (op == text::kMinusSign) return a - b;
