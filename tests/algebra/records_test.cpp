@@ -5,6 +5,7 @@
 #include <random>
 
 #include "algebra/algebra_records.hpp"
+#include "algebra/box_grid.hpp"
 #include "records/literals.hpp"
 #include "records/writers.hpp"
 #include "tests/support/algebra_check.hpp"
@@ -111,6 +112,15 @@ struct Random {
         return Polynomial_XL(lists);
     }
 };
+
+TEST(AlgebraRecords, BoxGridCellsShowNumeratorExponentAndVariable) {
+    // Positions 5 and 7 sign a first-degree term; the denominator is not shown.
+    const std::vector<Monomial> terms = {mono(5, 2, 0), mono(-1, 1, 1), mono(1, 1, 2), mono(0, 1, 1),
+                                         mono(-2, 1, 3), mono(1, 1, 1), mono(3, 1, 1), mono(-1, 1, 1)};
+    const Record grid = makeBoxGridRecord(terms, {Color::red}, "g");
+    ASSERT_TRUE(IsValidRecord(grid));
+    EXPECT_EQ(grid[2], (Row{"box_grid_terms", "+5", "-x", "x\u00B2", "0x", "-2x\u00B3", "+1x", "3x", "-1x"}));
+}
 
 TEST(AlgebraRecords, RandomValuesReadBackInEveryStyle) {
     Random random;
