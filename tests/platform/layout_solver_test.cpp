@@ -1,6 +1,7 @@
-// The anchor solver: frames from equalities, tolerance of duplicated and
-// self-evident constraints, intrinsic sizes for what is left open, and
-// reported (never fatal) conflicts and gaps.
+// The anchor solver's rules that the app's own screens never meet: duplicated
+// and self-evident constraints, reported (never fatal) conflicts and gaps,
+// constraints across trees and destroyed views. Multipliers, centres, safe
+// areas and intrinsic sizes are laid out, and checked, on every screen.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -60,63 +61,6 @@ TEST(LayoutSolver, DuplicatedAndSelfEvidentConstraintsAreAccepted) {
     expectFrame(b, {160, 0, 150, 100});
     EXPECT_TRUE(layoutDiagnostics(*root).empty());
     EXPECT_EQ(activeConstraints(*root).size(), 22u);
-}
-
-// Frames are in the superview's coordinates, through a chain of nested
-// views, and multipliers scale sizes along one axis.
-TEST(LayoutSolver, NestedViewsMultipliersAndCentres) {
-    auto root = makeRoot(400, 300);
-    View* outer = addChild(root.get());
-    pinEdges(outer, root.get(), 20);
-    View* inner = addChild(outer);
-    inner->topAnchor().constraint(outer->topAnchor(), 10);
-    inner->heightAnchor().constraint(outer->heightAnchor(), 0.5);
-    inner->widthAnchor().constraint(outer->widthAnchor(), 0.25);
-    inner->centerXAnchor().constraint(outer->centerXAnchor());
-    View* cousin = addChild(root.get());
-    cousin->topAnchor().constraint(inner->bottomAnchor(), 5);
-    cousin->bottomAnchor().constraint(root->bottomAnchor());
-    cousin->leadingAnchor().constraint(inner->leadingAnchor());
-    cousin->trailingAnchor().constraint(inner->trailingAnchor());
-    root->layoutIfNeeded();
-    expectFrame(outer, {20, 20, 360, 260});
-    expectFrame(inner, {135, 10, 90, 130});
-    expectFrame(cousin, {155, 165, 90, 135});
-    EXPECT_TRUE(layoutDiagnostics(*root).empty());
-}
-
-// Pins to the safe area follow its insets, and a new size or new insets
-// re-run the solution.
-TEST(LayoutSolver, SafeAreaPinsFollowSizeChanges) {
-    auto root = makeRoot(390, 844);
-    root->setSafeAreaInsets({47, 0, 34, 0});
-    View* v = addChild(root.get());
-    pinInsideSafeArea(*v, *root, 5);
-    root->layoutIfNeeded();
-    expectFrame(v, {5, 52, 380, 844 - 47 - 34 - 10});
-
-    root->setFrame({0, 0, 1024, 1366});
-    root->setSafeAreaInsets({24, 10, 20, 12});
-    v->layoutIfNeeded();  // from any view of the tree
-    expectFrame(v, {15, 29, 1024 - 22 - 10, 1366 - 44 - 10});
-}
-
-// The one open quantity on a real screen: a centred button whose width no
-// constraint fixes takes its title's width.
-TEST(LayoutSolver, UnderdeterminedWidthTakesTheIntrinsicSize) {
-    auto root = makeRoot(300, 200);
-    auto owned = std::make_unique<UIButton>(ButtonType::system);
-    owned->setTitle("Wide title");
-    owned->translatesAutoresizingMaskIntoConstraints = false;
-    UIButton* button = root->addSubview(std::move(owned));
-    button->centerXAnchor().constraint(root->centerXAnchor());
-    button->topAnchor().constraint(root->topAnchor(), 10);
-    button->bottomAnchor().constraint(root->bottomAnchor(), -10);
-    root->layoutIfNeeded();
-    const double w = button->intrinsicContentSize().width;
-    ASSERT_GT(w, 20);
-    expectFrame(button, {150 - w / 2, 10, w, 180});
-    EXPECT_TRUE(layoutDiagnostics(*root).empty());
 }
 
 // What neither the constraints nor a content size decide keeps the current
