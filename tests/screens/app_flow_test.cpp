@@ -63,26 +63,20 @@ struct FlowCase {
     ModelOutput expected;
 };
 
+// Form B's radical-first template and every form's order are chosen with the selectors.
 std::vector<FlowCase> flowCases() {
-    Radixmender_A_Model a;
-    a.a = 6, a.b = 2, a.c = 3, a.order = shapes::kOrderAfter;
-    Radixmender_B_Model bWhole;
-    bWhole.a = 4, bWhole.b = 3, bWhole.c = 1, bWhole.d = 5;
-    Radixmender_B_Model bRadical;
-    bRadical.a = -12, bRadical.b = 2, bRadical.c = 8, bRadical.d = 5,
-    bRadical.template_ = kTemplateRadicalFirst;
-    bRadical.order = shapes::kOrderAfter;
-    Radixmender_C_Model c;
-    c.a = 10, c.b = 1, c.c = 3, c.d = 1, c.e = 2, c.order = shapes::kOrderAfter;
     return {
-        {"A", kMenuA, {"6", "2", "3"}, {"O4098"}, a.steps(shapes::kApplication)},
-        {"B_whole_first", kMenuB, {"4", "3", "1", "5"}, {}, bWhole.steps(shapes::kApplication)},
+        {"A", kMenuA, {"6", "2", "3"}, {"O4098"}, Radixmender_A_Model{6, 2, 3, shapes::kOrderAfter}.steps()},
         {"B_radical_first",
          kMenuB,
          {"-12", "2", "8", "5"},
          {"O4098", "O4162"},
-         bRadical.steps(shapes::kApplication)},
-        {"C", kMenuC, {"10", "1", "3", "1", "2"}, {"O4098"}, c.steps(shapes::kApplication)},
+         Radixmender_B_Model{-12, 2, 8, 5, kTemplateRadicalFirst, shapes::kOrderAfter}.steps()},
+        {"C",
+         kMenuC,
+         {"10", "1", "3", "1", "2"},
+         {"O4098"},
+         Radixmender_C_Model{10, 1, 3, 1, 2, shapes::kOrderAfter}.steps()},
     };
 }
 
@@ -155,21 +149,15 @@ TEST(AppFlow, TypedProblemsReachTheStepViewerAndBackKeepsThePad) {
     }
 }
 
-TEST(AppFlow, UntouchedPadShowsTheThreeErrorSteps) {
+// An untouched pad is a/(0√0) with the order "before": an error in three steps.
+TEST(AppFlow, UntouchedPadShowsTheErrorSteps) {
     auto app = launchApp();
     ASSERT_TRUE(tapTitled(*app, kMenuA));
-    auto* form = top<Radixmender_A_VC>(*app);
-    ASSERT_NE(form, nullptr);
     ASSERT_TRUE(tapTitled(*app, text::kThinking));
-    EXPECT_EQ(form->theModel.a, 0);
-    EXPECT_EQ(form->theModel.order, shapes::kOrderBefore);
     auto* viewer = top<UniversalEngineVC>(*app);
     ASSERT_NE(viewer, nullptr);
-    ASSERT_EQ(viewer->detailSteps().size(), 3u);
-    const auto& comments = viewer->detailComments();
-    EXPECT_EQ(comments[0], Comment{text::kThinking});
-    EXPECT_NE(std::find(comments[1].begin(), comments[1].end(), shapes::kOops), comments[1].end());
-    EXPECT_NE(std::find(comments[2].begin(), comments[2].end(), text::kAstonished), comments[2].end());
+    EXPECT_EQ(viewer->detailSteps(), Radixmender_A_Model{}.steps().detailSteps);
+    EXPECT_EQ(viewer->detailComments(), (Comments{{text::kThinking}, {shapes::kOops}, {text::kAstonished}}));
 }
 
 TEST(AppFlow, FontsFollowTheWindowWidthAtConstruction) {

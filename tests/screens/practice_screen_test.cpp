@@ -3,9 +3,6 @@
 // with the practice model's own output; driven by taps at screen positions.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <filesystem>
-
 #include "models/radixmender_b_model.hpp"
 #include "models/shapes.hpp"
 #include "records/literals.hpp"
@@ -22,42 +19,8 @@ using testing::top;
 
 const std::string kRoot = text::kRadical;
 
-// Draws the scripted values first, then a fixed pseudo-random sequence.
-class ScriptedSource final : public RandomSource {
-public:
-    explicit ScriptedSource(std::deque<std::int64_t> uniforms = {}, std::deque<bool> coins = {})
-        : uniforms_(std::move(uniforms)), coins_(std::move(coins)) {}
-    std::int64_t uniform(std::int64_t low, std::int64_t high) override {
-        if (!uniforms_.empty()) {
-            const std::int64_t v = uniforms_.front();
-            uniforms_.pop_front();
-            return v;
-        }
-        return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low + 1));
-    }
-    bool coin() override {
-        if (!coins_.empty()) {
-            const bool c = coins_.front();
-            coins_.pop_front();
-            return c;
-        }
-        return (next() >> 7) % 2 == 1;
-    }
-
-private:
-    std::uint64_t next() {
-        return state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL, state_ >> 33;
-    }
-    std::deque<std::int64_t> uniforms_;
-    std::deque<bool> coins_;
-    std::uint64_t state_ = 2026;
-};
-
-// Installs a source for the screens made while it lives.
-struct InstalledSource {
-    explicit InstalledSource(RandomSource& source) { Radixmender_Practice_VC::setRandomSource(&source); }
-    ~InstalledSource() { Radixmender_Practice_VC::setRandomSource(nullptr); }
-};
+using testing::InstalledSource;
+using testing::ScriptedSource;
 
 std::string shownLine(Radixmender_Practice_VC& vc) { return labelTagged(&vc.thePadView(), 6145)->text(); }
 
@@ -116,14 +79,6 @@ TEST(PracticeScreen, LevelTapsBringNewProblemsAndThinkingSolvesTheShownOne) {
         ASSERT_EQ(vc->thePadView().inputs, shown.entries);
         EXPECT_EQ(shownLine(*vc), shown.displayLines.at(0));
         EXPECT_EQ(vc->thePadView().levelSelection, 5121 + level);
-        // The line shows every entry's magnitude (a unit coefficient is left out).
-        const auto& row = shown.entries[0][0];
-        for (std::size_t k = 1; k < row.size(); ++k) {
-            const std::string magnitude = row[k][0] == '-' ? row[k].substr(1) : row[k];
-            if (magnitude != "1") {
-                EXPECT_NE(shownLine(*vc).find(magnitude), std::string::npos) << row[k];
-            }
-        }
     }
     ASSERT_EQ(shown.entries[0][0][0], kFormC);
 
@@ -172,25 +127,6 @@ TEST(PracticeScreen, FirstProblemAndTemplates) {
     ASSERT_TRUE(tapTitled(*app, text::kThinking));
     EXPECT_EQ(vc->theModel.options[0], std::vector<std::string>{kTemplateRadicalFirst});
     EXPECT_EQ(vc->theModel.inputs, (EntryGroups{{{"-5", "3", "7", "-4"}}}));
-}
-
-TEST(PracticeScreen, RenderedAtPhoneAndTabletSize) {
-    for (const auto& [size, name] :
-         {std::pair{platform::Size{390, 844}, "390x844"}, {platform::Size{1024, 1366}, "1024x1366"}}) {
-        ScriptedSource source;
-        InstalledSource installed(source);
-        auto app = testing::launchApp(size);
-        ASSERT_TRUE(tapTitled(*app, "practice"));
-        ASSERT_TRUE(tapTitled(*app, "L5123"));
-        ASSERT_TRUE(tapTitled(*app, "O4098"));
-        const auto path = testing::testOutputPath(std::string("practice_") + name + ".png");
-        ASSERT_TRUE(app->window().renderToPNG(path));
-        EXPECT_GT(std::filesystem::file_size(path), 2000u);
-        EXPECT_TRUE(testing::settled(app->window()));
-        ASSERT_TRUE(tapTitled(*app, text::kThinking));
-        ASSERT_TRUE(app->window().renderToPNG(
-            testing::testOutputPath(std::string("practice_steps_") + name + ".png")));
-    }
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ using testing::tapTitled;
 using testing::top;
 
 const std::string kRoot = text::kRadical;
-const std::string kBefore = " simplify " + kRoot + " before ";
 const std::string kAfter = " simplify " + kRoot + " after ";
 
 // The pads' info lines; their entries and options are typed and tapped end to end.
@@ -50,21 +49,6 @@ TEST(FormScreens, PadsShowTheirForm) {
     EXPECT_EQ(info(c),
               (std::vector<std::string>{" enter a to e of a/(b" + kRoot + "c + d" + kRoot + "e) ", steps}));
     EXPECT_EQ(b.thePadView().optionsSelections, (std::vector<std::vector<std::int64_t>>{{4097}, {4161}}));
-}
-
-TEST(FormScreens, HandedOverTextsFillTheModelTrimmingOnlyTheOrder) {
-    auto app = launchApp();
-    ASSERT_TRUE(tapTitled(*app, "a/(b + c" + kRoot + "d) or a/(b" + kRoot + "c + d)"));
-    auto* b = top<Radixmender_B_VC>(*app);
-    ASSERT_NE(b, nullptr);
-    b->didEnterIntegers({{{"1", "-2", "3", "-999"}}}, {{kTemplateRadicalFirst}, {kAfter}}, {});
-    EXPECT_EQ(b->theModel.a, 1);
-    EXPECT_EQ(b->theModel.b, -2);
-    EXPECT_EQ(b->theModel.c, 3);
-    EXPECT_EQ(b->theModel.d, -999);
-    EXPECT_EQ(b->theModel.template_, kTemplateRadicalFirst);
-    EXPECT_EQ(b->theModel.order, shapes::kOrderAfter);
-    EXPECT_NE(top<UniversalEngineVC>(*app), nullptr);
 }
 
 TEST(FormScreens, TextsThatCannotBeReadChangeNothing) {

@@ -1,6 +1,7 @@
 // Every screen rendered at phone and tablet size, for a person to look at
-// (written to TEST_OUTPUT_DIR); each picture must be written and not blank,
-// and each screen must be fully laid out by the window's one pass.
+// (written to TEST_OUTPUT_DIR): the one test that writes pictures. Each must
+// be written and not blank, and each screen fully laid out by the window's
+// one pass.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,6 +19,8 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
     const std::string root = text::kRadical;
     for (const auto& [size, name] :
          {std::pair{platform::Size{390, 844}, "390x844"}, {platform::Size{1024, 1366}, "1024x1366"}}) {
+        testing::ScriptedSource source;
+        const testing::InstalledSource installed(source);
         auto app = testing::launchApp(size);
         auto& window = app->window();
         const auto shoot = [&](const std::string& screen) {
@@ -58,6 +61,15 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
         shoot("steps_c_first");  // the view learns its step count when it draws
         navigator(0.25);
         shoot("steps_c_last");
+        back();
+        back();
+
+        ASSERT_TRUE(tapTitled(*app, "practice"));
+        ASSERT_TRUE(tapTitled(*app, "L5123"));
+        ASSERT_TRUE(tapTitled(*app, "O4098"));
+        shoot("practice");
+        ASSERT_TRUE(tapTitled(*app, text::kThinking));
+        shoot("practice_steps");
         back();
         back();
 
