@@ -106,6 +106,7 @@ TEST(DrawnSteps, FormA) {
         // Special cases: the problem as entered, the intermediate fraction, the reduced result.
         {"6 -4 1", kBefore, kApp, 1, "= {clear}((6 / -4)) | = (-([3/2]))"},
         {"6 2 9", kBefore, kApp, 1, "= {clear}((6 / (2 🖇 √(9)))) | (= ((6 / (2 ∙ 3))) = 1)"},
+        {"3 -1 4", kBefore, kApp, 1, "= {clear}((3 / -(√(4)))) | (= ((3 / -2)) = -([3/2]))"},
         {"0 2 3", kBefore, kModule, 0, "\"...\" | = ((0 / (2 🖇 √(3)))) | = (0)"},
         // Errors draw the denominator as entered; the last step shows the problem alone.
         {"1 1 -4", kBefore, kApp, 1, "= {clear}((1 / (1 🖇 √(-4)))) | \"√ of negative number\""},
@@ -179,7 +180,8 @@ TEST(DrawnSteps, FormB) {
          "\"...\" | = (((1 − √(2)) / (3 🖇 (){red}(((1{red} ^ 2{red}) −{red} "
          "((){red}(√{red}(2{red})) "
          "^ "
-         "2{red})))))) | = (((1 − √(2)) / (3 🖇 (){red}((1{red} −{red} 2{red}))))) | = (((1 − √(2)) "
+         "2{red})))))) | = (((1 − √(2)) / (3 🖇 (){red}((1{red} −{red} 2{red}))))) | = (((1 − "
+         "√(2)) "
          "/ "
          "-3)) "
          "| = ((-(()((1 − √(2)))) / 3))"},
@@ -200,6 +202,10 @@ TEST(DrawnSteps, FormB) {
          "()((1 "
          "− "
          "√(2)))) / 4)) | = (((-3 🖇 ()((1 − √(2)))) / 2))"},
+        {"w 1 2 1 8", kAfter, kApp, 3,
+         "\"...\" | = ((-(()((2 − √{red}(8{red})))) / 4)) | = ((-(()((2 − (2{red} 🖇 √{red}(2{red}))))) / "
+         "4)) | = "
+         "((-((2 🖇 ()((1 − √(2))))) / 4)) | = ((-(()((1 − √(2)))) / 2))"},
         {"w 9 3 1 18", kAfter, kApp, 3,
          "\"...\" | = (-(()((3 − √{red}(18{red}))))) | = (-(()((3 − (3{red} 🖇 √{red}(2{red})))))) "
          "| "
@@ -216,7 +222,10 @@ TEST(DrawnSteps, FormB) {
          "(3 "
          "🖇 "
          "√(2))) / 2))"},
-        // Errors and simple cases draw the problem as entered, coefficient 1 and squares included.
+        // Errors and simple cases draw the problem as entered, coefficient 1 and squares included;
+        // a negative radicand outranks vanished terms.
+        {"w 1 0 0 -4", kBefore, kApp, 1,
+         "= {clear}((1 / (0 + (0 🖇 √(-4))))) | \"√ of negative number\""},
         {"w 1 3 -1 9", kBefore, kApp, 1,
          "= {clear}((1 / (3 − (1 🖇 √(9))))) | \"denominator evaluates to zero\""},
         {"r 1 -1 4 2", kBefore, kModule, 0,
@@ -258,7 +267,8 @@ TEST(DrawnSteps, FormC) {
         {"-10 2 4 1 9", kBefore, kModule, 0, "\"...\" | = ((-10 / ((2 ∙ 2) + 3))) | = (-([10/7]))"},
         {"5 -1 4 1 3", kBefore, kApp, 1, "= {clear}((5 / (-(√(4)) + √(3)))) | = ((5 / (-2 + √(3))))"},
         {"5 2 3 -3 4", kBefore, kApp, 1,
-         "= {clear}((5 / ((2 🖇 √(3)) − (3 🖇 √(4))))) | = ((5 / ((2 🖇 √(3)) − (3 ∙ 2)))) | = "
+         "= {clear}((5 / ((2 🖇 √(3)) − (3 🖇 √(4))))) | = ((5 / ((2 🖇 √(3)) − (3 ∙ 2)))) | "
+         "= "
          "((5 "
          "/ "
          "((2 🖇 √(3)) − 6)))"},
@@ -268,7 +278,8 @@ TEST(DrawnSteps, FormC) {
          "| "
          "\"simplify radical first\"{red}"},
         {"5 1 12 2 3", kAfter, kModule, 1,
-         "\"...\" | = ((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | = ((5 / ((2{red} 🖇 √{red}(3{red})) "
+         "\"...\" | = ((5 / (√{red}(12{red}) + (2 🖇 √(3))))) | = ((5 / ((2{red} 🖇 "
+         "√{red}(3{red})) "
          "+ "
          "(2 "
          "🖇 √(3))))) | = ((5 / (4 🖇 √(3))))"},
@@ -286,7 +297,8 @@ TEST(DrawnSteps, FormC) {
          "= {clear}((5 / (√{red}(12{red}) + √(7)))) | = ((5 / ((2{red} 🖇 √{red}(3{red})) + "
          "√(7))))"},
         {"6 1 8 1 2", kBefore, kModule, 0,
-         "\"...\" | = ((6 / (√{red}(8{red}) + √(2)))) | = ((6 / ((2{red} 🖇 √{red}(2{red})) + √(2)))) "
+         "\"...\" | = ((6 / (√{red}(8{red}) + √(2)))) | = ((6 / ((2{red} 🖇 √{red}(2{red})) + "
+         "√(2)))) "
          "| "
          "= "
          "((6 / (3 🖇 √(2)))) | = ((2 / √(2)))"},
@@ -318,7 +330,8 @@ TEST(DrawnSteps, FormC) {
          "\"...\" | = ((5 / (2 🖇 ()((√(3) + (2 🖇 √(5))))))) | = (((5 / (2 🖇 "
          "(){red}((√{red}(3{red}) "
          "+{red} (2{red} 🖇 √{red}(5{red})))))) ∙{red} (()((√(3) − (2 🖇 √(5)))) / "
-         "(){red}((√{red}(3{red}) −{red} (2{red} 🖇 √{red}(5{red}))))))) | = (((5 🖇 ()((√(3) − "
+         "(){red}((√{red}(3{red}) −{red} (2{red} 🖇 √{red}(5{red}))))))) | = (((5 🖇 ()((√(3) "
+         "− "
          "(2 "
          "🖇 "
          "√(5))))) / (2 🖇 (){red}((((){red}(√{red}(3{red})) ^ 2{red}) −{red} ((){red}((2{red} 🖇 "
@@ -341,7 +354,8 @@ TEST(DrawnSteps, FormC) {
          "()(((3 🖇 (){red}((2{red} 🖇 √{red}(2{red})))) + (3{blue} 🖇 √{blue}(2{blue}))))) / 54)) "
          "| "
          "= "
-         "(((7 🖇 ()(((6 🖇 √(2)) + (3 🖇 √(2))))) / 54)) | = (((7 🖇 ()((9 🖇 √(2)))) / 54)) "
+         "(((7 🖇 ()(((6 🖇 √(2)) + (3 🖇 √(2))))) / 54)) | = (((7 🖇 ()((9 🖇 √(2)))) / "
+         "54)) "
          "| "
          "= "
          "(((63 🖇 √(2)) / 54)) | = (((7 🖇 √(2)) / 6))"},
@@ -368,12 +382,14 @@ TEST(DrawnSteps, FormC) {
          "66))"},
         // Summaries.
         {"3 1 3 1 2", kBefore, kApp, 3,
-         "= {clear}((3 / (√(3) + √(2)))) | = ((3 🖇 ()((√(3) − √(2))))) | = (((3 🖇 √(3)) − "
+         "= {clear}((3 / (√(3) + √(2)))) | = ((3 🖇 ()((√(3) − √(2))))) | = (((3 🖇 √(3)) "
+         "− "
          "(3 "
          "🖇 "
          "√(2))))"},
         {"3 1 2 1 3", kBefore, kApp, 3,
-         "= {clear}((3 / (√(2) + √(3)))) | = ((()(-3) 🖇 ()((√(2) − √(3))))) | = (((-3 🖇 √(2)) "
+         "= {clear}((3 / (√(2) + √(3)))) | = ((()(-3) 🖇 ()((√(2) − √(3))))) | = (((-3 🖇 "
+         "√(2)) "
          "+ "
          "(3 "
          "🖇 √(3))))"},

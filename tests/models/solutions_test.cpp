@@ -268,6 +268,7 @@ TEST(Solutions, OverflowThrowsInsteadOfWrapping) {
     EXPECT_NO_THROW(Radixmender_A_Model(-999, -999, 998).steps());
     EXPECT_THROW(reducedQuotient(kMin, 3), std::overflow_error);
     EXPECT_THROW(reducedQuotient(3, 0), std::domain_error);
+    EXPECT_EQ(signedGcd(4, 6, 0), -2);  // the sign of a zero is taken as negative
     EXPECT_THROW(Radixmender_A_Model::simplifyRadicalStep(1, 1, -8, false), std::invalid_argument);
     // With a = c = 0 every reducing divisor is gcd(0, 0) = 0: the builders throw
     // instead of dividing by zero.
