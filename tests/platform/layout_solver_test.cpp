@@ -1,7 +1,7 @@
 // The anchor solver's rules that the app's own screens never meet: duplicated
 // and self-evident constraints, reported (never fatal) conflicts and gaps,
-// constraints across trees and destroyed views. Multipliers, centres, safe
-// areas and intrinsic sizes are laid out, and checked, on every screen.
+// constraints across trees and destroyed views, and the centring on an
+// intrinsic width. Safe areas are checked on the app's own screens.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -61,6 +61,23 @@ TEST(LayoutSolver, DuplicatedAndSelfEvidentConstraintsAreAccepted) {
     expectFrame(b, {160, 0, 150, 100});
     EXPECT_TRUE(layoutDiagnostics(*root).empty());
     EXPECT_EQ(activeConstraints(*root).size(), 22u);
+}
+
+// A centred button whose width no constraint fixes takes its title's width.
+TEST(LayoutSolver, UnderdeterminedWidthTakesTheIntrinsicSize) {
+    auto root = makeRoot(300, 200);
+    auto owned = std::make_unique<UIButton>(ButtonType::system);
+    owned->setTitle("Wide title");
+    owned->translatesAutoresizingMaskIntoConstraints = false;
+    UIButton* button = root->addSubview(std::move(owned));
+    button->centerXAnchor().constraint(root->centerXAnchor());
+    button->topAnchor().constraint(root->topAnchor(), 10);
+    button->bottomAnchor().constraint(root->bottomAnchor(), -10);
+    root->layoutIfNeeded();
+    const double w = button->intrinsicContentSize().width;
+    ASSERT_GT(w, 20);
+    expectFrame(button, {150 - w / 2, 10, w, 180});
+    EXPECT_TRUE(layoutDiagnostics(*root).empty());
 }
 
 // What neither the constraints nor a content size decide keeps the current

@@ -63,10 +63,12 @@ struct FlowCase {
     ModelOutput expected;
 };
 
-// Form B's radical-first template and every form's order are chosen with the selectors.
+// Form B's radical-first template and the order "after" are chosen with the selectors.
 std::vector<FlowCase> flowCases() {
     return {
         {"A", kMenuA, {"6", "2", "3"}, {"O4098"}, Radixmender_A_Model{6, 2, 3, shapes::kOrderAfter}.steps()},
+        // The defaults: the whole-first template and the order "before", which matters for √8.
+        {"B_whole_first", kMenuB, {"4", "3", "1", "8"}, {}, Radixmender_B_Model{4, 3, 1, 8}.steps()},
         {"B_radical_first",
          kMenuB,
          {"-12", "2", "8", "5"},
@@ -153,7 +155,10 @@ TEST(AppFlow, TypedProblemsReachTheStepViewerAndBackKeepsThePad) {
 TEST(AppFlow, UntouchedPadShowsTheErrorSteps) {
     auto app = launchApp();
     ASSERT_TRUE(tapTitled(*app, kMenuA));
+    auto* form = top<Radixmender_A_VC>(*app);
+    ASSERT_NE(form, nullptr);
     ASSERT_TRUE(tapTitled(*app, text::kThinking));
+    EXPECT_EQ(form->theModel.order, shapes::kOrderBefore);  // the option's blanks trimmed
     auto* viewer = top<UniversalEngineVC>(*app);
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->detailSteps(), Radixmender_A_Model{}.steps().detailSteps);
