@@ -128,5 +128,23 @@ Node measureInteger(const Item& item, Measurer& measurer);
 Node measureRational(const Item& item, Measurer& measurer);
 Node measureSignedRational(const Item& item, Measurer& measurer);
 Node measureMessage(const Item& item, Measurer& measurer);
+Node measureWhole(const Item& item, Measurer& measurer);
+Node measureFractionNumber(const Item& item, Measurer& measurer);
+Node measureMixedNumber(const Item& item, Measurer& measurer);
+Node measureExtendedFraction(const Item& item, Measurer& measurer);
+Node measureCancel(const Item& item, Measurer& measurer);
+Node measureBlock(const Item& item, Measurer& measurer);
+Node measureBoxGrid(const Item& item, Measurer& measurer);
+Node measureBoxTable(const Item& item, Measurer& measurer);
+Node measurePlugIn(const Item& item, Measurer& measurer);
+// The "plug_in" sub-kinds.
+Node measureLatticeMultiply(const Item& item, Measurer& measurer);
+Node measureGridMultiply(const Item& item, Measurer& measurer);
+Node measureTableauOp(const Item& item, Measurer& measurer);
+Node measureDividePartialOp(const Item& item, Measurer& measurer);
+Node measureDivideOp(const Item& item, Measurer& measurer);
+Node measureAddColumn(const Item& item, Measurer& measurer);
+Node measureCountOp(const Item& item, Measurer& measurer);
+Node measurePrimeTree(const Item& item, Measurer& measurer);
 
 }  // namespace radixmender::items

@@ -92,17 +92,27 @@ struct Kind {
     Node (*measure)(const Item&, Measurer&);
 };
 
-// Kinds whose measuring and drawing are not built yet are missing here and
-// occupy no room: "block", "whole", the fraction family, "mixed_number",
-// "box_grid", "box_table" and "plug_in".
-constexpr std::array<Kind, 7> kKinds = {{
+// The kinds in the order the keywords are tested. A "block" reads its
+// numbers' rows itself and follows no locator: nothing of it is measured twice.
+constexpr std::array<Kind, 18> kKinds = {{
     {"font", fontOperands, measureFont},
     {"unary", unaryOperands, measureUnary},
     {"join", joinOperands, measureJoin},
     {"integer", noOperands, measureInteger},
-    {"rational", noOperands, measureRational},
     {"signed_rational", noOperands, measureSignedRational},
+    {"rational", noOperands, measureRational},
     {"message", noOperands, measureMessage},
+    {"block", noOperands, measureBlock},
+    {"whole", noOperands, measureWhole},
+    {"fraction", noOperands, measureFractionNumber},
+    {"fraction_cancel_numerator_and_denominator", noOperands, measureCancel},
+    {"fraction_cancel_numerator", noOperands, measureCancel},
+    {"fraction_cancel_denominator", noOperands, measureCancel},
+    {"extended_fraction", noOperands, measureExtendedFraction},
+    {"mixed_number", noOperands, measureMixedNumber},
+    {"box_grid", noOperands, measureBoxGrid},
+    {"box_table", noOperands, measureBoxTable},
+    {"plug_in", noOperands, measurePlugIn},
 }};
 
 const Kind* kindOf(const std::string& keyword) {

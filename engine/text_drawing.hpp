@@ -35,6 +35,14 @@ void drawTextLines(const std::vector<std::string>& lines, bool centred, platform
                    platform::UIColor background, double x, double y, double width, double height,
                    double pointSize, double weight);
 
+// Draws the text turned by `angle` (radians; negative turns counter-clockwise
+// on screen) about `start`, where its line box starts, centred vertically on
+// the turned line through it; `height` is the text's height. The transform
+// comes back as it was.
+void drawTurnedText(platform::GraphicsContext& context, const std::string& text,
+                    const platform::TextAttributes& attributes, platform::Point start, double angle,
+                    double height);
+
 // Strokes the segment with butt ends.
 void drawLine(platform::GraphicsContext& context, platform::CGColor color, double x1, double y1, double x2,
               double y2, double width = 2.5);

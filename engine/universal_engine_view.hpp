@@ -4,10 +4,13 @@
 // navigator in the bottom band whose halves move to the prior or next step.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "engine/items.hpp"
 #include "platform/color.hpp"
+#include "platform/font.hpp"
 #include "platform/view.hpp"
 #include "records/types.hpp"
 
@@ -56,6 +59,29 @@ public:
                                      const Step& lines) const;
     // Draws the lines left-aligned, one under the other, from (x, y) down.
     void renderLines(double x, double y, const Step& lines, const LineSizes& sizes) const;
+
+    // The boxes of the operation tableaux at a point size; each is centred on
+    // the line's baseline (its ascent is half its height). Counts are decimal
+    // integers (anything else throws) and a negative count is read as 0;
+    // `globals` and `locals` are the item's rows without their keywords.
+    using Texts = std::span<const std::string>;
+    // `top` and `left`: the character counts of the first column and row labels.
+    static ItemBox sizeOfLatticeMultiply(std::int64_t rows, std::int64_t columns, double size);
+    static ItemBox sizeOfGridMultiply(std::int64_t rows, std::int64_t columns, std::int64_t top,
+                                      std::int64_t left, double size);
+    static ItemBox sizeOfTableauOp(Texts globals, Texts locals, double size);
+    static ItemBox sizeOfAddColumn(const std::string& sign, std::int64_t lines, std::int64_t columns,
+                                   double size);
+    static ItemBox sizeOfDividePartialOp(Texts globals, Texts locals, double size);
+    static ItemBox sizeOfDivideOp(Texts globals, Texts locals, double size);
+    static ItemBox sizeOfCountOp(Texts globals, Texts locals, double size);
+
+    // Draws the text into the current context turned by `angle` about (x, y)
+    // (radians; a negative angle turns counter-clockwise on screen): its line
+    // box starts at the point, centred vertically on the turned line through
+    // it. The transform comes back as it was; without a context nothing is drawn.
+    static void drawRotatedText(const std::string& text, const platform::TextAttributes& attributes, double x,
+                                double y, double angle);
 
 private:
     UniversalEngineViewDataSource* dataSource_ = nullptr;
