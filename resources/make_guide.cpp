@@ -3,12 +3,6 @@
 // steps are drawn by the app's own models and drawing engine.
 //
 // Usage: rm_make_guide OUTPUT.pdf
-#include <QFont>
-#include <QGuiApplication>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QTextOption>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,7 +13,7 @@
 #include "models/radixmender_c_model.hpp"
 #include "platform/font.hpp"
 #include "platform/graphics_context.hpp"
-#include "platform/gui_application.hpp"
+#include "platform/pdf_renderer.hpp"
 #include "records/literals.hpp"
 
 namespace {
@@ -56,27 +50,65 @@ std::string expand(std::string text) {
     return text;
 }
 
-QFont font(double size, bool bold = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(size);
-    f.setBold(bold);
-    return f;
+platform::UIFont font(double size, bool bold = false) {
+    return platform::UIFont::systemFont(size,
+                                        bold ? platform::FontWeight::bold : platform::FontWeight::regular);
 }
 
-// Draws wrapped text from the top of `box`; answers the height used.
-double paragraph(QPainter& painter, const QString& text, const QRectF& box, const QFont& f) {
-    painter.setFont(f);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    const QRectF used = painter.boundingRect(box, text, option);
-    painter.drawText(box, text, option);
-    return used.height();
+// The text's lines within `width`: its own line breaks kept, and words
+// moved to the next line where a line would grow too wide (a word wider
+// than the width stands alone). Leading blanks are kept as indentation.
+std::vector<std::string> wrapped(const std::string& text, const platform::UIFont& f, double width) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string paragraph = text.substr(start, end - start);
+        std::string line;
+        std::size_t at = 0;
+        while (at <= paragraph.size()) {
+            const std::size_t blank = std::min(paragraph.find(' ', at), paragraph.size());
+            const std::string word = paragraph.substr(at, blank - at);
+            const std::string longer = at == 0 ? word : line + " " + word;
+            const bool indent = line.find_first_not_of(' ') == std::string::npos;
+            if (at == 0 || indent || platform::sizeWithAttributes(longer, {f}).width <= width) {
+                line = longer;
+            } else {
+                lines.push_back(line);
+                line = word;
+            }
+            at = blank + 1;
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
 }
 
-void drawSteps(QPainter& painter, const ModelOutput& output, double top) {
+// Draws wrapped text from (x, y) within `width`; answers the height used.
+double paragraph(platform::GraphicsContext& context, const std::string& text, double x, double y,
+                 double width, const platform::UIFont& f,
+                 platform::UIColor colour = platform::UIColor::black()) {
+    const double lineHeight = f.lineHeight();
+    double top = y;
+    for (const std::string& line : wrapped(text, f, width)) {
+        context.drawText(line, {x, top}, {f, colour, platform::UIColor::clear()});
+        top += lineHeight;
+    }
+    return top - y;
+}
+
+void rule(platform::GraphicsContext& context, double x1, double x2, double y) {
+    const double grey = 200.0 / 255;
+    context.moveTo({x1, y});
+    context.addLineTo({x2, y});
+    context.setStrokeColor({grey, grey, grey, 1});
+    context.setLineWidth(0.5);
+    context.strokePath();
+}
+
+void drawSteps(platform::GraphicsContext& context, const ModelOutput& output, double top) {
     radixmender::UniversalEngineView engine;
-    auto context = platform::makePainterContext(&painter);
-    platform::ContextScope scope(context.get());
     const double width = kPageWidth - 2 * kMargin;
     const platform::TextAttributes commentAttributes{
         platform::UIFont::systemFont(11), platform::UIColor::darkGray(), platform::UIColor::clear()};
@@ -91,14 +123,12 @@ void drawSteps(QPainter& painter, const ModelOutput& output, double top) {
         if (i < output.detailComments.size()) {
             for (const auto& line : output.detailComments[i]) comment += (comment.empty() ? "" : "  ") + line;
         }
-        context->drawText(std::to_string(i + 1) + ".  " + comment, {kMargin, y}, commentAttributes);
+        context.drawText(std::to_string(i + 1) + ".  " + comment, {kMargin, y}, commentAttributes);
         const auto& lines = output.detailSteps[i];
         const double linesTop = y + 16;
         const auto sizes = engine.fitLines(width, boxHeight - 22, 20, platform::FontWeight::medium, lines);
         engine.renderLines(kMargin, linesTop, lines, sizes);
-        painter.setPen(QPen(QColor(200, 200, 200), 0.5));
-        painter.drawLine(QPointF(kMargin, y + boxHeight - 3),
-                         QPointF(kPageWidth - kMargin, y + boxHeight - 3));
+        rule(context, kMargin, kPageWidth - kMargin, y + boxHeight - 3);
         y += boxHeight;
     }
 }
@@ -233,49 +263,40 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT.pdf\n", argv[0]);
         return 2;
     }
-    platform::ensureGuiApplication();
-    QPdfWriter writer(QString::fromLocal8Bit(argv[1]));
-    writer.setResolution(72);
-    writer.setPageSize(QPageSize(QSizeF(kPageWidth, kPageHeight), QPageSize::Point, QStringLiteral("guide")));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QStringLiteral("Radixmender guide"));
-    writer.setCreator(QStringLiteral("Radixmender"));
-
-    QPainter painter(&writer);
     auto all = pages();
     for (auto& page : all) {
         page.heading = expand(page.heading);
         page.caption = expand(page.caption);
         for (auto& text : page.paragraphs) text = expand(text);
     }
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const Page& page = all[i];
-        if (i > 0) writer.newPage();
-        painter.setPen(QColor(0, 122, 255));
-        painter.setFont(font(10, true));
-        painter.drawText(QPointF(kMargin, kMargin), QString::fromStdString(page.chapter));
-        painter.setPen(Qt::gray);
-        painter.setFont(font(10));
-        painter.drawText(QRectF(0, kPageHeight - kMargin, kPageWidth - kMargin, 14), Qt::AlignRight,
-                         QString::number(i + 1));
-        painter.setPen(Qt::black);
-        double y = kMargin + 14;
-        y += paragraph(painter, QString::fromStdString(page.heading),
-                       QRectF(kMargin, y, kPageWidth - 2 * kMargin, 200), font(18, true)) +
-             12;
-        for (const auto& text : page.paragraphs) {
-            y += paragraph(painter, QString::fromStdString(text),
-                           QRectF(kMargin, y, kPageWidth - 2 * kMargin, kPageHeight), font(12)) +
-                 10;
+    const platform::PDFRenderer renderer({kPageWidth, kPageHeight}, {"Radixmender guide", "Radixmender"});
+    const double width = kPageWidth - 2 * kMargin;
+    const bool written = renderer.writePDF(argv[1], [&](platform::PDFRendererContext& pdf) {
+        platform::GraphicsContext& context = pdf.graphicsContext();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const Page& page = all[i];
+            pdf.beginPage();
+            // The chapter's name stands on the top margin; the page number under the bottom one.
+            const platform::UIFont label = font(10, true), number = font(10);
+            context.drawText(page.chapter, {kMargin, kMargin - label.ascender()},
+                             {label, {0, 122.0 / 255, 1, 1}, platform::UIColor::clear()});
+            const std::string n = std::to_string(i + 1);
+            context.drawText(
+                n,
+                {kPageWidth - kMargin - platform::sizeWithAttributes(n, {number}).width,
+                 kPageHeight - kMargin},
+                {number, {160.0 / 255, 160.0 / 255, 164.0 / 255, 1}, platform::UIColor::clear()});
+            double y = kMargin + 14;
+            y += paragraph(context, page.heading, kMargin, y, width, font(18, true)) + 12;
+            for (const auto& text : page.paragraphs)
+                y += paragraph(context, text, kMargin, y, width, font(12)) + 10;
+            if (!page.output.detailSteps.empty()) {
+                y += paragraph(context, page.caption, kMargin, y, width, font(11),
+                               platform::UIColor::darkGray()) +
+                     8;
+                drawSteps(context, page.output, y);
+            }
         }
-        if (!page.output.detailSteps.empty()) {
-            painter.setPen(Qt::darkGray);
-            y += paragraph(painter, QString::fromStdString(page.caption),
-                           QRectF(kMargin, y, kPageWidth - 2 * kMargin, 40), font(11)) +
-                 8;
-            painter.setPen(Qt::black);
-            drawSteps(painter, page.output, y);
-        }
-    }
-    return painter.end() ? 0 : 1;
+    });
+    return written ? 0 : 1;
 }
