@@ -291,9 +291,9 @@ int main(int argc, char** argv) {
             for (const auto& text : page.paragraphs)
                 y += paragraph(context, text, kMargin, y, width, font(12)) + 10;
             if (!page.output.detailSteps.empty()) {
-                y += paragraph(context, page.caption, kMargin, y, width, font(11),
-                               platform::UIColor::darkGray()) +
-                     8;
+                y +=
+                    paragraph(context, page.caption, kMargin, y, width, font(11), platform::UIColor::gray()) +
+                    8;
                 drawSteps(context, page.output, y);
             }
         }
