@@ -41,20 +41,18 @@ Node measureBlock(const Item& item, Measurer& measurer) {
     const double o = textSize(op, f.whole).width;
     const ItemBox box{o + wholeColumn + fractionColumn, height,
                       0.5 * height + m.wholeHalfXHeight - m.halfBarSpace - m.barSpace};
-    auto node = std::make_unique<MarksNode>(item, box);
-    Marks* marks = marksOf(*node, measurer);
-    if (marks == nullptr) return node;
-    const double baselines[3] = {-m.fracHeight - m.barSpace, 0, m.fracHeight + 2 * m.barSpace};
-    for (int i = 0; i < 3; ++i)
-        drawNumber(*marks, rowOf(record, rows[i]), rowOf(record, rows[i] + 1), f, sizes[i], o, baselines[i],
-                   wholeColumn, fractionColumn);
-    marks->text(op, 0, -m.wholeAscender, f.whole, Paint::named(entryAt(rowOf(record, l + 2), 1)));
-    const Paint rules = Paint::named(entryAt(rowOf(record, e + 2), 1));
-    const double under = -m.wholeHalfXHeight + m.fracCapHeight + 1.5 * m.barSpace;
-    marks->line(o, under, box.width, under, rules, m.halfBarSpace);
-    marks->line(o, under + 2 * m.barSpace + m.fracHeight, box.width, under + 2 * m.barSpace + m.fracHeight,
-                rules, m.halfBarSpace);
-    return node;
+    return laidOut(item, box, measurer, [&](Marks& marks) {
+        const double baselines[3] = {-m.fracHeight - m.barSpace, 0, m.fracHeight + 2 * m.barSpace};
+        for (int i = 0; i < 3; ++i)
+            drawNumber(marks, rowOf(record, rows[i]), rowOf(record, rows[i] + 1), f, sizes[i], o,
+                       baselines[i], wholeColumn, fractionColumn);
+        marks.text(op, 0, -m.wholeAscender, f.whole, Paint::named(entryAt(rowOf(record, l + 2), 1)));
+        const Paint rules = Paint::named(entryAt(rowOf(record, e + 2), 1));
+        const double under = -m.wholeHalfXHeight + m.fracCapHeight + 1.5 * m.barSpace;
+        marks.line(o, under, box.width, under, rules, m.halfBarSpace);
+        marks.line(o, under + 2 * m.barSpace + m.fracHeight, box.width, under + 2 * m.barSpace + m.fracHeight,
+                   rules, m.halfBarSpace);
+    });
 }
 
 // Nine terms in a 3 × 3 grid, row by row: the header row and column hold the
@@ -68,25 +66,23 @@ Node measureBoxGrid(const Item& item, Measurer& measurer) {
         if (const std::string* t = optionalEntry(terms, i))
             widest = std::max(widest, textSize(*t, f.whole).width);
     const double s = widest + textSize("0", f.whole).width;
-    auto node = std::make_unique<MarksNode>(item, ItemBox{3 * s, 3 * s, 1.5 * s});
-    Marks* marks = marksOf(*node, measurer);
-    if (marks == nullptr) return node;
-    const double h0 = textSize("0", f.whole).height;
-    const Texts colours = valuesOf(item.row(2));
-    for (std::size_t i = 0; i < 9; ++i) {
-        const std::string* t = optionalEntry(terms, i);
-        if (t == nullptr || t->empty()) continue;
-        const double r = static_cast<double>(i / 3), c = static_cast<double>(i % 3);
-        marks->text(*t, (c + 0.5) * s - textSize(*t, f.whole).width / 2, -1.5 * s + r * s + (s - h0) / 2,
-                    f.whole, Paint::named(entryOf(colours, i)));
-    }
-    std::vector<platform::Point> ends;
-    for (int j = 0; j < 3; ++j) {
-        ends.insert(ends.end(), {{s, -0.5 * s + j * s}, {3 * s, -0.5 * s + j * s}});
-        ends.insert(ends.end(), {{(j + 1) * s, -0.5 * s}, {(j + 1) * s, 1.5 * s}});
-    }
-    marks->segments(std::move(ends), 2.5);
-    return node;
+    return laidOut(item, ItemBox{3 * s, 3 * s, 1.5 * s}, measurer, [&](Marks& marks) {
+        const double h0 = textSize("0", f.whole).height;
+        const Texts colours = valuesOf(item.row(2));
+        for (std::size_t i = 0; i < 9; ++i) {
+            const std::string* t = optionalEntry(terms, i);
+            if (t == nullptr || t->empty()) continue;
+            const double r = static_cast<double>(i / 3), c = static_cast<double>(i % 3);
+            marks.text(*t, (c + 0.5) * s - textSize(*t, f.whole).width / 2, -1.5 * s + r * s + (s - h0) / 2,
+                       f.whole, Paint::named(entryOf(colours, i)));
+        }
+        std::vector<platform::Point> ends;
+        for (int j = 0; j < 3; ++j) {
+            ends.insert(ends.end(), {{s, -0.5 * s + j * s}, {3 * s, -0.5 * s + j * s}});
+            ends.insert(ends.end(), {{(j + 1) * s, -0.5 * s}, {(j + 1) * s, 1.5 * s}});
+        }
+        marks.segments(std::move(ends), 2.5);
+    });
 }
 
 // R rows of C texts, each right-aligned in a column as wide as the longest
@@ -103,24 +99,23 @@ Node measureBoxTable(const Item& item, Measurer& measurer) {
     const std::int64_t digits =
         checkedSub(checkedMul(columns, checkedAdd(static_cast<std::int64_t>(longest), 1)), 1);
     const double height = static_cast<double>(rows) * lh;
-    auto node = std::make_unique<MarksNode>(
-        item, ItemBox{z * static_cast<double>(std::max<std::int64_t>(digits, 0)), height, height / 2});
-    Marks* marks = marksOf(*node, measurer);
-    if (marks == nullptr) return node;
-    const Texts colours = valuesOf(item.row(2));
-    const double w = z * static_cast<double>(longest);
-    const std::int64_t drawn = groupsReached(entries.size(), columns, rows);
-    for (std::int64_t r = 0; r < drawn; ++r) {
-        for (std::int64_t c = 0; c < columns; ++c) {
-            const auto i = static_cast<std::size_t>(r * columns + c);
-            if (i >= entries.size()) break;
-            const std::string& t = entries[i];
-            marks->text(t, static_cast<double>(c) * (w + z) + w - textSize(t, f.whole).width,
-                        -height / 2 + static_cast<double>(r) * lh, f.whole,
-                        Paint::named(entryOf(colours, i)));
-        }
-    }
-    return node;
+    return laidOut(
+        item, ItemBox{z * static_cast<double>(std::max<std::int64_t>(digits, 0)), height, height / 2},
+        measurer, [&](Marks& marks) {
+            const Texts colours = valuesOf(item.row(2));
+            const double w = z * static_cast<double>(longest);
+            const std::int64_t drawn = groupsReached(entries.size(), columns, rows);
+            for (std::int64_t r = 0; r < drawn; ++r) {
+                for (std::int64_t c = 0; c < columns; ++c) {
+                    const auto i = static_cast<std::size_t>(r * columns + c);
+                    if (i >= entries.size()) break;
+                    const std::string& t = entries[i];
+                    marks.text(t, static_cast<double>(c) * (w + z) + w - textSize(t, f.whole).width,
+                               -height / 2 + static_cast<double>(r) * lh, f.whole,
+                               Paint::named(entryOf(colours, i)));
+                }
+            }
+        });
 }
 
 }  // namespace radixmender::items

@@ -98,24 +98,21 @@ Node measureFractionOf(const Item& item, Measurer& measurer, const std::string& 
     const EngineFonts& f = *item.fonts;
     const double whole = wholePart ? textSize(*wholePart, f.whole).width : 0;
     const SignedNumber n = layOutSignedNumber(numerator, denominator, f, true);
-    auto node = std::make_unique<MarksNode>(item, fractionBox(item, whole + n.width()));
-    if (Marks* marks = marksOf(*node, measurer)) {
+    return laidOut(item, fractionBox(item, whole + n.width()), measurer, [&](Marks& marks) {
         const std::size_t first = wholePart ? 2 : 1;
-        if (wholePart) marks->text(*wholePart, 0, -f.metric.wholeAscender, f.whole, slot(item, 1));
-        drawSignedNumber(*marks, n, slot(item, first), slot(item, first + 1), f, whole, 0);
-    }
-    return node;
+        if (wholePart) marks.text(*wholePart, 0, -f.metric.wholeAscender, f.whole, slot(item, 1));
+        drawSignedNumber(marks, n, slot(item, first), slot(item, first + 1), f, whole, 0);
+    });
 }
 
 }  // namespace
 
 Node measureWhole(const Item& item, Measurer& measurer) {
     const std::string& whole = item.value(0, 1);
-    auto node =
-        std::make_unique<MarksNode>(item, fractionBox(item, textSize(whole, item.fonts->whole).width));
-    if (Marks* marks = marksOf(*node, measurer))
-        marks->text(whole, 0, -item.metric().wholeAscender, item.fonts->whole, slot(item, 1));
-    return node;
+    return laidOut(item, fractionBox(item, textSize(whole, item.fonts->whole).width), measurer,
+                   [&](Marks& marks) {
+                       marks.text(whole, 0, -item.metric().wholeAscender, item.fonts->whole, slot(item, 1));
+                   });
 }
 
 Node measureFractionNumber(const Item& item, Measurer& measurer) {
@@ -132,10 +129,9 @@ Node measureExtendedFraction(const Item& item, Measurer& measurer) {
     const std::string numerator = item.value(0, 2) + op + item.value(0, 4);
     const std::string denominator = item.value(0, 3) + op + item.value(0, 5);
     const SignedNumber n = layOutSignedNumber(numerator, denominator, *item.fonts, true);
-    auto node = std::make_unique<MarksNode>(item, fractionBox(item, n.width()));
-    if (Marks* marks = marksOf(*node, measurer))
-        drawSignedNumber(*marks, n, slot(item, 1), slot(item, 2), *item.fonts, 0, 0);
-    return node;
+    return laidOut(item, fractionBox(item, n.width()), measurer, [&](Marks& marks) {
+        drawSignedNumber(marks, n, slot(item, 1), slot(item, 2), *item.fonts, 0, 0);
+    });
 }
 
 // The three cancellations: the fraction, the reduced numerator written above
@@ -152,30 +148,28 @@ Node measureCancel(const Item& item, Measurer& measurer) {
         top && bottom ? 4 * m.fracCapHeight + 3 * m.barSpace : 3 * m.fracCapHeight + 2 * m.barSpace;
     const double ascent =
         m.fracCapHeight + m.wholeHalfXHeight + m.halfBarSpace + (top ? m.fracCapHeight + m.barSpace : 0);
-    auto node = std::make_unique<MarksNode>(item, ItemBox{n.width(), extra, ascent});
-    Marks* marks = marksOf(*node, measurer);
-    if (marks == nullptr) return node;
-    drawSignedNumber(*marks, n, slot(item, 1), slot(item, 2), f, 0, 0);
-    const double x = n.sign, w = std::max(n.wN, n.wD);
-    const double u = m.fracCapHeight + m.wholeHalfXHeight + m.halfBarSpace + m.barSpace;
-    const double l = m.fracHeight - u + m.fracCapHeight + 2 * m.barSpace;
-    // Colour slots: 3 and on hold the reduced values, then the strokes.
-    const std::size_t reduced = 3, strokes = top && bottom ? 5 : 4;
-    const auto written = [&](std::size_t value, std::size_t colour, double baseline) {
-        const std::string& t = item.value(0, value);
-        marks->text(t, x + (w - textSize(t, f.fraction).width) / 2, baseline - m.fracAscender, f.fraction,
-                    slot(item, colour));
-    };
-    if (top) written(3, reduced, -u);
-    if (bottom) written(top ? 4 : 3, top ? reduced + 1 : reduced, l);
-    const double stroke = 0.67 * m.halfBarSpace;
-    if (top)
-        marks->line(x, -m.wholeHalfXHeight - m.halfBarSpace, x + w,
-                    -m.wholeHalfXHeight - m.halfBarSpace - m.fracCapHeight, slot(item, strokes), stroke);
-    if (bottom)
-        marks->line(x, -m.wholeHalfXHeight + m.halfBarSpace + m.fracCapHeight, x + w,
-                    -m.wholeHalfXHeight + m.halfBarSpace, slot(item, top ? strokes + 1 : strokes), stroke);
-    return node;
+    return laidOut(item, ItemBox{n.width(), extra, ascent}, measurer, [&](Marks& marks) {
+        drawSignedNumber(marks, n, slot(item, 1), slot(item, 2), f, 0, 0);
+        const double x = n.sign, w = std::max(n.wN, n.wD);
+        const double u = m.fracCapHeight + m.wholeHalfXHeight + m.halfBarSpace + m.barSpace;
+        const double l = m.fracHeight - u + m.fracCapHeight + 2 * m.barSpace;
+        // Colour slots: 3 and on hold the reduced values, then the strokes.
+        const std::size_t reduced = 3, strokes = top && bottom ? 5 : 4;
+        const auto written = [&](std::size_t value, std::size_t colour, double baseline) {
+            const std::string& t = item.value(0, value);
+            marks.text(t, x + (w - textSize(t, f.fraction).width) / 2, baseline - m.fracAscender, f.fraction,
+                       slot(item, colour));
+        };
+        if (top) written(3, reduced, -u);
+        if (bottom) written(top ? 4 : 3, top ? reduced + 1 : reduced, l);
+        const double stroke = 0.67 * m.halfBarSpace;
+        if (top)
+            marks.line(x, -m.wholeHalfXHeight - m.halfBarSpace, x + w,
+                       -m.wholeHalfXHeight - m.halfBarSpace - m.fracCapHeight, slot(item, strokes), stroke);
+        if (bottom)
+            marks.line(x, -m.wholeHalfXHeight + m.halfBarSpace + m.fracCapHeight, x + w,
+                       -m.wholeHalfXHeight + m.halfBarSpace, slot(item, top ? strokes + 1 : strokes), stroke);
+    });
 }
 
 }  // namespace radixmender::items

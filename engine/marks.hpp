@@ -61,8 +61,7 @@ private:
     std::vector<Mark> marks_;
 };
 
-// A measured item that draws its marks; `marks` stays empty when the item is
-// only measured.
+// A measured item that draws its marks.
 class MarksNode : public ItemNode {
 public:
     MarksNode(const Item& from, const ItemBox& measured) : ItemNode(from, measured) {}
@@ -70,9 +69,13 @@ public:
     Marks marks;
 };
 
-// Where a kind lays its marks out: none while a line is only measured.
-inline Marks* marksOf(MarksNode& node, const Measurer& measurer) {
-    return measurer.drawing() ? &node.marks : nullptr;
+// The node of an item measured as `box`, its marks laid out by `layOut`
+// only when the line will be drawn.
+template <class LayOut>
+Node laidOut(const Item& item, const ItemBox& box, const Measurer& measurer, LayOut layOut) {
+    auto node = std::make_unique<MarksNode>(item, box);
+    if (measurer.drawing()) layOut(node->marks);
+    return node;
 }
 
 }  // namespace radixmender::items

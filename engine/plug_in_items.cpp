@@ -47,28 +47,27 @@ Node measurePrimeTree(const Item& item, Measurer& measurer) {
     const Metric& m = item.metric();
     const double lh = m.wholeLineHeight, g = 0.25 * lh, n = static_cast<double>(levels);
     const double w = widthOf(pairs[1], item.fonts->whole);
-    auto node = std::make_unique<MarksNode>(
-        item, ItemBox{w * (0.5 * n + 1.5) + g * (0.5 * n + 0.5), n * (lh + g), m.wholeAscender});
-    Marks* marks = marksOf(*node, measurer);
-    if (marks == nullptr) return node;
-    const Texts colours = valuesOf(item.row(2));
-    const double step = (w + g) / 2;
-    std::vector<platform::Point> branches;
-    for (std::size_t j = 0; j < 2 * levels; j += 2) {
-        const double level = static_cast<double>(j / 2);
-        const double x = level * step, y = -m.wholeAscender + level * (lh + g);
-        for (const std::size_t i : {j, j + 1}) {
-            const double column = i == j ? x : x + w + g;
-            marks->text(pairs[i], column + (w - widthOf(pairs[i], item.fonts->whole)) / 2, y,
-                        item.fonts->whole, Paint::named(entryOf(colours, i)));
-        }
-        if (j + 2 >= 2 * levels) continue;
-        const platform::Point from{x + w + g + w / 2, y + lh};
-        branches.insert(branches.end(),
-                        {from, {from.x + step, from.y + g}, from, {from.x - step, from.y + g}});
-    }
-    marks->segments(std::move(branches), 0.67 * m.halfBarSpace);
-    return node;
+    return laidOut(item, ItemBox{w * (0.5 * n + 1.5) + g * (0.5 * n + 0.5), n * (lh + g), m.wholeAscender},
+                   measurer, [&](Marks& marks) {
+                       const Texts colours = valuesOf(item.row(2));
+                       const double step = (w + g) / 2;
+                       std::vector<platform::Point> branches;
+                       for (std::size_t j = 0; j < 2 * levels; j += 2) {
+                           const double level = static_cast<double>(j / 2);
+                           const double x = level * step, y = -m.wholeAscender + level * (lh + g);
+                           for (const std::size_t i : {j, j + 1}) {
+                               const double column = i == j ? x : x + w + g;
+                               marks.text(pairs[i], column + (w - widthOf(pairs[i], item.fonts->whole)) / 2,
+                                          y, item.fonts->whole, Paint::named(entryOf(colours, i)));
+                           }
+                           if (j + 2 >= 2 * levels) continue;
+                           const platform::Point from{x + w + g + w / 2, y + lh};
+                           branches.insert(
+                               branches.end(),
+                               {from, {from.x + step, from.y + g}, from, {from.x - step, from.y + g}});
+                       }
+                       marks.segments(std::move(branches), 0.67 * m.halfBarSpace);
+                   });
 }
 
 }  // namespace radixmender::items

@@ -4,6 +4,7 @@
 // one PNG per kind at phone and tablet size to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -253,8 +254,9 @@ TEST(TableauItems, PicturesAtPhoneAndTabletSize) {
                     c.fillRect({0, 0, w, cut});
                     view.renderLines(10, 10, lines, sizes);
                 });
-            EXPECT_TRUE(image.savePNG(
-                testing::testOutputPath(std::string("tableaux/") + name + "_" + s.name + ".png")));
+            std::string file = std::string(name) + "_" + s.name;
+            std::replace(file.begin(), file.end(), ' ', '_');
+            EXPECT_TRUE(image.savePNG(testing::testOutputPath("tableaux/" + file + ".png")));
         }
     }
 }
