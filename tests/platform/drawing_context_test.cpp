@@ -10,6 +10,8 @@
 #include "platform/font.hpp"
 #include "platform/graphics_context.hpp"
 #include "platform/image_renderer.hpp"
+#include "platform/pdf_renderer.hpp"
+#include "platform/pdf_view.hpp"
 #include "platform/recording_context.hpp"
 #include "platform/view.hpp"
 #include "platform/view_controller.hpp"
@@ -272,6 +274,30 @@ TEST(Views, CoordinatesTagsAndDisplayRequests) {
     EXPECT_EQ(removed.get(), inner);
     EXPECT_EQ(inner->superview(), nullptr);
     EXPECT_TRUE(b->subviews().empty());
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+// Each page begins with beginPage; a file that cannot be written is reported.
+TEST(PDFRenderer, WritesOnePagePerBeginPage) {
+    const std::string path = radixmender::testing::testOutputPath("platform/three_pages.pdf");
+    const PDFRenderer renderer({200, 300}, {"three", "tests"});
+    EXPECT_TRUE(renderer.writePDF(path, [](PDFRendererContext& pdf) {
+        for (int i = 0; i < 3; ++i) {
+            pdf.beginPage();
+            EXPECT_EQ(currentContext(), &pdf.graphicsContext());
+            pdf.graphicsContext().drawText(std::to_string(i + 1), {20, 20}, {UIFont::systemFont(12)});
+        }
+    }));
+    const auto document = PDFDocument::open(path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->pageCount(), 3);
+    EXPECT_EQ(currentContext(), nullptr);
+    EXPECT_FALSE(renderer.writePDF("/nonexistent-folder/x.pdf", [](PDFRendererContext&) {}));
 }
 
 }  // namespace
