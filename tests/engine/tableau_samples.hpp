@@ -11,6 +11,7 @@
 #include "records/box_records.hpp"
 #include "records/font_block_records.hpp"
 #include "records/number_records.hpp"
+#include "records/prime_factors.hpp"
 #include "records/tableau_records.hpp"
 #include "records/writers.hpp"
 
@@ -111,14 +112,7 @@ inline std::vector<Sample> fractionAndBoxSamples() {
                                                 std::vector<Color>(9, Color::black), "t")},
         {"box_table", makeBoxTableRecord(3, 4, {1, 2, 3, 4, 10, 20, 30, 40, 100, 200, 300, 4000},
                                          std::vector<Color>(12, Color::blue), "t")},
-        {"prime_tree", makePrimeTreeRecord("t", {{2, Color::red, 180180, Color::black},
-                                                 {2, Color::red, 90090, Color::black},
-                                                 {2, Color::red, 45045, Color::black},
-                                                 {3, Color::red, 15015, Color::black},
-                                                 {3, Color::red, 5005, Color::black},
-                                                 {5, Color::red, 1001, Color::black},
-                                                 {7, Color::red, 143, Color::red},
-                                                 {11, Color::red, 13, Color::red}})},
+        {"prime_tree", makePrimeTreeRecord("t", primeTreeRows(180180, *primeFactorList(180180), true))},
     };
 }
 
