@@ -1,0 +1,235 @@
+#include "algebra/factoring.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "algebra/wide.hpp"
+#include "records/checked.hpp"
+#include "records/integers.hpp"
+
+namespace radixmender {
+
+namespace {
+
+using List = std::vector<Term_XL>;
+using wide::Int128;
+
+const char kNoRationalRoot[] = "No rational root to factor by";
+const char kGuessAndCheck[] = "guess and check";
+// Synthetic division keeps one coefficient per power of x.
+constexpr std::uint64_t kLargestDividedDegree = 1U << 20U;
+
+Int128 checkedPower(Int128 base, std::uint64_t exponent) {
+    Int128 result = 1;
+    while (exponent > 0) {
+        if (exponent & 1U) result = wide::checkedMul(result, base);
+        exponent >>= 1U;
+        if (exponent > 0) base = wide::checkedMul(base, base);
+    }
+    return result;
+}
+
+Polynomial_XL linearFactor(std::int64_t a, std::int64_t c, const std::string& variable) {
+    return Polynomial_XL(
+        {{Term_XL(Monomial(Rational(a, 1), 1, variable)), Term_XL(Monomial(Rational(c, 1), 0, variable))}});
+}
+
+bool hasFactoredTerm(const List& list) {
+    return std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); });
+}
+
+std::optional<std::vector<Polynomial_XL>> linearFactorsOfList(const Polynomial_XL& polynomial) {
+    const auto k = factoringListIndex(polynomial);
+    if (!k || hasFactoredTerm(polynomial.terms[*k])) return std::nullopt;
+    return extractLinearFactors(Polynomial_XL({polynomial.terms[*k]}));
+}
+
+// Every term names lists 0 and 1 to the same total power, so exchanging the
+// two lists keeps the value.
+bool symmetricInFirstTwoLists(const Polynomial_XL& polynomial) {
+    for (const List& list : polynomial.terms)
+        for (const Term_XL& t : list) {
+            std::uint64_t powers[2] = {0, 0};
+            for (const Factor& f : t.factors)
+                if (f.pointer < 2) powers[f.pointer] += f.exponent;
+            if (powers[0] != powers[1]) return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::size_t> factoringListIndex(const Polynomial_XL& polynomial) {
+    const auto& lists = polynomial.terms;
+    if (lists.empty()) return std::nullopt;
+    if (lists.size() == 1) return 0;
+    const List& top = lists.back();
+    if (top.empty() || top.front().factors.empty()) return std::nullopt;
+    const std::uint64_t k = top.front().factors.back().pointer;
+    if (k >= lists.size() - 1) return std::nullopt;
+    return static_cast<std::size_t>(k);
+}
+
+std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index) {
+    std::size_t count = 0;
+    for (const List& list : polynomial.terms)
+        for (const Term_XL& t : list)
+            count += static_cast<std::size_t>(std::count_if(
+                t.factors.begin(), t.factors.end(), [index](const Factor& f) { return f.pointer == index; }));
+    return count;
+}
+
+std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
+    const auto degree = polynomial.degree();
+    if (!degree) return std::nullopt;
+    const List& list = polynomial.terms[0];
+    const std::string& variable = list.front().monomial.variable;
+    const auto denominators = divisors(absoluteValue(list.front().monomial.coefficient.numerator));
+    const auto numerators = divisors(absoluteValue(list.back().monomial.coefficient.numerator));
+    for (const std::int64_t a : denominators)
+        for (const std::int64_t b : numerators) {
+            if (gcd(a, b) != 1) continue;
+            // aᵈ·P(−b/a) and aᵈ·P(b/a); zero terms add nothing (and may
+            // stand above the degree).
+            Int128 negative = 0, positive = 0;
+            for (const Term_XL& t : list) {
+                const std::int64_t n = t.monomial.coefficient.numerator;
+                const std::uint64_t e = t.monomial.exponent;
+                if (n == 0) continue;
+                const Int128 term =
+                    wide::checkedMul(wide::checkedMul(n, checkedPower(b, e)), checkedPower(a, *degree - e));
+                positive = wide::checkedAdd(positive, term);
+                negative = wide::checkedAdd(negative, e % 2 == 1 ? wide::checkedMul(term, -1) : term);
+            }
+            if (negative == 0) return linearFactor(a, b, variable);
+            if (positive == 0) return linearFactor(a, -b, variable);
+        }
+    return std::nullopt;
+}
+
+Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial_XL& dividend) {
+    const List& divisor = factor.terms.at(0);
+    if (divisor.empty()) throw std::out_of_range("Index out of range");
+    const std::int64_t a = divisor.front().monomial.coefficient.numerator;
+    const std::int64_t c = divisor.back().monomial.coefficient.numerator;
+    const std::string& variable = divisor.front().monomial.variable;
+    List quotient;
+    const auto n = dividend.degree();
+    if (!n || *n == 0) return Polynomial_XL({quotient});
+    if (*n > kLargestDividedDegree) throw std::length_error("Degree too large to divide");
+    // Index 0 holds the coefficient of xⁿ; like terms add up.
+    std::vector<std::int64_t> coefficients(*n + 1, 0);
+    for (const Term_XL& t : dividend.terms[0]) {
+        const std::int64_t value = t.monomial.coefficient.numerator;
+        if (value == 0) continue;
+        std::int64_t& slot = coefficients[*n - t.monomial.exponent];
+        slot = checkedAdd(slot, value);
+    }
+    std::int64_t r = coefficients[0];
+    for (std::uint64_t i = 1; i <= *n; ++i) {
+        const std::int64_t q = checkedDiv(r, a);
+        if (q != 0) quotient.emplace_back(Monomial(Rational(q, 1), *n - i, variable));
+        r = checkedSub(coefficients[i], checkedMul(q, c));
+    }
+    return Polynomial_XL({quotient});
+}
+
+std::optional<std::vector<Polynomial_XL>> extractLinearFactors(const Polynomial_XL& polynomial) {
+    const auto degree = polynomial.degree();
+    if (!degree || *degree < 2 || polynomial.terms[0].size() < 2) return std::nullopt;
+    Polynomial_XL current = polynomial;
+    std::vector<Polynomial_XL> found;
+    for (std::uint64_t i = 1; i < *degree; ++i) {
+        auto f = findRationalRoot(current);
+        if (!f) break;
+        current = divideByLinearFactor(*f, current);
+        found.push_back(std::move(*f));
+    }
+    if (found.empty()) return std::nullopt;
+    found.push_back(std::move(current));
+    return found;
+}
+
+bool hasRationalRoot(const Polynomial_XL& polynomial) {
+    const auto k = factoringListIndex(polynomial);
+    if (!k) return false;
+    const List& list = polynomial.terms[*k];
+    if (list.size() < 2 || list.front().monomial.exponent < 2 || hasFactoredTerm(list)) return false;
+    return findRationalRoot(Polynomial_XL({list})).has_value();
+}
+
+PolynomialPair factored(const Polynomial_XL& polynomial, Color highlight) {
+    const auto factors = linearFactorsOfList(polynomial);
+    if (!factors) throw std::invalid_argument(kNoRationalRoot);
+    const std::size_t k = *factoringListIndex(polynomial);
+    const std::string variable = polynomial.terms[k].front().monomial.variable;
+
+    const Polynomial_XL before = highlightingFactoredList(polynomial, highlight);
+    std::vector<List> factorLists;
+    for (const Polynomial_XL& f : *factors) factorLists.push_back(f.mapTerms(highlight).terms[0]);
+    if (polynomial.terms.size() > 1) {
+        const Monomial& m = polynomial.terms.back().front().monomial;
+        return {before, splittingFactoredList(polynomial, std::move(factorLists),
+                                              Monomial(Rational(m.coefficient.numerator, 1), m.exponent, variable),
+                                              highlight)};
+    }
+    std::vector<Factor> references;
+    for (std::size_t i = 0; i < factorLists.size(); ++i) references.push_back(Factor(i, 1).recolored(highlight));
+    factorLists.push_back({Term_XL(Monomial(Rational(1, 1), 0, variable), std::move(references))});
+    return {before, Polynomial_XL(std::move(factorLists))};
+}
+
+Polynomial_XL highlightingFactoredList(const Polynomial_XL& polynomial, Color highlight) {
+    Polynomial_XL result = polynomial;
+    const auto k = factoringListIndex(polynomial);
+    if (!k) return result;
+    for (Term_XL& t : result.terms[*k]) t = t.recolored(highlight);
+    if (polynomial.terms.size() > 1) {
+        Factor& named = result.terms.back().front().factors.back();
+        named = named.recolored(highlight);
+    }
+    return result;
+}
+
+Polynomial_XL splittingFactoredList(const Polynomial_XL& polynomial, std::vector<List> parts,
+                                    const Monomial& monomial, Color highlight) {
+    const auto k = factoringListIndex(polynomial);
+    if (!k || polynomial.terms.size() < 2) throw std::invalid_argument("No factor list to split");
+    const Term_XL& t = polynomial.terms.back().front();
+    const std::uint64_t power = t.factors.back().exponent;
+    std::vector<List> lists(polynomial.terms.begin(), polynomial.terms.end() - 1);
+    std::vector<Factor> references;
+    for (auto f = t.factors.begin(); f + 1 != t.factors.end(); ++f) references.emplace_back(f->pointer, f->exponent);
+    const bool inPlace = referenceCount(polynomial, *k) == 1;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::size_t at = inPlace && i == 0 ? *k : lists.size();
+        if (at == lists.size()) lists.push_back(std::move(parts[i]));
+        else lists[at] = std::move(parts[i]);
+        references.push_back(Factor(at, power).recolored(highlight));
+    }
+    List top = {Term_XL(monomial, std::move(references))};
+    top.insert(top.end(), polynomial.terms.back().begin() + 1, polynomial.terms.back().end());
+    lists.push_back(std::move(top));
+    return Polynomial_XL(std::move(lists));
+}
+
+PolynomialPair factoredForMethod(const Polynomial_XL& polynomial, Color highlight, std::string_view method) {
+    PolynomialPair result = factored(polynomial, highlight);
+    if (method == kGuessAndCheck) return result;
+    auto& lists = result[1].terms;
+    if (lists.size() < 3 || lists[0].size() < 2 || lists[1].size() < 2 || !symmetricInFirstTwoLists(result[1]))
+        return result;
+    const auto numerator = [&lists](std::size_t list, std::size_t term) {
+        return lists[list][term].monomial.coefficient.numerator;
+    };
+    const std::int64_t a = numerator(0, 0), b = numerator(0, 1), c = numerator(1, 0), d = numerator(1, 1);
+    const std::int64_t ad = checkedAbs(checkedMul(a, d)), bc = checkedAbs(checkedMul(b, c));
+    const bool grouped = gcd(checkedMul(a, c), std::max(ad, bc)) == checkedAbs(a) &&
+                         gcd(checkedMul(b, d), std::min(ad, bc)) == checkedAbs(b);
+    if (!grouped) std::swap(lists[0], lists[1]);
+    return result;
+}
+
+}  // namespace radixmender
