@@ -34,8 +34,8 @@ List dividedTerms(const List& list, std::int64_t g, std::uint64_t m) {
     List result;
     for (const Term_XL& t : list) {
         const Rational& c = t.monomial.coefficient;
-        result.emplace_back(
-            Monomial(Rational(checkedDiv(c.numerator, g), c.denominator), t.monomial.exponent - m, t.monomial.variable));
+        result.emplace_back(Monomial(Rational(checkedDiv(c.numerator, g), c.denominator),
+                                     t.monomial.exponent - m, t.monomial.variable));
     }
     return result;
 }
@@ -45,8 +45,8 @@ bool isNegative(const Term_XL& t) { return t.monomial.coefficient.isNegative().v
 // −n with the denominator, exponent and variable kept, black.
 Term_XL negatedTerm(const Term_XL& t) {
     const Monomial& m = t.monomial;
-    return Term_XL(Monomial(Rational(checkedNeg(m.coefficient.numerator), m.coefficient.denominator), m.exponent,
-                            m.variable),
+    return Term_XL(Monomial(Rational(checkedNeg(m.coefficient.numerator), m.coefficient.denominator),
+                            m.exponent, m.variable),
                    t.factors);
 }
 
@@ -146,8 +146,8 @@ std::optional<Polynomial_XL> normalizeFactorSigns(const Polynomial_XL& polynomia
         List result;
         for (const Term_XL* t : {&list[1], &list[0]}) {
             const std::int64_t n = numerator(*t);
-            result.emplace_back(
-                Monomial(Rational(negate ? checkedNeg(n) : n, 1), t->monomial.exponent, v).recolored(highlight));
+            result.emplace_back(Monomial(Rational(negate ? checkedNeg(n) : n, 1), t->monomial.exponent, v)
+                                    .recolored(highlight));
         }
         return result;
     };
@@ -155,9 +155,10 @@ std::optional<Polynomial_XL> normalizeFactorSigns(const Polynomial_XL& polynomia
     const bool firstPositive = !isNegative(lists[0][1]);
     const Term_XL& t = top[0];
     const Monomial m(Rational(checkedNeg(numerator(t)), 1), t.monomial.exponent, v);
-    return Polynomial_XL({constantFirst(lists[0], !firstPositive), constantFirst(lists[1], firstPositive),
+    return Polynomial_XL({constantFirst(lists[0], !firstPositive),
+                          constantFirst(lists[1], firstPositive),
                           {Term_XL(m.recolored(highlight), {Factor(0, 1, highlight, highlight),
-                                                             Factor(1, 1, highlight, highlight)})}});
+                                                            Factor(1, 1, highlight, highlight)})}});
 }
 
 Polynomial_XL negated(const Polynomial_XL& polynomial) {
@@ -167,7 +168,8 @@ Polynomial_XL negated(const Polynomial_XL& polynomial) {
     for (auto list = polynomial.terms.begin(); list + 1 != polynomial.terms.end(); ++list)
         lists.push_back(remappedPointers(*list, shift));
     List negatedTop;
-    for (const Term_XL& t : remappedPointers(polynomial.terms.back(), shift)) negatedTop.push_back(negatedTerm(t));
+    for (const Term_XL& t : remappedPointers(polynomial.terms.back(), shift))
+        negatedTop.push_back(negatedTerm(t));
     lists.push_back(std::move(negatedTop));
     lists.push_back({Term_XL(Monomial(Rational(1, 1), 0), {Factor(0, 1), Factor(lists.size() - 1, 1)})});
     return Polynomial_XL(std::move(lists));

@@ -171,12 +171,13 @@ PolynomialPair factored(const Polynomial_XL& polynomial, Color highlight) {
     for (const Polynomial_XL& f : *factors) factorLists.push_back(f.mapTerms(highlight).terms[0]);
     if (polynomial.terms.size() > 1) {
         const Monomial& m = polynomial.terms.back().front().monomial;
-        return {before, splittingFactoredList(polynomial, std::move(factorLists),
-                                              Monomial(Rational(m.coefficient.numerator, 1), m.exponent, variable),
-                                              highlight)};
+        return {before, splittingFactoredList(
+                            polynomial, std::move(factorLists),
+                            Monomial(Rational(m.coefficient.numerator, 1), m.exponent, variable), highlight)};
     }
     std::vector<Factor> references;
-    for (std::size_t i = 0; i < factorLists.size(); ++i) references.push_back(Factor(i, 1).recolored(highlight));
+    for (std::size_t i = 0; i < factorLists.size(); ++i)
+        references.push_back(Factor(i, 1).recolored(highlight));
     factorLists.push_back({Term_XL(Monomial(Rational(1, 1), 0, variable), std::move(references))});
     return {before, Polynomial_XL(std::move(factorLists))};
 }
@@ -201,12 +202,15 @@ Polynomial_XL splittingFactoredList(const Polynomial_XL& polynomial, std::vector
     const std::uint64_t power = t.factors.back().exponent;
     std::vector<List> lists(polynomial.terms.begin(), polynomial.terms.end() - 1);
     std::vector<Factor> references;
-    for (auto f = t.factors.begin(); f + 1 != t.factors.end(); ++f) references.emplace_back(f->pointer, f->exponent);
+    for (auto f = t.factors.begin(); f + 1 != t.factors.end(); ++f)
+        references.emplace_back(f->pointer, f->exponent);
     const bool inPlace = referenceCount(polynomial, *k) == 1;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const std::size_t at = inPlace && i == 0 ? *k : lists.size();
-        if (at == lists.size()) lists.push_back(std::move(parts[i]));
-        else lists[at] = std::move(parts[i]);
+        if (at == lists.size())
+            lists.push_back(std::move(parts[i]));
+        else
+            lists[at] = std::move(parts[i]);
         references.push_back(Factor(at, power).recolored(highlight));
     }
     List top = {Term_XL(monomial, std::move(references))};
@@ -219,7 +223,8 @@ PolynomialPair factoredForMethod(const Polynomial_XL& polynomial, Color highligh
     PolynomialPair result = factored(polynomial, highlight);
     if (method == kGuessAndCheck) return result;
     auto& lists = result[1].terms;
-    if (lists.size() < 3 || lists[0].size() < 2 || lists[1].size() < 2 || !symmetricInFirstTwoLists(result[1]))
+    if (lists.size() < 3 || lists[0].size() < 2 || lists[1].size() < 2 ||
+        !symmetricInFirstTwoLists(result[1]))
         return result;
     const auto numerator = [&lists](std::size_t list, std::size_t term) {
         return lists[list][term].monomial.coefficient.numerator;

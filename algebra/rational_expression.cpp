@@ -20,12 +20,13 @@ using SideStep = std::optional<PolynomialPair> (*)(const Polynomial_XL&, Color);
 // The pair of a transform that works on each side by itself: a side the step
 // leaves alone stands unchanged in both stages.
 std::optional<ExpressionPair> eachSide(const Rational_Expression& e, SideStep step) {
-    const auto n = step(e.poly_N, Color::red);
-    const auto d = step(e.poly_D, Color::blue);
+    auto n = step(e.poly_N, Color::red);
+    auto d = step(e.poly_D, Color::blue);
     if (!n && !d) return std::nullopt;
-    const PolynomialPair& pn = n ? *n : PolynomialPair{e.poly_N, e.poly_N};
-    const PolynomialPair& pd = d ? *d : PolynomialPair{e.poly_D, e.poly_D};
-    return ExpressionPair{Rational_Expression(pn[0], pd[0]), Rational_Expression(pn[1], pd[1])};
+    const auto stage = [&](std::size_t i) {
+        return Rational_Expression(n ? std::move((*n)[i]) : e.poly_N, d ? std::move((*d)[i]) : e.poly_D);
+    };
+    return ExpressionPair{stage(0), stage(1)};
 }
 
 std::optional<PolynomialPair> sortingStep(const Polynomial_XL& side, Color h) {
@@ -61,7 +62,8 @@ Rational required(const std::optional<Rational>& value) {
 Polynomial_XL withNegatedTop(const Polynomial_XL& side) {
     Polynomial_XL result = side;
     Term_XL& t = result.terms.back().front();
-    t.monomial = Monomial(required(t.monomial.coefficient.negated()), t.monomial.exponent, t.monomial.variable);
+    t.monomial =
+        Monomial(required(t.monomial.coefficient.negated()), t.monomial.exponent, t.monomial.variable);
     return result;
 }
 
@@ -88,7 +90,9 @@ Record Rational_Expression::record(bool alwaysFraction) const {
                           item(poly_D, Style::rational_fraction), color);
 }
 
-bool Rational_Expression::isConstant(std::int64_t k) const { return poly_N.isConstant(k) && poly_D.isConstant(1); }
+bool Rational_Expression::isConstant(std::int64_t k) const {
+    return poly_N.isConstant(k) && poly_D.isConstant(1);
+}
 
 Rational_Expression Rational_Expression::recolored(Color c) const {
     return {poly_N.mapTerms(c), poly_D.mapTerms(c), c};
@@ -117,7 +121,9 @@ bool Rational_Expression::isFlatAndSorted() const {
     return poly_N.isInDescendingOrder() && poly_D.isInDescendingOrder();
 }
 
-std::optional<ExpressionPair> Rational_Expression::sortingSteps() const { return eachSide(*this, sortingStep); }
+std::optional<ExpressionPair> Rational_Expression::sortingSteps() const {
+    return eachSide(*this, sortingStep);
+}
 
 bool Rational_Expression::hasNegativeLeadingCoefficient() const {
     return poly_N.leadingCoefficientIsNegative() || poly_D.leadingCoefficientIsNegative();
@@ -151,7 +157,8 @@ std::optional<std::vector<Rational_Expression>> Rational_Expression::finalForms(
     const std::vector<Rational_Expression> itself = {*this};
     if (top.size() == 1 && bottom.size() == 1) {
         if (a.coefficient.numerator == 0) return std::vector{*this, zeroOverOne(a.variable)};
-        if (gcd(a.coefficient.numerator, b.coefficient.numerator) != 1 || std::min(a.exponent, b.exponent) != 0)
+        if (gcd(a.coefficient.numerator, b.coefficient.numerator) != 1 ||
+            std::min(a.exponent, b.exponent) != 0)
             return std::nullopt;
         if (b.coefficient.numerator >= 0) return itself;
         return std::vector{*this, Rational_Expression(withNegatedTop(poly_N), withNegatedTop(poly_D))};

@@ -248,9 +248,9 @@ std::optional<ExpressionPair> Rational_Expression::cancelingCommonFactors() cons
         }
     }
     if (matches.empty()) {
-        const auto s = simplified(!poly_D.terms.back().empty() && negatesBothSides(poly_D.terms.back(), poly_D));
+        auto s = simplified(!poly_D.terms.back().empty() && negatesBothSides(poly_D.terms.back(), poly_D));
         if (!s) return std::nullopt;
-        return ExpressionPair{*this, *s};
+        return ExpressionPair{*this, std::move(*s)};
     }
     moveMatchToTopLevel<0>(poly_N, matches);
     moveMatchToTopLevel<1>(poly_D, matches);
@@ -261,8 +261,8 @@ std::optional<ExpressionPair> Rational_Expression::cancelingCommonFactors() cons
                                           highlightingLists(poly_D, cancelledD, Color::blue));
     const Rational_Expression cancelled(cancellingLists(highlighted.poly_N, poly_N, cancelledN),
                                         cancellingLists(highlighted.poly_D, poly_D, cancelledD));
-    const auto s = cancelled.simplified(negatesBothSides(cancelled.poly_D.terms.back(), poly_D));
-    return ExpressionPair{highlighted, s ? *s : cancelled};
+    auto s = cancelled.simplified(negatesBothSides(cancelled.poly_D.terms.back(), poly_D));
+    return ExpressionPair{highlighted, s ? std::move(*s) : cancelled};
 }
 
 }  // namespace radixmender

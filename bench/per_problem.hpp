@@ -11,19 +11,20 @@
 
 namespace radixmender::bench {
 
-template <typename Model>
-void timeEachProblem(benchmark::State& state, const std::vector<Model>& problems) {
-    std::vector<std::vector<double>> times(problems.size());
+// Times `solve(i)` for i = 0 … count − 1 in turn, one per iteration.
+template <typename Solve>
+void timeEach(benchmark::State& state, std::size_t count, Solve solve) {
+    std::vector<std::vector<double>> times(count);
     // Room for the passes a run makes, so that recording a time does not
     // allocate between the solutions being timed.
     for (auto& t : times) t.reserve(128);
     std::size_t i = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(problems[i].steps("application"));
+        solve(i);
         times[i].push_back(
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-        i = i + 1 == problems.size() ? 0 : i + 1;
+        i = i + 1 == count ? 0 : i + 1;
     }
     std::vector<double> perProblem;
     for (auto& t : times) {
@@ -32,11 +33,17 @@ void timeEachProblem(benchmark::State& state, const std::vector<Model>& problems
         perProblem.push_back(t[t.size() / 2]);
     }
     std::sort(perProblem.begin(), perProblem.end());
-    state.counters["problems"] = static_cast<double>(problems.size());
+    state.counters["problems"] = static_cast<double>(count);
     if (!perProblem.empty()) {
         state.counters["median_problem_us"] = perProblem[perProblem.size() / 2];
         state.counters["slowest_problem_us"] = perProblem.back();
     }
+}
+
+template <typename Model>
+void timeEachProblem(benchmark::State& state, const std::vector<Model>& problems) {
+    timeEach(state, problems.size(),
+             [&problems](std::size_t i) { benchmark::DoNotOptimize(problems[i].steps("application")); });
 }
 
 }  // namespace radixmender::bench

@@ -24,7 +24,9 @@ const Fraction kPoints[] = {Fraction(3, 7), Fraction(-5, 7), Fraction(12, 7)};
 Polynomial_XL flat(const Coefficients& c, Color color = Color::black) {
     std::vector<Term_XL> terms;
     for (std::size_t i = 0; i < c.size(); ++i)
-        if (c[i] != 0) terms.emplace_back(Monomial(Rational(c[i], 1, color, color, color), c.size() - 1 - i, "x", color));
+        if (c[i] != 0)
+            terms.emplace_back(
+                Monomial(Rational(c[i], 1, color, color, color), c.size() - 1 - i, "x", color));
     return Polynomial_XL({terms});
 }
 
@@ -70,7 +72,8 @@ TEST(Factoring, RandomPolynomialsAgainstBruteForceAndTheirOwnValue) {
         for (std::int64_t a : divisors(std::abs(terms.front().monomial.coefficient.numerator)))
             for (std::int64_t b : divisors(std::abs(terms.back().monomial.coefficient.numerator)))
                 for (std::int64_t s : {1, -1})
-                    if (!expected && gcd(a, b) == 1 && valueAt(p, Fraction(-s * b, a)).isZero()) expected = {a, s * b};
+                    if (!expected && gcd(a, b) == 1 && valueAt(p, Fraction(-s * b, a)).isZero())
+                        expected = {a, s * b};
         const auto f = findRationalRoot(p);
         ASSERT_EQ(f.has_value(), expected.has_value()) << n;
         EXPECT_TRUE(f || !nonZeroRoot) << n;
@@ -96,8 +99,10 @@ TEST(Factoring, RandomPolynomialsAgainstBruteForceAndTheirOwnValue) {
         for (const Polynomial_XL& q : {p, squared, negated(p)}) {
             if (hasRationalRoot(q))
                 for (const char* method : {"guess and check", "grouping"})
-                    for (const auto& stage : factoredForMethod(q, Color::red, method)) expectSameValue(stage, q);
-            for (const auto& stage : factorOutCommonFactor(q, n % 2 == 0, Color::blue)) expectSameValue(stage, q);
+                    for (const auto& stage : factoredForMethod(q, Color::red, method))
+                        expectSameValue(stage, q);
+            for (const auto& stage : factorOutCommonFactor(q, n % 2 == 0, Color::blue))
+                expectSameValue(stage, q);
             expectSameValue(negated(q), q);
         }
         if (const auto m = commonMonomial(p)) {
@@ -108,7 +113,9 @@ TEST(Factoring, RandomPolynomialsAgainstBruteForceAndTheirOwnValue) {
 }
 
 TEST(Factoring, WorkedExamples) {
-    const auto after = [](const Polynomial_XL& p, const char* method) { return factoredForMethod(p, Color::red, method)[1]; };
+    const auto after = [](const Polynomial_XL& p, const char* method) {
+        return factoredForMethod(p, Color::red, method)[1];
+    };
     const Polynomial_XL trinomial = flat({6, 5, 1});
     EXPECT_TRUE(identical(after(trinomial, "guess and check").terms[0], flat({2, 1}, Color::red).terms[0]));
     EXPECT_TRUE(identical(after(trinomial, "grouping").terms[0], flat({3, 1}, Color::red).terms[0]));
@@ -117,10 +124,11 @@ TEST(Factoring, WorkedExamples) {
                                                                  Factor(1, 1).recolored(Color::red)})}));
     EXPECT_TRUE(identical(*findRationalRoot(flat({2, 3, 0})), flat({2, 3})));
     const auto cubic = *extractLinearFactors(flat({1, 1, 0, 0}));
-    EXPECT_TRUE(cubic.size() == 2 && identical(cubic[0], flat({1, 1})) && identical(cubic[1], flat({1, 0, 0})));
+    EXPECT_TRUE(cubic.size() == 2 && identical(cubic[0], flat({1, 1})) &&
+                identical(cubic[1], flat({1, 0, 0})));
     // Like terms of the dividend add up: x² + 3x + 2x + 6 = (x + 2)(x + 3).
-    const Polynomial_XL repeated({{flat({1, 0, 0}).terms[0][0], flat({3, 0}).terms[0][0], flat({2, 0}).terms[0][0],
-                                   flat({6}).terms[0][0]}});
+    const Polynomial_XL repeated({{flat({1, 0, 0}).terms[0][0], flat({3, 0}).terms[0][0],
+                                   flat({2, 0}).terms[0][0], flat({6}).terms[0][0]}});
     EXPECT_TRUE(identical(divideByLinearFactor(flat({1, 2}), repeated), flat({1, 3})));
 
     // −4x² + 6x: 2x(−2x + 3), or with the sign option −2x(2x − 3).
@@ -134,7 +142,8 @@ TEST(Factoring, WorkedExamples) {
     EXPECT_TRUE(identical(dividedByCommonMonomial(zeros), zeros));
 
     // −1·(x − 3)(x + 2) reads 1·(3 − x)(2 + x); a fourth list is not its shape.
-    const Polynomial_XL product({flat({1, -3}).terms[0], flat({1, 2}).terms[0],
+    const Polynomial_XL product({flat({1, -3}).terms[0],
+                                 flat({1, 2}).terms[0],
                                  {Term_XL(Monomial(Rational(-1, 1), 0), {Factor(0, 1), Factor(1, 1)})}});
     const auto normal = normalizeFactorSigns(product, Color::red);
     ASSERT_TRUE(normal.has_value());

@@ -31,7 +31,8 @@ SurdValue valueOf(const Rational_Expression& e, const Fraction& x) {
 ::testing::AssertionResult sameValue(const Rational_Expression& a, const Rational_Expression& b) {
     for (const Fraction& x : kPoints)
         if (!(valueOf(a, x) == valueOf(b, x)))
-            return ::testing::AssertionFailure() << valueOf(a, x).toString() << " != " << valueOf(b, x).toString();
+            return ::testing::AssertionFailure()
+                   << valueOf(a, x).toString() << " != " << valueOf(b, x).toString();
     return ::testing::AssertionSuccess();
 }
 
@@ -56,18 +57,21 @@ public:
     }
     Polynomial_XL side() {
         switch (draw(0, 3)) {
-            case 0: return Polynomial_XL({flatList()});
-            case 1: return negated(Polynomial_XL({flatList()}));
+            case 0:
+                return Polynomial_XL({flatList()});
+            case 1:
+                return negated(Polynomial_XL({flatList()}));
             default: {
                 std::vector<List> lists;
                 std::vector<Factor> factors;
                 for (std::int64_t k = draw(1, 3); k > 0; --k) {
                     factors.emplace_back(lists.size(), draw(0, 3) ? 1 : 2);
-                    lists.push_back(draw(0, 1) ? List{term(draw(1, 2), 1), term(draw(-3, 3) | 1, 0)} : flatList());
+                    lists.push_back(draw(0, 1) ? List{term(draw(1, 2), 1), term(draw(-3, 3) | 1, 0)}
+                                               : flatList());
                 }
                 if (draw(0, 3) == 0) lists.push_back({term(2, 1)});  // named by nothing
-                lists.push_back({term(draw(1, 6) * (draw(0, 4) ? 1 : -1), static_cast<std::uint64_t>(draw(0, 2)),
-                                      std::move(factors))});
+                lists.push_back({term(draw(1, 6) * (draw(0, 4) ? 1 : -1),
+                                      static_cast<std::uint64_t>(draw(0, 2)), std::move(factors))});
                 return Polynomial_XL(std::move(lists));
             }
         }
@@ -78,9 +82,12 @@ private:
 };
 
 using Step = std::optional<ExpressionPair> (Rational_Expression::*)() const;
-const Step kSteps[] = {&Rational_Expression::sortingSteps,           &Rational_Expression::factoringOutNegatives,
-                       &Rational_Expression::factoringOutCommonFactors, &Rational_Expression::factoringByRationalRoots,
-                       &Rational_Expression::highlightingCommonFactors, &Rational_Expression::cancelingCommonFactors};
+const Step kSteps[] = {&Rational_Expression::sortingSteps,
+                       &Rational_Expression::factoringOutNegatives,
+                       &Rational_Expression::factoringOutCommonFactors,
+                       &Rational_Expression::factoringByRationalRoots,
+                       &Rational_Expression::highlightingCommonFactors,
+                       &Rational_Expression::cancelingCommonFactors};
 
 // Every step and every final form of `e` has the value of `start`.
 void expectEveryStepKeepsValue(const Rational_Expression& e, const Rational_Expression& start) {
@@ -132,7 +139,8 @@ TEST(RationalExpression, ChainedStepsCancelWhatSymPyCancels) {
     for (std::string line; std::getline(file, line); ++cases) {
         std::istringstream in(line);
         std::vector<List> sides;  // N, D, P, Q
-        for (std::string tag; in >> tag;) sides.push_back(fromCoefficients(in, tag != "P" && tag != "Q" && cases % 2));
+        for (std::string tag; in >> tag;)
+            sides.push_back(fromCoefficients(in, tag != "P" && tag != "Q" && cases % 2));
         ASSERT_EQ(sides.size(), 4U) << line;
         const Rational_Expression start(Polynomial_XL({sides[0]}), Polynomial_XL({sides[1]}));
         const auto end = testing::runPipeline(start, 6, [&](const ExpressionPair& pair) {

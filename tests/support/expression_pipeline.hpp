@@ -6,6 +6,7 @@
 // round, or until a whole round changes nothing. Shared by the algebra tests
 // and the benchmark.
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "algebra/rational_expression.hpp"
@@ -34,7 +35,7 @@ PipelineEnd runPipeline(const Rational_Expression& start, int maxRounds, OnPair 
         for (const Step step : kSteps)
             if (auto pair = (e.*step)()) {
                 onPair(*pair);
-                e = (*pair)[1];
+                e = std::move((*pair)[1]);
                 changed = true;
             }
         if (!changed) return {e, {}, round};
