@@ -1,14 +1,9 @@
 #!/usr/bin/env python3
-"""Writes tests/algebra/cancel_fixture.txt: rational expressions N/D with
-integer coefficients and what SymPy's cancel leaves of them, P/Q.
-
-One case per line, coefficients from the highest power down:
-    N 2 0 -2 D 4 4 P 1 -1 Q 2
-N and D are products of a content, a power of x, linear factors with small
-roots and at times x^2 + k, sharing some factors. At least one side is of
-degree 2 or more with a linear factor, so neither side starts out final, and
-no side has two factors x^2 + k.
-Run from the repository root: python3 tests/tools/cancel_fixture.py
+"""Writes tests/algebra/cancel_fixture.txt (run from the repository root):
+per line N/D with integer coefficients and SymPy's cancel of it, P/Q, each
+from the highest power down: "N 2 0 -2 D 4 4 P 1 -1 Q 2". N and D multiply a
+content, a power of x, shared and own linear factors and at most one x^2 + k;
+one side has degree 2 or more and a linear factor, so none starts out final.
 """
 import random
 
@@ -39,7 +34,7 @@ def coefficients(poly):
 
 
 lines = []
-while len(lines) < 48:
+while len(lines) < 32:
     shared = [linear() for _ in range(random.randint(0, 2))]
     if random.random() < 0.15:
         shared.append(x**2 + 1)
