@@ -248,7 +248,7 @@ std::optional<ExpressionPair> Rational_Expression::cancelingCommonFactors() cons
         }
     }
     if (matches.empty()) {
-        auto s = simplified(!poly_D.terms.back().empty() && negatesBothSides(poly_D.terms.back(), poly_D));
+        auto s = simplified(negatesBothSides(poly_D.terms.back(), poly_D));
         if (!s) return std::nullopt;
         return ExpressionPair{*this, std::move(*s)};
     }

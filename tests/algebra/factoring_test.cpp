@@ -187,6 +187,8 @@ TEST(RationalExpression, ChainedStepsCancelWhatSymPyCancels) {
         // What is left is SymPy's P/Q, both times the same constant.
         const Expression& last = end.finalForms.back();
         const auto ratio = [&](const Fraction& x) { return valueAt(last.poly_N, x) / valueAt(sides[2], x); };
+        const auto value = valueAt(start.poly_N, kPoints[0]) / valueAt(start.poly_D, kPoints[0]);
+        EXPECT_EQ(testing::evaluateAlgebraLine(last.record(true), kPoints[0]).left, value) << line;
         EXPECT_TRUE(sameValue(last, start) && ratio(kPoints[0]) == ratio(kPoints[1]) &&
                     ratio(kPoints[1]) == ratio(kPoints[2]))
             << line;
