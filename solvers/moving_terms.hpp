@@ -28,12 +28,15 @@ struct TransposedVariableTerms {
 };
 
 // Brings the variable terms together:
-// - with a variable term on each side, onto the left, unless the right gives
-//   the positive coefficient (advice) or only the left holds a constant;
-//   with `smart` and such a right side, one time in five (a draw of 1 from
-//   `random`) the sides are exchanged first and the relation reversed;
-// - with the only variable term on the right, negative, beside a constant,
-//   and `smart` or a left side starting with 0: it moves to the left.
+// - a variable term on each side, a constant on each side: onto the left,
+//   unless the right side's coefficient is the larger. Then `standard` stays
+//   on the left and advises the right; `smart` goes to the right, and one
+//   time in five (a draw of 1 from `random`) exchanges the sides first,
+//   reversing the relation;
+// - a variable term on each side, constants not on both: onto the side
+//   without a constant (the left when neither has one);
+// - the only variable term on the right, negative, beside a constant, with
+//   `smart` or a left side starting with 0: it moves to the left.
 // None when no variable term needs to move.
 std::optional<TransposedVariableTerms> transposeAdvice(const PolyEquation& equation, Technique technique,
                                                        bool colored, Method method,
