@@ -8,7 +8,7 @@ A term is n/d:e (n/d as stored, times x^e); "|" parts the sides.
 import random
 from pathlib import Path
 
-from sympy import Eq, Ge, Gt, Interval, Le, Lt, Poly, Rational, S, Symbol, real_roots, solveset
+from sympy import Eq, Ge, Gt, Le, Lt, Poly, Rational, S, Symbol, real_roots, solveset
 
 x = Symbol("x", real=True)
 RELATIONS = {"=": Eq, "<": Lt, ">": Gt, "<=": Le, ">=": Ge}
@@ -19,12 +19,9 @@ def frac(q):
     return f"{Rational(q).p}/{Rational(q).q}"
 
 
-def side(exponents, count):
-    terms = []
-    for _ in range(count):
-        n = 0 if rng.random() < 0.12 else rng.randint(-12, 12)
-        terms.append((n, rng.choice([d for d in range(-6, 7) if d]), rng.choice(exponents)))
-    return terms
+def side(exponents, count):  # numerators in ±12 (zeros included), denominators in ±6
+    return [(0 if rng.random() < 0.12 else rng.randint(-12, 12), rng.choice([d for d in range(-6, 7) if d]),
+             rng.choice(exponents)) for _ in range(count)]
 
 
 def text(terms):
@@ -89,7 +86,7 @@ def quadratic_case():
     return f"Q {text(left)} | {text(right)} => {status} {' '.join(parts)}".rstrip()
 
 
-lines = [linear_case() for _ in range(110)]
-while len(lines) < 170:
+lines = [linear_case() for _ in range(90)]
+while len(lines) < 140:
     lines += filter(None, [quadratic_case()])
 (Path(__file__).resolve().parents[1] / "solvers" / "verdict_cases.txt").write_text("\n".join(lines) + "\n")
