@@ -33,15 +33,9 @@ Monomial withMagnitude(Monomial m) {
     return m;
 }
 
-// What term i of a sum shows: the first with its own sign, the others by the
-// magnitude of their numerator (the sign stands in the join).
-Monomial shown(const Monomial& m, std::size_t i) { return i == 0 ? m : withMagnitude(m); }
-
-// The sum so far with term i joined on, its sign in the join.
+Monomial shown(const Monomial& m, std::size_t i) { return shownInSum(m, i); }
 Record addTerm(Record sum, std::size_t i, const Monomial& m, Record term) {
-    if (i == 0) return term;
-    const char* sign = m.coefficient.numerator < 0 ? text::kMinusSign : text::kPlus;
-    return join(sign, std::move(sum), std::move(term), m.coefficient.numerator_color);
+    return sumWithTerm(std::move(sum), i, m, std::move(term));
 }
 
 class FactoredWriter {
@@ -64,11 +58,13 @@ public:
     }
 
 private:
-    // "" 🖇 (list) 🖇 (list)^k ...
-    Record product(const Term_XL& t) {
+    // "" 🖇 (list) 🖇 (list)^k ...; `first`, when given, is the first list
+    // already written.
+    Record product(const Term_XL& t, const std::optional<Record>& first) {
         Record p = message("");
         for (const Factor& f : t.factors) {
-            Record q = makeUnaryRecord(text::kParens, list(f.pointer), f.parenthesis_color);
+            Record q = makeUnaryRecord(text::kParens, first && &f == &t.factors[0] ? *first : list(f.pointer),
+                                       f.parenthesis_color);
             if (f.exponent != 1)
                 q = join(text::kCaret, std::move(q),
                          makeIntegerRecord(asInt64(f.exponent), f.exponent_color));
@@ -83,35 +79,11 @@ private:
     }
 
     Record factoredTerm(const Term_XL& t, std::size_t i) {
-        const Monomial& m = t.monomial;
-        const Rational& c = m.coefficient;
-        const Color nc = c.numerator_color;
-        if (style_ == Style::fraction) {
-            // A unit coefficient is not written. What counts is the coefficient
-            // the term shows after its sign: 1/−1 after a "+" is −1, not 1.
-            const Monomial drawn = shown(m, i);
-            if (drawn == Monomial(Rational(1, 1), 0)) return product(t);
-            if (i == 0 && drawn == Monomial(Rational(-1, 1), 0))
-                return join(text::kPaperclip, message(text::kHyphenMinus, nc), product(t));
-            return join(text::kPaperclip, record(drawn, style_), product(t));
-        }
-        // rational_fraction and decimal: the numerator part, then the denominator.
-        const std::int64_t n = c.numerator, d = c.denominator;
-        Record term;
-        if ((n != 1 && n != -1) || m.exponent != 0) {
-            const Monomial top(Rational(i > 0 ? checkedAbs(n) : n, 1, nc, Color::black, Color::black),
-                               m.exponent, m.variable, m.variable_color);
-            term = join(text::kPaperclip, displayRecord(top, style_), product(t));
-        } else if (i == 0 && n == -1) {
-            term = join(text::kPaperclip, message(text::kHyphenMinus, nc), product(t));
-        } else if ((i > 0 && d == 1) || t.factors.size() > 1 || t.factors[0].exponent != 1) {
-            term = product(t);
-        } else {
-            term = list(t.factors[0].pointer);  // a lone factor needs no parentheses
-        }
-        if (d == 1) return term;
-        const Monomial below(Rational(d, 1, c.denominator_color, Color::black, Color::black), 0);
-        return join(text::kSlash, std::move(term), displayRecord(below, style_), c.bar_color);
+        // Only a lone factor to the first power may stand without parentheses.
+        std::optional<Record> bare;
+        if (t.factors.size() == 1 && t.factors[0].exponent == 1) bare = list(t.factors[0].pointer);
+        Record withParentheses = product(t, bare);
+        return carrierItem(t.monomial, i, style_, std::move(withParentheses), std::move(bare));
     }
 
     const Polynomial_XL& p_;
@@ -120,6 +92,48 @@ private:
 };
 
 }  // namespace
+
+Monomial shownInSum(const Monomial& term, std::size_t position) {
+    return position == 0 ? term : withMagnitude(term);
+}
+
+Record sumWithTerm(Record sum, std::size_t position, const Monomial& term, Record item) {
+    if (position == 0) return item;
+    const char* sign = term.coefficient.numerator < 0 ? text::kMinusSign : text::kPlus;
+    return join(sign, std::move(sum), std::move(item), term.coefficient.numerator_color);
+}
+
+Record carrierItem(const Monomial& m, std::size_t i, Style style, Record product,
+                   std::optional<Record> bare) {
+    const Rational& c = m.coefficient;
+    const Color nc = c.numerator_color;
+    if (style == Style::fraction) {
+        // A unit coefficient is not written. What counts is the coefficient
+        // the term shows after its sign: 1/−1 after a "+" is −1, not 1.
+        const Monomial drawn = shownInSum(m, i);
+        if (drawn == Monomial(Rational(1, 1), 0)) return product;
+        if (i == 0 && drawn == Monomial(Rational(-1, 1), 0))
+            return join(text::kPaperclip, message(text::kHyphenMinus, nc), std::move(product));
+        return join(text::kPaperclip, record(drawn, style), std::move(product));
+    }
+    // rational_fraction and decimal: the numerator part, then the denominator.
+    const std::int64_t n = c.numerator, d = c.denominator;
+    Record term;
+    if ((n != 1 && n != -1) || m.exponent != 0) {
+        const Monomial top(Rational(i > 0 ? checkedAbs(n) : n, 1, nc, Color::black, Color::black), m.exponent,
+                           m.variable, m.variable_color);
+        term = join(text::kPaperclip, displayRecord(top, style), std::move(product));
+    } else if (i == 0 && n == -1) {
+        term = join(text::kPaperclip, message(text::kHyphenMinus, nc), std::move(product));
+    } else if ((i > 0 && d == 1) || !bare) {
+        term = std::move(product);
+    } else {
+        term = std::move(*bare);
+    }
+    if (d == 1) return term;
+    const Monomial below(Rational(d, 1, c.denominator_color, Color::black, Color::black), 0);
+    return join(text::kSlash, std::move(term), displayRecord(below, style), c.bar_color);
+}
 
 Record record(const Rational& value, bool alwaysFraction, Style style) {
     const std::int64_t n = value.numerator, d = value.denominator;

@@ -8,7 +8,9 @@
 //
 // A polynomial, a term list or an equation side without terms is written as
 // the message "unexpected error" rather than as a record without rows.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
@@ -28,6 +30,21 @@ Record record(const Monomial& monomial, Style style);
 // In rational_fraction the pieces sign, magnitude, variable and exponent,
 // over the denominator in the numerator's colour; else `record`.
 Record displayRecord(const Monomial& monomial, Style style);
+
+// The pieces of a sum, for the writers of sums with parenthesised parts:
+// - the term as position `position` of a sum shows it: the first with its
+//   own sign, the others by the magnitude of their numerator;
+Monomial shownInSum(const Monomial& term, std::size_t position);
+// - the sum so far with `item` (the record of `term` at `position`) joined
+//   on by "+" or "−" in the term's numerator colour; the first item alone;
+Record sumWithTerm(Record sum, std::size_t position, const Monomial& term, Record item);
+// - a term that multiplies a parenthesised `product`: the coefficient (and
+//   variable) written before it, a unit coefficient left out ("-" for −1
+//   first in a sum); in rational_fraction and decimal the numerator part
+//   over the denominator. `bare` is the product without parentheses where a
+//   unit coefficient lets it stand alone (none when it may not).
+Record carrierItem(const Monomial& term, std::size_t position, Style style, Record product,
+                   std::optional<Record> bare);
 
 // Term list `index`, every factor list it names written in parentheses
 // (with "^" and the exponent when it is not 1), recursively. Throws
