@@ -1,0 +1,285 @@
+#include "solvers/parentheses_stages.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/checked.hpp"
+#include "records/integers.hpp"
+#include "solvers/numbers.hpp"
+
+namespace radixmender {
+
+namespace {
+
+using List = std::vector<Term>;
+using Lists = std::vector<List>;
+
+const std::pair<bool, std::uint64_t> kNoSubExpression{false, 0};
+
+List zeroList() { return {Term(Monomial(), kNoSubExpression)}; }
+
+bool isCarrier(const Term& t) { return t.sub_exp.first; }
+
+std::size_t subIndex(const Term& t) { return static_cast<std::size_t>(t.sub_exp.second); }
+
+struct Place {
+    std::size_t list;
+    std::size_t position;
+};
+
+// The first term, lists in order and terms in order, that passes `p`.
+template <class P>
+std::optional<Place> firstWhere(const Lists& lists, P p) {
+    for (std::size_t k = 0; k < lists.size(); ++k)
+        for (std::size_t i = 0; i < lists[k].size(); ++i)
+            if (p(lists[k][i])) return Place{k, i};
+    return std::nullopt;
+}
+
+template <class F>
+Ext_polynomial mapTerms(const Ext_polynomial& side, F f) {
+    Lists lists = side.terms;
+    for (List& list : lists)
+        for (Term& t : list) t = f(t);
+    return Ext_polynomial(std::move(lists));
+}
+
+// The carrier at `at` replaced by `terms`, its sub-expression left as 0.
+Ext_polynomial replacedCarrier(const Ext_polynomial& side, Place at, const List& terms) {
+    Lists lists = side.terms;
+    List& list = lists[at.list];
+    const std::size_t sub = subIndex(list[at.position]);
+    const auto position = list.begin() + static_cast<std::ptrdiff_t>(at.position);
+    list.insert(list.erase(position), terms.begin(), terms.end());
+    lists[sub] = zeroList();
+    return Ext_polynomial(std::move(lists));
+}
+
+// `f` applied until it answers none; none when its first answer is none.
+template <class F>
+std::optional<Ext_polynomial> repeated(const Ext_polynomial& side, F f) {
+    std::optional<Ext_polynomial> last = f(side);
+    if (!last) return std::nullopt;
+    while (auto next = f(*last)) last = std::move(next);
+    return last;
+}
+
+std::uint64_t checkedExponentSum(std::uint64_t a, std::uint64_t b) {
+    if (a > UINT64_MAX - b) throw std::overflow_error(kOverflowMessage);
+    return a + b;
+}
+
+bool alike(const Term& a, const Term& b, bool integersOnly) {
+    const Monomial &m = a.monomial, &n = b.monomial;
+    return m.exponent == n.exponent && (m.variable == n.variable || m.exponent == 0) && !isCarrier(a) &&
+           !isCarrier(b) &&
+           (!integersOnly || (m.coefficient.denominator == 1 && n.coefficient.denominator == 1));
+}
+
+bool isZero(const Term& t) { return t.monomial.coefficient.numerator == 0; }
+
+// The list without zero terms; the zero list when nothing is left.
+List withoutZeroTerms(List list) {
+    std::erase_if(list, isZero);
+    return list.empty() ? zeroList() : list;
+}
+
+// The sum of `list` with like terms gathered; `summed` is set by a sum.
+List combined(const List& list, bool integersOnly, bool& summed) {
+    List result;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const Term& t = list[i];
+        if (isCarrier(t)) {
+            result.push_back(t);
+            continue;
+        }
+        if (std::any_of(result.begin(), result.end(),
+                        [&](const Term& kept) { return alike(kept, t, integersOnly); }))
+            continue;
+        Rational sum = t.monomial.coefficient;
+        bool added = false;
+        for (std::size_t j = i + 1; j < list.size(); ++j) {
+            if (!alike(t, list[j], integersOnly)) continue;
+            sum = unwrapped(sum.adding(list[j].monomial.coefficient));
+            added = true;
+        }
+        summed = summed || added;
+        result.emplace_back(Monomial(sum, t.monomial.exponent, t.monomial.variable), t.sub_exp);
+    }
+    return withoutZeroTerms(std::move(result));
+}
+
+}  // namespace
+
+void requireWellFormed(const Ext_polynomial& side) {
+    const Lists& lists = side.terms;
+    if (lists.empty()) throw std::invalid_argument("a side with parentheses needs at least one term list");
+    std::vector<char> named(lists.size(), 0);
+    for (std::size_t k = 0; k < lists.size(); ++k) {
+        if (lists[k].empty()) throw std::invalid_argument("term list " + std::to_string(k) + " is empty");
+        for (const Term& t : lists[k]) {
+            if (!isCarrier(t)) continue;
+            if (t.sub_exp.second >= k)
+                throw std::invalid_argument("a term of list " + std::to_string(k) + " names list " +
+                                            std::to_string(t.sub_exp.second) +
+                                            ", which does not stand before it");
+            if (named[subIndex(t)]++)
+                throw std::invalid_argument("list " + std::to_string(t.sub_exp.second) +
+                                            " is named by two terms");
+        }
+    }
+}
+
+bool hasZeroDenominator(const Ext_polynomial& side) {
+    return firstWhere(side.terms, [](const Term& t) { return t.monomial.coefficient.denominator == 0; })
+        .has_value();
+}
+
+bool hasParentheses(const Ext_polynomial& side) {
+    const List& top = side.terms.at(side.terms.size() - 1);
+    return std::any_of(top.begin(), top.end(), isCarrier);
+}
+
+Polynomial toPolynomial(const Ext_polynomial& side) {
+    std::vector<Monomial> terms;
+    for (const Term& t : side.terms.at(side.terms.size() - 1)) terms.push_back(t.monomial);
+    return Polynomial(std::move(terms));
+}
+
+std::optional<SideStage> distribute(const Ext_polynomial& side, bool colored) {
+    const auto at = firstWhere(side.terms, isCarrier);
+    if (!at) return std::nullopt;
+    const Term& c = side.terms[at->list][at->position];
+    const std::size_t sub = subIndex(c);
+    const Color color = colored ? Color::red : Color::black;
+    List products;
+    for (const Term& s : side.terms.at(sub)) {
+        const Monomial& m = s.monomial;
+        const Rational product = unwrapped(m.coefficient.multiplied(c.monomial.coefficient)).recolored(color);
+        // A constant takes the carrier's letter: 2y·(5) is 10y.
+        const std::string& letter = m.exponent == 0 ? c.monomial.variable : m.variable;
+        products.emplace_back(
+            Monomial(product, checkedExponentSum(m.exponent, c.monomial.exponent), letter, color),
+            kNoSubExpression);
+    }
+    Ext_polynomial after = replacedCarrier(side, *at, products);
+    if (!colored) return SideStage{side, std::move(after)};
+    Lists before = side.terms;
+    Term& carrier = before[at->list][at->position];
+    carrier = Term(carrier.monomial.recolored(Color::red), carrier.sub_exp, Color::red);
+    for (Term& s : before[sub]) s.monomial = s.monomial.recolored(Color::red);
+    return SideStage{Ext_polynomial(std::move(before)), std::move(after)};
+}
+
+std::optional<SideStage> combineLikeTerms(const Ext_polynomial& side, bool integersOnly) {
+    bool summed = false;
+    Lists lists;
+    for (const List& list : side.terms) lists.push_back(combined(list, integersOnly, summed));
+    if (!summed) return std::nullopt;
+    return SideStage{side, Ext_polynomial(std::move(lists))};
+}
+
+std::optional<SideStage> reduceCoefficients(const Ext_polynomial& side) {
+    bool changed = false;
+    Ext_polynomial reduced = mapTerms(side, [&](const Term& t) {
+        const Rational& c = t.monomial.coefficient;
+        const std::int64_t g =
+            c.denominator < 0 ? checkedNeg(gcd(c.numerator, c.denominator)) : gcd(c.numerator, c.denominator);
+        if (g == 1) return t;
+        changed = true;
+        return Term(Monomial(Rational(checkedDiv(c.numerator, g), checkedDiv(c.denominator, g)),
+                             t.monomial.exponent, t.monomial.variable),
+                    t.sub_exp);
+    });
+    if (!changed) return std::nullopt;
+    return SideStage{side, removeAllParentheses(reduced)};
+}
+
+std::optional<Ext_polynomial> removeParentheses(const Ext_polynomial& side) {
+    const Monomial one(Rational(1, 1), 0);
+    const auto at = firstWhere(side.terms, [&](const Term& t) { return isCarrier(t) && t.monomial == one; });
+    if (!at) return std::nullopt;
+    return replacedCarrier(side, *at, side.terms.at(subIndex(side.terms[at->list][at->position])));
+}
+
+Ext_polynomial removeAllParentheses(const Ext_polynomial& side) {
+    return repeated(side, removeParentheses).value_or(side);
+}
+
+std::optional<Ext_polynomial> distributeCoefficient(const Ext_polynomial& side) {
+    const auto at = firstWhere(side.terms, [&](const Term& t) {
+        if (!isCarrier(t) || t.monomial.exponent != 0) return false;
+        const List& inner = side.terms.at(subIndex(t));
+        return inner.size() == 1 && inner[0].monomial.exponent == 0 && !isCarrier(inner[0]);
+    });
+    if (!at) return std::nullopt;
+    const Term& c = side.terms[at->list][at->position];
+    const Rational product =
+        unwrapped(c.monomial.coefficient.multiplied(side.terms[subIndex(c)][0].monomial.coefficient));
+    return replacedCarrier(side, *at, {Term(Monomial(product, 0), kNoSubExpression)});
+}
+
+std::optional<Ext_polynomial> distributeAllCoefficients(const Ext_polynomial& side) {
+    return repeated(side, distributeCoefficient);
+}
+
+Ext_polynomial removingZeroTerms(const Ext_polynomial& side, bool recolor) {
+    Lists lists;
+    for (const List& list : side.terms) lists.push_back(withoutZeroTerms(list));
+    // A carrier of a sub-expression that is zero alone goes; when its list is
+    // left empty, that list's own carrier goes in the next pass.
+    for (bool emptied = true; emptied;) {
+        emptied = false;
+        const Lists previous = lists;
+        const auto zeroAlone = [&](const Term& t) {
+            if (!isCarrier(t)) return false;
+            const List& inner = previous.at(subIndex(t));
+            return inner.size() == 1 && inner[0].monomial.coefficient.isEqual(Rational(0, 1));
+        };
+        for (List& list : lists) {
+            if (std::erase_if(list, zeroAlone) == 0 || !list.empty()) continue;
+            list = zeroList();
+            emptied = true;
+        }
+    }
+    Ext_polynomial result(std::move(lists));
+    return recolor ? recolored(result, Color::black) : result;
+}
+
+Ext_polynomial recolored(const Ext_polynomial& side, Color color) {
+    return mapTerms(side,
+                    [color](const Term& t) { return Term(t.monomial.recolored(color), t.sub_exp, color); });
+}
+
+Ext_polynomial recoloringCoefficients(const Ext_polynomial& side, Color color) {
+    return mapTerms(side, [color](const Term& t) {
+        const Monomial& m = t.monomial;
+        return Term(Monomial(m.coefficient.recolored(color), m.exponent, m.variable), t.sub_exp);
+    });
+}
+
+Ext_polyEquation recoloringCoefficients(const Ext_polyEquation& e, Color lhs, Color rhs) {
+    return {recoloringCoefficients(e.LHS, lhs), recoloringCoefficients(e.RHS, rhs), e.relation};
+}
+
+std::int64_t lcmWithDenominator(std::int64_t running, const Term& term) {
+    return lcm(running, term.monomial.coefficient.denominator);
+}
+
+Term highlightDenominator(const Term& term, bool colored) {
+    const Monomial& m = term.monomial;
+    const Rational c(m.coefficient.numerator, m.coefficient.denominator, Color::black,
+                     colored ? Color::red : Color::black, Color::black);
+    return Term(Monomial(c, m.exponent, m.variable), term.sub_exp);
+}
+
+Term scaledByLcm(const Term& term, std::int64_t L) {
+    const Monomial& m = term.monomial;
+    const Rational c(checkedMul(m.coefficient.numerator, checkedDiv(L, m.coefficient.denominator)), 1);
+    return Term(Monomial(c, m.exponent, m.variable), term.sub_exp);
+}
+
+}  // namespace radixmender
