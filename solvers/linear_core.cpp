@@ -58,6 +58,7 @@ public:
     SolverResult solve() {
         solution_ = linearSolution(opening_);
         openingRow_ = {line(opening_)};
+        workingLine_ = openingRow_[0];
         summary_ = openingRow_;
         const bool solved = isSolved(opening_, style_ == Style::decimal);
         if (solution_.status != Status::unique || !solved || style_ == Style::rational_fraction)
@@ -72,6 +73,15 @@ public:
 private:
     Record line(const PolyEquation& e, std::optional<Style> style = std::nullopt) const {
         return record(e, style.value_or(style_));
+    }
+    // The record of the working equation, written once for each.
+    const Record& workingLine() {
+        if (!workingLine_) workingLine_ = line(working_);
+        return *workingLine_;
+    }
+    void setWorking(PolyEquation e) {
+        working_ = std::move(e);
+        workingLine_.reset();
     }
     Color highlight() const { return colored_ ? Color::red : Color::black; }
     // Red for a relation that is no "=" when colored.
@@ -109,7 +119,7 @@ private:
         return finish();
     }
     SolverResult finish() {
-        if (!continued_) append(summary_, text::kCool);
+        if (!continued_) append(std::move(summary_), text::kCool);
         return std::move(result_);
     }
 
@@ -167,15 +177,15 @@ private:
     // arguments are evaluated is unspecified.)
     void stage(Lines lines, const std::string& comment, PolyEquation after, Lines carriedToo = {}) {
         append(withCarried(std::move(lines)), comment);
-        carried_.push_back(line(working_));
+        carried_.push_back(workingLine());
         for (Record& r : carriedToo) carried_.push_back(std::move(r));
-        working_ = std::move(after);
+        setWorking(std::move(after));
     }
 
     void combine(bool simpleOnly, const char* comment) {
         CombinedEquation combined = combiningLikeTerms(working_, simpleOnly);
         if (!combined.changed) return;
-        Lines lines{line(working_), line(combined.equation)};
+        Lines lines{workingLine(), line(combined.equation)};
         stage(std::move(lines), comment, std::move(combined.equation));
     }
 
@@ -184,7 +194,7 @@ private:
         if (first != Step_exclusions::reduce && first != Step_exclusions::reduce_and_clear &&
             hasUnreducedCoefficient(working_)) {
             PolyEquation reduced = reducingCoefficients(working_);
-            Lines lines{line(working_), line(reduced)};
+            Lines lines{workingLine(), line(reduced)};
             stage(std::move(lines), "simplify", std::move(reduced));
         }
         combine(true, "combine simple like terms");
@@ -200,7 +210,7 @@ private:
         const std::int64_t m = lcmOfDenominators(working_);
         const std::string comment = clearingComment(style_);
         if (m == 1) {
-            Lines lines{line(working_), line(cleared)};
+            Lines lines{workingLine(), line(cleared)};
             return stage(std::move(lines), comment, std::move(cleared));
         }
         Lines lines{line(highlightingFractions(working_, highlight())),
@@ -220,15 +230,15 @@ private:
             append(withCarried(std::move(lines)), variable_ + " terms to one side");
             for (std::size_t i = 0; i + 1 < shown.size(); ++i)
                 carried_.push_back(line(recolored(shown[i], Color::black, Color::black, Color::black)));
-            working_ = recolored(shown.back(), Color::black, Color::black, Color::black);
+            setWorking(recolored(shown.back(), Color::black, Color::black, Color::black));
         }
         EditedTerms edited = editTermsStep(working_, technique_, colored_);
         if (!edited.moved) return;
         append(withCarried({line(edited.first), line(edited.second), line(edited.third)}),
                "constant terms opposite to " + variable_);
-        carried_.push_back(line(working_));
+        carried_.push_back(workingLine());
         carried_.push_back(line(edited.third));
-        working_ = combiningLikeTerms(edited.third, false).equation;
+        setWorking(combiningLikeTerms(edited.third, false).equation);
     }
 
     // Collecting leaves one term a side: a variable term in the letter and
@@ -250,7 +260,7 @@ private:
         const bool onLeft = !(vT.exponent == 0 && cT.exponent == 1);
         if (!onLeft) std::swap(vT, cT);
         if (vT.exponent == 0 && cT.exponent == 0) {
-            carried_.push_back(line(working_));
+            carried_.push_back(workingLine());
             append(withCarried({message(rawValue(solution_.status))}), "solve");
             return finish();
         }
@@ -265,7 +275,7 @@ private:
             divide(onLeft, vT, cT);
         else
             multiplyByReciprocal(onLeft, vT, cT);
-        append(carried_, title_);
+        append(std::move(carried_), title_);
         return finish();
     }
 
@@ -279,10 +289,10 @@ private:
         if (onLeft && plus) return;
         Lines step;
         if (!onLeft && !plus) {
-            carried_.push_back(line(working_));
+            carried_.push_back(workingLine());
             carried_.push_back(line(reversedSolution(relationColor())));
         } else {
-            step.push_back(line(working_));
+            step.push_back(workingLine());
         }
         step.push_back(line(solutionEquation()));
         if (!plus) appendNote(step);
@@ -352,6 +362,7 @@ private:
     std::string title_;
     PolyEquation opening_, working_;
     LinearSolution solution_;
+    std::optional<Record> workingLine_;
     Lines openingRow_, summary_, carried_;
     SolverResult result_;
 };
