@@ -4,6 +4,8 @@
 A term is n/d:e (n/d as stored, times x^e); "|" parts the sides.
   L rel left | right => status value rel'   from solveset over the reals
   Q left | right => status [a b c a b c]    real roots a + b*sqrt(c), ascending
+  P rel left | right => status value rel'   with parentheses: a side is its term lists,
+      inner ones first, parted by ";"; n/d:e@j multiplies list j in parentheses
 """
 import random
 from pathlib import Path
@@ -45,16 +47,18 @@ def linear_case():
         if rng.random() < 0.4:
             right.append(term((value(left) - value(right)).coeff(x, 0), 0))
     rel = rng.choice(list(RELATIONS))
-    got = solveset(RELATIONS[rel](value(left) - value(right), 0), x, S.Reals)
+    return f"L {rel} {text(left)} | {text(right)} => {verdict(rel, value(left) - value(right))}"
+
+
+def verdict(rel, difference):
+    got = solveset(RELATIONS[rel](difference, 0), x, S.Reals)
     if got in (S.Reals, S.EmptySet):
-        verdict = f"{'infinite' if got == S.Reals else 'none'} 0/1 {rel}"
-    elif got.is_FiniteSet:
-        verdict = f"unique {frac(got.args[0])} ="
-    elif got.start == S.NegativeInfinity:
-        verdict = f"unique {frac(got.end)} {'<' if got.right_open else '<='}"
-    else:
-        verdict = f"unique {frac(got.start)} {'>' if got.left_open else '>='}"
-    return f"L {rel} {text(left)} | {text(right)} => {verdict}"
+        return f"{'infinite' if got == S.Reals else 'none'} 0/1 {rel}"
+    if got.is_FiniteSet:
+        return f"unique {frac(got.args[0])} ="
+    if got.start == S.NegativeInfinity:
+        return f"unique {frac(got.end)} {'<' if got.right_open else '<='}"
+    return f"unique {frac(got.start)} {'>' if got.left_open else '>='}"
 
 
 def quadratic_case():
@@ -86,7 +90,41 @@ def quadratic_case():
     return f"Q {text(left)} | {text(right)} => {status} {' '.join(parts)}".rstrip()
 
 
+def parenthesised(lists, depth):
+    """Appends the lists of a sum of depth ≤ 3 (inner first); its index and value."""
+    terms, value = [], S.Zero
+    for _ in range(prng.randint(1, 1 if depth == 3 and prng.random() < 0.3 else 3)):
+        n, d = 0 if prng.random() < 0.08 else prng.randint(-9, 9), prng.choice([1, 1, 2, 3, -2, 4])
+        if depth < 3 and prng.random() < 0.45:  # unit, negative and fractional multipliers
+            (n, d), (j, inner) = prng.choice([(1, 1), (-1, 1), (2, 2), (n, d)]), parenthesised(lists, depth + 1)
+            terms.append(f"{n}/{d}:0@{j}")
+            value += Rational(n, d) * inner
+        else:
+            e = prng.choice([0, 1])
+            terms.append(f"{n}/{d}:{e}")
+            value += Rational(n, d) * x**e
+    lists.append(" ".join(terms))
+    return len(lists) - 1, value
+
+
+def side_with_parentheses(depth):
+    lists = []
+    value = parenthesised(lists, depth)[1]
+    return " ; ".join(lists), value
+
+
+def parentheses_case():
+    (left, l), (right, r) = [side_with_parentheses(depth) for depth in (1, prng.choice([1, 2, 3]))]
+    if prng.random() < 0.25:  # the left side again, plus a constant: all values or none
+        k = prng.randint(-2, 2)
+        right, r = f"{left} {k}/1:0", l + k
+    rel = prng.choice(list(RELATIONS))
+    return f"P {rel} {left} | {right} => {verdict(rel, l - r)}"
+
+
 lines = [linear_case() for _ in range(90)]
 while len(lines) < 140:
     lines += filter(None, [quadratic_case()])
+prng = random.Random(18)
+lines += [parentheses_case() for _ in range(20)]
 (Path(__file__).resolve().parents[1] / "solvers" / "verdict_cases.txt").write_text("\n".join(lines) + "\n")
