@@ -126,5 +126,5 @@ lines = [linear_case() for _ in range(90)]
 while len(lines) < 140:
     lines += filter(None, [quadratic_case()])
 prng = random.Random(18)
-lines += [parentheses_case() for _ in range(20)]
+lines += [parentheses_case() for _ in range(40)]
 (Path(__file__).resolve().parents[1] / "solvers" / "verdict_cases.txt").write_text("\n".join(lines) + "\n")
