@@ -10,6 +10,9 @@
 
 #include "engine/text_drawing.hpp"
 #include "engine/universal_engine_view.hpp"
+#include "models/radixmender_a_model.hpp"
+#include "models/radixmender_b_model.hpp"
+#include "models/radixmender_c_model.hpp"
 #include "records/literals.hpp"
 #include "tests/engine/engine_test_helpers.hpp"
 #include "tests/support/screen_width.hpp"
@@ -199,51 +202,61 @@ TEST(FittedFontSize, ShrinksInStepsOfFivePercent) {
               fittedFontSize({text + text}, attributes, width(text + text, 30) - 1, 1000));
 }
 
-TEST(EngineView, FittingStepDrawsAtTheBaseSizeOfTheScreen) {
+// Comments in the system font at the top; the lines in the digit font at the
+// screen's base size, left-aligned from the middle band's top, each below the
+// one before; the navigator centred in the bottom band.
+TEST(EngineView, BandsAndRenderedLines) {
     for (const auto& [screen, base] : std::vector<std::pair<double, double>>{{428, 30}, {430, 32}}) {
         const ScreenWidth width(screen);
-        SpySource source = sourceWith(2);
+        SpySource source = sourceWith(3);
+        source.steps[1] = {makeIntegerRecord(11), makeIntegerRecord(22), makeIntegerRecord(33)};
+        source.comments_[1] = {"short", "a longer comment"};
         UniversalEngineView view({0, 0, 390, 844});
         view.setDataSource(&source);
+        view.setStep(1);
         const auto texts = drawView(view)->texts();
-        ASSERT_GE(texts.size(), 3u);
-        EXPECT_EQ(texts[1].text, "0");
-        EXPECT_EQ(texts[1].attributes.font.pointSize, base);
-        EXPECT_EQ(texts[1].attributes.font.family, platform::FontFamily::monospacedDigitSystem);
+        EXPECT_EQ(source.countCalls, 1);
+        EXPECT_EQ(source.asked, std::vector<std::int64_t>{1});
+        EXPECT_EQ(source.commentCalls, 1);
+        EXPECT_EQ(view.totalSteps(), 3);
+        ASSERT_EQ(texts.size(), 6u);
+        const double h = 844 - 10;
+        EXPECT_EQ(texts[0].attributes.font.family, platform::FontFamily::system);
+        EXPECT_LT(texts[0].topLeft.y, texts[1].topLeft.y);
+        EXPECT_NEAR(texts[2].topLeft.y, 0.05 * h + 5, 1e-9);
+        for (std::size_t i = 2; i < 5; ++i) {
+            EXPECT_EQ(texts[i].topLeft.x, 0);
+            EXPECT_EQ(texts[i].attributes.font.pointSize, base);
+            EXPECT_EQ(texts[i].attributes.font.family, platform::FontFamily::monospacedDigitSystem);
+            EXPECT_TRUE(i == 2 || texts[i].topLeft.y > texts[i - 1].topLeft.y);
+        }
+        const auto& nav = texts[5];
+        EXPECT_EQ(nav.text, UniversalEngineView::navigatorText());
+        EXPECT_GE(nav.topLeft.y, 0.05 * h + 5 + 0.85 * h + 5 - 1e-9);
+        EXPECT_NEAR(nav.topLeft.x + textSize(nav.text, nav.attributes.font).width / 2, 390 / 2, 1e-9);
     }
 }
 
-TEST(EngineView, BandsAndRenderedLines) {
-    const ScreenWidth width(390);
-    SpySource source = sourceWith(3);
-    source.steps[1] = {makeIntegerRecord(11), makeIntegerRecord(22), makeIntegerRecord(33)};
-    source.comments_[1] = {"short", "a longer comment"};
-    UniversalEngineView view({0, 0, 390, 844});
-    view.setDataSource(&source);
-    view.setStep(1);
-    const auto texts = drawView(view)->texts();
-    EXPECT_EQ(source.countCalls, 1);
-    EXPECT_EQ(source.asked, std::vector<std::int64_t>{1});
-    EXPECT_EQ(source.commentCalls, 1);
-    EXPECT_EQ(view.totalSteps(), 3);
-    ASSERT_EQ(texts.size(), 6u);
-    // Comments in the system font at the top, then the lines left-aligned from
-    // the band's top, each below the one before.
-    const double w = 390, h = 844 - 10;
-    EXPECT_EQ(texts[0].attributes.font.family, platform::FontFamily::system);
-    EXPECT_LT(texts[0].topLeft.y, texts[1].topLeft.y);
-    EXPECT_NEAR(texts[2].topLeft.y, 0.05 * h + 5, 1e-9);
-    for (std::size_t i = 2; i < 5; ++i) {
-        EXPECT_EQ(texts[i].topLeft.x, 0);
-        if (i > 2) {
-            EXPECT_GT(texts[i].topLeft.y, texts[i - 1].topLeft.y);
+// The widest problems three-digit entries allow: fitted on a phone, every
+// line of every step is no wider than the view and no smaller than 12 points.
+TEST(EngineView, WidestProblemsFitAPhoneReadably) {
+    const ScreenWidth screen(390);
+    const UniversalEngineView view;
+    for (const std::string order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
+        for (const ModelOutput& output :
+             {Radixmender_A_Model{999, -999, 998, order}.steps(),
+              Radixmender_B_Model{997, 991, -983, 977, kTemplateWholeFirst, order}.steps(),
+              Radixmender_B_Model{997, 991, -983, 977, kTemplateRadicalFirst, order}.steps(),
+              Radixmender_C_Model{999, 997, 995, -993, 991, order}.steps()}) {
+            for (const Step& lines : output.detailSteps) {
+                const LineSizes sizes = view.fitLines(390, (844 - 10) * 0.85, basePointSize(), medium, lines);
+                for (std::size_t j = 0; j < lines.size(); ++j) {
+                    EXPECT_LE(testing::measure(lines[j], sizes[j][1]).width, 390);
+                    EXPECT_GE(sizes[j][1], 12.0);
+                }
+            }
         }
     }
-    // The navigator: exactly its text, centred in the bottom band.
-    const auto& nav = texts[5];
-    EXPECT_EQ(nav.text, UniversalEngineView::navigatorText());
-    EXPECT_GE(nav.topLeft.y, 0.05 * h + 5 + 0.85 * h + 5 - 1e-9);
-    EXPECT_NEAR(nav.topLeft.x + textSize(nav.text, nav.attributes.font).width / 2, w / 2, 1e-9);
 }
 
 TEST(EngineView, WhatIsDrawnForEachSourceState) {

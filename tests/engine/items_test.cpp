@@ -10,6 +10,7 @@
 #include "records/literals.hpp"
 #include "records/text.hpp"
 #include "tests/engine/engine_test_helpers.hpp"
+#include "tests/engine/tableau_samples.hpp"
 
 namespace radixmender {
 namespace {
@@ -27,10 +28,7 @@ Record join(const std::string& t, const Record& l, const Record& r, Color c = Co
 }
 Record fraction(const Record& n, const Record& d) { return join("/", n, d); }
 
-struct Sample {
-    std::string name;
-    Record record;
-};
+using testing::Sample;
 
 std::vector<Sample> samples() {
     const Record radicalFive = unary("√", integer(5));
@@ -65,44 +63,57 @@ std::vector<Sample> samples() {
     };
 }
 
-// Every text's line box and every stroke (widened by half its width) lies
-// inside the measured box, within a point. Two documented exceptions: bracket
-// glyphs, whose line box is taller than the operand they span (their capitals
-// are checked against the operand's top instead), and exponents, drawn bolder
-// than they are measured (a little wider).
+// Every mark lies inside the measured box, within a point, for the lines the
+// models draw and every other kind (tableaux, boxes, the fraction family).
+// Texts of the lines count with their line box, but a bracket's capitals only
+// (its glyph is taller than the operand it spans) and an exponent a tenth
+// wider (drawn bolder than measured); texts of the other kinds with their ink
+// from capitals to baseline (their boxes run from the top number's capitals
+// to the bottom one's baseline), turned labels through their transform.
+// Strokes count with half their width. The overruns the layouts specify are
+// shares of the size: a two-digit text in a column addition is centred on its
+// column in the small font, a carry's highlight and slash are as wide as "10"
+// in the carry font, so both reach past the last column.
 TEST(ItemBoxes, EveryMarkLiesInsideTheMeasuredBox) {
-    for (double size : {32.0, 30.0, 17.5}) {
-        for (const Sample& s : samples()) {
+    std::vector<testing::Sample> all = samples(), more = testing::fractionAndBoxSamples();
+    const std::size_t lines = all.size();
+    all.insert(all.end(), more.begin(), more.end());
+    more = testing::tableauSamples();
+    all.insert(all.end(), more.begin(), more.end());
+    for (const double size : {32.0, 30.0, 17.5}) {
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            const testing::Sample& s = all[k];
             SCOPED_TRACE(s.name + " at " + std::to_string(size));
-            const double x = 50, y = 300;
+            const double x = 50, y = 300, overrun = s.name == "add_column" ? 0.13 * size : 0;
             const ItemBox box = measure(s.record, size);
-            const platform::Rect outer(x, y - box.ascent, box.width, box.height);
+            const platform::Rect outer(x - overrun, y - box.ascent, box.width + 2 * overrun, box.height);
             const auto context = record(s.record, x, y, size);
             ASSERT_FALSE(context->operations().empty());
             for (const RecordedOperation& op : context->operations()) {
                 double tolerance = 1.0;
+                std::vector<platform::Point> corners = op.points();
                 if (op.isText()) {
+                    const FontMetrics m = fontMetrics(op.attributes.font);
                     platform::Rect r = testing::textBox(op);
-                    const bool bracket = op.attributes.font.weight == platform::FontWeight::light;
-                    if (bracket) {
-                        const FontMetrics m = fontMetrics(op.attributes.font);
+                    if (k >= lines || op.attributes.font.weight == platform::FontWeight::light)
                         r = platform::Rect(r.minX(), r.minY() + m.ascender - m.capHeight, r.width(),
                                            m.capHeight);
-                    }
-                    if (op.attributes.font.weight == platform::FontWeight::heavy)
+                    if (k < lines && op.attributes.font.weight == platform::FontWeight::heavy)
                         tolerance += 0.1 * r.width();
-                    EXPECT_GE(r.minX(), outer.minX() - tolerance) << op.text;
-                    EXPECT_LE(r.maxX(), outer.maxX() + tolerance) << op.text;
-                    EXPECT_GE(r.minY(), outer.minY() - tolerance) << op.text;
-                    EXPECT_LE(r.maxY(), outer.maxY() + tolerance) << op.text;
-                } else {
+                    corners.clear();
+                    for (const platform::Point p : {platform::Point{r.minX(), r.minY()},
+                                                    {r.maxX(), r.maxY()},
+                                                    {r.minX(), r.maxY()},
+                                                    {r.maxX(), r.minY()}})
+                        corners.push_back(op.ctm.apply(p));
+                } else if (op.mode != platform::PathDrawingMode::fill) {
                     tolerance += op.lineWidth / 2;
-                    for (const platform::Point p : op.points()) {
-                        EXPECT_GE(p.x, outer.minX() - tolerance);
-                        EXPECT_LE(p.x, outer.maxX() + tolerance);
-                        EXPECT_GE(p.y, outer.minY() - tolerance);
-                        EXPECT_LE(p.y, outer.maxY() + tolerance);
-                    }
+                }
+                for (const platform::Point p : corners) {
+                    EXPECT_GE(p.x, outer.minX() - tolerance) << op.text;
+                    EXPECT_LE(p.x, outer.maxX() + tolerance) << op.text;
+                    EXPECT_GE(p.y, outer.minY() - tolerance) << op.text;
+                    EXPECT_LE(p.y, outer.maxY() + tolerance) << op.text;
                 }
             }
         }
