@@ -102,7 +102,45 @@ TEST(IntegerPadKeys, PadWithoutEntriesIgnoresKeys) {
     EXPECT_EQ(labelAt(&pad, 4097)->backgroundColor(), UIColor::green());
 }
 
-TEST(IntegerPadKeys, RandomKeysKeepTheInvariants) { pressAtRandom<UniversalIntegerPadView>(3); }
+// Random taps on the keys, entries and orders of the form pad, on the
+// integer pad and on the decimal pad: after each, every entry reads as a
+// number within the limit (a decimal one on the decimal pad), the selected
+// entry and order are the green ones, and "🤔" hands the entries over as
+// shown, the integer pad's "-0" as "0", with the order shown.
+template <typename Pad>
+void tapFormPadAtRandom(std::int64_t limit) {
+    SCOPED_TRACE(limit);
+    constexpr bool decimal = std::is_same_v<Pad, UniversalRealPadView>;
+    const Screen<Pad> s(390, 844, {47, 0, 34, 0}, makeFormAPad<Pad>());
+    SpyDataSource source;
+    SpyDelegate delegate;
+    source.limit = limit;
+    s.pad->dataSource = &source;
+    s.pad->delegate = &delegate;
+    std::vector<platform::View*> targets{findButton(s.pad, "\U0001F914")};
+    for (const char* t : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "C", "DEL", "+/-", "."})
+        targets.push_back(findButton(s.pad, t));
+    for (const std::int64_t tag : {1, 2, 3, 4097, 4098}) targets.push_back(labelAt(s.pad, tag));
+    tapAtRandom(s, targets, 5000, delegate, [&](platform::View* target) {
+        std::vector<std::int64_t> green = greenTags(s.pad),
+                                  chosen{*s.pad->selection, s.pad->optionsSelections[0][0]};
+        std::sort(green.begin(), green.end());
+        ASSERT_EQ(green, chosen);
+        for (std::int64_t tag = 1; tag <= 3; ++tag) {
+            const std::string shown = textAt(s.pad, tag);
+            ASSERT_TRUE(readsAsNumber(shown, limit, decimal)) << shown;
+            ASSERT_TRUE(target != targets[0] ||
+                        delegate.calls.back().inputs[0][0][static_cast<std::size_t>(tag - 1)] ==
+                            (!decimal && shown == "-0" ? "0" : shown));
+        }
+        ASSERT_TRUE(target != targets[0] || delegate.calls.back().options[0][0] == textAt(s.pad, chosen[1]));
+    });
+}
+
+TEST(PadKeys, RandomTapsKeepTheInvariants) {
+    tapFormPadAtRandom<UniversalIntegerPadView>(3);
+    for (std::int64_t limit : {3, 0}) tapFormPadAtRandom<UniversalRealPadView>(limit);
+}
 
 }  // namespace
 }  // namespace radixmender::testing

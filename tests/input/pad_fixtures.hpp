@@ -1,12 +1,14 @@
 #pragma once
 // Shared pieces of the pad tests: spies for the data source and the delegate
 // (serving the integer and the decimal pads alike), the pad of the simplest
-// form screen, ways to press keys and selectors, and runs of keys checked
-// against their expected texts or against invariants.
+// form screen, ways to press keys and selectors, runs of keys checked against
+// their expected texts, one harness of random taps checked against
+// invariants, and the layout every pad keeps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <random>
 #include <set>
@@ -165,61 +167,68 @@ void pressSequences(const std::vector<KeySequence>& sequences) {
     }
 }
 
-// Ten thousand random keys and selector taps on the form pad; after each one
-// every entry reads as a number within the limit (a decimal one on the
-// decimal pad), each kind of choice shows exactly one green label that
-// matches the pad's selection, the tags stay put, and "🤔" hands the entries
-// over as shown, the integer pad's "-0" as "0".
-template <typename Pad>
-void pressAtRandom(std::int64_t limit) {
-    constexpr bool decimal = std::is_same_v<Pad, UniversalRealPadView>;
-    SCOPED_TRACE(limit);
-    auto pad = makeFormAPad<Pad>();
-    SpyDataSource source;
-    SpyDelegate delegate;
-    source.limit = limit;
-    pad->dataSource = &source;
-    pad->delegate = &delegate;
-    std::vector<platform::UIButton*> buttons;
-    for (const char* t : {"0", "1",   "2",   "3", "4",          "5",  "6",  "7",  "8",     "9",
-                          "C", "DEL", "+/-", ".", "\U0001F914", "I1", "I2", "I3", "O4097", "O4098"})
-        buttons.push_back(findButton(pad.get(), t));
-    const std::set<std::int64_t> tags = {1, 2, 3, 4097, 4098};
+// The labels below `root` with a green background, depth first.
+inline std::vector<std::int64_t> greenTags(platform::View* root) {
+    std::vector<std::int64_t> tags;
+    if (dynamic_cast<platform::UILabel*>(root) && root->backgroundColor() == platform::UIColor::green())
+        tags.push_back(root->tag());
+    for (const auto& s : root->subviews())
+        for (const std::int64_t t : greenTags(s.get())) tags.push_back(t);
+    return tags;
+}
 
+// Taps at random among `targets` (labels, which let a touch through to their
+// selectors, and keys) at their centres, through the window's hit testing and
+// the responder chain; `check(target)` after each tap. The delegate must have
+// been handed something over a hundred times.
+template <typename Pad>
+void tapAtRandom(const Screen<Pad>& s, const std::vector<platform::View*>& targets, int taps,
+                 const SpyDelegate& delegate, const std::function<void(platform::View*)>& check) {
     std::mt19937 rng(20261206);
-    std::uniform_int_distribution<std::size_t> pick(0, buttons.size() - 1);
-    for (int n = 0; n < 10000; ++n) {
-        platform::UIButton* b = buttons[pick(rng)];
-        platform::tap(*b);
-        std::set<std::int64_t> seen;
-        int greenEntries = 0;
-        for (const auto& v : pad->subviews()[1]->subviews()) {
-            auto* l = dynamic_cast<platform::UILabel*>(v.get());
-            if (l == nullptr) continue;
-            seen.insert(l->tag());
-            const bool green = l->backgroundColor() == platform::UIColor::green();
-            if (l->tag() < 4097) {
-                ASSERT_TRUE(readsAsNumber(l->text(), limit, decimal))
-                    << l->text() << " after key " << n << " " << *b->currentTitle();
-                greenEntries += green;
-                ASSERT_EQ(green, l->tag() == pad->selection);
-            } else {
-                ASSERT_EQ(green, l->tag() == pad->optionsSelections[0][0]);
-            }
-        }
-        ASSERT_EQ(greenEntries, 1);
-        ASSERT_EQ(seen, tags);
-        if (b->currentTitle() == "\U0001F914") {
-            const auto& call = delegate.calls.back();
-            for (std::int64_t k = 0; k < 3; ++k) {
-                const std::string shown = textAt(pad.get(), k + 1);
-                ASSERT_EQ(call.inputs[0][0][static_cast<std::size_t>(k)],
-                          !decimal && shown == "-0" ? "0" : shown);
-            }
-            ASSERT_EQ(call.options[0][0], textAt(pad.get(), pad->optionsSelections[0][0]));
-        }
+    for (int n = 0; n < taps && !::testing::Test::HasFatalFailure(); ++n) {
+        platform::View* target = targets[rng() % targets.size()];
+        ASSERT_NE(target, nullptr);
+        platform::touchAt(*s.window, s.centre(target));
+        check(target);
     }
     EXPECT_GT(delegate.calls.size(), 100u);
+}
+
+// The layout every pad keeps: each view inside its parent and not empty,
+// siblings of one kind (keys, labels, selectors) apart from one another,
+// every label on the selector of its tag, and no constraint left unsolved.
+inline void expectTidy(platform::View* root) {
+    const platform::Rect b = root->bounds();
+    std::vector<platform::Rect> keys, labels;
+    for (const auto& child : root->subviews()) {
+        const platform::View* v = child.get();
+        const platform::Rect f = v->frame();
+        EXPECT_TRUE(f.minX() > -1e-6 && f.minY() > -1e-6 && f.maxX() < b.maxX() + 1e-6 &&
+                    f.maxY() < b.maxY() + 1e-6 && f.width() > 0 && f.height() >= 0)
+            << "view " << v->tag() << " leaves its parent " << root->tag();
+        if (auto* button = dynamic_cast<const platform::UIButton*>(v)) {
+            keys.push_back(f);
+            const std::string title = button->currentTitle().value_or("");
+            if (title.size() > 1 && std::isupper(static_cast<unsigned char>(title[0])) &&
+                std::isdigit(static_cast<unsigned char>(title.back()))) {
+                const auto* label = dynamic_cast<platform::UILabel*>(
+                    root->viewWithTag(std::stoll(title.substr(title.find_first_of("0123456789")))));
+                EXPECT_TRUE(label == nullptr || label->frame() == f) << title;
+            }
+        } else if (dynamic_cast<const platform::UILabel*>(v)) {
+            labels.push_back(f);
+        }
+        expectTidy(child.get());
+    }
+    for (const auto* group : {&keys, &labels})
+        for (std::size_t i = 0; i < group->size(); ++i)
+            for (std::size_t j = i + 1; j < group->size(); ++j) {
+                const platform::Rect p = (*group)[i], q = (*group)[j];
+                EXPECT_TRUE(p.maxX() <= q.minX() + 1e-6 || q.maxX() <= p.minX() + 1e-6 ||
+                            p.maxY() <= q.minY() + 1e-6 || q.maxY() <= p.minY() + 1e-6 || p == q)
+                    << "overlap in " << root->tag();
+            }
+    EXPECT_TRUE(root->superview() != nullptr || platform::layoutDiagnostics(*root).empty());
 }
 
 }  // namespace radixmender::testing

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <random>
 
 #include "input/universal_integer_practice_pad_view.hpp"
 #include "pad_fixtures.hpp"
@@ -57,17 +56,6 @@ std::unique_ptr<UniversalIntegerPracticePadView> makePad(const PadArgs& a = {}) 
                                                              TextGroups{{{"a/(b\u221Ac)", "1"}}}, Rect{});
 }
 
-std::vector<std::int64_t> greenTags(View* root) {
-    std::vector<std::int64_t> tags;
-    std::function<void(View*)> walk = [&](View* v) {
-        if (dynamic_cast<platform::UILabel*>(v) && v->backgroundColor() == UIColor::green())
-            tags.push_back(v->tag());
-        for (const auto& s : v->subviews()) walk(s.get());
-    };
-    walk(root);
-    return tags;
-}
-
 TEST(PracticePad, StartingState) {
     struct Case {
         const char* name;
@@ -112,25 +100,6 @@ TEST(PracticePad, StartingState) {
 }
 
 using PracticeScreen = Screen<UniversalIntegerPracticePadView>;
-
-// Two rows of one option group share a band, 10 points apart; the "🤔" key
-// is two cells high at the bottom, as wide as its title.
-TEST(PracticePad, RowsOfAGroupShareABandAndTheKeyEndsTheDisplay) {
-    PadArgs rich;
-    rich.options = {{{"a", "b"}, {"c", "d", "e"}}, {{kBefore, kAfter}}};
-    rich.chosen = {};
-    PracticeScreen s(390, 844, {91, 0, 34, 0}, makePad(rich));
-    EXPECT_TRUE(platform::layoutDiagnostics(*s.window).empty());
-    EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4098")->frame().maxX(), 10,
-                kTol);
-    EXPECT_EQ(findButton(s.pad, "O4105")->frame().minY(), findButton(s.pad, "O4097")->frame().minY());
-    View* io = s.pad->subviews()[1].get();
-    UIButton* thinking = findButton(io, text::kThinking);
-    EXPECT_NEAR(thinking->frame().height(), 2 * labelAt(io, 6145)->frame().height(), kTol);
-    EXPECT_NEAR(thinking->frame().maxY(), io->frame().height(), kTol);
-    EXPECT_NEAR(thinking->frame().midX(), io->frame().width() / 2, kTol);
-    EXPECT_NEAR(thinking->frame().width(), thinking->intrinsicContentSize().width, kTol);
-}
 
 // What the random run below cannot see: taps before a data source or a
 // delegate is set, the problem a level tap brings, and stray key titles.
@@ -193,50 +162,56 @@ TEST(PracticePad, FlushingRowsMultiLineAndShortAnswers) {
     EXPECT_EQ(labelAt(pad.get(), 6148), nullptr);
 }
 
-// Taps at screen positions reach the selectors beneath the labels and the
-// key, through hit testing and the responder chain; a random run of taps
-// keeps one green label per row and the example in step with the entries.
-TEST(PracticePad, TapsByPositionKeepTheInvariants) {
+// Random taps on the practice pad's labels and key (the harness the form
+// pads share): level taps and taps on the flushing row ask for a new problem,
+// the one shown; every chosen label, and only those, is green; "🤔" hands over
+// the entries and what is chosen.
+TEST(PracticePad, RandomTapsKeepTheInvariants) {
     PadArgs args;
     args.multiLine = {{{"m0", "m1"}}};
-    args.options = {{{"x", "y", "z"}}, {{kBefore, kAfter}}};
-    args.chosen = {{2}, {0}};
-    args.flush = {{""}, {"YES"}};
-    PracticeScreen s(390, 844, {47, 0, 34, 0}, makePad(args));
+    args.options = {{{"x", "y", "z"}, {"u", "v"}}, {{kBefore, kAfter}}};
+    args.chosen = {{2, 1}, {0}};
+    args.flush = {{"", ""}, {"YES"}};
+    const PracticeScreen s(390, 844, {47, 0, 34, 0}, makePad(args));
+    // Two rows of one option group share a band, 10 points apart; the "🤔" key
+    // is two cells high at the bottom, as wide as its title.
+    expectTidy(s.window.get());
+    EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4099")->frame().maxX(), 10,
+                kTol);
+    EXPECT_EQ(findButton(s.pad, "O4105")->frame().minY(), findButton(s.pad, "O4097")->frame().minY());
+    View* io = s.pad->subviews()[1].get();
+    UIButton* thinking = findButton(io, text::kThinking);
+    EXPECT_NEAR(thinking->frame().height(), 2 * labelAt(io, 6145)->frame().height(), kTol);
+    EXPECT_NEAR(thinking->frame().maxY(), io->frame().height(), kTol);
+    EXPECT_NEAR(thinking->frame().midX(), io->frame().width() / 2, kTol);
+    EXPECT_NEAR(thinking->frame().width(), thinking->intrinsicContentSize().width, kTol);
     SpyPracticeSource source;
     SpyDelegate delegate;
     s.pad->dataSource = &source;
     s.pad->delegate = &delegate;
-    const std::vector<std::int64_t> tags{3073, 3074, 4097, 4098, 4099, 4161, 4162, 5121, 5122, 5123, 6145};
-    std::mt19937 random(7);
-    for (int tap = 0; tap < 2000; ++tap) {
-        const auto before = source.requests.size();
-        const std::size_t pick = random() % (tags.size() + 1);
-        View* target = pick < tags.size() ? static_cast<View*>(labelAt(s.pad, tags[pick]))
-                                          : findButton(s.pad, text::kThinking);
-        platform::touchAt(*s.window, s.centre(target));
-        const std::int64_t tag = pick < tags.size() ? tags[pick] : 0;
-        const bool asks = (tag >= 5121 && tag <= 5123) || tag == 4161 || tag == 4162;
-        ASSERT_EQ(source.requests.size(), before + (asks ? 1 : 0)) << tag;
-        if (tag >= 3073 && tag < 6145) {
-            ASSERT_EQ(labelAt(s.pad, tag)->backgroundColor(), UIColor::green());
-        }
-
-        std::vector<std::int64_t> expectedGreen{*s.pad->multiLineSelection, s.pad->optionsSelections[0][0],
-                                                s.pad->optionsSelections[1][0], s.pad->levelSelection};
-        ASSERT_EQ(greenTags(s.pad), expectedGreen);
+    std::vector<platform::View*> targets{findButton(s.pad, text::kThinking)};
+    for (const std::int64_t tag :
+         {3073, 3074, 4097, 4098, 4099, 4105, 4106, 4161, 4162, 5121, 5122, 5123, 6145})
+        targets.push_back(labelAt(s.pad, tag));
+    std::size_t asked = 0;
+    tapAtRandom(s, targets, 2000, delegate, [&](platform::View* target) {
+        const std::int64_t tag = target->tag();
+        ASSERT_EQ(source.requests.size(),
+                  asked += (tag >= 5121 && tag <= 5123) || tag == 4161 || tag == 4162);
+        const std::vector<std::int64_t> chosen{*s.pad->multiLineSelection, s.pad->optionsSelections[0][0],
+                                               s.pad->optionsSelections[0][1], s.pad->optionsSelections[1][0],
+                                               s.pad->levelSelection};
+        ASSERT_EQ(greenTags(s.pad), chosen);
+        ASSERT_TRUE(tag == 0 || tag == 6145 || std::find(chosen.begin(), chosen.end(), tag) != chosen.end());
         const auto& row = s.pad->inputs[0][0];
-        if (row[0] == "form") {
-            ASSERT_EQ(textAt(s.pad, 6145), "p" + row[1] + "L" + row[2]);
-        }
-        if (tag == 0) {
-            ASSERT_EQ(delegate.calls.back().inputs, s.pad->inputs);
-            ASSERT_EQ(delegate.calls.back().options,
-                      (TextLists{{textAt(s.pad, expectedGreen[1])}, {textAt(s.pad, expectedGreen[2])}}));
-            ASSERT_EQ(delegate.calls.back().multiLine, TextLists{{textAt(s.pad, expectedGreen[0])}});
-        }
-    }
-    EXPECT_GT(delegate.calls.size(), 100u);
+        ASSERT_TRUE(row[0] != "form" || textAt(s.pad, 6145) == "p" + row[1] + "L" + row[2]);
+        if (target != targets[0]) return;
+        ASSERT_EQ(delegate.calls.back().inputs, s.pad->inputs);
+        ASSERT_EQ(
+            delegate.calls.back().options,
+            (TextLists{{textAt(s.pad, chosen[1]), textAt(s.pad, chosen[2])}, {textAt(s.pad, chosen[3])}}));
+        ASSERT_EQ(delegate.calls.back().multiLine, TextLists{{textAt(s.pad, chosen[0])}});
+    });
 }
 
 }  // namespace
