@@ -3,58 +3,19 @@
 // solutions are checked with every form's in the solutions sweep.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <sstream>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "models/radixmender_b_model.hpp"
 #include "models/radixmender_practice_model.hpp"
 #include "models/shapes.hpp"
 #include "tests/support/model_check.hpp"
+#include "tests/support/scripted_source.hpp"
 
 namespace radixmender {
 namespace {
 
 using std::int64_t;
-
-// Hands out scripted values, written as a text of integers and H or T for a
-// coin, and writes down every draw it is asked for.
-class ScriptedSource final : public RandomSource {
-public:
-    explicit ScriptedSource(const std::string& text) {
-        std::istringstream in(text);
-        for (std::string word; in >> word;) {
-            if (word == "H" || word == "T") {
-                script_.emplace_back(word == "H");
-            } else {
-                script_.emplace_back(int64_t{std::stoll(word)});
-            }
-        }
-    }
-    int64_t uniform(int64_t low, int64_t high) override {
-        calls += "u" + std::to_string(low) + "," + std::to_string(high) + " ";
-        const int64_t value = std::get<int64_t>(next());
-        EXPECT_TRUE(low <= value && value <= high) << value << " scripted for " << calls;
-        return value;
-    }
-    bool coin() override {
-        calls += "c ";
-        return std::get<bool>(next());
-    }
-    [[nodiscard]] bool exhausted() const { return script_.empty(); }
-    std::string calls;
-
-private:
-    std::variant<int64_t, bool> next() {
-        if (script_.empty()) throw std::logic_error("the script ran out");
-        auto d = script_.front();
-        script_.pop_front();
-        return d;
-    }
-    std::deque<std::variant<int64_t, bool>> script_;
-};
 
 TEST(PracticeProblem, EachLevelDrawsInOrderAndWritesItsProblem) {
     const char* drawsA = "u1,9 c u1,9 u2,50 ";
@@ -74,7 +35,7 @@ TEST(PracticeProblem, EachLevelDrawsInOrderAndWritesItsProblem) {
         {-1, "5 H 9 9 H 2 1 2", drawsC, "5/(√9 + 9√2)", "a/(b√c + d√e) | 5 | 1 | 9 | 9 | 2"},
     };
     for (const auto& c : cases) {
-        ScriptedSource source(c.script);
+        testing::ScriptedSource source(c.script);
         const PracticeProblem problem = Radixmender_Practice_Model::makeProblem(c.level, source);
         EXPECT_EQ(source.calls, c.draws) << c.line;
         EXPECT_TRUE(source.exhausted()) << c.line;

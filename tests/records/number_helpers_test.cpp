@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <limits>
 #include <set>
 
 #include "records/prime_factors.hpp"
 #include "records/term_texts.hpp"
 #include "tests/support/record_check.hpp"
+#include "tests/support/scripted_source.hpp"
 
 namespace radixmender {
 namespace {
@@ -85,44 +85,26 @@ TEST(NumberHelpers, BoxGridTermTexts) {
             EXPECT_EQ(boxGridTermText({c.n, c.e, "x"}, k), c.text) << c.n << "x^" << c.e << " @" << k;
 }
 
-// Hands out scripted values and counts the draws.
-class Script final : public RandomSource {
-public:
-    explicit Script(std::deque<std::int64_t> values) : values_(std::move(values)) {}
-    std::int64_t uniform(std::int64_t low, std::int64_t high) override {
-        if (values_.empty()) throw std::logic_error("the script ran out");
-        const std::int64_t v = values_.front();
-        values_.pop_front();
-        EXPECT_TRUE(low <= v && v <= high);
-        return v;
-    }
-    bool coin() override { throw std::logic_error("no coin expected"); }
-    bool done() const { return values_.empty(); }
-
-private:
-    std::deque<std::int64_t> values_;
-};
-
 TEST(NumberHelpers, RandomPicksRedrawUntilAllowedAndRefuseTheImpossible) {
-    Script s1({3, 5, 4});
+    testing::ScriptedSource s1("3 5 4");
     EXPECT_EQ(randomIntText({1, 5}, {3, 5}, s1), "4");
-    Script s2({0, 7, 6, 4, 6, 35});
+    testing::ScriptedSource s2("0 7 6 4 6 35");
     EXPECT_EQ(randomInt({kMin, kMax}, {0}, s2), 7);
     // Unlisted ranges: drawn without deciding beforehand.
     EXPECT_EQ(randomPair({kMin, kMax}, {kMin, kMax}, {}, {}, true, true, s2), IntPair(6, 35));
-    EXPECT_TRUE(s2.done());
-    Script s3({2, 4, 3, 3, 0, 3, 2, 3});
+    EXPECT_TRUE(s2.exhausted());
+    testing::ScriptedSource s3("2 4 3 3 0 3 2 3");
     EXPECT_EQ(randomPair({0, 4}, {1, 4}, {}, {}, true, true, s3), IntPair(2, 3));
-    Script s4({0, 3});
+    testing::ScriptedSource s4("0 3");
     EXPECT_EQ(randomPairTexts({0, 4}, {1, 4}, {}, {}, true, true, s4), TextPair("0", "3"));
-    Script none({});
+    testing::ScriptedSource none("");
     EXPECT_THROW(randomInt({1, 2}, {2, 1, 2}, none), std::invalid_argument);
     EXPECT_THROW(randomInt({3, 1}, {}, none), std::invalid_argument);
     EXPECT_THROW(randomPair({1, 3}, {1, 1}, {}, {1}, false, false, none), std::invalid_argument);
     EXPECT_THROW(randomPair({2, 2}, {4, 8}, {}, {5, 7}, true, false, none), std::invalid_argument);
     EXPECT_THROW(randomPair({5, 5}, {5, 5}, {}, {}, false, true, none), std::invalid_argument);
     EXPECT_THROW(randomPair({0, 0}, {0, 0}, {}, {}, true, false, none), std::invalid_argument);
-    Script s5({0, 0});
+    testing::ScriptedSource s5("0 0");
     EXPECT_EQ(randomPairTexts({0, 0}, {0, 0}, {}, {}, true, false, s5), TextPair("0", "0"));
     // The system's source reaches both ends of the range.
     std::set<std::int64_t> seen;

@@ -1,6 +1,8 @@
-// Every record kind mixed at random into trees, then checked against the
-// record checker's decoding: the row walk, lookup, recolouring and painting
-// must agree with what the decoded tree says they should touch.
+// Random records of every kind, written by the copying and the moving writers
+// into operands with spare room (and joined to themselves): each decodes to
+// what was built, and the row walk, lookup, recolouring and painting agree
+// with what the decoded tree says they should touch. Exact rows of the
+// writers of the kinds beyond the core ones.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,67 +45,172 @@ Record rows(const std::string& text) {
     return out;
 }
 
-std::mt19937_64 rng(14);
-Color anyColor() { return static_cast<Color>(rng() % kColorCount); }
-std::string anyTag() { return std::vector<std::string>{"anon", "p", "q", "r"}[rng() % 4]; }
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
-// One leaf of every kind, in random colours and with a tag from a small pool.
-Record leaf() {
+// What a record should decode to, built beside the record itself.
+struct Expected {
+    std::string kind;
+    std::vector<std::string> values;
+    std::vector<Color> colors;
+    std::optional<std::string> tag;
+    std::vector<Expected> children;
+};
+
+struct Built {
+    Record record;
+    Expected expected;
+};
+
+std::mt19937_64 rng(14);
+std::uint64_t below(std::uint64_t n) { return rng() % n; }
+Color anyColor() { return static_cast<Color>(below(kColorCount)); }
+std::string anyTag() {
+    static const char* tags[] = {"anon", "p", "q", "r", "🤔", " spaced tag ", ""};
+    return tags[below(std::size(tags))];
+}
+std::int64_t number() {
+    static const std::int64_t edges[] = {0, 1, -1, 7, -12, kMax, kMin, 1000000007};
+    return below(3) == 0 ? edges[below(std::size(edges))] : static_cast<std::int64_t>(below(2001)) - 1000;
+}
+std::int64_t positive() { return static_cast<std::int64_t>(below(1000)) + 1; }
+
+Expected expectedOf(const DecodedItem& item) {
+    Expected e{item.kind, item.values, item.colors, item.tag, {}};
+    for (const DecodedItem& child : item.children) e.children.push_back(expectedOf(child));
+    return e;
+}
+
+// A leaf of every kind in random colours and tags. The core writers' leaves
+// take random values and are expected from their arguments; the other
+// writers' rows are pinned below, so their leaves are expected as they decode.
+Built leaf() {
     const std::string t = anyTag();
     const Color a = anyColor(), b = anyColor(), c = anyColor(), d = anyColor();
+    const std::int64_t n = number(), p = positive(), q = positive();
+    const auto decoded = [](Record r) { return Built{r, expectedOf(decodeRecord(r))}; };
+    static const char* texts[] = {" difference of squares ", "...", "", "√", "=", "🖇", "a b"};
+    const std::string text = texts[below(std::size(texts))];
+    const bool negative = below(2) == 0;
     // clang-format off
-    switch (rng() % 22) {
-        case 0: return makeIntegerRecord(-7, a, t);
-        case 1: return makeMessageRecord("m", a, t);
-        case 2: return makeRationalRecord(1, 2, a, b, c, d, t);
-        case 3: return makeSignedRationalRecord(-1, 2, a, b, c, d, t);
-        case 4: return makeWholeRecord(5, a, t);
-        case 5: return makeFractionRecord(3, -4, a, b, t);
-        case 6: return makeMixedNumberRecord(2, 1, 3, a, b, c, t);
-        case 7: return makeExtendedFractionRecord("e", 1, 2, 3, 4, a, b, t);
-        case 8: return makeCancelBothRecord(6, 8, 3, 4, a, b, c, d, b, a, t);
-        case 9: return makeCancelNumeratorRecord(6, 8, 3, a, b, c, d, t);
-        case 10: return makeCancelDenominatorRecord(6, 8, 4, a, b, c, d, t);
-        case 11: return makeBoxGridRecordFromTerms({{1, 2, "x"}, {-3, 0, "x"}}, {a, b, c}, t);
-        case 12: return makeBoxTableRecord(2, 1, {4, -5}, {a}, t);
-        case 13: return makeBlankRecords()[0];
-        case 14: return makePrimeTreeRecord(t, primeTreeRows(12, *primeFactorList(12), true));
-        case 15: return makeLatticeMultiplyRecord("2", "1", {"1", "2"}, {"red"}, {"3"}, {"blue"}, {"4"}, {}, t);
-        case 16: return makeGridMultiplyRecord("1", "1", {"7"}, {"red"}, {"8"}, {"black", "gray"}, t);
-        case 17: return makeCountOpRecord(t, "up", {{"1", "2"}, {"3"}}, {"g"}, {}, {"c"});
-        case 18: return makeAddColumnRecord(t, "sum", 2, {{"1", "2"}, {"3", "4"}, {"4", "6"}}, {{"x"}});
-        case 19: return makeDivideOpRecord(t, "long", {"7"}, {}, {"-"}, {"g"}, {"l"});
-        case 20: return makeDividePartialOpRecord(t, "p", {"7"}, {"g"}, {"l"}, {"3", "4"});
-        default: return makeTableauOpRecord(t, "t", {{"1"}, {"2"}}, {{"a"}}, {}, {"l"});
+    switch (below(25)) {
+        case 0: case 22: return {makeIntegerRecord(n, a, t), {"integer", {std::to_string(n)}, {a}, t, {}}};
+        case 1: case 23: return {makeMessageRecord(text, a, t), {"message", {text}, {a}, t, {}}};
+        case 2: return {makeRationalRecord(n, p, a, b, c, d, t),
+                        {"rational", {std::to_string(n), std::to_string(p)}, {a, b, c, d}, t, {}}};
+        case 3: case 24: return {makeSignedRationalRecord(negative ? -p : p, q, a, b, c, d, t),
+                {"signed_rational", {negative ? "-" : "+", std::to_string(p), std::to_string(q)}, {a, b, c, d}, t, {}}};
+        case 4: return decoded(makeWholeRecord(5, a, t));
+        case 5: return decoded(makeFractionRecord(3, -4, a, b, t));
+        case 6: return decoded(makeMixedNumberRecord(2, 1, 3, a, b, c, t));
+        case 7: return decoded(makeExtendedFractionRecord("e", 1, 2, 3, 4, a, b, t));
+        case 8: return decoded(makeCancelBothRecord(6, 8, 3, 4, a, b, c, d, b, a, t));
+        case 9: return decoded(makeCancelNumeratorRecord(6, 8, 3, a, b, c, d, t));
+        case 10: return decoded(makeCancelDenominatorRecord(6, 8, 4, a, b, c, d, t));
+        case 11: return decoded(makeBoxGridRecordFromTerms({{1, 2, "x"}, {-3, 0, "x"}}, {a, b, c}, t));
+        case 12: return decoded(makeBoxTableRecord(2, 1, {4, -5}, {a}, t));
+        case 13: return {makeBlankRecords()[0], {"BLANK", {}, {}, std::nullopt, {}}};
+        case 14: return decoded(makePrimeTreeRecord(t, primeTreeRows(12, *primeFactorList(12), true)));
+        case 15: return decoded(makeLatticeMultiplyRecord("2", "1", {"1", "2"}, {"red"}, {"3"}, {"blue"}, {"4"}, {}, t));
+        case 16: return decoded(makeGridMultiplyRecord("1", "1", {"7"}, {"red"}, {"8"}, {"black", "gray"}, t));
+        case 17: return decoded(makeCountOpRecord(t, "up", {{"1", "2"}, {"3"}}, {"g"}, {}, {"c"}));
+        case 18: return decoded(makeAddColumnRecord(t, "sum", 2, {{"1", "2"}, {"3", "4"}, {"4", "6"}}, {{"x"}}));
+        case 19: return decoded(makeDivideOpRecord(t, "long", {"7"}, {}, {"-"}, {"g"}, {"l"}));
+        case 20: return decoded(makeDividePartialOpRecord(t, "p", {"7"}, {"g"}, {"l"}, {"3", "4"}));
+        default: return decoded(makeTableauOpRecord(t, "t", {{"1"}, {"2"}}, {{"a"}}, {}, {"l"}));
     }
     // clang-format on
 }
 
-Record tree(int depth) {
-    if (depth == 0 || rng() % 3 == 0) return leaf();
-    const auto kind = rng() % 4;
-    if (kind == 0) return makeUnaryRecord(text::kRadical, tree(depth - 1), anyColor(), anyTag());
-    if (kind == 1) return makeFontRecord(Font::monospaced_system, tree(depth - 1), anyTag());
-    if (kind == 2) return makeBlockRecord(tree(depth - 1));
-    Record left = tree(depth - 1);
-    return makeJoinRecord("+", std::move(left), tree(depth - 1), anyColor(), anyTag());
+// An operand as the moving writers take it: a copy, sometimes with room for
+// more rows than it has, so that the rows go into either side.
+Record spare(const Record& r) {
+    Record copy = r;
+    if (below(2) == 0) copy.reserve(r.size() + below(40));
+    return copy;
 }
 
-std::vector<Record> samples() {
-    std::vector<Record> out;
-    for (int i = 0; i < 400; ++i) out.push_back(tree(5));
+// Nested through every writer that takes operands, copying or moving them;
+// one join in sixteen is of a record with itself. The operand's rows keep
+// their indices.
+Built tree(int depth) {
+    const auto pick = depth == 0 ? 0 : below(8);
+    if (pick < 2) return leaf();
+    Built operand = tree(depth - 1);
+    const Color c = anyColor();
+    const std::string t = anyTag();
+    Record r;
+    if (pick == 2) {
+        static const char* ops[] = {"√", "()", "-", "= ", "||", "√3"};
+        const std::string op = ops[below(std::size(ops))];
+        r = op == "= " && below(2) == 0 ? makeEqualsRecord(spare(operand.record), c, t)
+            : below(2) == 0             ? makeUnaryRecord(op, spare(operand.record), c, t)
+                                        : makeUnaryRecord(op, operand.record, c, t);
+        EXPECT_EQ(r.size(), operand.record.size() + 4);
+        EXPECT_TRUE(std::equal(operand.record.begin() + 1, operand.record.end(), r.begin() + 1));
+        return {r, {"unary", {op}, {c}, t, {std::move(operand.expected)}}};
+    }
+    if (pick == 3) {
+        const Font f = below(2) == 0 ? Font::system : Font::monospaced_system;
+        return {makeFontRecord(f, spare(operand.record), t),
+                {"font", {rawValue(f)}, {}, t, {operand.expected}}};
+    }
+    if (pick == 4)
+        return {makeBlockRecord(spare(operand.record)), {"block", {}, {}, std::nullopt, {operand.expected}}};
+    if (pick == 5) {
+        std::vector<Record> records{Record{}, operand.record};  // the empty one is dropped
+        Expected e = operand.expected;
+        for (auto more = below(3); more > 0; --more) {
+            Built next = tree(depth - 1);
+            records.insert(records.end(), {Record{Row{}}, next.record});
+            e = {"join", {"🖇"}, {Color::black}, "anon", {std::move(e), next.expected}};
+        }
+        return {joinRecords(records).value_or(Record{}), e};
+    }
+    static const char* ops[] = {"🖇", "/", "+", "−", "∙", "^", "="};
+    const std::string op = ops[below(std::size(ops))];
+    const auto how = below(16);
+    Built right = how == 0 ? operand : tree(depth - 1);
+    if (how == 0) {
+        Record same = spare(operand.record);
+        r = makeJoinRecord(op, std::move(same), std::move(same), c, t);
+    } else {
+        r = how < 6 ? makeJoinRecord(op, operand.record, right.record, c, t)
+                    : makeJoinRecord(op, spare(operand.record), spare(right.record), c, t);
+    }
+    EXPECT_EQ(r.size(), operand.record.size() + right.record.size() + 3);
+    EXPECT_TRUE(std::equal(operand.record.begin() + 1, operand.record.end(), r.begin() + 1));
+    return {r, {"join", {op}, {c}, t, {std::move(operand.expected), std::move(right.expected)}}};
+}
+
+std::vector<Built> samples() {
+    std::vector<Built> out;
+    for (int i = 0; i < 1000; ++i) out.push_back(tree(1 + i % 6));
     return out;
 }
-const std::vector<Record> kSamples = samples();
+const std::vector<Built> kBuilt = samples();
 const std::vector<std::string> kTags = {"anon", "p", "q", "r", "none"};
 
-TEST(RecordKinds, EveryRecordIsValidAndTheRowWalkMeetsEveryKindRow) {
-    for (const Record& r : kSamples) {
-        ASSERT_TRUE(testing::IsValidRecord(r));
+// Compares a decoded tree with what was built (a block's value is its locator).
+void expectTree(const DecodedItem& got, const Expected& want, const std::string& path) {
+    EXPECT_EQ(got.kind, want.kind) << path;
+    EXPECT_TRUE(want.kind == "block" || got.values == want.values) << path;
+    EXPECT_EQ(got.colors, want.colors) << path;
+    EXPECT_EQ(got.tag, want.tag) << path;
+    ASSERT_EQ(got.children.size(), want.children.size()) << path;
+    for (std::size_t i = 0; i < got.children.size(); ++i)
+        expectTree(got.children[i], want.children[i], path + "/" + std::to_string(i));
+}
+
+TEST(RecordKinds, RandomRecordsDecodeToWhatWasBuiltAndTheRowWalkMeetsEveryKindRow) {
+    for (std::size_t n = 0; n < kBuilt.size() && !::testing::Test::HasFailure(); ++n) {
+        const Record& r = kBuilt[n].record;
+        ASSERT_TRUE(testing::IsValidRecord(r)) << n;
+        const DecodedItem root = decodeRecord(r);
+        expectTree(root, kBuilt[n].expected, std::to_string(n));
         std::vector<std::int64_t> walked, kindRows{0};
         for (std::int64_t i = 0; i < static_cast<std::int64_t>(r.size()); i += itemRowCount(r, i))
             walked.push_back(i);
-        const DecodedItem root = decodeRecord(r);
         for (const DecodedItem* item : testing::itemsInPostfixOrder(root)) kindRows.push_back(item->row);
         EXPECT_EQ(walked, kindRows);
     }
@@ -138,7 +245,7 @@ const DecodedItem* itemAt(const DecodedItem& root, std::int64_t row) {
 }
 
 TEST(RecordKinds, FindAndRecolourFollowTheTree) {
-    for (const Record& r : kSamples) {
+    for (const auto& [r, built] : kBuilt) {
         const DecodedItem root = decodeRecord(r);
         for (const std::string& tag : kTags) {
             const auto found = findItem(r, tag);
@@ -211,7 +318,7 @@ TEST(RecordKinds, PaintsAndUpdatersChangeOnlyTheFirstItemInRowOrder) {
         {[](Record& r, const Colors& c, const std::string& t) { setMessageColor(r, c[0], t); }, "message:A"},
     };
     // clang-format on
-    for (const Record& r : kSamples) {
+    for (const auto& [r, built] : kBuilt) {
         const DecodedItem root = decodeRecord(r);
         const auto items = testing::itemsInPostfixOrder(root);
         for (const std::string& tag : kTags) {

@@ -34,7 +34,7 @@ ModelOutput solutionOf(const PracticeProblem& problem, const std::string& order)
 }
 
 TEST(PracticeScreen, BuiltWithTheFirstProblemAndTheScreensAnswers) {
-    ScriptedSource source({6, 2, 3}, {true});
+    ScriptedSource source("6 H 2 3", 2026);
     InstalledSource installed(source);
     Radixmender_Practice_VC vc;
     EXPECT_EQ(shownLine(vc), "6/(2" + kRoot + "3)");
@@ -46,7 +46,7 @@ TEST(PracticeScreen, BuiltWithTheFirstProblemAndTheScreensAnswers) {
     EXPECT_TRUE(vc.allowsNegative());
 
     // The choices handed in do not shape the problem: same chance, same problem.
-    ScriptedSource a, b;
+    ScriptedSource a("", 2026), b("", 2026);
     Radixmender_Practice_VC::setRandomSource(&a);
     const auto first = vc.practiceExample(2, {{" simplify " + kRoot + " after "}}, {{"m"}});
     Radixmender_Practice_VC::setRandomSource(&b);
@@ -61,8 +61,7 @@ TEST(PracticeScreen, BuiltWithTheFirstProblemAndTheScreensAnswers) {
 }
 
 TEST(PracticeScreen, LevelTapsBringNewProblemsAndThinkingSolvesTheShownOne) {
-    ScriptedSource source;
-    ScriptedSource twin;
+    ScriptedSource source("", 2026), twin("", 2026);
     InstalledSource installed(source);
     auto app = testing::launchApp();
     ASSERT_TRUE(tapTitled(*app, "practice"));
@@ -110,7 +109,7 @@ TEST(PracticeScreen, LevelTapsBringNewProblemsAndThinkingSolvesTheShownOne) {
 // "🤔" right after the screen opens solves the problem made at construction;
 // a form-B problem keeps its template untrimmed.
 TEST(PracticeScreen, FirstProblemAndTemplates) {
-    ScriptedSource source({6, 2, 3, /*level 1:*/ 5, 3, 4, 7}, {true, /*level 1:*/ false, false, false});
+    ScriptedSource source("6 H 2 3 T 5 T 3 4 T 7", 2026);  // level 0, then level 1
     InstalledSource installed(source);
     auto app = testing::launchApp();
     ASSERT_TRUE(tapTitled(*app, "practice"));

@@ -1,8 +1,7 @@
 #pragma once
 // Helpers for driving the whole app headless: launch it from the layout
 // resource, find views by what they show, tap them through the window, and
-// script the practice screen's chance.
-#include <deque>
+// install a scripted chance for the practice screen.
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "platform/window.hpp"
 #include "screens/app_delegate.hpp"
 #include "screens/radixmender_practice_vc.hpp"
+#include "tests/support/scripted_source.hpp"
 #include "tests/support/test_output.hpp"
 
 namespace radixmender::testing {
@@ -79,34 +79,6 @@ inline bool tapTitled(platform::UIApplication& app, const std::string& title) {
     app.window().tap(platform::UIWindow::centre(button));
     return true;
 }
-
-// Draws the scripted values first, then a fixed pseudo-random sequence.
-class ScriptedSource final : public RandomSource {
-public:
-    explicit ScriptedSource(std::deque<std::int64_t> uniforms = {}, std::deque<bool> coins = {})
-        : uniforms_(std::move(uniforms)), coins_(std::move(coins)) {}
-    std::int64_t uniform(std::int64_t low, std::int64_t high) override {
-        if (uniforms_.empty())
-            return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low + 1));
-        const std::int64_t v = uniforms_.front();
-        uniforms_.pop_front();
-        return v;
-    }
-    bool coin() override {
-        if (coins_.empty()) return (next() >> 7) % 2 == 1;
-        const bool c = coins_.front();
-        coins_.pop_front();
-        return c;
-    }
-
-private:
-    std::uint64_t next() {
-        return state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL, state_ >> 33;
-    }
-    std::deque<std::int64_t> uniforms_;
-    std::deque<bool> coins_;
-    std::uint64_t state_ = 2026;
-};
 
 // Installs a source for the practice screens made while it lives.
 struct InstalledSource {

@@ -27,7 +27,7 @@ TEST(Screenshots, EveryScreenAtPhoneAndTabletSize) {
     const std::string root = text::kRadical;
     for (const auto& [size, name] :
          {std::pair{platform::Size{390, 844}, "390x844"}, {platform::Size{1024, 1366}, "1024x1366"}}) {
-        testing::ScriptedSource source;
+        testing::ScriptedSource source("", 2026);
         const testing::InstalledSource installed(source);
         auto app = testing::launchApp(size);
         auto& window = app->window();
