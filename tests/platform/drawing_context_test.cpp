@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/display_requests.hpp"
 #include "platform/font.hpp"
 #include "platform/graphics_context.hpp"
 #include "platform/image_renderer.hpp"
@@ -117,16 +116,6 @@ TEST(Paths, ArcsSweepAndMapOntoTheirCircle) {
     Path full;
     full.addArc({0, 0}, 1, 0, 2 * M_PI, false);
     EXPECT_NEAR(full.elements().front().sweep, -2 * M_PI, 1e-12);  // a whole turn either way round
-}
-
-TEST(RecordingContext, CurrentContextIsScoped) {
-    RecordingContext a, b;
-    {
-        const ContextScope outer(&a);
-        { const ContextScope inner(&b); }
-        EXPECT_EQ(currentContext(), &a);
-    }
-    EXPECT_EQ(currentContext(), nullptr);
 }
 
 bool inked(const RasterImage& image, int x, int y) { return image.pixel(x, y).a > 64; }
@@ -249,38 +238,6 @@ TEST(Views, RenderTranslatesSubviewsAndSwallowsFailures) {
     EXPECT_EQ(image.pixel(150, 10), (Pixel{255, 255, 255, 255}));
     EXPECT_FALSE(RasterImage().savePNG(radixmender::testing::testOutputPath("empty.png")));
 }
-
-// Hit testing is tapped through in the controls' tests; here coordinates,
-// tags, display requests and removal.
-TEST(Views, CoordinatesTagsAndDisplayRequests) {
-    View root({0, 0, 100, 100});
-    auto* b = root.addSubview(std::make_unique<View>(Rect{30, 30, 50, 50}));
-    auto* inner = b->addSubview(std::make_unique<View>(Rect{5, 5, 10, 10}));
-    EXPECT_EQ((Touch{{40, 40}}.location(inner)), (Point{5, 5}));
-    EXPECT_EQ(inner->convertToWindow({1, 1}), (Point{36, 36}));
-    EXPECT_EQ(root.viewWithTag(0), &root);
-    inner->setTag(7);
-    EXPECT_EQ(root.viewWithTag(7), inner);
-
-    int handled = 0;
-    setDisplayRequestHandler([&](View&) { ++handled; });
-    const auto before = b->displayRequests();
-    b->setNeedsDisplay();
-    EXPECT_EQ(b->displayRequests(), before + 1);
-    EXPECT_EQ(handled, 1);
-    setDisplayRequestHandler(nullptr);
-
-    auto removed = inner->removeFromSuperview();
-    EXPECT_EQ(removed.get(), inner);
-    EXPECT_EQ(inner->superview(), nullptr);
-    EXPECT_TRUE(b->subviews().empty());
-}
-
-}  // namespace
-}  // namespace platform
-
-namespace platform {
-namespace {
 
 // Each page begins with beginPage; a file that cannot be written is reported.
 TEST(PDFRenderer, WritesOnePagePerBeginPage) {

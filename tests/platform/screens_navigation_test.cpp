@@ -1,20 +1,17 @@
 // The screen half of the platform: the layout resource and its registry,
-// segues in the platform's order, the navigation stack and bar, the window
-// and application start-up.
+// segues in the platform's order, the back button and the window. The app's
+// own screens drive the launch, the bar's place in the safe area and the
+// guide's documents end to end.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <stdexcept>
 
-#include "platform/application.hpp"
 #include "platform/button.hpp"
 #include "platform/navigation_controller.hpp"
-#include "platform/pdf_view.hpp"
 #include "platform/recording_context.hpp"
 #include "platform/storyboard.hpp"
 #include "platform/window.hpp"
 #include "records/vocabulary.hpp"
-#include "tests/support/test_output.hpp"
 
 namespace platform {
 namespace {
@@ -119,21 +116,6 @@ TEST_F(ScreensPlatform, SeguesMakeAFreshDestinationPrepareThenShow) {
     EXPECT_EQ(journal(), (std::vector<std::string>{"memory first", "memory second", "memory second"}));
 }
 
-// Bar items and the back button are tapped end to end in the app's own screens.
-TEST_F(ScreensPlatform, NavigationBarSitsInTheSafeArea) {
-    const auto layout = Storyboard::fromJson(kLayout);
-    UIWindow window;
-    window.setSafeAreaInsets({20, 0, 34, 0});
-    window.setRootViewController(layout->instantiateInitialViewController());
-    auto& nav = dynamic_cast<NavigationController&>(*window.rootViewController());
-    EXPECT_EQ(nav.backButton(), nullptr);
-    EXPECT_EQ(nav.navigationBar()->frame(), Rect(0, 20, 390, 44));
-    // The bar belongs to the screen's safe area; the screen's view fills the window.
-    EXPECT_EQ(nav.topViewController()->view()->safeAreaInsets(), (EdgeInsets{64, 0, 34, 0}));
-    EXPECT_EQ(nav.topViewController()->view()->frame(), Rect(0, 0, 390, 844));
-    EXPECT_EQ(nav.popViewController(), nullptr);  // the root stays
-}
-
 // The back button names the screen below, reads "Back" for a missing or long
 // title and keeps only its chevron on a crowded bar.
 TEST_F(ScreensPlatform, BackButtonReadsWhatFits) {
@@ -198,58 +180,6 @@ TEST_F(ScreensPlatform, WindowTurnsMouseEventsIntoTouchesAndSetsTheScreenWidth) 
     window.resize({1024, 1366});
     EXPECT_EQ(radixmender::mainScreenWidth(), 1024);
     EXPECT_EQ(window.rootViewController()->view()->frame(), Rect(0, 0, 1024, 1366));
-}
-
-// The app's own launch is driven in the screens' tests; here the options
-// handed to the delegate and the errors of a bad configuration.
-TEST_F(ScreensPlatform, ApplicationLaunchesTheLayoutsFirstScreen) {
-    struct Delegate : UIApplicationDelegate {
-        bool application(UIApplication&, const LaunchOptions* options) override {
-            sawOptions = options != nullptr;
-            return window != nullptr && window->rootViewController() != nullptr;
-        }
-        bool sawOptions = false;
-    };
-    static Delegate* made = nullptr;
-    DelegateRegistry::registerClass("TestDelegate", [] {
-        auto d = std::make_unique<Delegate>();
-        made = d.get();
-        return d;
-    });
-    const auto path = radixmender::testing::testOutputPath("layout.json");
-    std::ofstream(path) << kLayout;
-    LaunchConfiguration configuration;
-    configuration.delegateClassName = "TestDelegate";
-    configuration.storyboardPath = path;
-    configuration.showWindow = false;
-    const LaunchOptions options{{"url", "x"}};
-    for (const LaunchOptions* given : {static_cast<const LaunchOptions*>(nullptr), &options}) {
-        configuration.options = given;
-        auto app = UIApplication::launch(configuration);
-        EXPECT_TRUE(app->didFinishLaunching());
-        EXPECT_EQ(made->sawOptions, given != nullptr);
-        EXPECT_EQ(journal().back(), "load first");
-    }
-    configuration.delegateClassName = "NoSuchDelegate";
-    EXPECT_THROW(UIApplication::launch(configuration), std::logic_error);
-    configuration.delegateClassName = "TestDelegate";
-    configuration.storyboardPath = path + ".missing";
-    EXPECT_THROW(UIApplication::launch(configuration), std::runtime_error);
-}
-
-TEST_F(ScreensPlatform, PdfDocumentsThatCannotBeOpenedAreNone) {
-    const auto dir = radixmender::testing::testOutputDirectory();
-    const auto junk = radixmender::testing::testOutputPath("junk.pdf");
-    std::ofstream(junk) << "%PDF-1.4 and then nothing";
-    EXPECT_EQ(PDFDocument::open("/nonexistent/guide.pdf"), nullptr);
-    EXPECT_EQ(PDFDocument::open(junk), nullptr);
-    EXPECT_EQ(PDFDocument::open(dir.string()), nullptr);
-
-    PDFView view;
-    EXPECT_EQ(view.currentPageIndex(), std::nullopt);
-    EXPECT_EQ(view.pageRect(), std::nullopt);
-    view.go(PDFPage{nullptr, 3, {}});  // not of its document: ignored
-    EXPECT_EQ(view.currentPageIndex(), std::nullopt);
 }
 
 }  // namespace
