@@ -2,6 +2,7 @@
 // views rendering and hit testing, raster images.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -157,42 +158,37 @@ TEST(PainterContext, ButtCapsFillRulesAndTransforms) {
     EXPECT_FALSE(inked(image, 85, 85));
 }
 
-TEST(PainterContext, TextSitsAtItsTopLeftAtEveryScale) {
-    for (double scale : {1.0, 2.0, 3.0}) {
-        const UIFont font = UIFont::systemFont(40, FontWeight::medium);
-        const RasterImage image = ImageRenderer({200, 100}, scale).image([&](GraphicsContext& c) {
-            c.drawText("H", {20, 10}, {font, UIColor::black(), UIColor::clear()});
-        });
-        ASSERT_EQ(image.pixelWidth(), static_cast<int>(200 * scale));
-        // The capital's ink runs from the cap line down to the baseline.
-        int top = -1, bottom = -1;
-        for (int y = 0; y < image.pixelHeight(); ++y)
-            for (int x = 0; x < image.pixelWidth(); ++x)
-                if (image.pixel(x, y).a > 128) {
-                    if (top < 0) top = y;
-                    bottom = y;
-                }
-        EXPECT_NEAR(top / scale, 10 + font.ascender() - font.capHeight(), 1.0);
-        EXPECT_NEAR((bottom + 1) / scale, 10 + font.ascender(), 1.0);
-    }
+// The ink of an image: its left, top, right and bottom pixel edges.
+std::array<int, 4> inkBounds(const RasterImage& image) {
+    std::array<int, 4> b{image.pixelWidth(), image.pixelHeight(), 0, 0};
+    for (int y = 0; y < image.pixelHeight(); ++y)
+        for (int x = 0; x < image.pixelWidth(); ++x)
+            if (image.pixel(x, y).a > 128)
+                b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x + 1), y + 1};
+    return b;
 }
 
-// Text after an emoji goes on where the emoji's measured advance ends, at
-// sizes drawn before and not: the "l" is the rightmost ink.
-TEST(PainterContext, TextAfterAnEmojiStartsAtItsMeasuredAdvance) {
+// A capital's ink runs from the cap line down to the baseline below the
+// text's top left, at every scale; text after an emoji goes on where the
+// emoji's measured advance ends, at sizes drawn before and not.
+TEST(PainterContext, TextSitsWhereItIsMeasured) {
+    for (double scale : {1.0, 2.0, 3.0}) {
+        const UIFont font = UIFont::systemFont(40, FontWeight::medium);
+        const auto ink = inkBounds(ImageRenderer({200, 100}, scale).image([&](GraphicsContext& c) {
+            c.drawText("H", {20, 10}, {font, UIColor::black(), UIColor::clear()});
+        }));
+        EXPECT_NEAR(ink[1] / scale, 10 + font.ascender() - font.capHeight(), 1.0);
+        EXPECT_NEAR(ink[3] / scale, 10 + font.ascender(), 1.0);
+    }
     for (double size : {30.0, 30.0, 23.75}) {
         const UIFont font = UIFont::systemFont(size, FontWeight::medium);
         const std::string cool = radixmender::text::kCool;
-        const RasterImage image = ImageRenderer({200, 100}, 1).image([&](GraphicsContext& c) {
+        const auto ink = inkBounds(ImageRenderer({200, 100}, 1).image([&](GraphicsContext& c) {
             c.drawText(cool + "l", {10, 10}, {font});
-        });
-        int right = -1;
-        for (int x = 0; x < image.pixelWidth(); ++x)
-            for (int y = 0; y < image.pixelHeight(); ++y)
-                if (image.pixel(x, y).a > 128) right = x;
+        }));
         const double end =
             10 + sizeWithAttributes(cool, {font}).width + sizeWithAttributes("l", {font}).width;
-        EXPECT_NEAR(right + 1, end, 0.15 * size) << size;
+        EXPECT_NEAR(ink[2], end, 0.15 * size) << size;
     }
 }
 

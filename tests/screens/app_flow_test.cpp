@@ -165,16 +165,5 @@ TEST(AppFlow, UntouchedPadShowsTheErrorSteps) {
     EXPECT_EQ(viewer->detailComments(), (Comments{{text::kThinking}, {shapes::kOops}, {text::kAstonished}}));
 }
 
-TEST(AppFlow, FontsFollowTheWindowWidthAtConstruction) {
-    for (const auto& [size, base] :
-         {std::pair{platform::Size{390, 844}, 30.0}, {platform::Size{1024, 1366}, 32.0}}) {
-        auto app = launchApp(size);
-        EXPECT_EQ(basePointSize(), base);
-        ASSERT_TRUE(tapTitled(*app, kMenuA));
-        const auto* label = labelTagged(top<Radixmender_A_VC>(*app)->view(), 1);
-        EXPECT_EQ(label->font().pointSize, base);
-    }
-}
-
 }  // namespace
 }  // namespace radixmender
