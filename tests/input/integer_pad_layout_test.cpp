@@ -46,29 +46,17 @@ TEST(IntegerPadLayout, StartingSelections) {
         TextGroups multiLine;
         Expected expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"form A", row3, {}, {}, orders, {}, {}, {1, {{4097}}, 0}},
-        {"form B: two option groups",
-         row3,
-         {},
-         {},
-         TextGroups{{{"a", "b"}}, {{kBefore, kAfter}}},
-         {},
-         {},
-         {1, {{4097}, {4161}}, 0}},
+        {"form B: two option groups", row3, {}, {}, TextGroups{{{"a", "b"}}, {{kBefore, kAfter}}}, {}, {}, {1, {{4097}, {4161}}, 0}},
         {"second option chosen", row3, {}, {}, orders, {{1}}, {}, {1, {{4098}}, 0}},
-        {"two rows in one group",
-         row3,
-         {},
-         {},
-         TextGroups{{{"a", "b"}, {"c", "d"}}},
-         {{1, 0}},
-         {},
-         {1, {{4098, 4105}}, 0}},
+        {"two rows in one group", row3, {}, {}, TextGroups{{{"a", "b"}, {"c", "d"}}}, {{1, 0}}, {}, {1, {{4098, 4105}}, 0}},
         {"only polynomials", {}, TextGroups{{{"1", "2"}}}, {}, {}, {}, {}, {1025, {}, 0}},
         {"only fractions", {}, {}, TextGroups{{{"1", "2"}}}, {}, {}, {}, {2049, {}, 0}},
         {"multi-line", row3, {}, {}, {}, {}, TextGroups{{{"x", "y"}}}, {1, {}, 3073}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         UniversalIntegerPadView pad({"i"}, c.inputs, c.polynomials, c.fractions, c.options, c.chosen,

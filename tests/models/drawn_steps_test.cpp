@@ -3,14 +3,13 @@
 // a step leaves out, which steps a path shows) pinned once each.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "models/radixmender_a_model.hpp"
 #include "models/radixmender_b_model.hpp"
 #include "models/radixmender_c_model.hpp"
+#include "tests/models/solve.hpp"
 #include "tests/support/model_check.hpp"
 
 namespace radixmender {
@@ -25,32 +24,18 @@ const char* const kModule = shapes::kModule;
 constexpr std::size_t kComments = 99;  // the row holds the output's comments, not a step
 
 struct Drawn {
-    const char* problem;  // the integers in letter order; form B's first say the template: w, r or ?
+    const char* problem;  // as `solve` reads it
     const char* order;
     const char* context;
     std::size_t step;
     const char* lines;  // described, separated by " | "
 };
 
-ModelOutput solve(const std::string& problem, const std::string& order, const std::string& context) {
-    std::istringstream in(problem);
-    std::string layout;
-    if (!std::isdigit(static_cast<unsigned char>(problem[0])) && problem[0] != '-') in >> layout;
-    std::vector<int64_t> v;
-    for (int64_t x = 0; in >> x;) v.push_back(x);
-    if (v.size() == 3) return Radixmender_A_Model{v[0], v[1], v[2], order}.steps(context);
-    if (v.size() == 5) return Radixmender_C_Model{v[0], v[1], v[2], v[3], v[4], order}.steps(context);
-    const std::string form = layout == "w"   ? kTemplateWholeFirst
-                             : layout == "r" ? kTemplateRadicalFirst
-                                             : layout;
-    return Radixmender_B_Model{v.at(0), v.at(1), v.at(2), v.at(3), form, order}.steps(context);
-}
-
 void expectDrawn(const std::vector<Drawn>& rows) {
     for (const Drawn& row : rows) {
         SCOPED_TRACE(std::string(row.problem) + ", " + row.order + ", " + row.context + ", step " +
                      std::to_string(row.step));
-        const ModelOutput out = solve(row.problem, row.order, row.context);
+        const ModelOutput out = testing::solve(row.problem, row.order, row.context);
         if (row.step == kComments) {
             EXPECT_EQ(testing::commentsOf(out), testing::splitLines(row.lines));
             continue;
@@ -203,7 +188,8 @@ TEST(DrawnSteps, FormB) {
          "− "
          "√(2)))) / 4)) | = (((-3 🖇 ()((1 − √(2)))) / 2))"},
         {"w 1 2 1 8", kAfter, kApp, 3,
-         "\"...\" | = ((-(()((2 − √{red}(8{red})))) / 4)) | = ((-(()((2 − (2{red} 🖇 √{red}(2{red}))))) "
+         "\"...\" | = ((-(()((2 − √{red}(8{red})))) / 4)) | = ((-(()((2 − (2{red} 🖇 "
+         "√{red}(2{red}))))) "
          "/ "
          "4)) | = "
          "((-((2 🖇 ()((1 − √(2))))) / 4)) | = ((-(()((1 − √(2)))) / 2))"},

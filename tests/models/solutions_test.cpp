@@ -18,6 +18,7 @@
 #include "models/radixmender_practice_model.hpp"
 #include "models/shapes.hpp"
 #include "records/text.hpp"
+#include "tests/models/solve.hpp"
 #include "tests/support/model_check.hpp"
 
 namespace radixmender {
@@ -232,37 +233,12 @@ TEST(Solutions, Practice) {
 // reported, never wrapped; three-digit entries never come near the limits.
 TEST(Solutions, OverflowThrowsInsteadOfWrapping) {
     constexpr int64_t kMax = std::numeric_limits<int64_t>::max(), kMin = std::numeric_limits<int64_t>::min();
-    const std::function<ModelOutput()> overflowing[] = {
-        [] {
-            return Radixmender_A_Model{1, kMax / 2, 9}.steps();
-        },
-        [] {
-            return Radixmender_A_Model{1, kMax / 2, 3}.steps();
-        },
-        [] {
-            return Radixmender_A_Model{1, kMin, 4}.steps();
-        },
-        [] {
-            return Radixmender_B_Model{1, kMax, 1, 2}.steps();
-        },
-        [] {
-            return Radixmender_B_Model{1, 2, kMax, 4}.steps();
-        },
-        [] {
-            return Radixmender_B_Model{1, 3'000'000'000, 3'000'000'000, 1, kTemplateRadicalFirst}.steps();
-        },
-        [] {
-            return Radixmender_B_Model{1, kMin, 4, 1, kTemplateRadicalFirst}.steps();
-        },
-        [] {
-            return Radixmender_B_Model{kMin, -1, 2, 3, kTemplateRadicalFirst}.steps();
-        },
-        [] {
-            return Radixmender_C_Model{1, kMax, 2, -1, 3}.steps();
-        },
-        [] { return Radixmender_C_Model{1, 3037000500, 5, 1, 3, kOrderAfter}.steps(); },
-    };
-    for (const auto& steps : overflowing) EXPECT_THROW(steps(), std::overflow_error);
+    for (const std::string problem :
+         {"1 4611686018427387903 9", "1 4611686018427387903 3", "1 -9223372036854775808 4",
+          "w 1 9223372036854775807 1 2", "w 1 2 9223372036854775807 4", "r 1 3000000000 3000000000 1",
+          "r 1 -9223372036854775808 4 1", "r -9223372036854775808 -1 2 3", "1 9223372036854775807 2 -1 3"})
+        EXPECT_THROW(testing::solve(problem, kOrderBefore, kApplication), std::overflow_error) << problem;
+    EXPECT_THROW(testing::solve("1 3037000500 5 1 3", kOrderAfter, kApplication), std::overflow_error);
     // Settled before the products: a negative radicand beside a huge coefficient.
     EXPECT_EQ(testing::oopsMessage(Radixmender_C_Model{1, kMax, -1, -1, 2}.steps()), kRootOfNegative);
     EXPECT_NO_THROW(Radixmender_A_Model(-999, -999, 998).steps());

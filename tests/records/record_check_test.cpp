@@ -28,6 +28,8 @@ Record threeOverTwoRootFive() {
                                          makeUnaryRecord(text::kRadical, makeIntegerRecord(5))));
 }
 
+// The writers' layout: operands postfix before their parent, the outermost
+// item's rows last, each locator on its kind's row.
 TEST(RecordCheck, DecodesAndDescribesTheTree) {
     const auto root = decodeRecord(threeOverTwoRootFive());
     EXPECT_EQ(root.row, 18);
@@ -35,6 +37,7 @@ TEST(RecordCheck, DecodesAndDescribesTheTree) {
     EXPECT_EQ(root.lastRow, 21);
     EXPECT_EQ(root.children.at(1).row, 14);
     EXPECT_EQ(root.children[1].children.at(1).children.at(0).row, 7);
+    EXPECT_EQ(threeOverTwoRootFive()[19], (Row{"join_locator", "1", "14"}));
     EXPECT_EQ(testing::itemsInPostfixOrder(root).size(), 6u);
     EXPECT_EQ(describeRecord(makeEqualsRecord(makeRationalRecord(1, -2), Color::clear, "t")),
               "= {clear}#t([-1/2])");

@@ -34,28 +34,6 @@ Row row(const std::string& words) {
     return out;
 }
 
-// 3/(2√5) row by row: operands postfix before their parent, locators on their kind rows.
-TEST(Writers, BuildThreeOverTwoRootFiveRowByRow) {
-    const Record twoRootFive = makeJoinRecord(text::kPaperclip, makeIntegerRecord(2),
-                                              makeUnaryRecord(text::kRadical, makeIntegerRecord(5)));
-    const Record line = makeJoinRecord(text::kSlash, makeIntegerRecord(3), twoRootFive);
-    const auto leaf = [](const char* v) {
-        return std::vector<Row>{{"integer", v}, {"integer_color", "black"}, {"integer_tag", "anon"}};
-    };
-    Record expected = {{"start", "18"}};
-    for (const char* v : {"3", "2", "5"}) {
-        for (Row& row : leaf(v)) expected.push_back(row);
-    }
-    const std::vector<Row> rest = {
-        {"unary", "√"},   {"unary_locator", "7"},      {"unary_color", "black"}, {"unary_tag", "anon"},
-        {"join", "🖇"}, {"join_locator", "4", "10"}, {"join_color", "black"},  {"join_tag", "anon"},
-        {"join", "/"},    {"join_locator", "1", "14"}, {"join_color", "black"},  {"join_tag", "anon"}};
-    expected.insert(expected.end(), rest.begin(), rest.end());
-    EXPECT_EQ(line, expected);
-    EXPECT_EQ(twoRootFive[0], (Row{"start", "11"}));  // the same item, counted from its own rows
-    EXPECT_EQ(twoRootFive[12], (Row{"join_locator", "1", "7"}));
-}
-
 // A rational keeps the sign on its numerator, a signed rational as an entry
 // of its own, and the reduced one is an integer when the denominator divides.
 TEST(Writers, RationalRecords) {
