@@ -183,12 +183,15 @@ Built tree(int depth) {
     return {r, {"join", {op}, {c}, t, {std::move(operand.expected), std::move(right.expected)}}};
 }
 
-std::vector<Built> samples() {
-    std::vector<Built> out;
-    for (int i = 0; i < 1000; ++i) out.push_back(tree(1 + i % 6));
-    return out;
+// Built on first use, so that a writer that throws fails a test instead of the program.
+const std::vector<Built>& built() {
+    static const std::vector<Built> records = [] {
+        std::vector<Built> out;
+        for (int i = 0; i < 1000; ++i) out.push_back(tree(1 + i % 6));
+        return out;
+    }();
+    return records;
 }
-const std::vector<Built> kBuilt = samples();
 const std::vector<std::string> kTags = {"anon", "p", "q", "r", "none"};
 
 // Compares a decoded tree with what was built (a block's value is its locator).
@@ -203,11 +206,11 @@ void expectTree(const DecodedItem& got, const Expected& want, const std::string&
 }
 
 TEST(RecordKinds, RandomRecordsDecodeToWhatWasBuiltAndTheRowWalkMeetsEveryKindRow) {
-    for (std::size_t n = 0; n < kBuilt.size() && !::testing::Test::HasFailure(); ++n) {
-        const Record& r = kBuilt[n].record;
+    for (std::size_t n = 0; n < built().size() && !::testing::Test::HasFailure(); ++n) {
+        const Record& r = built()[n].record;
         ASSERT_TRUE(testing::IsValidRecord(r)) << n;
         const DecodedItem root = decodeRecord(r);
-        expectTree(root, kBuilt[n].expected, std::to_string(n));
+        expectTree(root, built()[n].expected, std::to_string(n));
         std::vector<std::int64_t> walked, kindRows{0};
         for (std::int64_t i = 0; i < static_cast<std::int64_t>(r.size()); i += itemRowCount(r, i))
             walked.push_back(i);
@@ -245,7 +248,7 @@ const DecodedItem* itemAt(const DecodedItem& root, std::int64_t row) {
 }
 
 TEST(RecordKinds, FindAndRecolourFollowTheTree) {
-    for (const auto& [r, built] : kBuilt) {
+    for (const auto& [r, unused] : built()) {
         const DecodedItem root = decodeRecord(r);
         for (const std::string& tag : kTags) {
             const auto found = findItem(r, tag);
@@ -318,7 +321,7 @@ TEST(RecordKinds, PaintsAndUpdatersChangeOnlyTheFirstItemInRowOrder) {
         {[](Record& r, const Colors& c, const std::string& t) { setMessageColor(r, c[0], t); }, "message:A"},
     };
     // clang-format on
-    for (const auto& [r, built] : kBuilt) {
+    for (const auto& [r, unused] : built()) {
         const DecodedItem root = decodeRecord(r);
         const auto items = testing::itemsInPostfixOrder(root);
         for (const std::string& tag : kTags) {
