@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 #include "engine/universal_engine_view.hpp"
 #include "records/literals.hpp"
@@ -88,6 +89,35 @@ TEST(TableauItems, SizesFollowTheFontMetrics) {
     EXPECT_THROW(UniversalEngineView::sizeOfDivideOp(T{"9", "7", "", "0"}, T{"SOLUTION", "1.5"}, s),
                  std::invalid_argument);
     EXPECT_THROW(UniversalEngineView::sizeOfCountOp(T{"UP", "2"}, T{"COUNT", "1"}, s), std::out_of_range);
+}
+
+// What a learner reads: the texts of a long division and of a counting
+// tableau in drawing order, and a fraction's bar between its numerator's
+// baseline and its denominator's top.
+TEST(TableauItems, WhatALearnerReads) {
+    const auto texts = [](const std::string& name) {
+        std::string all;
+        for (const testing::Sample& s : testing::tableauSamples())
+            if (s.name == name)
+                for (const auto& op : testing::record(s.record, 0, 100)->texts()) all += op.text + "|";
+        return all;
+    };
+    EXPECT_EQ(texts("divide_op"),
+              "1|4|1|0|9|3|7|9|8|7|6|5|4|7|2|8|2|8|0|7|7|0|6|0|6|5|6|3|2|4|2|1|3| R 3|−|−|−|−|−|−|");
+    EXPECT_EQ(
+        texts("count_op"),
+        "100000|10000|1000|100|10|1|345678|445678|100000|+|445678|465678|20000|+|465678|468678|3000|+|468678|"
+        "469078|400|+|469078|469128|50|+|469128|469134|6|+|100000|10000|1000|100|10|1|100000|20000|3000|400|"
+        "50|6|123456|+|");
+    const auto fraction =
+        testing::record(makeFractionRecord(-3, 14, Color::black, Color::black, "t"), 0, 100);
+    std::map<std::string, platform::RecordedOperation> digits;
+    for (const auto& op : fraction->texts()) digits.emplace(op.text, op);
+    ASSERT_TRUE(digits.contains("3") && digits.contains("14"));
+    const FontMetrics m = fontMetrics(digits.at("3").attributes.font);
+    const double bar = fraction->paths().at(0).points().at(0).y;
+    EXPECT_GT(bar, digits.at("3").topLeft.y + m.ascender);
+    EXPECT_LT(bar, digits.at("14").topLeft.y + m.ascender - m.capHeight);
 }
 
 // Every row of every box and tableau cut to half its values, or with every

@@ -145,7 +145,7 @@ TEST(PracticePad, FlushingRowsMultiLineAndShortAnswers) {
     press(pad.get(), "O4098");
     press(pad.get(), "O4162");  // not flushing
     press(pad.get(), "M3074");  // multi-line: highlight only
-    EXPECT_EQ(source.requests.size(), 3u);
+    ASSERT_EQ(source.requests.size(), 3u);
     EXPECT_EQ(source.requests[2].level, 1);
     EXPECT_EQ(source.requests[2].options, (TextLists{{"y"}, {kBefore}}));
     EXPECT_EQ(source.requests[2].multiLine, (TextLists{{"m0"}}));
