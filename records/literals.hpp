@@ -9,6 +9,7 @@ inline constexpr const char kPlus[] = "+";
 inline constexpr const char kDot[] = "\u2219";             // "∙" multiplication dot
 inline constexpr const char kPaperclip[] = "\U0001F587";   // "🖇" juxtaposition, no U+FE0F
 inline constexpr const char kRadical[] = "\u221A";         // "√"
+inline constexpr const char kPlusMinus[] = "\u00B1";       // "±" both roots at once
 inline constexpr const char kSlash[] = "/";
 inline constexpr const char kCaret[] = "^";
 inline constexpr const char kEquals[] = "=";

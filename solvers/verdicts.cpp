@@ -23,11 +23,6 @@ Rational coefficientSum(const Polynomial& side, std::uint64_t exponent) {
     return sum;
 }
 
-// The left side's sum less the right side's.
-Rational difference(const PolyEquation& e, std::uint64_t exponent) {
-    return unwrapped(subtracting(coefficientSum(e.LHS, exponent), coefficientSum(e.RHS, exponent)));
-}
-
 template <class P>
 Terms termsWhere(const Terms& terms, P p) {
     Terms kept;
@@ -80,8 +75,12 @@ Quadratic_solution rationalRoot(const Rational& r) { return {r, Rational(0, 1), 
 
 }  // namespace
 
+Rational coefficientDifference(const PolyEquation& e, std::uint64_t exponent) {
+    return unwrapped(subtracting(coefficientSum(e.LHS, exponent), coefficientSum(e.RHS, exponent)));
+}
+
 LinearSolution linearSolution(const PolyEquation& e) {
-    const Rational A = difference(e, 1);
+    const Rational A = coefficientDifference(e, 1);
     const Rational B = unwrapped(subtracting(coefficientSum(e.RHS, 0), coefficientSum(e.LHS, 0)));
     const Relation r = e.relation;
     if (A.numerator != 0) {
@@ -125,7 +124,8 @@ Step_exclusions stepExclusions(const PolyEquation& e, Style style) {
 }
 
 QuadraticAnalysis analyzeQuadratic(const PolyEquation& e) {
-    const Rational a = difference(e, 2), b = difference(e, 1), c = difference(e, 0);
+    const Rational a = coefficientDifference(e, 2), b = coefficientDifference(e, 1),
+                   c = coefficientDifference(e, 0);
     if (a.numerator == 0)
         throw std::domain_error("no square term to solve for: the square terms of the two sides cancel");
     const std::int64_t L = lcm(lcm(a.denominator, b.denominator), c.denominator);

@@ -10,12 +10,17 @@
 // denominator (the solvers reject others first); one that does not throws
 // std::logic_error. Every sum and product is checked and throws
 // std::overflow_error rather than wrapping.
+#include <cstdint>
 #include <optional>
 
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
 
 namespace radixmender {
+
+// The sum of the left side's coefficients of `exponent` less the right
+// side's, reduced.
+Rational coefficientDifference(const PolyEquation& equation, std::uint64_t exponent);
 
 // The equation read as A·x (relation) B:
 // - A ≠ 0: `unique`, value B/A reduced, the relation reversed when A < 0;
