@@ -1,9 +1,13 @@
 // The solvers' verdicts against SymPy (verdict_cases.txt, written once by
 // tests/tools/write_solver_fixtures.py), every transform on random equations
 // against the exact values of its sides, and a few worked examples pinned.
+// The quadratic solvers against exact roots in Q(√c): a grid of equations and
+// a SymPy fixture (quadratic_cases.txt, by tests/tools/write_quadratic_fixtures.py),
+// every line read back exactly; the written roots row by row; worked examples.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
@@ -11,11 +15,16 @@
 #include <set>
 #include <sstream>
 
+#include "algebra/algebra_records.hpp"
+#include "records/literals.hpp"
 #include "solvers/clean_up.hpp"
+#include "solvers/factoring_steps.hpp"
 #include "solvers/moving_terms.hpp"
 #include "solvers/numbers.hpp"
+#include "solvers/quadratic_solvers.hpp"
 #include "solvers/queries.hpp"
 #include "solvers/rearranging.hpp"
+#include "solvers/solution_record.hpp"
 #include "solvers/verdicts.hpp"
 #include "tests/support/algebra_check.hpp"
 #include "tests/support/record_check.hpp"
@@ -23,8 +32,11 @@
 namespace radixmender {
 namespace {
 
+using testing::evaluateAlgebraLine;
+using testing::evaluateAlgebraPieces;
 using testing::Fraction;
 using testing::identical;
+using testing::SurdValue;
 using testing::valueAt;
 
 Rational rational(const std::string& text) {
@@ -338,6 +350,240 @@ TEST(Anchors, SoundBehaviour) {
                  std::overflow_error);
     EXPECT_THROW(analyzeQuadratic(equation("1/1:2 8589934592/1:1 |")), std::overflow_error);
     EXPECT_EQ(analyzeQuadratic(equation("2147483648/1:2 2147483648/1:0 |")).status, Quadratic_status::none);
+}
+
+const Quadratic_method kMethods[] = {Quadratic_method::formula, Quadratic_method::factor,
+                                     Quadratic_method::complete_the_square};
+
+SolverResult solved(const PolyEquation& e, Quadratic_method m, Style style = Style::fraction,
+                    bool continued = false) {
+    Draw random(1);
+    return solveQuadratic(e, m, Technique::balance, true, continued, style, Method::standard, true, random);
+}
+
+std::string text(const Record& line) { return testing::describeRecord(line); }
+
+SurdValue value(const Quadratic_solution& s) {
+    return SurdValue(testing::fraction(s.a)) + SurdValue(testing::fraction(s.b)) * SurdValue::root(s.c);
+}
+
+// The distinct roots, ascending, and their kind.
+struct Roots {
+    std::vector<SurdValue> values;
+    Quadratic_status status;
+};
+
+Roots rootsOf(std::int64_t a, std::int64_t b, std::int64_t c) {
+    const SurdValue D(b * b - 4 * a * c), root = SurdValue::root(D.rationalPart().num < 0 ? 0 : D);
+    const SurdValue low = (SurdValue(-b) - root) / SurdValue(2 * a),
+                    high = (SurdValue(-b) + root) / SurdValue(2 * a);
+    if (D.rationalPart().num < 0) return {{}, Quadratic_status::none};
+    if (D.isZero()) return {{low}, Quadratic_status::rational_repeated};
+    return {a > 0 ? std::vector{low, high} : std::vector{high, low},
+            root.isRational() ? Quadratic_status::rational_distinct : Quadratic_status::irrational_distinct};
+}
+
+const Fraction kThreePoints[] = {Fraction(-7, 3), Fraction(1, 2), Fraction(5)};
+
+// A line whose outermost item is "=" has left less right side λ·P for one λ ≠ 0.
+::testing::AssertionResult multipleOf(const Record& line, const PolyEquation& P) {
+    const testing::DecodedItem root = testing::decodeRecord(line);
+    if (root.kind != "join" || root.values[0] != "=") return ::testing::AssertionSuccess();
+    std::optional<SurdValue> lambda;
+    for (const Fraction& x : kThreePoints) {
+        const auto sides = evaluateAlgebraLine(line, x);
+        const SurdValue p = testing::valueAt(P.LHS, x) - testing::valueAt(P.RHS, x);
+        if (!lambda && !p.isZero()) lambda = (sides.left - sides.right) / p;
+        if ((lambda && lambda->isZero()) || !(sides.left - sides.right == lambda.value_or(0) * p))
+            return ::testing::AssertionFailure() << text(line) << " is no multiple of the equation";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every property of one worked solution.
+void check(const PolyEquation& e, Quadratic_method m, Style style, bool continued, const Roots& expected) {
+    const SolverResult r = solved(e, m, style, continued);
+    const std::string what = text(record(e, Style::fraction)) + " by " + rawValue(m);
+    ASSERT_TRUE(r.steps.size() == r.comments.size() && testing::AreValidSteps(r.steps)) << what;
+    EXPECT_EQ(r.comments.front()[0] == text::kThinking && r.comments.back()[0] == text::kCool, !continued);
+    const std::vector<SurdValue>& roots = expected.values;
+    for (std::size_t s = 0; s < r.steps.size(); ++s) {
+        const std::string& comment = r.comments[s].at(0);
+        const Step& lines = r.steps[s];
+        const Record& last = lines.back();
+        if (comment == "substitute in formula and solve") {  // the standard form, then the ± branches
+            const std::size_t at = lines.size() - (roots.empty() ? 14 : 15);
+            EXPECT_TRUE(multipleOf(lines[at], e)) << what;
+            if (roots.empty()) continue;
+            const SurdValue minus = evaluateAlgebraLine(lines[at + 9], 0, "x", -1).right,
+                            plus = evaluateAlgebraLine(lines[at + 9], 0, "x", 1).right;
+            EXPECT_TRUE((minus == roots.front() && plus == roots.back()) ||
+                        (minus == roots.back() && plus == roots.front()))
+                << what;
+        } else if (comment == "zero-product rule") {  // each factor is 0 at the root beside it, a root of P
+            const auto solved = evaluateAlgebraPieces(last, 0);
+            for (std::size_t i = 0; i < solved.size(); ++i) {
+                const auto f = evaluateAlgebraPieces(lines.end()[-2], solved[i].right.rationalPart()).at(i);
+                EXPECT_TRUE(f.left == f.right && std::count(roots.begin(), roots.end(), solved[i].right))
+                    << what;
+            }
+        } else if (comment == "complete the factorization") {  // the product is exactly the side it factors
+            for (const Fraction& x : kThreePoints) {
+                const auto before = evaluateAlgebraLine(lines.end()[-2], x),
+                           after = evaluateAlgebraLine(last, x);
+                EXPECT_TRUE(before.left == after.left && before.right == after.right) << what;
+            }
+        } else if (style != Style::decimal && comment != "square root and solve") {
+            for (const Record& line : lines) EXPECT_TRUE(multipleOf(line, e)) << what << ", " << comment;
+        }
+    }
+    if (continued) return;
+    const Step& closing = r.steps.back();
+    const auto status = std::find_if(closing.begin(), closing.end(), [&](const Record& l) {
+        return text(l) == "\"" + rawValue(expected.status) + "\"";
+    });
+    ASSERT_NE(status, closing.end()) << what << " is not " << rawValue(expected.status);
+    const auto written =
+        roots.empty() ? decltype(evaluateAlgebraPieces({}, 0)){} : evaluateAlgebraPieces(status[-1], 0);
+    ASSERT_EQ(written.size(), roots.size()) << what;
+    for (std::size_t i = 0; i < roots.size(); ++i)  // irrational decimals to their eight digits
+        EXPECT_TRUE(written[i].left == roots[i] ||
+                    (style == Style::decimal &&
+                     std::abs(double(written[i].left.approximate() - roots[i].approximate())) < 1e-6))
+            << what;
+}
+
+// a·x² + b·x + c over 1, 2, 3, 4 or 10, each term on the left, moved right, or split over both sides.
+TEST(QuadraticSolvers, GridAgainstExactRoots) {
+    int i = 0;
+    for (std::int64_t a = -6; a <= 6; ++a)
+        for (std::int64_t b = -10; a != 0 && b <= 10; b += 3)
+            for (std::int64_t c = -10; c <= 10; c += 2, ++i) {
+                const std::int64_t den = std::array{1, 2, 3, 4, 10}[i % 5], coefficients[] = {c, b, a};
+                std::vector<Monomial> sides[2];
+                for (std::uint64_t k = 3; k-- > 0;) {
+                    const std::int64_t n = coefficients[k], place = (i / 5 + static_cast<int>(k)) % 3;
+                    if (place < 2 && n != 0) sides[place].emplace_back(Rational(place ? -n : n, den), k);
+                    if (place == 2)
+                        sides[0].emplace_back(Rational(n + den, den), k),
+                            sides[1].emplace_back(Rational(1, 1), k);
+                }
+                for (auto& side : sides)
+                    if (side.empty()) side.emplace_back();
+                for (const Quadratic_method m : kMethods)
+                    check(PolyEquation(Polynomial(sides[0]), Polynomial(sides[1]), Relation::equal_to), m,
+                          i % 2 ? Style::decimal : Style::fraction, (i / 2) % 2, rootsOf(a, b, c));
+            }
+}
+
+TEST(QuadraticSolvers, AgreeWithSymPy) {
+    const std::string statuses[] = {"rational_repeated", "rational_distinct", "irrational_repeated",
+                                    "irrational_distinct", "none"};
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "quadratic_cases.txt");
+    int cases = 0;
+    for (std::string line, status, a, b, c; std::getline(in, line); ++cases) {
+        std::istringstream expected(line.substr(line.find(" => ") + 4));
+        expected >> status;
+        Roots roots{{}, Quadratic_status(std::find(statuses, std::end(statuses), status) - statuses)};
+        while (expected >> a >> b >> c)
+            roots.values.push_back(value({rational(a), rational(b), std::stoll(c)}));
+        for (const Quadratic_method m : kMethods)
+            check(equation(line.substr(0, line.find(" => "))), m, Style::fraction, false, roots);
+    }
+    EXPECT_EQ(cases, 30);
+}
+
+// Every row of the written value's tables read back exactly, and the decimals as printf writes them.
+TEST(QuadraticSolvers, WrittenRoots) {
+    const Rational zero(0, 1), half(1, 2), third(-1, 3);
+    for (const Rational& a : {zero, half, Rational(-3, 2)})
+        for (const Rational& b : {zero, Rational(1, 1), Rational(-1, 1), half, third})
+            for (const std::int64_t c : {2, 5}) {
+                const Quadratic_solution root{a, b, c};
+                for (const Style style : {Style::fraction, Style::rational_fraction})
+                    EXPECT_EQ(evaluateAlgebraLine(record(root, style), 0).left, value(root));
+                char printed[32];
+                std::snprintf(printed, sizeof printed, "%.8g", double(value(root).approximate()));
+                EXPECT_EQ(text(record(root, Style::decimal)), "\"" + std::string(printed) + "\"");
+            }
+    EXPECT_EQ(text(record({Rational(-1, 2), half, 5}, Style::rational_fraction)),
+              R"((("-1" + √("5")) / "2"))");
+    EXPECT_EQ(text(record({zero, third, 7}, Style::rational_fraction)), R"((-(√("7")) / "3"))");
+    EXPECT_EQ(text(record({zero, zero, 0}, Style::decimal)), R"("0")");
+}
+
+// The worked examples: the comments between the opening and the closing, and a line of the last of them.
+TEST(QuadraticSolvers, WorkedExamples) {
+    const Quadratic_method F = Quadratic_method::factor, C = Quadratic_method::complete_the_square;
+    const std::string factored = "complete the factorization|zero-product rule|",
+                      square = "constant term to right hand side|complete the square|square root and solve|",
+                      down = "descending powers of x|";
+    const struct {
+        Quadratic_method method;
+        std::string given, comments, line;
+    } examples[] = {
+        {F, "1/1:2 1/1:1 -6/1:0 |", factored,
+         R"(((("" 🖇 ()(("x" − "2"))) 🖇 ()(("x" + "3"))) = "0"))"},
+        {F, "6/1:2 -5/1:1 1/1:0 |", factored,
+         R"(((("" 🖇 ()((("2" 🖇 "x") − "1"))) 🖇 ()((("3" 🖇 "x") − "1"))) = "0"))"},
+        {F, "6/1:2 -4/1:1 |", factored,
+         R"(((("2" 🖇 "x") 🖇 ("" 🖇 ()((("3" 🖇 "x") − "2")))) = "0"))"},
+        {F, "-6/1:2 4/1:1 |", factored,
+         R"(((("-2" 🖇 "x") 🖇 ("" 🖇 ()((("3" 🖇 "x") − "2")))) = "0"))"},
+        {F, "3/1:2 |", "zero-product rule|", R"(("x"{clear} ={clear} "0"{clear}))"},
+        {F, "1/1:2 -2/1:0 |", "no solution|", R"("factors but not over integers")"},
+        {F, "1/1:2 1/1:0 |", "no solution|", R"("no solution")"},
+        {C, "1/1:2 6/1:1 5/1:0 |", square, R"((("x"{red} +{red} "3"{red}) ={red} ±{red}(√{red}("4"{red}))))"},
+        {C, "2/1:2 | 8/1:0",
+         down + "divide by coefficient of x²|constant term to right hand side|square root and solve|",
+         R"(("x²" = "4"))"},
+        {C, "1/1:2 3/1:1 | 10/1:0", down + square, R"(("x" = ([-3/2] ± [+7/2])))"},
+        {C, "1/1:2 2/1:1 | -5/1:0", down + square, R"("negative RHS, no solution")"},
+    };
+    for (const auto& x : examples) {
+        const PolyEquation e = equation(x.given + " 0/1:0");
+        const SolverResult r = solved(e, x.method);
+        std::string comments;
+        for (std::size_t i = 1; i + 1 < r.comments.size(); ++i) comments += r.comments[i][0] + "|";
+        EXPECT_EQ(comments, x.comments) << x.given;
+        const Step& last = r.steps.end()[-2];
+        EXPECT_TRUE(
+            std::any_of(last.begin(), last.end(), [&](const Record& l) { return text(l) == x.line; }));
+        // Technique, colored and method leave completing the square alone.
+        EXPECT_TRUE(x.method == F || r.steps == solveQuadratic(e, C, Technique::transpose, false, false,
+                                                               Style::fraction, Method::smart, true)
+                                                    .steps);
+    }
+    // Formula, x² + 1: b is a bare 0, squared without parentheses, and no line says "from calculator".
+    const Step formula = solved(equation("1/1:2 1/1:0 | 0/1:0"), Quadratic_method::formula).steps.at(1);
+    EXPECT_EQ(text(formula.at(9)),
+              R"(("x" = (("0"{blue} ± √((("0"{blue} ^ "2") − (("4" 🖇 ()("1"{red})) 🖇 )"
+              R"(()("1"{gray}))))) / ("2" 🖇 ()("1"{red})))))");
+    EXPECT_EQ(formula.size(), 14U);
+}
+
+// The mends: refusals instead of a wrong answer or a division by 0, the
+// factors in the equation's own letter, overflow caught.
+TEST(QuadraticSolvers, SoundBehaviour) {
+    for (const auto& [given, relation, reason] :
+         {std::tuple{"1/1:3 1/1:2 -1/1:0 |", Relation::equal_to, "not a quadratic equation"},
+          {"1/1:3 1/1:1 | 1/1:3 2/1:0", Relation::equal_to, "not a quadratic equation"},
+          {"1/1:2 -4/1:0 |", Relation::less_than, "quadratic inequality"}})
+        for (const Quadratic_method m : kMethods) {
+            const SolverResult r =
+                solved(equation(given + std::string(" 0/1:0"), relation), m, Style::fraction, true);
+            EXPECT_EQ(r.comments, Comments{{"oops"}});
+            EXPECT_EQ(text(r.steps.at(0).at(3)), "\"" + std::string(reason) + "\"") << given;
+        }
+    EXPECT_FALSE(factorOutGcdStep(equation("0/1:2 0/1:0 | 0/1:0")));
+    const Polynomial y({Monomial(Rational(1, 1), 2, "y"), Monomial(Rational(-4, 1), 0, "y")});
+    EXPECT_EQ(
+        text(record(*factorability(PolyEquation(y, Polynomial(), Relation::equal_to)), Style::fraction)),
+        R"(((("" 🖇 ()(("y" + "2"))) 🖇 ()(("y" − "2"))) = "0"))");
+    const Rational huge(1, INT64_MAX), zeroDenominator(1, 0);
+    EXPECT_THROW(record({huge, Rational(1, INT64_MAX - 1), 2}, Style::rational_fraction),
+                 std::overflow_error);
+    EXPECT_THROW(record({zeroDenominator, huge, 2}, Style::rational_fraction), std::domain_error);
 }
 
 }  // namespace

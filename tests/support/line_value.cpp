@@ -328,6 +328,7 @@ void flattenJuxtaposition(const DecodedItem& item, std::vector<const DecodedItem
 struct Evaluator {
     const Fraction* x = nullptr;
     std::string variable;
+    int plusMinus = 0;  // "±" reads as "+" (1) or "−" (−1); 0 has no value
 
     [[nodiscard]] SurdValue tokenValue(const Token& t) const {
         return SurdValue(t.factor) * (t.power ? power(SurdValue(*x), t.power) : SurdValue(1));
@@ -378,6 +379,7 @@ struct Evaluator {
             if (v[0] == text::kRadical) return SurdValue::root(operand);
             if (v[0] == text::kParens || v[0] == text::kEqualsPrefix) return operand;
             if (v[0] == text::kHyphenMinus) return -operand;
+            if (v[0] == text::kPlusMinus && plusMinus != 0) return SurdValue(plusMinus) * operand;
             fail("unknown unary \"" + v[0] + "\"");
         }
         if (item.kind != "join") fail("kind \"" + item.kind + "\" has no value");
@@ -388,6 +390,7 @@ struct Evaluator {
         if (op == text::kSlash) return a / b;
         if (op == text::kPlus) return a + b;
         if (op == text::kMinusSign) return a - b;
+        if (op == text::kPlusMinus && plusMinus != 0) return a + SurdValue(plusMinus) * b;
         if (op == text::kCaret) {
             const Fraction e = b.rationalPart();
             if (!b.isRational() || e.den != 1) fail("exponent is not an integer");
@@ -399,6 +402,13 @@ struct Evaluator {
         }
         fail(isRelation(op) ? "a relation inside a line" : "unknown join \"" + op + "\"");
     }
+
+    // Both sides of a relation, or the value alone.
+    [[nodiscard]] AlgebraLineValue sides(const DecodedItem& root) const {
+        if (root.kind == "join" && isRelation(root.values[0]))
+            return {value(root.children[0]), root.values[0], value(root.children[1])};
+        return {value(root), "", SurdValue()};
+    }
 };
 
 }  // namespace
@@ -409,12 +419,25 @@ std::optional<SurdValue> evaluateLine(const Record& line) {
     return Evaluator{}.value(decoded(line));
 }
 
-AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x, const std::string& variable) {
-    const Evaluator evaluator{&x, variable};
+AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x, const std::string& variable,
+                                     int plusMinus) {
+    return Evaluator{&x, variable, plusMinus}.sides(decoded(line));
+}
+
+std::vector<AlgebraLineValue> evaluateAlgebraPieces(const Record& line, const Fraction& x,
+                                                    const std::string& variable) {
+    std::vector<const DecodedItem*> operands;
     const DecodedItem root = decoded(line);
-    if (root.kind == "join" && isRelation(root.values[0]))
-        return {evaluator.value(root.children[0]), root.values[0], evaluator.value(root.children[1])};
-    return {evaluator.value(root), "", SurdValue()};
+    flattenJuxtaposition(root, operands);
+    std::vector<AlgebraLineValue> pieces;
+    for (const DecodedItem* operand : operands) {
+        try {
+            pieces.push_back(Evaluator{&x, variable}.sides(*operand));
+        } catch (const LineValueError&) {
+            if (operand->kind != "message") throw;  // words such as "x = " and " or "
+        }
+    }
+    return pieces;
 }
 
 // ---- Canonical answers ----

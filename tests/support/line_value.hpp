@@ -119,8 +119,17 @@ struct AlgebraLineValue {
     std::string relation;  // "" when the line is no relation
     SurdValue right;
 };
-AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x,
-                                     const std::string& variable = "x");
+// "±" (a join or a unary) reads as "+" for `plusMinus` 1 and as "−" for −1;
+// with 0 it has no value.
+AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x, const std::string& variable = "x",
+                                     int plusMinus = 0);
+
+// The operands of a line's outermost "🖇" chain (the line itself when it is
+// none), each read as by evaluateAlgebraLine; messages that hold no value
+// ("x = ", " or ") are left out. For lines that set values side by side:
+// "x = 2 or x = 3", "x − 2 = 0 or x + 3 = 0".
+std::vector<AlgebraLineValue> evaluateAlgebraPieces(const Record& line, const Fraction& x,
+                                                    const std::string& variable = "x");
 
 // The canonical answer k1√m1 + k2√m2 over E, as the last line of a summary
 // holds it (a whole part has radicand 1; zero has no terms).
