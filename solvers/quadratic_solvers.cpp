@@ -74,8 +74,9 @@ public:
 
     // A stage that replaces the equation: before and after; before is settled.
     void replace(const PolyEquation& after, std::string comment) {
-        step({line(current), line(after)}, std::move(comment));
-        history.push_back(line(current));
+        Record before = line(current);
+        step({before, line(after)}, std::move(comment));
+        history.push_back(std::move(before));
         current = after;
     }
 
@@ -87,12 +88,13 @@ public:
         const std::vector<PolyEquation>& q = *x.equations;
         std::vector<Record> lines;
         for (const PolyEquation& e : q) lines = appendEquationRecord(std::move(lines), e, style);
+        const std::vector<Record> settled(lines.begin(), lines.end() - 1);
         if (x.note)
             lines.push_back(message(*x.note));
         else if (blankWithoutNote)
             append(lines, makeBlankRecords(0));
         step(std::move(lines), "descending powers of " + variable);
-        for (std::size_t i = 0; i + 1 < q.size(); ++i) history.push_back(line(q[i]));
+        history.insert(history.end(), settled.begin(), settled.end());
         current = q.back();
     }
 
