@@ -539,6 +539,8 @@ TEST(QuadraticSolvers, WorkedExamples) {
          R"(("x²" = "4"))"},
         {C, "1/1:2 3/1:1 | 10/1:0", down + square, R"(("x" = ([-3/2] ± [+7/2])))"},
         {C, "1/1:2 2/1:1 | -5/1:0", down + square, R"("negative RHS, no solution")"},
+        {Quadratic_method::formula, "2/1:2 3/1:1 | 2/1:2 5/1:0",
+         "same square term on both sides|solve for x|", R"(("x" = [+5/3]))"},
     };
     for (const auto& x : examples) {
         const PolyEquation e = equation(x.given + " 0/1:0");
@@ -575,6 +577,12 @@ TEST(QuadraticSolvers, SoundBehaviour) {
             EXPECT_EQ(r.comments, Comments{{"oops"}});
             EXPECT_EQ(text(r.steps.at(0).at(3)), "\"" + std::string(reason) + "\"") << given;
         }
+    // Decimals over 2 and 3 are cleared by their lcm 6, not by a power of ten.
+    EXPECT_EQ(
+        text(solved(equation("1/2:2 1/3:1 -1/1:0 | 0/1:0"), Quadratic_method::factor, Style::decimal)
+                 .steps[1]
+                 .back()),
+        "\"6 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions\"");
     EXPECT_FALSE(factorOutGcdStep(equation("0/1:2 0/1:0 | 0/1:0")));
     const Polynomial y({Monomial(Rational(1, 1), 2, "y"), Monomial(Rational(-4, 1), 0, "y")});
     EXPECT_EQ(
