@@ -368,8 +368,7 @@ SurdValue value(const Quadratic_solution& s) {
     return SurdValue(testing::fraction(s.a)) + SurdValue(testing::fraction(s.b)) * SurdValue::root(s.c);
 }
 
-// The distinct roots, ascending, and their kind.
-struct Roots {
+struct Roots {  // the distinct roots, ascending, and their kind
     std::vector<SurdValue> values;
     Quadratic_status status;
 };
@@ -462,7 +461,7 @@ TEST(QuadraticSolvers, GridAgainstExactRoots) {
             for (std::int64_t c = -10; c <= 10; c += 2, ++i) {
                 if (testing::kSanitized && i % 3 != 0) continue;  // a third of the grid there
                 const std::int64_t den = std::array{1, 2, 3, 4, 10}[i % 5], coefficients[] = {c, b, a};
-                std::vector<Monomial> sides[2];
+                std::vector<Monomial> sides[2] = {{Monomial()}, {Monomial()}};  // and zero terms to remove
                 for (std::uint64_t k = 3; k-- > 0;) {
                     const std::int64_t n = coefficients[k], place = (i / 5 + static_cast<int>(k)) % 3;
                     if (place < 2 && n != 0) sides[place].emplace_back(Rational(place ? -n : n, den), k);
@@ -470,8 +469,6 @@ TEST(QuadraticSolvers, GridAgainstExactRoots) {
                         sides[0].emplace_back(Rational(n + den, den), k),
                             sides[1].emplace_back(Rational(1, 1), k);
                 }
-                for (auto& side : sides)
-                    if (side.empty()) side.emplace_back();
                 for (const Quadratic_method m : kMethods)
                     check(PolyEquation(Polynomial(sides[0]), Polynomial(sides[1]), Relation::equal_to), m,
                           i % 2 ? Style::decimal : Style::fraction, (i / 2) % 2, rootsOf(a, b, c));
@@ -510,7 +507,6 @@ TEST(QuadraticSolvers, WrittenRoots) {
             }
     EXPECT_EQ(text(record({Rational(-1, 2), half, 5}, Style::rational_fraction)),
               R"((("-1" + √("5")) / "2"))");
-    EXPECT_EQ(text(record({zero, third, 7}, Style::rational_fraction)), R"((-(√("7")) / "3"))");
     EXPECT_EQ(text(record({zero, zero, 0}, Style::decimal)), R"("0")");
 }
 
@@ -580,10 +576,10 @@ TEST(QuadraticSolvers, SoundBehaviour) {
             EXPECT_EQ(text(r.steps.at(0).at(3)), "\"" + std::string(reason) + "\"") << given;
         }
     // Decimals over 2 and 3 are cleared by their lcm 6, not by a power of ten.
+    const Step clearing =
+        solved(equation("1/2:2 1/3:1 -1/1:0 | 0/1:0"), Quadratic_method::factor, Style::decimal).steps[1];
     EXPECT_EQ(
-        text(solved(equation("1/2:2 1/3:1 -1/1:0 | 0/1:0"), Quadratic_method::factor, Style::decimal)
-                 .steps[1]
-                 .back()),
+        text(clearing.back()),
         "\"6 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions\"");
     EXPECT_FALSE(factorOutGcdStep(equation("0/1:2 0/1:0 | 0/1:0")));
     const Polynomial y({Monomial(Rational(1, 1), 2, "y"), Monomial(Rational(-4, 1), 0, "y")});
