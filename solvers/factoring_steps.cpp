@@ -6,6 +6,7 @@
 
 #include "records/checked.hpp"
 #include "solvers/clean_up.hpp"
+#include "solvers/parentheses_stages.hpp"
 #include "solvers/queries.hpp"
 #include "solvers/rearranging.hpp"
 #include "solvers/verdicts.hpp"
@@ -13,13 +14,6 @@
 namespace radixmender {
 
 namespace {
-
-// The side with every coefficient in `color` and black variables.
-Polynomial coefficientsIn(const Polynomial& side, Color color) {
-    Polynomial result = side;
-    for (Monomial& m : result.terms) m = Monomial(m.coefficient.recolored(color), m.exponent, m.variable);
-    return result;
-}
 
 // A rational root p/q and the factor q·x − p it gives.
 struct Root {
@@ -110,9 +104,8 @@ std::optional<GcdStep> factorOutGcdStep(const PolyEquation& e) {
         return left ? Ext_polyEquation(side, zeroSideExt, e.relation)
                     : Ext_polyEquation(zeroSideExt, side, e.relation);
     };
-    const Ext_polyEquation highlighted =
-        toExtPolyEquation(PolyEquation(coefficientsIn(e.LHS, left ? Color::red : Color::black),
-                                       coefficientsIn(e.RHS, left ? Color::black : Color::red), e.relation));
+    const Ext_polyEquation highlighted = recoloringCoefficients(
+        toExtPolyEquation(e), left ? Color::red : Color::black, left ? Color::black : Color::red);
     return GcdStep{{highlighted, placed(factored), placed(quotient)}, gcdStepNote(d)};
 }
 

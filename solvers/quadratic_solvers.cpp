@@ -14,6 +14,9 @@
 #include "solvers/formula_steps.hpp"
 #include "solvers/linear_core.hpp"
 #include "solvers/numbers.hpp"
+#include "solvers/parentheses_records.hpp"
+#include "solvers/parentheses_stages.hpp"
+#include "solvers/queries.hpp"
 #include "solvers/rearranging.hpp"
 #include "solvers/solution_record.hpp"
 #include "solvers/square_steps.hpp"
@@ -22,6 +25,12 @@
 namespace radixmender {
 
 namespace {
+
+PolyEquation black(const PolyEquation& e) { return recolored(e, Color::black, Color::black, Color::black); }
+
+Ext_polyEquation black(const Ext_polyEquation& e) {
+    return {recolored(e.LHS, Color::black), recolored(e.RHS, Color::black), e.relation};
+}
 
 enum class Way { formula, factor, complete_the_square };
 
@@ -179,8 +188,7 @@ void factorStages(Derivation& d, bool colored) {
         lines.push_back(message(gcd->note));
         d.step(std::move(lines), "simplify the equation");
         for (std::size_t i = 0; i + 1 < gcd->equations.size(); ++i)
-            d.history.push_back(
-                record(recolored(gcd->equations[i], Color::black, Color::black, Color::black), d.style));
+            d.history.push_back(record(black(gcd->equations[i]), d.style));
         d.current = toPolyEquation(gcd->equations.back());
     }
     d.history.push_back(d.line(d.current));
@@ -208,8 +216,6 @@ void factorStages(Derivation& d, bool colored) {
     d.step(std::move(lines), "zero-product rule");
 }
 
-PolyEquation black(const PolyEquation& e) { return recolored(e, Color::black, Color::black, Color::black); }
-
 void completeTheSquareStages(Derivation& d) {
     if (const auto divided = divideBothSidesStep(d.current)) {
         std::vector<Record> lines{d.line(divided->highlighted), record(divided->multiplied, d.style),
@@ -217,8 +223,7 @@ void completeTheSquareStages(Derivation& d) {
         append(lines, divided->notes);
         d.step(std::move(lines), "divide by coefficient of " + d.variable + "\u00B2");
         d.history.push_back(d.line(black(divided->highlighted)));
-        d.history.push_back(
-            record(recolored(divided->multiplied, Color::black, Color::black, Color::black), d.style));
+        d.history.push_back(record(black(divided->multiplied), d.style));
         d.current = black(divided->divided);
     }
     if (const auto moved = moveConstantStep(d.current)) {
