@@ -49,11 +49,14 @@ SolverResult refused(Record equationLine, const std::string& reason) {
     return {{std::move(lines)}, {{"oops"}}};
 }
 
-// Why the quadratic road cannot take the equation, if it cannot.
-std::optional<std::string> refusal(const PolyEquation& e) {
+// Why the quadratic road cannot take the equation, if it cannot: a power
+// above 2, a second letter, square terms that cancel, an inequality.
+std::optional<std::string> refusal(const PolyEquation& e, const std::string& variable) {
     for (const Polynomial* side : {&e.LHS, &e.RHS})
         for (const Monomial& m : side->terms)
-            if (m.exponent > 2 && m.coefficient.numerator != 0) return "not a quadratic equation";
+            if (m.coefficient.numerator != 0 &&
+                (m.exponent > 2 || (m.exponent > 0 && m.variable != variable)))
+                return "not a quadratic equation";
     if (coefficientDifference(e, 2).numerator == 0) return "not a quadratic equation";
     if (e.relation != Relation::equal_to) return "quadratic inequality";
     return std::nullopt;
@@ -271,7 +274,7 @@ SolverResult solve(const PolyEquation& input, Way way, bool colored, bool contin
         r.begin(), r.end(), std::accumulate(l.begin(), l.end(), std::int64_t{0}, countHigherPowerTerms),
         countHigherPowerTerms);
     if (higher == 0) return std::move(d).finishLinear(clearing, random);
-    if (const auto reason = refusal(d.current)) return refused(record(input, style), *reason);
+    if (const auto reason = refusal(d.current, d.variable)) return refused(record(input, style), *reason);
 
     d.exchangeSides(way != Way::formula);
     switch (way) {

@@ -24,9 +24,9 @@
 // Refused with one step commented "oops" (the equation, two blank lines, the
 // reason, "please correct"), whatever `continued` says:
 // - a coefficient over 0: "division by zero";
-// - on the quadratic road, a term of exponent 3 or more, or square terms
-//   whose coefficients add up to 0 across the sides: "not a quadratic
-//   equation" (x³ + x² − 1 = 0 is never solved as x² − 1 = 0);
+// - on the quadratic road, a term of exponent 3 or more, a second letter,
+//   or square terms whose coefficients add up to 0 across the sides: "not a
+//   quadratic equation" (x³ + x² − 1 = 0 is never solved as x² − 1 = 0);
 // - on the quadratic road, a relation other than "=": "quadratic inequality"
 //   (the roots of the equation are no answer to it). Inequalities whose square
 //   terms cancel are solved on the linear road.

@@ -575,6 +575,9 @@ TEST(QuadraticSolvers, SoundBehaviour) {
             EXPECT_EQ(r.comments, Comments{{"oops"}});
             EXPECT_EQ(text(r.steps.at(0).at(3)), "\"" + std::string(reason) + "\"") << given;
         }
+    const Polynomial twoLetters({Monomial(Rational(1, 1), 2), Monomial(Rational(1, 1), 1, "y")});
+    EXPECT_EQ(solved(PolyEquation(twoLetters, Polynomial(), Relation::equal_to), kMethods[2]).comments,
+              Comments{{"oops"}});
     // Decimals over 2 and 3 are cleared by their lcm 6, not by a power of ten.
     const Step clearing =
         solved(equation("1/2:2 1/3:1 -1/1:0 | 0/1:0"), Quadratic_method::factor, Style::decimal).steps[1];
