@@ -585,6 +585,9 @@ TEST(QuadraticSolvers, SoundBehaviour) {
         text(clearing.back()),
         "\"6 is LCM of denominators\n\nwe can use any multiple of the\ndenominators to clear fractions\"");
     EXPECT_FALSE(factorOutGcdStep(equation("0/1:2 0/1:0 | 0/1:0")));
+    EXPECT_EQ(gcdStepNote(-1) + gcdStepNote(-2),
+              " \nfactor out  -1\ndivide both sides by  -1\n2 is greatest common "
+              "divisor\n\nfactor out  -2\ndivide both sides by  -2");
     const Polynomial y({Monomial(Rational(1, 1), 2, "y"), Monomial(Rational(-4, 1), 0, "y")});
     EXPECT_EQ(
         text(record(*factorability(PolyEquation(y, Polynomial(), Relation::equal_to)), Style::fraction)),
