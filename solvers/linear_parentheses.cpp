@@ -31,10 +31,6 @@ Ext_polyEquation black(const Ext_polyEquation& e) {
 
 bool hasParentheses(const Ext_polyEquation& e) { return hasParentheses(e.LHS) || hasParentheses(e.RHS); }
 
-PolyEquation toPolyEquation(const Ext_polyEquation& e) {
-    return {toPolynomial(e.LHS), toPolynomial(e.RHS), e.relation};
-}
-
 // Zero terms and parentheses around 1 dropped, black.
 Ext_polyEquation prepared(const Ext_polyEquation& e) {
     return mapSides(

@@ -149,6 +149,10 @@ Polynomial toPolynomial(const Ext_polynomial& side) {
     return Polynomial(std::move(terms));
 }
 
+PolyEquation toPolyEquation(const Ext_polyEquation& e) {
+    return {toPolynomial(e.LHS), toPolynomial(e.RHS), e.relation};
+}
+
 std::optional<SideStage> distribute(const Ext_polynomial& side, bool colored) {
     const auto at = firstWhere(side.terms, isCarrier);
     if (!at) return std::nullopt;

@@ -38,6 +38,8 @@ bool hasZeroDenominator(const Ext_polynomial& side);
 bool hasParentheses(const Ext_polynomial& side);
 // The monomials of the top-level list, in order.
 Polynomial toPolynomial(const Ext_polynomial& side);
+// Both sides so; the relation kept, its colour black.
+PolyEquation toPolyEquation(const Ext_polyEquation& equation);
 
 // The sub-expression of the first carrier (lists in order, terms in order)
 // multiplied out in its place: each product reduced, its exponent the sum,

@@ -23,17 +23,6 @@ Ext_polyEquation toExtPolyEquation(const PolyEquation& e) {
     return {toExtPolynomial(e.LHS), toExtPolynomial(e.RHS), e.relation};
 }
 
-Polynomial toPolynomial(const Ext_polynomial& side) {
-    std::vector<Monomial> terms;
-    if (!side.terms.empty())
-        for (const Term& t : side.terms.back()) terms.push_back(t.monomial);
-    return Polynomial(std::move(terms));
-}
-
-PolyEquation toPolyEquation(const Ext_polyEquation& e) {
-    return {toPolynomial(e.LHS), toPolynomial(e.RHS), e.relation};
-}
-
 Polynomial_XL toPolynomialXL(const Polynomial& side) {
     std::vector<Term_XL> terms;
     for (const Monomial& m : side.terms) terms.emplace_back(m);

@@ -16,10 +16,6 @@ PolyEquation negatingBothSides(const PolyEquation& equation);
 // One top-level list, each term without a sub-expression (or factors).
 Ext_polynomial toExtPolynomial(const Polynomial& side);
 Ext_polyEquation toExtPolyEquation(const PolyEquation& equation);
-// Back again: each side's top-level monomials in order, sub-expressions left
-// out; the relation kept, its colour black.
-Polynomial toPolynomial(const Ext_polynomial& side);
-PolyEquation toPolyEquation(const Ext_polyEquation& equation);
 Polynomial_XL toPolynomialXL(const Polynomial& side);
 
 // No term has an exponent other than 0 (a 0·x counts as a variable term).
