@@ -124,10 +124,8 @@ struct AlgebraLineValue {
 AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x, const std::string& variable = "x",
                                      int plusMinus = 0);
 
-// The operands of a line's outermost "🖇" chain (the line itself when it is
-// none), each read as by evaluateAlgebraLine; messages that hold no value
-// ("x = ", " or ") are left out. For lines that set values side by side:
-// "x = 2 or x = 3", "x − 2 = 0 or x + 3 = 0".
+// Each operand of the outermost "🖇" chain read so, words without a value
+// left out: "x = 2 or x = 3" is 2 and 3, "x − 2 = 0 or x + 3 = 0" two relations.
 std::vector<AlgebraLineValue> evaluateAlgebraPieces(const Record& line, const Fraction& x,
                                                     const std::string& variable = "x");
 

@@ -11,7 +11,7 @@ from sympy import Poly, Rational as Q, Symbol, real_roots
 x, rng, lines = Symbol("x"), random.Random(19), []
 coefficient = lambda: Q(rng.randint(-12, 12), rng.choice([1, 1, 2, 3, 4, 10]))
 text = lambda terms: " ".join(f"{q.p}/{q.q}:{e}" for q, e in terms) or "0/1:0"
-while len(lines) < 30:
+while len(lines) < 20:
     r1, r2 = (Q(rng.randint(-9, 9), rng.randint(1, 4)) for _ in range(2))
     p = Poly(sum(coefficient() * x**e for e in range(3)) if rng.random() < 0.5 else
              coefficient() * (x - r1) * (x - (r1 if rng.random() < 0.2 else r2)), x)
