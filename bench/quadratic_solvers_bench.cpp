@@ -1,6 +1,7 @@
 // Whole worked solutions of the three quadratic solvers over a fixed set of
 // 200 quadratics a·x² + b·x + c = d·x + e with small fractions spread over
 // both sides, in the fraction style: roots rational, irrational and none.
+// The argument is the method: 0 factoring, 1 the formula, 2 completing the square.
 #include <benchmark/benchmark.h>
 
 #include <random>
