@@ -26,61 +26,52 @@ using platform::View;
 
 constexpr double kTol = 1e-6;
 
-// Keys pressed one by one on the first entry of the form pad (the decimal one
-// or the integer one), each with the text that entry shows after it (both
-// lists blank-separated); `asks`, when given, is how often the limit was
-// asked for.
-struct KeySequence {
-    bool decimal;
-    std::int64_t limit;
-    bool negatives;
-    const char* keys;
-    const char* shown;
-    int asks = -1;
-};
-
-// The integer pad asks for the limit only when a digit would lengthen a
-// non-zero entry, the decimal pad on every digit. Without a delegate "🤔"
-// does nothing.
+// Keys pressed one by one on the first entry of the form pad, each with the
+// text that entry shows after it, the other entries staying "0": {decimal
+// pad, limit, negatives allowed, keys, texts shown, how often the limit was
+// asked (-1: not counted)}. The integer pad asks for the limit only when a
+// digit would lengthen a non-zero entry, the decimal pad on every digit.
+// Without a delegate "🤔" does nothing.
 TEST(FormPad, SequencesEditTheSelectedEntry) {
-    const auto run = [](auto pad, const KeySequence& s) {
-        SCOPED_TRACE(s.keys);
+    using Sequence = std::tuple<bool, std::int64_t, bool, const char*, const char*, int>;
+    const auto run = [](auto pad, const Sequence& sequence) {
+        const auto& [decimal, limit, negatives, keys, shown, asks] = sequence;
+        SCOPED_TRACE(keys);
         SpyDataSource source;
-        source.limit = s.limit;
-        source.negatives = s.negatives;
+        source.limit = limit;
+        source.negatives = negatives;
         pad->dataSource = &source;
-        std::istringstream keys(s.keys), shown(s.shown);
-        for (std::string key, expected; keys >> key;) {
-            ASSERT_TRUE(shown >> expected);
+        std::istringstream pressed(keys), texts(shown);
+        for (std::string key, expected; pressed >> key;) {
+            ASSERT_TRUE(texts >> expected);
             press(pad.get(), key);
             EXPECT_EQ(textAt(pad.get(), 1), expected) << "after " << key;
         }
-        EXPECT_TRUE(textAt(pad.get(), 2) == "0" &&
-                    textAt(pad.get(), 3) == "0");  // only the selected entry changes
-        EXPECT_TRUE(s.asks < 0 || source.digitQuestions == s.asks) << source.digitQuestions;
+        EXPECT_TRUE(textAt(pad.get(), 2) == "0" && textAt(pad.get(), 3) == "0");
+        EXPECT_TRUE(asks < 0 || source.digitQuestions == asks) << source.digitQuestions;
     };
-    const KeySequence sequences[] = {
+    const Sequence sequences[] = {
         {false, 3, true, "5 0 7 9 \U0001F914", "5 50 507 507 507", 3},
         {false, 3, true, "0 0 C DEL 3", "0 0 0 0 3", 0},
-        {false, 3, true, "+/- 4 1 2 3 +/- +/-", "-0 -4 -41 -412 -412 412 -412"},
-        {false, 3, true, "7 5 0 +/-", "7 75 750 -750"},
-        {false, 3, true, "+/- DEL 4 1 DEL DEL +/- 7 DEL DEL", "-0 -0 -4 -41 -4 -0 0 7 0 0"},
-        {false, 3, true, "9 +/- C 4 C", "9 -9 0 4 0"},
-        {false, 0, true, "5 6 +/- 6", "5 5 -5 -5"},
+        {false, 3, true, "+/- 4 1 2 3 +/- +/-", "-0 -4 -41 -412 -412 412 -412", -1},
+        {false, 3, true, "7 5 0 +/-", "7 75 750 -750", -1},
+        {false, 3, true, "+/- DEL 4 1 DEL DEL +/- 7 DEL DEL", "-0 -0 -4 -41 -4 -0 0 7 0 0", -1},
+        {false, 3, true, "9 +/- C 4 C", "9 -9 0 4 0", -1},
+        {false, 0, true, "5 6 +/- 6", "5 5 -5 -5", -1},
         {true, 3, true, "0 5 C . 1 2 3 4 .", "0 5 0 0. 0.1 0.12 0.123 0.123 0.123", 6},
-        {true, 3, true, "1 2 . 3 4", "1 12 12. 12.3 12.3"},
-        {true, 3, true, "1 2 3 . 4 DEL DEL", "1 12 123 123. 123. 123 12"},
-        {true, 3, true, "+/- 7 C +/- . 1 2 3 4", "-0 -7 0 -0 -0. -0.1 -0.12 -0.123 -0.123"},
-        {true, 3, true, "1 2 +/- 3 4 . 4", "1 12 -12 -123 -123 -123. -123."},
-        {true, 3, true, ". +/- DEL DEL 1 . 5 DEL DEL +/- . DEL", "0. -0. -0 -0 -1 -1. -1.5 -1. -1 1 1. 1"},
-        {true, 0, true, ". 5 C 5 . 6", "0. 0. 0 5 5. 5."},
-        {true, 3, false, "+/- . 5 +/-", "0 0. 0.5 0.5"},
-        {false, 3, true, "4 . 3", "4 4 43"},  // the point does nothing
-        {true, INT64_MAX, true, "+/- . 1 2 3 4", "-0 -0. -0.1 -0.12 -0.123 -0.1234"},
+        {true, 3, true, "1 2 . 3 4", "1 12 12. 12.3 12.3", -1},
+        {true, 3, true, "1 2 3 . 4 DEL DEL", "1 12 123 123. 123. 123 12", -1},
+        {true, 3, true, "+/- 7 C +/- . 1 2 3 4", "-0 -7 0 -0 -0. -0.1 -0.12 -0.123 -0.123", -1},
+        {true, 3, true, ". +/- DEL DEL 1 . 5 DEL DEL +/- . DEL", "0. -0. -0 -0 -1 -1. -1.5 -1. -1 1 1. 1",
+         -1},
+        {true, 0, true, ". 5 C 5 . 6", "0. 0. 0 5 5. 5.", -1},
+        {true, 3, false, "+/- . 5 +/-", "0 0. 0.5 0.5", -1},
+        {false, 3, true, "4 . 3", "4 4 43", -1},  // the point does nothing
+        {true, INT64_MAX, true, "+/- . 1 2 3 4", "-0 -0. -0.1 -0.12 -0.123 -0.1234", -1},
     };
     for (const auto& s : sequences)
-        s.decimal ? run(makeFormAPad<UniversalRealPadView>(), s)
-                  : run(makeFormAPad<UniversalIntegerPadView>(), s);
+        std::get<0>(s) ? run(makeFormAPad<UniversalRealPadView>(), s)
+                       : run(makeFormAPad<UniversalIntegerPadView>(), s);
 }
 
 // A pad with nothing to edit has no selection and ignores every key; a key

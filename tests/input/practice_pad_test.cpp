@@ -36,28 +36,21 @@ struct SpyPracticeSource : IntegerPracticeDataSource {
     }
 };
 
-struct PadArgs {
-    std::vector<std::string> info{" method and level ... ", " for steps "};
-    TextGroups multiLine;
-    TextGroups options{{{kBefore, kAfter}}};
-    Selections chosen{{0}};
-    TextLists flush;
-    std::vector<std::string> examples{"1/(2\u221A3)"};
-};
-
-std::unique_ptr<UniversalIntegerPracticePadView> makePad(const PadArgs& a = {}) {
-    return std::make_unique<UniversalIntegerPracticePadView>(a.info, a.multiLine, a.options, a.chosen,
-                                                             a.flush, kLevels, a.examples,
-                                                             TextGroups{{{"a/(b\u221Ac)", "1"}}}, Rect{});
+// A practice pad with the levels and entries of the practice screen.
+std::unique_ptr<UniversalIntegerPracticePadView> makePad(
+    const TextGroups& options = {{{kBefore, kAfter}}}, const Selections& chosen = {{0}},
+    const TextGroups& multiLine = {}, const TextLists& flush = {},
+    const std::vector<std::string>& examples = {"1/(2\u221A3)"},
+    const std::vector<std::string>& info = {" method and level ... ", " for steps "}) {
+    return std::make_unique<UniversalIntegerPracticePadView>(info, multiLine, options, chosen, flush, kLevels,
+                                                             examples, TextGroups{{{"a/(b\u221Ac)", "1"}}},
+                                                             Rect{});
 }
 
 // With no choices given, the first option of every row and the first level
 // start green; the example lines are white and have no selectors.
 TEST(PracticePad, StartingState) {
-    PadArgs args;
-    args.options = {{{"x", "y"}}, {{kBefore, kAfter}}};
-    args.chosen = {};
-    auto pad = makePad(args);
+    auto pad = makePad({{{"x", "y"}}, {{kBefore, kAfter}}}, {});
     EXPECT_EQ(pad->optionsSelections, (Selections{{4097}, {4161}}));
     EXPECT_TRUE(!pad->multiLineSelection && pad->levelSelection == 5121 && pad->exampleNumberOfRows == 1);
     EXPECT_EQ(greenTags(pad.get()), (std::vector<std::int64_t>{4097, 4161, 5121}));
@@ -68,20 +61,15 @@ TEST(PracticePad, StartingState) {
     EXPECT_EQ(labelAt(pad.get(), 6145)->backgroundColor(), UIColor::white());
     EXPECT_EQ(findButton(pad.get(), "E6145"), nullptr);
     // A chosen column outside its row, and a pad without info lines, are refused.
-    PadArgs outside, noInfo;
-    outside.chosen = {{2}};
-    noInfo.info = {};
-    EXPECT_THROW(makePad(outside), std::out_of_range);
-    EXPECT_THROW(makePad(noInfo), std::invalid_argument);
+    EXPECT_THROW(makePad({{{kBefore, kAfter}}}, {{2}}), std::out_of_range);
+    EXPECT_THROW(makePad({{{kBefore, kAfter}}}, {{0}}, {}, {}, {"e"}, {}), std::invalid_argument);
 }
 
 // What the random run below cannot see: taps before a data source or a
 // delegate is set, the problem a level tap brings, stray key titles, and
 // answers with fewer or more lines than shown.
 TEST(PracticePad, Taps) {
-    PadArgs args;
-    args.examples = {"e0", "e1", "e2"};
-    auto pad = makePad(args);
+    auto pad = makePad({{{kBefore, kAfter}}}, {{0}}, {}, {}, {"e0", "e1", "e2"});
     SpyPracticeSource source;
     SpyDelegate delegate;
     press(pad.get(), "L5122");  // no data source yet: the highlight moves, the problem stays
@@ -116,12 +104,10 @@ TEST(PracticePad, Taps) {
 // option group share a band, 10 points apart; the "🤔" key is two cells high
 // at the bottom, as wide as its title.
 TEST(PracticePad, RandomTapsKeepTheInvariants) {
-    PadArgs args;
-    args.multiLine = {{{"m0", "m1"}}};
-    args.options = {{{"x", "y", "z"}, {"u", "v"}}, {{kBefore, kAfter}}};
-    args.chosen = {{2, 1}, {0}};
-    args.flush = {{"", ""}, {"YES"}};
-    const Screen<UniversalIntegerPracticePadView> s(390, 844, {47, 0, 34, 0}, makePad(args));
+    const Screen<UniversalIntegerPracticePadView> s(
+        390, 844, {47, 0, 34, 0},
+        makePad({{{"x", "y", "z"}, {"u", "v"}}, {{kBefore, kAfter}}}, {{2, 1}, {0}}, {{{"m0", "m1"}}},
+                {{"", ""}, {"YES"}}));
     expectTidy(s.window.get());
     EXPECT_NEAR(findButton(s.pad, "O4105")->frame().minX() - findButton(s.pad, "O4099")->frame().maxX(), 10,
                 kTol);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
+#include <cstdint>
 #include <random>
 #include <set>
 #include <sstream>
@@ -28,9 +28,6 @@ namespace {
 using testing::DecodedItem;
 using testing::decodeRecord;
 
-constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-
 // A record and the tree it should decode to (rows aside).
 struct Built {
     Record record;
@@ -50,7 +47,7 @@ std::string anyTag() {
     return tags[below(std::size(tags))];
 }
 std::int64_t number() {
-    static const std::int64_t edges[] = {0, 1, -1, 7, -12, kMax, kMin, 1000000007};
+    static const std::int64_t edges[] = {0, 1, -1, 7, -12, INT64_MAX, INT64_MIN, 1000000007};
     return below(3) == 0 ? edges[below(std::size(edges))] : static_cast<std::int64_t>(below(2001)) - 1000;
 }
 std::int64_t positive() { return static_cast<std::int64_t>(below(1000)) + 1; }
@@ -103,8 +100,7 @@ Record spare(const Record& r) {
 }
 
 // Nested through every writer that takes operands, copying or moving them;
-// one join in sixteen is of a record with itself. The operand's rows keep
-// their indices.
+// one join in sixteen is of a record with itself.
 Built tree(int depth) {
     const auto pick = depth == 0 ? 0 : below(8);
     if (pick < 2) return leaf();
@@ -118,8 +114,6 @@ Built tree(int depth) {
         r = op == "= " && below(2) == 0 ? makeEqualsRecord(spare(operand.record), c, t)
             : below(2) == 0             ? makeUnaryRecord(op, spare(operand.record), c, t)
                                         : makeUnaryRecord(op, operand.record, c, t);
-        EXPECT_EQ(r.size(), operand.record.size() + 4);
-        EXPECT_TRUE(std::equal(operand.record.begin() + 1, operand.record.end(), r.begin() + 1));
         return {r, item("unary", {op}, {c}, t, {std::move(operand.expected)})};
     }
     if (pick == 3) {
@@ -151,8 +145,6 @@ Built tree(int depth) {
         r = how < 6 ? makeJoinRecord(op, operand.record, right.record, c, t)
                     : makeJoinRecord(op, spare(operand.record), spare(right.record), c, t);
     }
-    EXPECT_EQ(r.size(), operand.record.size() + right.record.size() + 3);
-    EXPECT_TRUE(std::equal(operand.record.begin() + 1, operand.record.end(), r.begin() + 1));
     return {r, item("join", {op}, {c}, t, {std::move(operand.expected), std::move(right.expected)})};
 }
 
@@ -305,8 +297,7 @@ TEST(RecordKinds, LookupsPaintsAndUpdatersFollowTheTree) {
             EXPECT_EQ(updated, expected);
         }
     }
-    EXPECT_FALSE(findItem({}, "anon"));
-    EXPECT_FALSE(findItem(makeBlankRecords()[0], "anon"));
+    EXPECT_TRUE(!findItem({}, "anon") && !findItem(makeBlankRecords()[0], "anon"));
     // A locator that names its own item is no tree.
     Record loop = makeUnaryRecord("()", makeIntegerRecord(1));
     loop[5][1] = "4";

@@ -1,9 +1,7 @@
-// Exact rows where a rule, not the layout alone, decides them: the signs and
-// reduction of rationals, the number kinds, boxes, and each tableau layout's
-// parts in order; what the writers refuse; and the record checker, which
-// must decode what they write and reject each kind of damage. Random records
-// of every kind, nested, are checked against their decoded trees in
-// record_kinds_test.
+// Exact rows where a rule, not the layout alone, decides them (signs and
+// reduction of rationals, number kinds, boxes, each tableau's parts in order),
+// what the writers refuse, and damage the record checker must reject. Random
+// records of every kind are checked against their trees in record_kinds_test.
 #include "records/writers.hpp"
 
 #include <gtest/gtest.h>
@@ -27,7 +25,6 @@ namespace radixmender {
 namespace {
 
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
 // Rows written as "start 1|integer 7"; "~" in a cell stands for a blank, and
 // a keyword "_part" for the item's kind (a tableau's layout) and "_part".
@@ -62,8 +59,6 @@ TEST(Writers, ExactRows) {
         {makeReducedRationalRecord(-6, -4, false), "[+6/4]"},
         {makeReducedRationalRecord(3, -4, true), "[-3/4]"},
         {makeReducedRationalRecord(6, -3, true), "-2"},
-        {makeReducedRationalRecord(0, -5, true), "0"},
-        {makeReducedRationalRecord(kMin, kMin, true), "1"},
         {makeFractionRecord(3, -4, red, blue, "t"), "fraction(-3, 4){red,blue}#t"},
         {makeFractionRecord(3, 0, black, black, "t"), "fraction(3, 0)#t"},
         {makeMixedNumberRecord(2, 1, -3, red, blue, green, "t"), "mixed_number(2, -1, 3){red,blue,green}#t"},
@@ -116,8 +111,7 @@ TEST(Writers, ExactRows) {
             EXPECT_EQ(testing::describeRecord(record), expected);
     }
     EXPECT_EQ(makeSpacedUnaryRecord("=", seven, clear, "t"), makeEqualsRecord(seven, clear, "t"));
-    for (std::int64_t n : {std::int64_t{1}, std::int64_t{0}, kMin})
-        EXPECT_EQ(makeBlankRecords(n), std::vector<Record>{rows("start 1|BLANK")}) << n;
+    EXPECT_EQ(makeBlankRecords(kMin), std::vector<Record>{rows("start 1|BLANK")});
     EXPECT_EQ(makeBlankRecords(3), std::vector<Record>(3, rows("start 1|BLANK")));
 }
 
@@ -130,8 +124,8 @@ TEST(Writers, RefuseWhatTheyCannotWrite) {
     EXPECT_THROW(makeSignedRationalRecord(-1, kMin), std::overflow_error);
     EXPECT_THROW(makeReducedRationalRecord(kMin, 3, true), std::overflow_error);
     EXPECT_THROW(makeReducedRationalRecord(kMin, -1, true), std::overflow_error);
-    EXPECT_THROW(makeReducedRationalRecord(5, 0, true), std::domain_error);
-    EXPECT_THROW(makeReducedRationalRecord(5, 0, false), std::domain_error);
+    for (bool reduce : {true, false})
+        EXPECT_THROW(makeReducedRationalRecord(5, 0, reduce), std::domain_error);
     EXPECT_THROW(makeFractionRecord(kMin, -1, Color::red, Color::red, "t"), std::overflow_error);
     EXPECT_THROW(makeAddColumnRecord("t", "m", 2, {}, {}), std::out_of_range);
     EXPECT_THROW(makeBoxTableRecord(1ULL << 32, 1ULL << 32, {1}, {}, "t"), std::overflow_error);
@@ -160,13 +154,10 @@ TEST(Writers, JoinedAndSegmentedRecordsSkipWhatIsEmpty) {
 // Locator rows keep their keyword and indices only; checked reading throws
 // rather than read past a malformed record.
 TEST(Writers, ShiftLocatorsAndCheckedReaders) {
-    for (const auto& [row, shifted] :
-         std::vector<std::pair<std::string, std::string>>{{"join_locator 1 4 extra", "join_locator 4 7"},
-                                                          {"unary_locator 4 9", "unary_locator 7"},
-                                                          {"block +1", "block 4"},
-                                                          {"font_locator 2", "font_locator 5"},
-                                                          {"unary_color 2", "unary_color 2"}})
-        EXPECT_EQ(shiftLocators(rows(row)[0], 3), rows(shifted)[0]) << row;
+    const Record before =
+                     rows("join_locator 1 4 extra|unary_locator 4 9|block +1|font_locator 2|unary_color 2"),
+                 after = rows("join_locator 4 7|unary_locator 7|block 4|font_locator 5|unary_color 2");
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(shiftLocators(before[i], 3), after[i]) << i;
     EXPECT_THROW(shiftLocators({"join_locator", "1"}, 1), std::out_of_range);
     EXPECT_THROW(shiftLocators({"unary_locator", "9223372036854775807"}, 1), std::overflow_error);
     const Record r = makeIntegerRecord(42);
@@ -176,42 +167,29 @@ TEST(Writers, ShiftLocatorsAndCheckedReaders) {
     EXPECT_THROW(integerEntry(rowAt(r, 2), 1), std::invalid_argument);
 }
 
-// 3/(2√5), twenty-two rows.
-Record threeOverTwoRootFive() {
-    return makeJoinRecord(text::kSlash, makeIntegerRecord(3),
-                          makeJoinRecord(text::kPaperclip, makeIntegerRecord(2),
-                                         makeUnaryRecord(text::kRadical, makeIntegerRecord(5))));
-}
-
 // The checker other test programs rely on refuses each kind of damage.
 TEST(RecordCheck, RejectsDamage) {
-    const Record line = threeOverTwoRootFive(), half = makeRationalRecord(1, 2),
-                 signedHalf = makeSignedRationalRecord(1, 2),
+    // 3/(2√5), twenty-two rows.
+    const Record line = makeJoinRecord(text::kSlash, makeIntegerRecord(3),
+                                       makeJoinRecord(text::kPaperclip, makeIntegerRecord(2),
+                                                      makeUnaryRecord(text::kRadical, makeIntegerRecord(5)))),
+                 half = makeRationalRecord(1, 2),
                  font = makeFontRecord(Font::system, makeIntegerRecord(7), "anon"),
                  block = makeBlockRecord(makeIntegerRecord(7)),
                  table = makeBoxTableRecord(1, 2, {1, 2}, {Color::red}, "t"),
-                 grid = makeBoxGridRecordFromTerms({{1, 1, "x"}}, {}, "t"),
                  tree = makePrimeTreeRecord("t", {{1, Color::clear, 6, Color::black}}),
                  lattice = makeLatticeMultiplyRecord("1", "1", {"2"}, {"red"}, {"3"}, {}, {}, {}, "t");
     const std::vector<std::tuple<const char*, Record, std::function<void(Record&)>>> cases = {
         {"no rows", line, [](Record& r) { r.clear(); }},
-        {"start at an inner item", line, [](Record& r) { r[0][1] = "14"; }},
         {"locator at a later row", line, [](Record& r) { r[11][1] = "14"; }},
-        {"operands swapped", line, [](Record& r) { std::swap(r[19][1], r[19][2]); }},
-        {"locator keyword", line, [](Record& r) { r[19][0] = "unary_locator"; }},
         {"unknown colour", line, [](Record& r) { r[2][1] = "light_gray"; }},
-        {"unused row", line, [](Record& r) { r.insert(r.begin() + 1, makeIntegerRecord(9)[1]); }},
-        {"unknown kind", line, [](Record& r) { r[1][0] = "integr"; }},
         {"stray row between operands, every locator right", makeJoinRecord("+", half, half),
          [](Record& r) {
              r.insert(r.begin() + 4, {"integer", "9"}), r[0][1] = "8", r[9][2] = "5";
          }},
-        {"rational with three colours", half, [](Record& r) { r[2].pop_back(); }},
-        {"signed rational sign", signedHalf, [](Record& r) { r[1][1] = "−"; }},
         {"font with the engine's name", font, [](Record& r) { r[4][1] = "monospaced digit system"; }},
         {"block at itself", block, [](Record& r) { r[4][1] = "4"; }},
-        {"entries short of rows × columns", table, [](Record& r) { r[2].pop_back(); }},
-        {"box without its 4", grid, [](Record& r) { r[1][1] = "3"; }},
+        {"box entries short of rows × columns", table, [](Record& r) { r[2].pop_back(); }},
         {"tableau count", tree, [](Record& r) { r[1][2] = "5"; }},
         {"lattice rows swapped", lattice, [](Record& r) { std::swap(r[4], r[5]); }},
     };
