@@ -27,7 +27,7 @@ namespace {
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
 // Rows written as "start 1|integer 7"; "~" in a cell stands for a blank, and
-// a keyword "_part" for the item's kind (a tableau's layout) and "_part".
+// a row's first word "_part" for the kind of row 1 (a tableau's layout) with "_part".
 Record rows(const std::string& text) {
     Record out;
     std::istringstream lines(text);
