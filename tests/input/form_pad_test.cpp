@@ -182,8 +182,8 @@ TEST(FormPad, StartingSelectionsAndChoices) {
 // The form pad on a phone and on a tablet: the layout every pad keeps; info
 // strip, entry display and key grid stacked 5 points apart, filling the pad
 // in the proportions 2 : 7.5, 1 : 3 of the grid; the keys in rows of equal
-// height, each row filling the grid with 1-point gaps, titled at the base
-// size, "🤔" half as large again.
+// height 1 point apart, each row filling the grid with 1-point gaps, titled
+// at the base size, "🤔" half as large again.
 TEST(FormPad, PartsOnPhoneAndTablet) {
     for (const auto& [w, h, insets, font] :
          {std::tuple{390.0, 844.0, platform::EdgeInsets{47, 0, 34, 0}, 30.0},
@@ -211,7 +211,9 @@ TEST(FormPad, PartsOnPhoneAndTablet) {
             }
         }
         ASSERT_EQ(rows.size(), 4u);
+        double rowTop = rows.begin()->first;
         for (auto& [y, keys] : rows) {
+            EXPECT_NEAR(y, std::exchange(rowTop, keys[0].maxY() + 1), kTol);
             std::sort(keys.begin(), keys.end(), [](Rect l, Rect r) { return l.minX() < r.minX(); });
             EXPECT_NEAR(keys.front().minX(), 5, kTol);
             EXPECT_NEAR(keys.back().maxX(), w - 5, kTol);
