@@ -1,6 +1,6 @@
 // Factoring and rational expressions against exact values: roots against a
 // brute-force search, every stage of every step keeps the value, and chained
-// steps cancel what SymPy's cancel removes (tests/tools/cancel_fixture.py).
+// steps cancel what SymPy's cancel removes (tests/tools/write_fixtures.py).
 #include <gtest/gtest.h>
 
 #include <filesystem>
