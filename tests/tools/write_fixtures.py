@@ -1,16 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the test fixtures once, with SymPy as the oracle; each file has a seed of its own.
+"""Writes the test fixtures once, with SymPy as the oracle, each file from a seed of its own.
 A term is n/d:e (n/d as stored, times x^e); "|" parts the sides.
-algebra/cancel_fixture.txt: "N 2 0 -2 D 4 4 P 1 -1 Q 2", N/D with integer coefficients from the
-  highest power down and SymPy's cancel of it, P/Q. N and D multiply a content, a power of x,
-  shared and own linear factors and at most one x^2 + k; none starts out final.
-solvers/verdict_cases.txt:
-  L rel left | right => status value rel'   from solveset over the reals
-  Q left | right => status [a b c a b c]    real roots a + b*sqrt(c), ascending
-  P rel left | right => status value rel'   with parentheses: a side is its term lists, inner
-      ones first, parted by ";"; n/d:e@j multiplies list j in parentheses
-solvers/quadratic_cases.txt: left | right => status [a b c [a b c]], distinct roots only;
-  rational coefficients spread over both sides, half of them built from rational roots.
+algebra/cancel_fixture.txt: "N 2 0 -2 D 4 4 P 1 -1 Q 2", N/D from the highest power down and
+  SymPy's cancel of it, P/Q. N and D multiply a content, a power of x, shared and own linear
+  factors and at most one x^2 + k; none starts out final.
+solvers/verdict_cases.txt: L rel left | right => status value rel' (solveset over the reals);
+  Q left | right => status [a b c a b c] (real roots a + b*sqrt(c), ascending); P as L with
+  parentheses: a side is its term lists, inner ones first, parted by ";"; n/d:e@j multiplies list j.
+solvers/quadratic_cases.txt: as Q, distinct roots only, the coefficients spread over both sides.
 """
 import random
 from pathlib import Path
@@ -23,10 +20,8 @@ frac = lambda q: f"{Rational(q).p}/{Rational(q).q}"
 text = lambda terms: " ".join(f"{n}/{d}:{e}" for n, d, e in terms) or "0/1:0"
 value = lambda terms: sum((Rational(n, d) * x**e for n, d, e in terms), S.Zero)
 
-
 def write(path, lines):
     (Path(__file__).resolve().parents[1] / path).write_text("\n".join(lines) + "\n")
-
 
 def roots_text(poly, distinct):  # "status a b c ...", each real root a + b*sqrt(c)
     roots = real_roots(poly)
@@ -39,7 +34,6 @@ def roots_text(poly, distinct):  # "status a b c ...", each real root a + b*sqrt
         parts.append(f"{frac(a)} {frac(b)} {radical**2}")
     return f"{status} {' '.join(parts)}".rstrip()
 
-
 def product_side(shared):
     factors = shared + [linear() for _ in range(rng.randint(0, 2))]
     # One x^2 + k at most: a product of two would stay whole, as rational roots cannot split it.
@@ -49,7 +43,6 @@ def product_side(shared):
     for f in factors:
         product *= f
     return Poly(product.expand(), x), factors
-
 
 rng, lines = random.Random(16), []
 linear = lambda: rng.choice([1, 1, 2, 3]) * x + rng.choice([-4, -3, -2, -1, 1, 2, 3, 5])
@@ -65,16 +58,13 @@ while len(lines) < 32:
                           for tag, f in zip("NDPQ", (n, d, p * scale, q * scale))))
 write("algebra/cancel_fixture.txt", lines)
 
-
 def side(exponents, count):  # numerators in ±12 (zeros included), denominators in ±6
     return [(0 if rng.random() < 0.12 else rng.randint(-12, 12), rng.choice([d for d in range(-6, 7) if d]),
              rng.choice(exponents)) for _ in range(count)]
 
-
 def term(q, e):  # q over a random multiple, so that some terms come unreduced
     k = rng.choice([1, 1, 2, -1])
     return q.p * k, q.q * k, e
-
 
 def linear_case():
     left, right = side([0, 1], rng.randint(1, 4)), side([0, 1], rng.randint(1, 3))
@@ -85,7 +75,6 @@ def linear_case():
     rel = rng.choice(list(RELATIONS))
     return f"L {rel} {text(left)} | {text(right)} => {verdict(rel, value(left) - value(right))}"
 
-
 def verdict(rel, difference):
     got = solveset(RELATIONS[rel](difference, 0), x, S.Reals)
     if got in (S.Reals, S.EmptySet):
@@ -95,7 +84,6 @@ def verdict(rel, difference):
     if got.start == S.NegativeInfinity:
         return f"unique {frac(got.end)} {'<' if got.right_open else '<='}"
     return f"unique {frac(got.start)} {'>' if got.left_open else '>='}"
-
 
 def quadratic_case():
     if rng.random() < 0.6:
@@ -115,7 +103,6 @@ def quadratic_case():
     difference = Poly(value(left) - value(right), x)
     return difference.degree() == 2 and f"Q {text(left)} | {text(right)} => {roots_text(difference, False)}"
 
-
 def parenthesised(lists, depth):
     """Appends the lists of a sum of depth ≤ 3 (inner first); its index and value."""
     terms, total = [], S.Zero
@@ -132,7 +119,6 @@ def parenthesised(lists, depth):
     lists.append(" ".join(terms))
     return len(lists) - 1, total
 
-
 def parentheses_case():
     sides = []
     for depth in (1, rng.choice([1, 2, 3])):
@@ -145,7 +131,6 @@ def parentheses_case():
         right, r = f"{left} {k}/1:0", l + k
     rel = rng.choice(list(RELATIONS))
     return f"P {rel} {left} | {right} => {verdict(rel, l - r)}"
-
 
 rng = random.Random(17)
 lines = [linear_case() for _ in range(90)]
