@@ -114,6 +114,8 @@ TEST(AlgebraRecords, BoxGridCellsShowNumeratorExponentAndVariable) {
     EXPECT_EQ(grid[2], (Row{"box_grid_terms", "+5", "-x", "x\u00B2", "0x", "-2x\u00B3", "+1x", "3x", "-1x"}));
 }
 
+// Every record of random values well formed and read back; the clean-up and
+// product of the factored ones keep their value (product(true) negates it).
 TEST(AlgebraRecords, RandomValuesReadBackInEveryStyle) {
     Random random;
     for (int i = 0; i < 400 && !::testing::Test::HasFailure(); ++i) {
@@ -123,6 +125,15 @@ TEST(AlgebraRecords, RandomValuesReadBackInEveryStyle) {
         const PolyEquation::PolyEquationClear clear(random.pick(-9, 9), equation, random.color());
         const Polynomial_XL p = random.factored(), q = random.factored();
         const std::string symbol = rawValue(equation.relation);
+        const Polynomial_XL cleaned = p.removingZeroTerms(false);
+        const auto kept = p.product(false), negated = p.product(true);
+        ASSERT_TRUE(negated && !p.hasZeroDenominator() && cleaned.terms.size() == p.terms.size() &&
+                    testing::identical(p.removingZeroTerms(true), cleaned.mapTerms(Color::black)))
+            << i;
+        for (const auto& list : cleaned.terms)  // no zero term but a lone zero
+            for (const Term_XL& t : list)
+                EXPECT_TRUE(t.monomial.coefficient.numerator != 0 || (list.size() == 1 && t.factors.empty()))
+                    << i;
         for (Style s : kStyles)
             for (const Fraction& x : kPoints) {
                 // Well formed, and the value (or each side of the relation) at x.
@@ -141,32 +152,14 @@ TEST(AlgebraRecords, RandomValuesReadBackInEveryStyle) {
                       symbol);
                 reads(record(Polynomial_Equation_XL(p, q, equation.relation), s), valueAt(p, x),
                       valueAt(q, x), symbol);
-                for (std::size_t k = 0; k < p.terms.size(); ++k) reads(termsItem(p, k, s), valueAt(p, x, k));
+                for (std::size_t k = 0; k < p.terms.size(); ++k) {
+                    reads(termsItem(p, k, s), valueAt(p, x, k));
+                    EXPECT_EQ(valueAt(cleaned, x, k), valueAt(p, x, k)) << i;
+                }
+                EXPECT_TRUE((!kept || valueAt(*kept, x) == valueAt(p, x)) &&
+                            valueAt(*negated, x) == -valueAt(p, x))
+                    << i;
             }
-    }
-}
-
-TEST(FactoredCleanUp, RandomPolynomialsKeepTheirValue) {
-    Random random;
-    for (int i = 0; i < 400 && !::testing::Test::HasFailure(); ++i) {
-        const Polynomial_XL p = random.factored();
-        const std::string what = describeRecord(item(p, Style::fraction));
-        EXPECT_FALSE(p.hasZeroDenominator());
-        const Polynomial_XL cleaned = p.removingZeroTerms(false);
-        EXPECT_TRUE(testing::identical(p.removingZeroTerms(true), cleaned.mapTerms(Color::black))) << what;
-        ASSERT_EQ(cleaned.terms.size(), p.terms.size()) << what;
-        for (const auto& list : cleaned.terms)
-            for (const Term_XL& t : list)
-                EXPECT_TRUE(t.monomial.coefficient.numerator != 0 || (list.size() == 1 && t.factors.empty()))
-                    << what;
-        const auto kept = p.product(false), negated = p.product(true);
-        ASSERT_TRUE(negated) << what;
-        for (const Fraction& x : kPoints) {
-            for (std::size_t k = 0; k < p.terms.size(); ++k)
-                EXPECT_EQ(valueAt(cleaned, x, k), valueAt(p, x, k)) << what;
-            EXPECT_EQ(kept ? valueAt(*kept, x) : valueAt(p, x), valueAt(p, x)) << what;
-            EXPECT_EQ(valueAt(*negated, x), -valueAt(p, x)) << what;
-        }
     }
 }
 

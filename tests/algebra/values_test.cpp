@@ -1,19 +1,153 @@
-// The solvers' vocabulary, the algebra values' constructors and equalities
-// (colours never count; their quirks are kept), polynomial text, and the
-// clean-up and queries of factored polynomials, with the factorability of
-// every small quadratic against a brute-force oracle.
+// The algebra values: rationals against exact 128-bit references over all
+// numerators and denominators in −6…6, the 64-bit edges, decimal texts and
+// "%.8g" under a locale with a decimal comma; the solvers' vocabulary, the
+// values' constructors and equalities (colours never count; their quirks are
+// kept) and polynomial text.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <clocale>
+#include <cmath>
+#include <filesystem>
+#include <random>
 
+#include "algebra/algebra_records.hpp"
 #include "records/literals.hpp"
 #include "tests/support/algebra_check.hpp"
+#include "tests/support/record_check.hpp"
 
 namespace radixmender {
 namespace {
 
+using testing::Fraction;
 using testing::identical;
-using Lists = std::vector<std::vector<Term_XL>>;
+using Parts = std::optional<std::pair<std::int64_t, std::int64_t>>;
+constexpr std::int64_t kMax = INT64_MAX, kMin = INT64_MIN;
+
+Parts parts(const Fraction& f) { return std::pair(std::int64_t(f.num), std::int64_t(f.den)); }
+
+// Stored exactly as `want`, black.
+void expectStored(const std::optional<Rational>& got, const Parts& want, const std::string& what) {
+    EXPECT_TRUE(got ? want && identical(*got, Rational(want->first, want->second)) : !want) << what;
+}
+
+bool isSquare(std::int64_t k) {
+    return k >= 0 && std::int64_t(std::sqrt(double(k))) * std::int64_t(std::sqrt(double(k))) == k;
+}
+
+TEST(Rational, EveryOperationOnTheSmallGridMatchesTheReference) {
+    const Parts none;
+    for (std::int64_t n1 = -6; n1 <= 6; ++n1)
+        for (std::int64_t d1 = -6; d1 <= 6; ++d1) {
+            const Rational a(n1, d1, Color::red, Color::blue, Color::green);
+            const std::optional<Fraction> x = d1 ? std::optional(Fraction(n1, d1)) : std::nullopt;
+            const std::string one = std::to_string(n1) + "/" + std::to_string(d1);
+            expectStored(a.reduced(), x ? parts(*x) : none, one);
+            expectStored(a.negated(), x ? parts(-*x) : none, one);
+            expectStored(a.negativeReciprocal(), x && n1 ? parts(Fraction(-d1, n1)) : none, one);
+            EXPECT_EQ(a.isPositive(), x ? std::optional(x->num > 0) : std::nullopt) << one;
+            EXPECT_EQ(a.isNegative(), x ? std::optional(x->num < 0) : std::nullopt) << one;
+            EXPECT_EQ(a.isPerfectSquare(),
+                      x && isSquare(std::int64_t(x->num)) && isSquare(std::int64_t(x->den)))
+                << one;
+            EXPECT_EQ(std::pair(a.isWhole(true), a.isWhole(false)), std::pair(x && x->den == 1, d1 == 1))
+                << one;
+            for (std::int64_t n2 = -6; n2 <= 6; ++n2)
+                for (std::int64_t d2 = -6; d2 <= 6; ++d2) {
+                    const Rational b(n2, d2);
+                    const std::optional<Fraction> y = d2 ? std::optional(Fraction(n2, d2)) : std::nullopt;
+                    const std::string two = one + " and " + std::to_string(n2) + "/" + std::to_string(d2);
+                    const bool both = x && y, less = both && (*x - *y).num < 0,
+                               more = both && (*y - *x).num < 0;
+                    EXPECT_EQ(a == b, n1 * d2 == n2 * d1) << two;
+                    EXPECT_EQ(a.isEqual(b), both && *x == *y) << two;
+                    EXPECT_EQ(a.isEqual(b, true), both && n1 == n2 && d1 == d2) << two;
+                    EXPECT_EQ(std::tuple(a<b, a> b, a <= b, a >= b), std::tuple(less, more, !more, !less))
+                        << two;
+                    expectStored(a.adding(b), both ? parts(*x + *y) : none, two);
+                    expectStored(a.multiplied(b), both ? parts(*x * *y) : none, two);
+                    expectStored(a.divided(b), both && n2 ? parts(*x / *y) : none, two);
+                    // Unreduced, only the signs move so that the denominator is positive.
+                    const std::int64_t s = d1 * d2 < 0 ? -1 : 1, t = d1 * n2 < 0 ? -1 : 1;
+                    expectStored(a.multiplied(b, false), both ? Parts({n1 * n2 * s, d1 * d2 * s}) : none,
+                                 two);
+                    expectStored(a.divided(b, false), both && n2 ? Parts({n1 * d2 * t, d1 * n2 * t}) : none,
+                                 two);
+                }
+        }
+}
+
+TEST(Rational, SixtyFourBitEdgesThrowOrAnswerExactly) {
+    const Rational max(kMax, 1), big(3037000500, 1);
+    EXPECT_THROW((void)max.adding(Rational(1, 1)), std::overflow_error);
+    EXPECT_THROW((void)big.multiplied(big), std::overflow_error);
+    EXPECT_THROW((void)Rational(kMin, 1).negated(), std::overflow_error);
+    EXPECT_THROW((void)Rational(kMin, -1).reduced(), std::overflow_error);
+    EXPECT_THROW((void)Rational(1, kMin).negativeReciprocal(), std::overflow_error);
+    EXPECT_THROW((void)max.divided(Rational(1, 2)), std::overflow_error);
+    EXPECT_THROW((void)record(Rational(kMin, 1), true, Style::fraction), std::overflow_error);
+    // Where the exact result fits it is given, however large the cross products.
+    EXPECT_TRUE(identical(*Rational(kMax, 2).multiplied(Rational(2, kMax)), Rational(1, 1)));
+    EXPECT_TRUE(identical(*max.adding(Rational(kMin, 1)), Rational(-1, 1)));
+    EXPECT_TRUE(identical(*Rational(kMax - 1, kMax).adding(Rational(1, kMax)), Rational(1, 1)));
+    EXPECT_FALSE(Rational(kMax, kMax - 1) == Rational(kMax - 1, kMax - 2));
+    EXPECT_TRUE(Rational(kMax, kMax - 1) < Rational(kMax - 1, kMax - 2));
+    EXPECT_TRUE(Rational(kMin, kMax) < Rational(kMax, kMin) &&
+                Rational(9999999999, 3) == Rational(3333333333, 1));
+}
+
+TEST(Rational, DecimalTextsAreExactOrZero) {
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"2.50", "25/10"},   {"-0.25", "-25/100"},   {"3.0", "3/1"},      {"3.", "3/1"},   {"10.0", "10/1"},
+        {"0.000", "0/1"},    {"100", "100/1"},       {"+2.5", "25/10"},   {".5", "5/10"},  {"-0", "0/1"},
+        {"1e5", "100000/1"}, {"2.5e-3", "25/10000"}, {"1.50E2", "150/1"}, {"0e99", "0/1"}, {"", "0/1"},
+        {" 5", "0/1"},       {"5 ", "0/1"},          {"inf", "0/1"},      {"nan", "0/1"},  {"0x1p3", "0/1"},
+        {"1e", "0/1"},       {".", "0/1"},           {"1.2.3", "0/1"},    {"--1", "0/1"},  {"1,5", "0/1"}};
+    for (const auto& [text, value] : cases) {
+        const Rational r = Rational::fromDecimalText(text);
+        EXPECT_EQ(std::to_string(r.numerator) + "/" + std::to_string(r.denominator), value) << text;
+    }
+    EXPECT_EQ(Rational::fromDecimalText("0.000000000000000001").denominator, 1000000000000000000);
+    EXPECT_EQ(Rational::fromDecimalText("-9223372036854775808").numerator, kMin);
+    for (const char* text :
+         {"9223372036854775808", "0.0000000000000000001", "1e19", "1e-19", "1e99999999999999999999"})
+        EXPECT_THROW(Rational::fromDecimalText(text), std::overflow_error) << text;
+}
+
+// A locale whose decimal point is a comma, built with localedef when none is installed.
+bool useGermanLocale() {
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8")) return true;
+    char dir[] = "/tmp/rm_localeXXXXXX";
+    if (!mkdtemp(dir)) return false;
+    const std::string build = "localedef -i de_DE -f UTF-8 " + std::string(dir) + "/de_DE.UTF-8 2>/dev/null";
+    setenv("LOCPATH", dir, 1);
+    const bool loaded = std::system(build.c_str()) == 0 && std::setlocale(LC_ALL, "de_DE.UTF-8");
+    unsetenv("LOCPATH");
+    std::filesystem::remove_all(dir);  // a loaded locale stays in memory
+    return loaded;
+}
+
+TEST(Rational, DecimalStyleIgnoresTheLocale) {
+    // printf's "%.8g" in the C locale is the reference for a spread of values.
+    std::mt19937_64 engine(13);
+    std::uniform_int_distribution<std::int64_t> part(-2000000000, 2000000000);
+    char want[40];
+    for (int i = 0; i < 20000; ++i) {
+        const double v = double(part(engine)) / double(part(engine) | 1) * std::pow(10.0, i % 30 - 15);
+        std::snprintf(want, sizeof want, "%.8g", v);
+        ASSERT_EQ(formatG8(v), want) << v;
+    }
+    if (!useGermanLocale()) GTEST_SKIP() << "no locale with a decimal comma";
+    std::snprintf(want, sizeof want, "%.8g", 0.5);
+    EXPECT_STREQ(want, "0,5");
+    const std::vector<std::pair<Rational, const char*>> cases = {
+        {{2, 3}, "0.66666667"}, {{1, 7}, "0.14285714"}, {{1000000000, 1}, "1e+09"},
+        {{-1, 2}, "-0.5"},      {{5, -10}, "-0.5"},     {{0, -5}, "-0"},
+        {{0, 0}, "nan"},        {{1, 0}, "inf"},        {{-1, 0}, "-inf"},
+        {{1, 100000}, "1e-05"}};
+    for (const auto& [r, text] : cases)
+        EXPECT_EQ(testing::describeRecord(record(r, false, Style::decimal)), '"' + std::string(text) + '"');
+    std::setlocale(LC_ALL, "C");
+}
 
 // The raw texts in case order convert both ways.
 template <class E>
@@ -109,143 +243,6 @@ TEST(Values, PolynomialText) {
         {{{"4", "12"}}, false, "4x..."},
         {{{"1", "1"}, {"1", "3"}, {"-1", "2"}}, false, "x + x\u00B3 - x\u00B2"}};
     for (const auto& [terms, omit, text] : cases) EXPECT_EQ(polynomialText(terms, omit), text) << text;
-}
-
-// Factored polynomials as short texts: terms "3x^2(0)(1)^2" (an integer
-// coefficient, the power of x, factors by list index with their exponent),
-// lists split by "|". Colours and variables are left out.
-Polynomial_XL xl(const std::string& text) {
-    Lists lists(1);
-    std::istringstream in(text);
-    for (std::string t; in >> t;) {
-        if (t == "|") {
-            lists.emplace_back();
-            continue;
-        }
-        std::size_t at = 0;
-        const auto next = [&](char c) { return at < t.size() && t[at] == c && ++at; };
-        const auto number = [&] {
-            std::size_t used = 0;
-            const std::int64_t value = std::stoll(t.substr(at), &used);
-            at += used;
-            return value;
-        };
-        const std::int64_t n = number();
-        const std::uint64_t e = next('x') ? (next('^') ? number() : 1) : 0;
-        std::vector<Factor> factors;
-        while (next('(')) {
-            const std::int64_t list = number();
-            next(')');
-            factors.emplace_back(list, next('^') ? number() : 1);
-        }
-        lists.back().emplace_back(Monomial(Rational(n, 1), e), factors);
-    }
-    return Polynomial_XL(lists);
-}
-
-std::string show(const Polynomial_XL& p) {
-    std::string s;
-    for (std::size_t i = 0; i < p.terms.size(); ++i) {
-        s += i ? " |" : "";
-        for (const Term_XL& t : p.terms[i]) {
-            const std::uint64_t e = t.monomial.exponent;
-            s += " " + std::to_string(t.monomial.coefficient.numerator) + (e ? "x" : "") +
-                 (e > 1 ? "^" + std::to_string(e) : "");
-            for (const Factor& f : t.factors)
-                s += "(" + std::to_string(f.pointer) + ")" +
-                     (f.exponent != 1 ? "^" + std::to_string(f.exponent) : "");
-        }
-    }
-    return s.empty() ? s : s.substr(1);
-}
-
-TEST(FactoredCleanUp, WorkedCases) {
-    // A zero raised to the power 0 is 1; the zero left keeps the first term's letter.
-    EXPECT_EQ(show(xl("0x | 2(0)^0").removingZeroTerms(false)), "0 | 2(0)^0");
-    const Polynomial_XL ys(
-        {{Term_XL(Monomial(Rational(0, 1), 0, "y")), Term_XL(Monomial(Rational(0, 1), 1))}});
-    EXPECT_EQ(ys.removingZeroTerms(false).terms[0][0].monomial.variable, "y");
-    const std::vector<std::tuple<const char*, bool, const char*>> products = {
-        {"2x | 1x 1 | 3x(0)(1)", false, "2x | 1x 1 | 6x^2(1)"},
-        {"1x^2 1", false, ""},
-        {"1x^2 1", true, "1x^2 1 | -1(0)"},
-        {"4x^2", true, "-4x^2"},
-        {"2x | 3(0)^2", false, "2x | 12x^2"},  // the exponent of a folded factor counts
-        {"1x 1 | 2(0) | 5(1)(0)", false, ""},  // no fold into a factor with factors of its own
-        {"1x 1 | 2(0) | 5(1)(0)", true, "1x 1 | 2(0) | -5(1)(0)"},
-        {"1x 1 | 1x(0) 2", true, "1x 1 | 1x(0) 2 | -1(1)"}};  // every list stays
-    for (const auto& [in, negate, out] : products) {
-        const auto p = xl(in).product(negate);
-        EXPECT_EQ(p ? show(*p) : "", out) << in << negate;
-    }
-    EXPECT_THROW((void)Polynomial_XL({{Term_XL(Monomial(Rational(1, 0), 0), {Factor(0, 1)})}}).product(true),
-                 std::invalid_argument);
-    EXPECT_TRUE(Polynomial_XL({{Term_XL(Monomial(Rational(1, 0), 0))}}).hasZeroDenominator());
-}
-
-TEST(FactoredQueries, OrderAndConstants) {
-    const Polynomial_XL mixed = xl("1 2x^2 3x^2 4x");
-    EXPECT_EQ(show(mixed.sortedFirstList()) + " / " + show(mixed.sortedAscending()),
-              "2x^2 3x^2 4x 1 / 1 4x 2x^2 3x^2");
-    EXPECT_TRUE(!mixed.isInDescendingOrder() && mixed.sortedFirstList().isInDescendingOrder());
-    EXPECT_FALSE(xl("2x^2(0)").isInDescendingOrder() || xl("1 | 1").firstTermInfo());
-    EXPECT_TRUE(identical(*mixed.firstTermInfo(), Monomial(Rational(1, 1), 0)));
-    const Polynomial_XL three(
-        {{Term_XL(Monomial(Rational(-1, 1), 1))}, {Term_XL(Monomial(Rational(6, 2), 0, "y"))}});
-    EXPECT_TRUE(three.isConstant(3) && three.isConstantRational(Rational(9, 3)) && !three.isConstant(-3));
-    EXPECT_TRUE(three.leadingCoefficientIsNegative() && mixed.isEqual(mixed.mapTerms(Color::red)));
-    EXPECT_FALSE(xl("3(0)").isConstant(3) || Polynomial_XL(Lists()).isConstant(0) ||
-                 Polynomial_XL(Lists()).leadingCoefficientIsNegative() ||
-                 mixed.isEqual(mixed.sortedFirstList()) || three.isEqual(three));
-}
-
-// a·x² + b·x + c factors over the rationals when it has a rational root
-// (found by trying every p/q with p | c, q | a), factors over the reals when
-// a·f(−b/2a) ≤ 0, and otherwise does not factor.
-Quadratic_Factorabilty oracle(std::int64_t a, std::int64_t b, std::int64_t c) {
-    for (std::int64_t p = -std::abs(c); p <= std::abs(c); ++p)
-        for (std::int64_t q = 1; q <= std::abs(a); ++q)
-            if ((c == 0 || (p != 0 && c % p == 0)) && a % q == 0 && a * p * p + b * p * q + c * q * q == 0)
-                return Quadratic_Factorabilty::factors;
-    // a·f(−b/2a) = c·a − b²/4, times 4.
-    return 4 * a * c - b * b <= 0 ? Quadratic_Factorabilty::factors_but_not_over_rationals
-                                  : Quadratic_Factorabilty::does_not_factor;
-}
-
-// Every a·x² + b·x + c with a in ±4, b and c in ±6: its degree, its category
-// and how it factors.
-TEST(FactoredQueries, EverySmallPolynomialAsTheOracleSays) {
-    using Q = Quadratic_Category;
-    using Categories = std::tuple<std::optional<std::uint64_t>, std::optional<Linear_Category>,
-                                  std::optional<Q>, std::optional<Quadratic_Factorabilty>>;
-    for (std::int64_t a = -4; a <= 4; ++a)
-        for (std::int64_t b = -6; b <= 6; ++b)
-            for (std::int64_t c = -6; c <= 6; ++c) {
-                // Stored in a mixed order, zero terms included.
-                const Polynomial_XL p =
-                    xl(std::to_string(c) + " " + std::to_string(a) + "x^2 0x^3 " + std::to_string(b) + "x");
-                Categories want;
-                if (a != 0)
-                    want = {2, std::nullopt,
-                            !b && !c ? Q::monomial_a
-                            : !c     ? Q::binomial_ab
-                            : !b     ? Q::binomial_ac
-                                     : Q::trinomial,
-                            oracle(a, b, c)};
-                else if (b != 0)
-                    want = {1, c ? Linear_Category::binomial : Linear_Category::monomial, {}, {}};
-                else if (c != 0)
-                    want = {0, {}, {}, {}};
-                EXPECT_EQ(Categories(p.degree(), p.linearCategory(), p.quadraticCategory(),
-                                     p.quadraticFactorability()),
-                          want)
-                    << a << "x² + " << b << "x + " << c;
-            }
-    for (const char* none : {"1x | 1x^2", ""})
-        EXPECT_EQ(Categories(xl(none).degree(), xl(none).linearCategory(), xl(none).quadraticCategory(),
-                             xl(none).quadraticFactorability()),
-                  Categories())
-            << none;
 }
 
 }  // namespace
