@@ -27,7 +27,8 @@ using Expression = Rational_Expression;
 
 // Factored polynomials as short texts: terms "3x^2(0)(1)^2" (an integer
 // coefficient, the power of x, factors by list index with their exponent),
-// lists split by "|". Colours and variables are left out.
+// lists split by "|"; shown, a colour other than black follows what it
+// colours ("2x{red}(0){blue}"). Variables are left out.
 Polynomial_XL xl(const std::string& text) {
     Lists lists(1);
     std::istringstream in(text);
@@ -63,11 +64,12 @@ std::string show(const Polynomial_XL& p) {
         s += i ? " |" : "";
         for (const Term_XL& t : p.terms[i]) {
             const std::uint64_t e = t.monomial.exponent;
+            const auto color = [](Color c) { return c == Color::black ? "" : "{" + rawValue(c) + "}"; };
             s += " " + std::to_string(t.monomial.coefficient.numerator) + (e ? "x" : "") +
-                 (e > 1 ? "^" + std::to_string(e) : "");
+                 (e > 1 ? "^" + std::to_string(e) : "") + color(t.monomial.coefficient.numerator_color);
             for (const Factor& f : t.factors)
                 s += "(" + std::to_string(f.pointer) + ")" +
-                     (f.exponent != 1 ? "^" + std::to_string(f.exponent) : "");
+                     (f.exponent != 1 ? "^" + std::to_string(f.exponent) : "") + color(f.parenthesis_color);
         }
     }
     return s.empty() ? s : s.substr(1);
@@ -173,10 +175,10 @@ Term_XL term(std::int64_t n, std::uint64_t e, std::vector<Factor> factors = {}) 
 }
 
 // One list from coefficients, highest power first; zeros left out.
-Polynomial_XL flat(const std::vector<std::int64_t>& c, Color color = Color::black) {
+Polynomial_XL flat(const std::vector<std::int64_t>& c) {
     List terms;
     for (std::size_t i = 0; i < c.size(); ++i)
-        if (c[i] != 0) terms.push_back(term(c[i], c.size() - 1 - i).recolored(color));
+        if (c[i] != 0) terms.push_back(term(c[i], c.size() - 1 - i));
     return Polynomial_XL({terms});
 }
 
@@ -189,7 +191,7 @@ Polynomial_XL flat(const std::vector<std::int64_t>& c, Color color = Color::blac
     return ::testing::AssertionSuccess();
 }
 ::testing::AssertionResult sameValue(const Polynomial_XL& a, const Polynomial_XL& b) {
-    return sameValue(Expression(a, flat({1})), Expression(b, flat({1})));
+    return sameValue(Expression(a, xl("1")), Expression(b, xl("1")));
 }
 
 std::vector<std::int64_t> times(const std::vector<std::int64_t>& p, const std::vector<std::int64_t>& q) {
@@ -337,45 +339,32 @@ TEST(RationalExpression, ChainedStepsCancelWhatSymPyCancels) {
 }
 
 TEST(Factoring, WorkedExamples) {
-    const Color red = Color::red, blue = Color::blue;
+    const Color red = Color::red;
     // 6x² + 5x + 1: 2x + 1 is found first; grouping lists 3x + 1 first.
-    EXPECT_TRUE(identical(factoredForMethod(flat({6, 5, 1}), red, "guess and check")[1].terms[0],
-                          flat({2, 1}, red).terms[0]));
-    EXPECT_TRUE(identical(factoredForMethod(flat({6, 5, 1}), red, "grouping")[1].terms[0],
-                          flat({3, 1}, red).terms[0]));
+    EXPECT_EQ(show(factoredForMethod(xl("6x^2 5x 1"), red, "guess and check")[1]),
+              "2x{red} 1{red} | 3x{red} 1{red} | 1(0){red}(1){red}");
+    EXPECT_EQ(show(factoredForMethod(xl("6x^2 5x 1"), red, "grouping")[1]),
+              "3x{red} 1{red} | 2x{red} 1{red} | 1(0){red}(1){red}");
     // Like terms of a dividend add up: x² + 3x + 2x + 6 = (x + 2)(x + 3).
-    const Polynomial_XL repeated({{term(1, 2), term(3, 1), term(2, 1), term(6, 0)}});
-    EXPECT_TRUE(identical(divideByLinearFactor(flat({1, 2}), repeated), flat({1, 3})));
+    EXPECT_EQ(show(divideByLinearFactor(xl("1x 2"), xl("1x^2 3x 2x 6"))), "1x 3");
     // All numerators 0: nothing to divide by, the input comes back.
-    const Polynomial_XL zeros({{term(0, 2), term(0, 1)}});
-    EXPECT_TRUE(identical(factorOutCommonFactor(zeros, false, red)[1], zeros));
-    // −1·(x − 3)(x + 2) reads 1·(3 − x)(2 + x); a fourth list is not that shape.
-    Polynomial_XL product(
-        {flat({1, -3}).terms[0], flat({1, 2}).terms[0], {term(-1, 0, {Factor(0, 1), Factor(1, 1)})}});
-    EXPECT_TRUE(identical(normalizeFactorSigns(product, red)->terms[0],
-                          {term(3, 0).recolored(red), term(-1, 1).recolored(red)}) &&
-                sameValue(*normalizeFactorSigns(product, red), product));
-    product.terms.insert(product.terms.begin() + 2, {term(1, 0)});
-    EXPECT_FALSE(normalizeFactorSigns(product, red));
-
+    EXPECT_EQ(show(factorOutCommonFactor(xl("0x^2 0x"), false, red)[1]), "0x^2 0x");
+    // −1·(x − 3)(x + 2) reads 1·(3 − x)(2 + x); with a fourth list it is not that shape.
+    EXPECT_EQ(show(*normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1)"), red)),
+              "3{red} -1x{red} | 2{red} 1x{red} | 1{red}(0){red}(1){red}");
+    EXPECT_FALSE(normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1) | 5(2)"), red));
     // 6x²/(4x): 6x² red over 4x blue, then 2x·(3x) over 2x·(2).
-    const auto six = Expression(flat({6, 0, 0}), flat({4, 0})).highlightingCommonFactors();
-    EXPECT_TRUE(identical((*six)[0].poly_N, flat({6, 0, 0}, red)));
-    EXPECT_TRUE(identical((*six)[1].poly_N.terms,
-                          {{term(3, 1).recolored(red)}, {term(2, 1, {Factor(0, 1)}).recolored(red)}}));
-    EXPECT_TRUE(identical((*six)[1].poly_D.terms,
-                          {{term(2, 0).recolored(blue)}, {term(2, 1, {Factor(0, 1)}).recolored(blue)}}));
+    const auto six = Expression(xl("6x^2"), xl("4x")).highlightingCommonFactors();
+    EXPECT_EQ(show((*six)[0].poly_N) + " / " + show((*six)[1].poly_N) + " / " + show((*six)[1].poly_D),
+              "6x^2{red} / 3x{red} | 2x{red}(0){red} / 2{blue} | 2x{blue}(0){blue}");
     // 2(x + 1)/2(x − 1): the 2s are highlighted (not the references) and cancel.
-    const auto cancelled = Expression(Polynomial_XL({flat({1, 1}).terms[0], {term(2, 0, {Factor(0, 1)})}}),
-                                      Polynomial_XL({flat({1, -1}).terms[0], {term(2, 0, {Factor(0, 1)})}}))
-                               .cancelingCommonFactors();
-    EXPECT_TRUE(identical((*cancelled)[0].poly_N.terms[1],
-                          {Term_XL(term(2, 0).monomial.recolored(red), {Factor(0, 1)})}));
-    EXPECT_TRUE(identical((*cancelled)[1].poly_N.terms[1], {term(1, 0, {Factor(0, 1)})}) &&
-                identical((*cancelled)[1].poly_D.terms[1], {term(1, 0, {Factor(0, 1)})}));
+    const auto cancelled = Expression(xl("1x 1 | 2(0)"), xl("1x -1 | 2(0)")).cancelingCommonFactors();
+    EXPECT_EQ(show((*cancelled)[0].poly_N) + " / " + show((*cancelled)[1].poly_N) + " / " +
+                  show((*cancelled)[1].poly_D),
+              "1x 1 | 2{red}(0) / 1x 1 | 1(0) / 1x -1 | 1(0)");
     // (x/2)/(−3): the sign moves up; the numerator keeps its denominator.
     const auto forms =
-        Expression(Polynomial_XL({{Term_XL(Monomial(Rational(1, 2), 1))}}), flat({-3})).finalForms();
+        Expression(Polynomial_XL({{Term_XL(Monomial(Rational(1, 2), 1))}}), xl("-3")).finalForms();
     EXPECT_TRUE(forms->size() == 2 &&
                 identical((*forms)[1].poly_N.terms[0][0].monomial.coefficient, Rational(-1, 2)));
 }
