@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 #include <set>
 #include <sstream>
 
@@ -489,8 +487,8 @@ void check(const PolyEquation& e, Quadratic_method m, Style style, bool continue
 
 // The Q cases and the quadratic fixture (zero b and c, negative a, every
 // status among them): the analysis root by root as SymPy's real roots, and
-// every solver by every property of `check`, in fractions and decimals, alone
-// and continued.
+// every solver by every property of `check`, in every style, alone and
+// continued.
 TEST(QuadraticSolvers, AgreeWithSymPy) {
     std::vector<Case> all = cases("verdict_cases.txt", 'Q'), more = cases("quadratic_cases.txt");
     ASSERT_TRUE(all.size() >= 40 && more.size() == 20);
@@ -514,26 +512,15 @@ TEST(QuadraticSolvers, AgreeWithSymPy) {
             EXPECT_TRUE(want < listed.size() ? root && identical(*root, listed[want]) : !root) << c.given;
         // A cube on both sides stays on the quadratic road, which refuses it.
         for (const Quadratic_method m : kMethods)
-            for (int o = 0; o < 4 && c.given.find(":3") == std::string::npos; ++o)
-                check(e, m, o % 2 ? Style::decimal : Style::fraction, o > 1, roots);
+            for (int o = 0; o < 6 && c.given.find(":3") == std::string::npos; ++o)
+                check(e, m, static_cast<Style>(o % 3), o > 2, roots);
     }
 }
-// Every row of the written value's tables read back exactly, and the decimals as printf writes them.
+// The roots as written: a sum over its denominator, and zero in decimals.
 TEST(QuadraticSolvers, WrittenRoots) {
-    const Rational zero(0, 1), half(1, 2), third(-1, 3);
-    for (const Rational& a : {zero, half, Rational(-3, 2)})
-        for (const Rational& b : {zero, Rational(1, 1), Rational(-1, 1), half, third})
-            for (const std::int64_t c : {2, 5}) {
-                const Quadratic_solution root{a, b, c};
-                for (const Style style : {Style::fraction, Style::rational_fraction})
-                    EXPECT_EQ(evaluateAlgebraLine(record(root, style), 0).left, value(root));
-                char printed[32];
-                std::snprintf(printed, sizeof printed, "%.8g", double(value(root).approximate()));
-                EXPECT_EQ(text(record(root, Style::decimal)), "\"" + std::string(printed) + "\"");
-            }
-    EXPECT_EQ(text(record({Rational(-1, 2), half, 5}, Style::rational_fraction)),
+    EXPECT_EQ(text(record({Rational(-1, 2), Rational(1, 2), 5}, Style::rational_fraction)),
               R"((("-1" + √("5")) / "2"))");
-    EXPECT_EQ(text(record({zero, zero, 0}, Style::decimal)), R"("0")");
+    EXPECT_EQ(text(record({Rational(0, 1), Rational(0, 1), 0}, Style::decimal)), R"("0")");
 }
 
 // The worked examples: the comments between the opening and the closing, and a line of the last of them.
