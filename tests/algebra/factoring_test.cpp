@@ -75,7 +75,7 @@ std::string show(const Polynomial_XL& p) {
     return s.empty() ? s : s.substr(1);
 }
 
-TEST(FactoredCleanUp, WorkedCases) {
+TEST(FactoredPolynomials, WorkedCases) {
     // A zero raised to the power 0 is 1; the zero left keeps the first term's letter.
     EXPECT_EQ(show(xl("0x | 2(0)^0").removingZeroTerms(false)), "0 | 2(0)^0");
     const Polynomial_XL ys(
@@ -97,9 +97,7 @@ TEST(FactoredCleanUp, WorkedCases) {
     EXPECT_THROW((void)Polynomial_XL({{Term_XL(Monomial(Rational(1, 0), 0), {Factor(0, 1)})}}).product(true),
                  std::invalid_argument);
     EXPECT_TRUE(Polynomial_XL({{Term_XL(Monomial(Rational(1, 0), 0))}}).hasZeroDenominator());
-}
-
-TEST(FactoredQueries, OrderAndConstants) {
+    // Order and constants.
     const Polynomial_XL mixed = xl("1 2x^2 3x^2 4x");
     EXPECT_EQ(show(mixed.sortedFirstList()) + " / " + show(mixed.sortedAscending()),
               "2x^2 3x^2 4x 1 / 1 4x 2x^2 3x^2");

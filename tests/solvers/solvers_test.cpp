@@ -516,13 +516,6 @@ TEST(QuadraticSolvers, AgreeWithSymPy) {
                 check(e, m, static_cast<Style>(o % 3), o > 2, roots);
     }
 }
-// The roots as written: a sum over its denominator, and zero in decimals.
-TEST(QuadraticSolvers, WrittenRoots) {
-    EXPECT_EQ(text(record({Rational(-1, 2), Rational(1, 2), 5}, Style::rational_fraction)),
-              R"((("-1" + √("5")) / "2"))");
-    EXPECT_EQ(text(record({Rational(0, 1), Rational(0, 1), 0}, Style::decimal)), R"("0")");
-}
-
 // The worked examples: the comments between the opening and the closing, and a line of the last of them.
 TEST(QuadraticSolvers, WorkedExamples) {
     const Quadratic_method F = Quadratic_method::factor, C = Quadratic_method::complete_the_square;
@@ -573,6 +566,10 @@ TEST(QuadraticSolvers, WorkedExamples) {
               R"(("x" = (("0"{blue} ± √((("0"{blue} ^ "2") − (("4" 🖇 ()("1"{red})) 🖇 )"
               R"(()("1"{gray}))))) / ("2" 🖇 ()("1"{red})))))");
     EXPECT_EQ(formula.size(), 14U);
+    // Roots as written: a sum over its denominator, and zero in decimals.
+    EXPECT_EQ(text(record({Rational(-1, 2), Rational(1, 2), 5}, Style::rational_fraction)),
+              R"((("-1" + √("5")) / "2"))");
+    EXPECT_EQ(text(record({Rational(0, 1), Rational(0, 1), 0}, Style::decimal)), R"("0")");
 }
 
 // The mends: refusals instead of a wrong answer or a division by 0, the
