@@ -188,8 +188,9 @@ TEST(Vocabulary, RawValuesRoundTripAndOnlyExactTextsConvertBack) {
                  quadraticMethodFromRawValue("Complete the square"));
 }
 
-// Rationals are compared with their reference above.
-TEST(Values, EqualityIgnoresColoursAndKeepsItsQuirks) {
+// Equalities ignore colours and keep their quirks (the rationals' are
+// compared with their reference above); copies keep colours.
+TEST(Values, EqualitiesConstructorsAndRecolouring) {
     const Monomial three(Rational(3, 1), 0), threeX(Rational(3, 1), 1);
     EXPECT_TRUE(three == Monomial(Rational(3, 1), 0, "y") && threeX == threeX.recolored(Color::blue));
     EXPECT_FALSE(threeX == Monomial(Rational(3, 1), 1, "y") || threeX == Monomial(Rational(3, 1), 2));
@@ -205,9 +206,7 @@ TEST(Values, EqualityIgnoresColoursAndKeepsItsQuirks) {
     EXPECT_TRUE(e == PolyEquation(e.LHS, e.RHS, Relation::equal_to, Color::red));
     EXPECT_FALSE(e == PolyEquation(e.LHS, e.RHS, Relation::less_than) ||
                  e == PolyEquation(e.RHS, e.LHS, Relation::equal_to));
-}
 
-TEST(Values, ConstructorsAndRecolouring) {
     const Rational red(1, 2, Color::red, Color::red, Color::red);
     EXPECT_TRUE(identical(Rational(red), red) &&
                 identical(red.blackCopy(), Rational(1, 2)));  // copies keep colours
@@ -270,15 +269,11 @@ TEST(AlgebraRecords, PinnedExamples) {
         6, PolyEquation(sides, Polynomial({mono(1, 3, 1)}), Relation::equal_to, Color::red), Color::red);
     const std::vector<std::pair<Record, std::string>> cases = {
         {record(mono(1, 1, 1), Style::fraction), "\"x\""},
-        {record(mono(3, 1, 1), Style::fraction), "(\"3\" \U0001F587 \"x\")"},
         {record(mono(2, 2, 1), Style::fraction), "\"x\""},
         {record(mono(-1, 1, 1), Style::fraction), "(\"-\" \U0001F587 \"x\")"},
-        {record(mono(3, 1, 2), Style::fraction), "(\"3\" \U0001F587 \"x\u00B2\")"},
         {record(mono(3, 1, 12), Style::fraction), "(\"3\" \U0001F587 \"x...\")"},
-        {record(mono(-3, 4, 1), Style::fraction), "([-3/4] \U0001F587 \"x\")"},
         {record(half, Style::rational_fraction), "((\"-\" \U0001F587 \"x\") /{red} \"2\")"},
         {displayRecord(half, Style::rational_fraction), "((\"-\" \U0001F587 \"x\") / \"2\")"},
-        {record(mono(1, 2, 1), Style::decimal), "(\"0.5\" \U0001F587 \"x\")"},
         {record(mono(2, 2, 1), Style::decimal), "(\"\" \U0001F587 \"x\")"},
         {item(twoXMinusThree, Style::fraction), "((\"2\" \U0001F587 \"x\") \u2212{blue} \"3\"{blue})"},
         {item(xPlusOne, Style::rational_fraction), "((\"\" \U0001F587 \"x\") + \"1\")"},

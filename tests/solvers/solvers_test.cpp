@@ -333,7 +333,7 @@ TEST(LinearSolvers, EveryOptionSetKeepsTheSolutionSet) {
     }
 }
 
-TEST(LinearSolvers, WorkedExamples) {
+TEST(LinearSolvers, WorkedExamplesAndSoundBehaviour) {
     const SolverResult r = solveLinear(equation("2/1:1 1/1:0 | 7/1:0"), Technique::transpose, true, false,
                                        Style::fraction, Method::standard, true);
     ASSERT_EQ(r.comments, (Comments{{"🤔"}, {"constant terms opposite to x"}, {"solve for x"}, {"😎"}}));
@@ -355,9 +355,8 @@ TEST(LinearSolvers, WorkedExamples) {
                            .steps[0][1]),
                   colored ? R"((("" 🖇 "x") >{red} ("6" /{red} "-2"{red})))"
                           : R"((("" 🖇 "x") > ("6" / "-2")))");
-}
 
-TEST(LinearSolvers, SoundBehaviour) {
+    // The mends.
     const auto solve = [](const PolyEquation& e) {
         return solveLinear(e, Technique::balance, false, true, Style::fraction, Method::standard, true);
     };
@@ -380,10 +379,11 @@ TEST(LinearSolvers, SoundBehaviour) {
     // 2·(3·(x + 1)) = 12 is x = 1; 2y·(5) = 10 is y = 1; 2·(0y + x) = 2 is solved for x.
     // The last working line and the verdict both.
     const auto solvedAs = [](const Ext_polynomial& left, const char* right, const std::string& line) {
-        const SolverResult r =
+        const Steps steps =
             solveLinear(Ext_polyEquation(left, side(right), Relation::equal_to), Technique::balance, true,
-                        false, Style::fraction, Method::smart, true, true);
-        EXPECT_EQ(text(r.steps.end()[-2].back()) + text(r.steps.back().back()), line + line);
+                        false, Style::fraction, Method::smart, true, true)
+                .steps;
+        EXPECT_EQ(text(steps.end()[-2].back()) + text(steps.back().back()), line + line);
     };
     Ext_polynomial twoY = side("5/1:0 ; 2/1:1@0"), zeroY = side("0/1:1 1/1:1 ; 2/1:0@0");
     twoY.terms[1][0].monomial.variable = zeroY.terms[0][0].monomial.variable = "y";
@@ -517,7 +517,7 @@ TEST(QuadraticSolvers, AgreeWithSymPy) {
     }
 }
 // The worked examples: the comments between the opening and the closing, and a line of the last of them.
-TEST(QuadraticSolvers, WorkedExamples) {
+TEST(QuadraticSolvers, WorkedExamplesAndSoundBehaviour) {
     const Quadratic_method F = Quadratic_method::factor, C = Quadratic_method::complete_the_square;
     const std::string factored = "complete the factorization|zero-product rule|",
                       square = "constant term to right hand side|complete the square|square root and solve|",
@@ -570,20 +570,18 @@ TEST(QuadraticSolvers, WorkedExamples) {
     EXPECT_EQ(text(record({Rational(-1, 2), Rational(1, 2), 5}, Style::rational_fraction)),
               R"((("-1" + √("5")) / "2"))");
     EXPECT_EQ(text(record({Rational(0, 1), Rational(0, 1), 0}, Style::decimal)), R"("0")");
-}
 
-// The mends: refusals instead of a wrong answer or a division by 0, the
-// factors in the equation's own letter, overflow caught.
-TEST(QuadraticSolvers, SoundBehaviour) {
+    // The mends: refusals instead of a wrong answer or a division by 0, the
+    // factors in the equation's own letter, overflow caught.
     for (const auto& [given, relation, reason] :
          {std::tuple{"1/1:3 1/1:2 -1/1:0 |", Relation::equal_to, "not a quadratic equation"},
           {"1/1:3 1/1:1 | 1/1:3 2/1:0", Relation::equal_to, "not a quadratic equation"},
           {"1/1:2 -4/1:0 |", Relation::less_than, "quadratic inequality"}})
         for (const Quadratic_method m : kMethods) {
-            const SolverResult r =
+            const SolverResult refused =
                 solved(equation(given + std::string(" 0/1:0"), relation), m, Style::fraction, true);
-            EXPECT_EQ(r.comments, Comments{{"oops"}});
-            EXPECT_EQ(text(r.steps.at(0).at(3)), "\"" + std::string(reason) + "\"") << given;
+            EXPECT_EQ(refused.comments, Comments{{"oops"}});
+            EXPECT_EQ(text(refused.steps.at(0).at(3)), "\"" + std::string(reason) + "\"") << given;
         }
     const Polynomial twoLetters({Monomial(Rational(1, 1), 2), Monomial(Rational(1, 1), 1, "y")});
     EXPECT_EQ(solved(PolyEquation(twoLetters, Polynomial(), Relation::equal_to), kMethods[2]).comments,

@@ -19,9 +19,7 @@ RELATIONS = {"=": Eq, "<": Lt, ">": Gt, "<=": Le, ">=": Ge}
 frac = lambda q: f"{Rational(q).p}/{Rational(q).q}"
 text = lambda terms: " ".join(f"{n}/{d}:{e}" for n, d, e in terms) or "0/1:0"
 value = lambda terms: sum((Rational(n, d) * x**e for n, d, e in terms), S.Zero)
-
-def write(path, lines):
-    (Path(__file__).resolve().parents[1] / path).write_text("\n".join(lines) + "\n")
+write = lambda path, lines: (Path(__file__).resolve().parents[1] / path).write_text("\n".join(lines) + "\n")
 
 def roots_text(poly, distinct):  # "status a b c ...", each real root a + b*sqrt(c)
     roots = real_roots(poly)
@@ -120,12 +118,8 @@ def parenthesised(lists, depth):
     return len(lists) - 1, total
 
 def parentheses_case():
-    sides = []
-    for depth in (1, rng.choice([1, 2, 3])):
-        lists = []
-        total = parenthesised(lists, depth)[1]
-        sides.append((" ; ".join(lists), total))
-    (left, l), (right, r) = sides
+    sides = [(lists := [], parenthesised(lists, depth)[1]) for depth in (1, rng.choice([1, 2, 3]))]
+    (left, l), (right, r) = [(" ; ".join(lists), total) for lists, total in sides]
     if rng.random() < 0.25:  # the left side again, plus a constant: all values or none
         k = rng.randint(-2, 2)
         right, r = f"{left} {k}/1:0", l + k
