@@ -132,34 +132,27 @@ TEST(FactoredQueries, EverySmallPolynomialAsTheOracleSays) {
     using Q = Quadratic_Category;
     using Categories = std::tuple<std::optional<std::uint64_t>, std::optional<Linear_Category>,
                                   std::optional<Q>, std::optional<Quadratic_Factorabilty>>;
+    const Q kinds[2][2] = {{Q::monomial_a, Q::binomial_ac}, {Q::binomial_ab, Q::trinomial}};  // by b, c ≠ 0
+    const auto of = [](const Polynomial_XL& p) {
+        return Categories(p.degree(), p.linearCategory(), p.quadraticCategory(), p.quadraticFactorability());
+    };
     for (std::int64_t a = -4; a <= 4; ++a)
         for (std::int64_t b = -6; b <= 6; ++b)
             for (std::int64_t c = -6; c <= 6; ++c) {
-                // Stored in a mixed order, zero terms included.
-                const Polynomial_XL p =
-                    xl(std::to_string(c) + " " + std::to_string(a) + "x^2 0x^3 " + std::to_string(b) + "x");
                 Categories want;
                 if (a != 0)
-                    want = {2, std::nullopt,
-                            !b && !c ? Q::monomial_a
-                            : !c     ? Q::binomial_ab
-                            : !b     ? Q::binomial_ac
-                                     : Q::trinomial,
-                            oracle(a, b, c)};
+                    want = {2, std::nullopt, kinds[b != 0][c != 0], oracle(a, b, c)};
                 else if (b != 0)
                     want = {1, c ? Linear_Category::binomial : Linear_Category::monomial, {}, {}};
                 else if (c != 0)
                     want = {0, {}, {}, {}};
-                EXPECT_EQ(Categories(p.degree(), p.linearCategory(), p.quadraticCategory(),
-                                     p.quadraticFactorability()),
+                // Stored in a mixed order, zero terms included.
+                EXPECT_EQ(of(xl(std::to_string(c) + " " + std::to_string(a) + "x^2 0x^3 " +
+                                std::to_string(b) + "x")),
                           want)
                     << a << "x² + " << b << "x + " << c;
             }
-    for (const char* none : {"1x | 1x^2", ""})
-        EXPECT_EQ(Categories(xl(none).degree(), xl(none).linearCategory(), xl(none).quadraticCategory(),
-                             xl(none).quadraticFactorability()),
-                  Categories())
-            << none;
+    for (const char* none : {"1x | 1x^2", ""}) EXPECT_EQ(of(xl(none)), Categories()) << none;
 }
 
 const Fraction kPoints[] = {Fraction(3, 7), Fraction(-5, 7), Fraction(12, 7)};

@@ -1,8 +1,8 @@
 // The solvers against SymPy (verdict_cases.txt and quadratic_cases.txt, written
 // once by tests/tools/write_fixtures.py) and against the exact values of the
-// lines they write: verdicts; transforms on random equations; the linear
-// solvers over every option set; the quadratic solvers against exact roots in
-// Q(√c). Worked examples and the mends pinned.
+// lines they write: verdicts; transforms; the linear solvers over every option
+// set; the quadratic solvers against exact roots in Q(√c). Worked examples and
+// the mends pinned.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -114,8 +114,8 @@ struct Draw final : RandomSource {
 };
 
 TEST(Verdicts, StepExclusionsAndTheSolvedForm) {
-    // Style (0 fraction, 1 rational fraction, 2 decimal) and the answer (0 none, 1 reduce, 2 clear, 3 both),
-    // then the equation.
+    // Style (0 fraction, 1 rational fraction, 2 decimal), answer (0 none, 1 reduce, 2 clear, 3 both),
+    // equation.
     for (const std::string t :
          {"23 2/1:1 3/1:0 | 7/1:0", "23 1/1:1 | 1/2:0", "21 3/1:1 | 1/2:0", "03 1/3:1 | 5/1:0",
           "02 2/3:1 | 5/1:0", "00 1/3:1 1/1:1 | 5/1:0", "02 1/1:1 | 1/2:0", "00 1/1:1 1/2:0 | 3/1:0",
@@ -164,9 +164,8 @@ bool hasTerm(const Polynomial& side, std::uint64_t exponent) {
     return ::testing::AssertionSuccess();
 }
 
-// On the equations of the L and Q cases: clean-ups keep the value of every
-// side, rearranging keeps the equation. (The term moves are checked line by
-// line in the linear solvers' sweep.)
+// On the equations of the L and Q cases: clean-ups keep the value of every side, rearranging keeps
+// the equation. (The term moves are checked line by line in the linear solvers' sweep.)
 TEST(Transforms, KeepTheValueOfEverySideAndTheEquation) {
     std::vector<Case> all = cases("verdict_cases.txt", 'L'), quadratic = cases("verdict_cases.txt", 'Q');
     all.insert(all.end(), quadratic.begin(), quadratic.end());
@@ -376,8 +375,8 @@ TEST(LinearSolvers, WorkedExamplesAndSoundBehaviour) {
     EXPECT_EQ(text(record(Ext_polyEquation(Ext_polynomial({}), side("1/1:0"), Relation::less_than),
                           Style::fraction)),
               R"(("0" < "1"))");
-    // 2·(3·(x + 1)) = 12 is x = 1; 2y·(5) = 10 is y = 1; 2·(0y + x) = 2 is solved for x.
-    // The last working line and the verdict both.
+    // 2·(3·(x + 1)) = 12 is x = 1; 2y·(5) = 10 is y = 1; 2·(0y + x) = 2 is solved for x: so say
+    // the last working line and the verdict.
     const auto solvedAs = [](const Ext_polynomial& left, const char* right, const std::string& line) {
         const Steps steps =
             solveLinear(Ext_polyEquation(left, side(right), Relation::equal_to), Technique::balance, true,
@@ -485,10 +484,9 @@ void check(const PolyEquation& e, Quadratic_method m, Style style, bool continue
             << what;
 }
 
-// The Q cases and the quadratic fixture (zero b and c, negative a, every
-// status among them): the analysis root by root as SymPy's real roots, and
-// every solver by every property of `check`, in every style, alone and
-// continued.
+// The Q cases and the quadratic fixture (zero b and c, negative a, every status among them): the
+// analysis root by root as SymPy's real roots, and every solver by every property of `check`, in
+// every style, alone and continued.
 TEST(QuadraticSolvers, AgreeWithSymPy) {
     std::vector<Case> all = cases("verdict_cases.txt", 'Q'), more = cases("quadratic_cases.txt");
     ASSERT_TRUE(all.size() >= 40 && more.size() == 20);
