@@ -21,11 +21,8 @@ namespace radixmender {
 namespace {
 
 using testing::describeRecord;
-using testing::evaluateAlgebraLine;
 using testing::Fraction;
 using testing::identical;
-using testing::IsValidRecord;
-using testing::SurdValue;
 using testing::valueAt;
 using Lists = std::vector<std::vector<Term_XL>>;
 using Parts = std::optional<std::pair<std::int64_t, std::int64_t>>;
@@ -294,13 +291,13 @@ TEST(AlgebraRecords, PinnedExamples) {
     const std::vector<Monomial> terms = {mono(5, 2, 0),  mono(-1, 1, 1), mono(1, 1, 2), mono(0, 1, 1),
                                          mono(-2, 1, 3), mono(1, 1, 1),  mono(3, 1, 1), mono(-1, 1, 1)};
     const Record grid = makeBoxGridRecord(terms, {Color::red}, "g");
-    ASSERT_TRUE(IsValidRecord(grid));
+    ASSERT_TRUE(testing::IsValidRecord(grid));
     EXPECT_EQ(grid[2], (Row{"box_grid_terms", "+5", "-x", "x\u00B2", "0x", "-2x\u00B3", "+1x", "3x", "-1x"}));
     // Pointers out of range or in a cycle are refused, not followed.
     EXPECT_THROW(item(Polynomial_XL({{inner}}), Style::fraction), std::invalid_argument);
     EXPECT_THROW(item(Polynomial_XL({{Term_XL(mono(1, 1, 0), {Factor(5, 1)})}}), Style::fraction),
                  std::out_of_range);
-    EXPECT_THROW(evaluateAlgebraLine(item(Polynomial_XL(Lists()), Style::fraction), kPoints[0]),
+    EXPECT_THROW(testing::evaluateAlgebraLine(item(Polynomial_XL(Lists()), Style::fraction), kPoints[0]),
                  testing::LineValueError);
 }
 
@@ -358,10 +355,11 @@ TEST(AlgebraRecords, RandomValuesReadBackInEveryStyle) {
         for (Style s : kStyles)
             for (const Fraction& x : kPoints) {
                 // Well formed, and the value (or each side of the relation) at x.
-                const auto reads = [&](const Record& line, const SurdValue& left, const SurdValue& right = {},
+                const auto reads = [&](const Record& line, const testing::SurdValue& left,
+                                       const testing::SurdValue& right = {},
                                        const std::string& relation = "") {
-                    ASSERT_TRUE(IsValidRecord(line)) << i;
-                    const auto v = evaluateAlgebraLine(line, x);
+                    ASSERT_TRUE(testing::IsValidRecord(line)) << i;
+                    const auto v = testing::evaluateAlgebraLine(line, x);
                     EXPECT_TRUE(v.relation == relation && v.left == left && v.right == right)
                         << "case " << i << " style " << rawValue(s) << ": " << describeRecord(line);
                 };
