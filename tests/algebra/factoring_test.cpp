@@ -338,6 +338,8 @@ TEST(Factoring, WorkedExamples) {
               "3x{red} 1{red} | 2x{red} 1{red} | 1(0){red}(1){red}");
     // Like terms of a dividend add up: x² + 3x + 2x + 6 = (x + 2)(x + 3).
     EXPECT_EQ(show(divideByLinearFactor(xl("1x 2"), xl("1x^2 3x 2x 6"))), "1x 3");
+    // −2x − 6 is −2(x + 3) when asked to take the sign out.
+    EXPECT_EQ(show(factorOutCommonFactor(xl("-2x -6"), true, red)[1]), "1x{red} 3{red} | -2{red}(0){red}");
     // All numerators 0: nothing to divide by, the input comes back.
     EXPECT_EQ(show(factorOutCommonFactor(xl("0x^2 0x"), false, red)[1]), "0x^2 0x");
     // −1·(x − 3)(x + 2) reads 1·(3 − x)(2 + x); with a fourth list it is not that shape.

@@ -19,7 +19,6 @@
 #include "solvers/linear_core.hpp"
 #include "solvers/linear_parentheses.hpp"
 #include "solvers/moving_terms.hpp"
-#include "solvers/numbers.hpp"
 #include "solvers/parentheses_records.hpp"
 #include "solvers/parentheses_stages.hpp"
 #include "solvers/quadratic_solvers.hpp"
@@ -197,8 +196,6 @@ TEST(Transforms, KeepTheValueOfEverySideAndTheEquation) {
             const PolyEquation& last = x.equations->back();
             const int sign = x.note == "exchange sides for convenience" ? -1 : 1;
             EXPECT_TRUE(identical(x.equations->front(), r));
-            for (const PolyEquation& shown : *x.equations)
-                EXPECT_TRUE(testing::IsValidRecord(record(shown, Style::fraction)));
             EXPECT_TRUE(isInDescendingOrder(last.LHS) && last.RHS == zeroSide() &&
                         last.relation == r.relation);
             EXPECT_TRUE(x.note != "left hand side for convenience" || isTidy(last.LHS));
