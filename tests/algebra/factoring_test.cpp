@@ -345,7 +345,7 @@ TEST(Factoring, WorkedExamples) {
     // −1·(x − 3)(x + 2) reads 1·(3 − x)(2 + x); with a fourth list it is not that shape.
     EXPECT_EQ(show(*normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1)"), red)),
               "3{red} -1x{red} | 2{red} 1x{red} | 1{red}(0){red}(1){red}");
-    EXPECT_FALSE(normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1) | 5(2)"), red));
+    EXPECT_FALSE(normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1) | -5(2)"), red));
     // 6x²/(4x): 6x² red over 4x blue, then 2x·(3x) over 2x·(2).
     const auto six = Expression(xl("6x^2"), xl("4x")).highlightingCommonFactors();
     EXPECT_EQ(show((*six)[0].poly_N) + " / " + show((*six)[1].poly_N) + " / " + show((*six)[1].poly_D),
