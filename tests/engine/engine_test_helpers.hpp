@@ -1,6 +1,6 @@
 #pragma once
-// Shared helpers of the engine tests: drawing a record into a recording
-// context, the boxes of recorded texts, and small record builders.
+// Shared helpers of the engine tests: measuring and drawing a record into a
+// recording context, what a learner reads of a drawing, counting measurements.
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,47 +18,48 @@ inline constexpr double kMedium = platform::FontWeight::medium;
 
 inline std::string startOf(const Record& r) { return r[0][1]; }
 
-inline ItemBox measure(const Record& r, double size = 32, const std::string& font = defaultFontName()) {
-    return measureItems(r, startOf(r), font, size, kMedium);
+inline ItemBox measure(const Record& r, double size = 32) {
+    return measureItems(r, startOf(r), defaultFontName(), size, kMedium);
 }
 
 // The context is handed back whole: a context cannot be copied or moved.
-inline std::unique_ptr<platform::RecordingContext> record(const Record& r, double x, double y,
-                                                          double size = 32,
-                                                          const std::string& font = defaultFontName()) {
+inline std::unique_ptr<platform::RecordingContext> record(const Record& r, double x = 0, double y = 100,
+                                                          double size = 32) {
     auto context = std::make_unique<platform::RecordingContext>();
     const platform::ContextScope scope(context.get());
-    drawItems(r, startOf(r), font, x, y, size, kMedium);
+    drawItems(r, startOf(r), defaultFontName(), x, y, size, kMedium);
     return context;
 }
 
-// The line box of a recorded text.
-inline platform::Rect textBox(const platform::RecordedOperation& op) {
-    const platform::Size s = textSize(op.text, op.attributes.font);
-    return {op.topLeft, s};
+// A colour as one letter: black none, "~" clear, "L" light gray, "G" gray,
+// "w" white, "r" red, "g" green, "b" blue, "c" cyan.
+inline std::string colourCode(const platform::UIColor& c) {
+    using C = platform::UIColor;
+    const std::pair<C, const char*> codes[] = {{C::black(), ""},  {C::clear(), "~"}, {C::lightGray(), "L"},
+                                               {C::gray(), "G"},  {C::white(), "w"}, {C::red(), "r"},
+                                               {C::green(), "g"}, {C::blue(), "b"},  {C::cyan(), "c"}};
+    for (const auto& [colour, code] : codes)
+        if (colour == c) return code;
+    return "?";
 }
 
-// A "font" item naming `name` around the record's outermost item.
-inline Record withFont(const std::string& name, Record r) {
-    const std::string operand = startOf(r);
-    r.push_back({"font", name});
-    r.push_back({"font_locator", operand});
-    r.push_back({"font_tag", "anon"});
-    r[0][1] = std::to_string(r.size() - 3);
-    return r;
-}
-
-// "+" joins that each take the join below as both operands: no tree.
-inline Record sharedOperandLine(int levels) {
-    Record r = makeIntegerRecord(7);
-    for (int i = 0; i < levels; ++i) {
-        const std::string below = startOf(r);
-        r.insert(
-            r.end(),
-            {{"join", "+"}, {"join_locator", below, below}, {"join_color", "black"}, {"join_tag", "anon"}});
-        r[0][1] = std::to_string(r.size() - 4);
+// What a learner reads, in drawing order, "|" between: each text with its
+// colour, "^" when heavy, "m" in the monospaced family; each stroke as "/" and
+// each fill (a text's background too) as "#", with its colour.
+inline std::string reads(const platform::RecordingContext& context) {
+    std::string out;
+    for (const platform::RecordedOperation& op : context.operations()) {
+        out += out.empty() ? "" : "|";
+        if (op.isPath()) {
+            const bool fill = op.mode == platform::PathDrawingMode::fill;
+            out += fill ? "#" + colourCode(op.fillColor) : "/" + colourCode(op.strokeColor);
+            continue;
+        }
+        out += op.text + colourCode(op.attributes.foregroundColor);
+        if (op.attributes.font.weight == platform::FontWeight::heavy) out += "^";
+        if (op.attributes.font.family == platform::FontFamily::monospacedSystem) out += "m";
     }
-    return r;
+    return out;
 }
 
 // Counts the engine's text measurements and font metrics while it lives.

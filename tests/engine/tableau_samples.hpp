@@ -22,17 +22,32 @@ struct Sample {
     Record record;
 };
 
+// The characters of a text, one entry each.
+inline Texts each(const std::string& characters) {
+    Texts out;
+    for (const char c : characters) out.emplace_back(1, c);
+    return out;
+}
+
 // A number's digits right-aligned in `columns` cells, empty cells before.
 inline Texts cellsOf(const std::string& digits, std::size_t columns) {
     Texts cells(columns - digits.size(), "");
-    for (const char c : digits) cells.emplace_back(1, c);
+    for (const std::string& c : each(digits)) cells.push_back(c);
     return cells;
 }
 
-// Each row a number right-aligned in the columns (the first `carries` rows
-// carries, blank where there is none, struck through once used in a
-// product), "NNN" over empty
-// cells; the units of the first operand are shaded.
+// Text colours then backgrounds: `colour` for every cell, clear backgrounds
+// but light gray where `shades` has an "L".
+inline Texts coloursOf(const std::string& colour, const std::string& shades) {
+    Texts out(shades.size(), colour);
+    for (const char c : shades) out.push_back(c == 'L' ? "light gray" : "clear");
+    return out;
+}
+
+// Each row a number right-aligned in the columns, the first `carries` rows
+// carries (blank where there is none; shaded light gray in an addition,
+// struck through in a product), "NNN" over empty cells; the units of the
+// first operand are shaded gray.
 inline Record tableauOp(const std::string& sign, const std::vector<std::string>& rows, std::size_t columns,
                         std::size_t carries, bool sum, const std::string& shortForm) {
     TextTable cells, attributes;
@@ -40,7 +55,7 @@ inline Record tableauOp(const std::string& sign, const std::vector<std::string>&
         cells.push_back(cellsOf(rows[r], columns));
         Texts& a = attributes.emplace_back();
         for (const std::string& c : cells.back())
-            a.push_back(c.empty() || c == " " ? "NNN" : r >= carries ? "YNN" : sign == "+" ? "YNN" : "YYN");
+            a.push_back(c.empty() || c == " " ? "NNN" : r >= carries ? "YNN" : sign == "+" ? "YNR" : "YYN");
     }
     attributes[carries].back() = "YNG";
     const std::string n = std::to_string(rows.size());
@@ -49,43 +64,12 @@ inline Record tableauOp(const std::string& sign, const std::vector<std::string>&
                                {n, sum ? "true" : "false"});
 }
 
-// Long division of a six-digit dividend: the grid of quotient, dividend and
-// stages, one subtraction mark per stage, the current stage light gray.
-inline Record longDivision(std::int64_t dividend, std::int64_t divisor, const std::string& phase) {
-    const std::string d = std::to_string(dividend), v = std::to_string(divisor);
-    const std::string pad(v.size(), 'B');
-    std::string quotient = pad;
-    Texts grid{"", v + d}, lines;
-    std::int64_t current = 0;
-    for (std::size_t j = 0; j < d.size(); ++j) {
-        current = current * 10 + (d[j] - '0');
-        const std::int64_t q = current / divisor;
-        if (quotient.size() == pad.size() && q == 0) {
-            quotient += 'B';
-            continue;
-        }
-        quotient += static_cast<char>('0' + q);
-        const std::string product = std::to_string(q * divisor);
-        current -= q * divisor;
-        const std::string rest = std::to_string(current) + (j + 1 < d.size() ? d.substr(j + 1, 1) : "");
-        const std::size_t end = j + 1 + (j + 1 < d.size() ? 1 : 0);
-        grid.push_back(pad + std::string(j + 1 - product.size(), 'B') + product);
-        grid.push_back(pad + std::string(end - rest.size(), 'B') + rest);
-        const std::string row = std::to_string(grid.size() - 1);  // the rule goes under the product
-        lines.insert(lines.end(), {std::to_string(j + 1 - product.size()), row, std::to_string(j + 1), row});
-    }
-    grid[0] = quotient;
-    Texts codes;
-    for (const std::string& r : grid) codes.push_back(std::string(r.size(), 'N'));
-    codes[grid.size() - 2].replace(pad.size(), std::string::npos,
-                                   std::string(codes[grid.size() - 2].size() - pad.size(), 'L'));
-    return makeDivideOpRecord("t", "÷", grid, codes, lines, {d, v, quotient, std::to_string(current)},
-                              {phase, std::to_string((grid.size() - 2) / 2)});
-}
-
 inline std::vector<Sample> fractionAndBoxSamples() {
     const Record mixed = makeMixedNumberRecord(3, 1, 4, Color::black, Color::black, Color::black, "t");
     const Record half = makeFractionRecord(5, 8, Color::blue, Color::blue, "t");
+    const std::vector<BoxGridTerm> terms = {{0, 0, "x"},  {2, 1, "x"},   {3, 0, "x"},
+                                            {1, 1, "x"},  {2, 2, "x"},   {3, 1, "x"},
+                                            {-5, 0, "x"}, {-10, 1, "x"}, {-15, 0, "x"}};
     return {
         {"whole", makeWholeRecord(-1234, Color::black, "t")},
         {"fraction", makeFractionRecord(-3, 14, Color::red, Color::black, "t")},
@@ -100,61 +84,46 @@ inline std::vector<Sample> fractionAndBoxSamples() {
         {"block", makeBlockRecord(makeJoinRecord(
                       "=", makeJoinRecord("+", mixed, half),
                       makeMixedNumberRecord(3, 7, 8, Color::black, Color::black, Color::black, "t")))},
-        {"box_grid", makeBoxGridRecordFromTerms({{0, 0, "x"},
-                                                 {2, 1, "x"},
-                                                 {3, 0, "x"},
-                                                 {1, 1, "x"},
-                                                 {2, 2, "x"},
-                                                 {3, 1, "x"},
-                                                 {-5, 0, "x"},
-                                                 {-10, 1, "x"},
-                                                 {-15, 0, "x"}},
-                                                std::vector<Color>(9, Color::black), "t")},
+        {"box_grid", makeBoxGridRecordFromTerms(terms, std::vector<Color>(9, Color::black), "t")},
         {"box_table", makeBoxTableRecord(3, 4, {1, 2, 3, 4, 10, 20, 30, 40, 100, 200, 300, 4000},
                                          std::vector<Color>(12, Color::blue), "t")},
         {"prime_tree", makePrimeTreeRecord("t", primeTreeRows(180180, *primeFactorList(180180), true))},
     };
 }
 
-// The seven operation tableaux, each on six-digit numbers.
+// The eight operation tableaux, each on six-digit numbers (the benchmarks
+// take them by their index).
 inline std::vector<Sample> tableauSamples() {
-    // 123456 × 789 = 097406784: three rows by six columns.
-    const std::string a = "123456", b = "789", product = "097406784";
-    Texts partials(36), partialColours;
-    for (std::size_t r = 0; r < 3; ++r)
-        for (std::size_t c = 0; c < 6; ++c) {
-            const int p = (a[c] - '0') * (b[r] - '0');
-            partials[r * 6 + c] = std::to_string(p / 10);
-            partials[18 + r * 6 + c] = std::to_string(p % 10);
-        }
-    for (const bool upper : {true, false}) {  // text colours, then backgrounds, of each triangle
-        partialColours.insert(partialColours.end(), 18, "black");
-        for (std::size_t i = 0; i < 18; ++i)
-            partialColours.push_back(i % 7 == (upper ? 0 : 3) ? "light gray" : "clear");
-    }
-    Texts factors, factorColours(9, "black"), products, productColours(9, "red");
-    for (const char c : a + b) factors.emplace_back(1, c);
-    for (const char c : product) products.emplace_back(1, c);
-    factorColours.insert(factorColours.end(), 9, "clear");
-    productColours.insert(productColours.end(), 9, "clear");
-    productColours[9 + 4] = "light gray";
+    // Long division of 987654 by 7, its solution shown: the grid of quotient,
+    // dividend and stages, the current stage light gray, a rule under each product.
+    const Texts division{"B141093", "7987654", "B7",     "B28",    "B28",     "BB07",    "BBB7",
+                         "BBB06",   "BBBB0",   "BBBB65", "BBBB63", "BBBBB24", "BBBBB21", "BBBBBB3"};
+    Texts codes;
+    for (const std::string& r : division) codes.push_back(std::string(r.size(), 'N'));
+    codes[12] = "NLLLLLL";
+    const Texts rules{"0", "3", "1", "3", "0", "5",  "2", "5",  "2", "7",  "3", "7",
+                      "3", "9", "4", "9", "3", "11", "5", "11", "4", "13", "6", "13"};
+    // 123456 × 789 = 097406784: three rows by six columns, the tens of the
+    // digits' products in the upper triangles, the units in the lower ones.
+    Texts partialColours = coloursOf("black", "L......L......L...");
+    for (const std::string& c : coloursOf("black", "...L......L......L")) partialColours.push_back(c);
 
-    Texts gridCells, gridColours;
-    const Texts tops{"100000", "20000", "3000", "400", "50", "6"}, sides{"70", "8"};
-    for (const std::string& s : sides)
-        for (const std::string& t : tops) gridCells.push_back(std::to_string(std::stoll(s) * std::stoll(t)));
-    gridColours.assign(12, "black");
-    for (std::size_t i = 0; i < 12; ++i) gridColours.push_back(i == 3 ? "light gray" : "clear");
-    Texts labels = tops;
-    labels.insert(labels.end(), sides.begin(), sides.end());
-    Texts labelColours(8, "blue");
-    labelColours.insert(labelColours.end(), 8, "clear");
-
+    // 345678 + 123456 counted up a place value at a time.
+    TextTable counting;
+    for (std::int64_t at = 345678, jump = 100000, digit = 1; jump > 0; jump /= 10, ++digit)
+        counting.push_back(
+            {std::to_string(at), std::to_string(digit * jump), std::to_string(at += digit * jump)});
     return {
-        {"lattice_multiply", makeLatticeMultiplyRecord("3", "6", factors, factorColours, products,
-                                                       productColours, partials, partialColours, "t")},
+        {"lattice_multiply",
+         makeLatticeMultiplyRecord("3", "6", each("123456789"), coloursOf("black", "........."),
+                                   each("097406784"), coloursOf("red", "....L...."),
+                                   each("012234012344012345741852864208987654"), partialColours, "t")},
         {"grid_multiply",
-         makeGridMultiplyRecord("2", "6", labels, labelColours, gridCells, gridColours, "t")},
+         makeGridMultiplyRecord("2", "6", {"100000", "20000", "3000", "400", "50", "6", "70", "8"},
+                                coloursOf("blue", "........"),
+                                {"7000000", "1400000", "210000", "28000", "3500", "420", "800000", "160000",
+                                 "24000", "3200", "400", "48"},
+                                coloursOf("black", "...L........"), "t")},
         {"tableau_op_add", tableauOp("+", {"   111 ", "345678", "123459", "469137"}, 7, 1, false, "false")},
         {"tableau_op_multiply",
          tableauOp("×", {" 12344 ", "123456", "78", "987648", "8641920", "9629568"}, 7, 1, true, "false")},
@@ -166,22 +135,23 @@ inline std::vector<Sample> tableauSamples() {
               {"", "4", "6", "8", "10", "12", "17"},
               cellsOf("469137", 7)},
              {Texts(7, "YN"), Texts(7, "YN"), {"NN", "YN", "YN", "YN", "YN", "YG", "YR"}, Texts(7, "YN")})},
-        {"divide_op", longDivision(987654, 7, "SOLUTION")},
+        {"divide_op", makeDivideOpRecord("t", "÷", division, codes, rules, {"987654", "7", "B141093", "3"},
+                                         {"SOLUTION", "6"})},
         {"divide_partial_op",
          makeDividePartialOpRecord(
              "t", "÷",
              {"987654", "700000", "287654", "280000", "7654", "7000", "654", "630", "24", "21", "3"},
              {"987654", "7", "141093", "3"}, {"SOLUTION", "5"}, {"100000", "40000", "1000", "90", "3"})},
-        {"count_op", makeCountOpRecord("t", "count",
-                                       {{"345678", "100000", "445678"},
-                                        {"445678", "20000", "465678"},
-                                        {"465678", "3000", "468678"},
-                                        {"468678", "400", "469078"},
-                                        {"469078", "50", "469128"},
-                                        {"469128", "6", "469134"}},
-                                       {"COUNT UP", "6", "6", "123456"}, {"COUNT", "6"},
-                                       {"100000", "20000", "3000", "400", "50", "6"})},
+        {"count_op", makeCountOpRecord("t", "count", counting, {"COUNT UP", "6", "6", "123456"},
+                                       {"COUNT", "6"}, {"100000", "20000", "3000", "400", "50", "6"})},
     };
+}
+
+// The kinds beyond the lines: the fraction family, boxes and tableaux.
+inline std::vector<Sample> allSamples() {
+    std::vector<Sample> all = fractionAndBoxSamples(), more = tableauSamples();
+    all.insert(all.end(), more.begin(), more.end());
+    return all;
 }
 
 }  // namespace radixmender::testing
