@@ -136,10 +136,10 @@ TEST(ItemComposition, WhatALearnerReads) {
 }
 
 // The room each kind takes: a join its operands and the padded operator, a
-// sign only for "-", an index none, brackets their operand's height; an
-// integer a whole line whatever its digits, a column addition without rows its
-// sign, a gap and a column. Operands share a baseline, an
-// exponent sits above it, a fraction's bar on the axis across the wider part.
+// sign only for "-", an index none, a clear prefix its own, brackets their
+// operand's height, an integer a whole line whatever its digits, a column
+// addition without rows its sign, a gap and a column. Operands share a
+// baseline, an exponent sits above it, a fraction's bar on the axis.
 TEST(ItemComposition, RoomAndPlaces) {
     const auto w = [](const std::string& t) {
         return textSize(t, platform::UIFont::monospacedDigitSystemFont(32, testing::kMedium)).width;
@@ -156,7 +156,7 @@ TEST(ItemComposition, RoomAndPlaces) {
         {makeSignedRationalRecord(-3, 14), w("-") + width(makeRationalRecord(3, 14))},
         {unary("√6", operand), width(unary("√", operand))},
         {unary("||", operand, Color::invisible), width(operand)},
-        {join(text::kPaperclip, kUnknown, integer(7)), w("7")},
+        {unary(text::kEqualsPrefix, integer(4), Color::clear), w(text::kEqualsPrefix) + w("4")},
     };
     for (const auto& [r, expected] : widths) EXPECT_DOUBLE_EQ(width(r), expected);
     EXPECT_EQ(measure(unary("[)", operand, Color::clear)).height, measure(operand).height);

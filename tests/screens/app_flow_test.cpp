@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -108,7 +109,7 @@ std::vector<std::string> drawnTexts(platform::View& view) {
 
 // Writes what the window shows to "<screen>_<width>x<height>.png" for a
 // person to look at: it must not be blank, and the window's own layout must
-// have left nothing for another pass to move.
+// have left nothing to move on another pass and no conflict or gap to report.
 void shoot(platform::UIApplication& app, const std::string& screen) {
     platform::UIWindow& window = app.window();
     const auto path = testOutputPath(screen + "_" + std::to_string(int(window.size().width)) + "x" +
@@ -125,6 +126,7 @@ void shoot(platform::UIApplication& app, const std::string& screen) {
     const auto before = frames();
     window.view()->layoutIfNeeded();
     EXPECT_EQ(frames(), before) << screen;
+    for (const auto& d : platform::layoutDiagnostics(*window.view())) ADD_FAILURE() << screen << ": " << d;
 }
 
 const std::string kRoot = text::kRadical;
@@ -174,7 +176,6 @@ void everyForm(platform::UIApplication& app) {
         const auto info = drawnTexts(form->thePadView());
         EXPECT_TRUE(std::ranges::count(
             info, " enter a to " + std::string(1, letter) + " of " + flow.menuTitle + " "));
-        EXPECT_TRUE(std::ranges::count(info, std::string(text::kThinking) + " for steps"));
         for (std::size_t i = 0; i < flow.entries.size(); ++i)
             typeEntry(app, static_cast<std::int64_t>(i + 1), flow.entries[i]);
         for (const auto& option : flow.optionTaps) ASSERT_TRUE(tapTitled(app, option));
@@ -294,8 +295,7 @@ void guide(platform::UIApplication& app) {
     ASSERT_NE(guide, nullptr);
     auto* pdf = guide->pdfView();
     ASSERT_NE(pdf->document(), nullptr);
-    EXPECT_GE(pdf->document()->pageCount(), 10);
-    EXPECT_EQ(pdf->currentPageIndex(), 0);
+    EXPECT_TRUE(pdf->document()->pageCount() >= 10 && pdf->currentPageIndex() == 0);
     EXPECT_TRUE(pdf->autoScales && pdf->isUsingPageViewController());
     EXPECT_EQ(pdf->displayDirection, platform::PDFDisplayDirection::horizontal);
     EXPECT_EQ(pdf->frame(),
@@ -327,8 +327,11 @@ TEST(AppFlow, EveryScreenAtPhoneAndTabletSize) {
         const std::unique_ptr<RandomSource, void (*)(RandomSource*)> installed(
             &source, [](RandomSource*) { Radixmender_Practice_VC::setRandomSource(nullptr); });
         auto app = launchApp(size);
-        ASSERT_TRUE(app->didFinishLaunching());
         ASSERT_NE(top<Radixmender_Menu_VC>(*app), nullptr);
+        const auto& tiles = top<Radixmender_Menu_VC>(*app)->view()->subviews();  // equal, 5 apart
+        for (std::size_t i = 1; i < tiles.size(); ++i)
+            EXPECT_NEAR(tiles[i]->frame().minY(),
+                        tiles[0]->frame().minY() + double(i) * (tiles[0]->frame().height() + 5), 1e-9);
         shoot(*app, "menu");
         everyForm(*app);
         practice(*app, twin);
