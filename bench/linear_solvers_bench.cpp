@@ -37,31 +37,31 @@ std::vector<PolyEquation> equations() {
     return all;
 }
 
-struct Options {
-    Technique technique;
-    Method method;
-    Style style;
-    bool colored, clearing, continued;
-};
-
-std::vector<Options> optionSets() {
-    std::vector<Options> all;
+// Every option set, drawing with `random`.
+std::vector<SolverOptions> optionSets(RandomSource& random) {
+    std::vector<SolverOptions> all;
     for (const Technique t : {Technique::balance, Technique::transpose})
         for (const Method m : {Method::standard, Method::smart})
             for (const Style s : {Style::fraction, Style::rational_fraction, Style::decimal})
                 for (int flags = 0; flags < 8; ++flags)
-                    all.push_back({t, m, s, bool(flags & 1), bool(flags & 2), bool(flags & 4)});
+                    all.push_back({.technique = t,
+                                   .colored = bool(flags & 1),
+                                   .continued = bool(flags & 4),
+                                   .style = s,
+                                   .method = m,
+                                   .fractions = bool(flags & 2),
+                                   .clearing = bool(flags & 2),
+                                   .random = random});
     return all;
 }
 
+FirstDraw firstDraw;
+
 void BM_LinearCoreWholeSolutions(benchmark::State& state) {
     static const std::vector<PolyEquation> problems = equations();
-    static const std::vector<Options> options = optionSets();
-    FirstDraw random;
+    static const std::vector<SolverOptions> options = optionSets(firstDraw);
     radixmender::bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        const Options& o = options[i % options.size()];
-        benchmark::DoNotOptimize(solveLinear(problems[i], o.technique, o.colored, o.continued, o.style,
-                                             o.method, o.clearing, random));
+        benchmark::DoNotOptimize(solveLinear(problems[i], options[i % options.size()]));
     });
 }
 BENCHMARK(BM_LinearCoreWholeSolutions);
@@ -82,12 +82,9 @@ void BM_LinearParenthesesWholeSolutions(benchmark::State& state) {
         }
         return all;
     }();
-    static const std::vector<Options> options = optionSets();
-    FirstDraw random;
+    static const std::vector<SolverOptions> options = optionSets(firstDraw);
     radixmender::bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        const Options& o = options[i];
-        benchmark::DoNotOptimize(solveLinear(problems[i], o.technique, o.colored, o.continued, o.style,
-                                             o.method, o.clearing, o.clearing, random));
+        benchmark::DoNotOptimize(solveLinear(problems[i], options[i]));
     });
 }
 BENCHMARK(BM_LinearParenthesesWholeSolutions);

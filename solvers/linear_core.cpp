@@ -38,15 +38,14 @@ std::string variableOf(const PolyEquation& e) {
 
 class LinearCore {
 public:
-    LinearCore(const PolyEquation& given, Technique technique, bool colored, bool continued, Style style,
-               Method method, bool clearing, RandomSource& random)
-        : technique_(technique),
-          colored_(colored),
-          continued_(continued),
-          style_(style),
-          method_(method),
-          clearing_(clearing),
-          random_(random),
+    LinearCore(const PolyEquation& given, const SolverOptions& options)
+        : technique_(options.technique),
+          colored_(options.colored),
+          continued_(options.continued),
+          style_(options.style),
+          method_(options.method),
+          clearing_(options.clearing),
+          random_(options.random),
           relationArgument_(given.relation),
           variable_(variableOf(given)),
           unit_(Rational(1, 1), 1, variable_),
@@ -384,16 +383,15 @@ Record verdictLine(const LinearSolution& solution, const std::string& variable, 
     return record(e, style == Style::decimal ? Style::decimal : Style::fraction);
 }
 
-SolverResult solveLinear(const PolyEquation& equation, Technique technique, bool colored, bool continued,
-                         Style style, Method method, bool clearing, RandomSource& random) {
+SolverResult solveLinear(const PolyEquation& equation, const SolverOptions& options) {
     if (hasZeroDenominator(equation)) {
         // A side without terms is shown as 0.
         const auto shown = [](const Polynomial& side) { return side.terms.empty() ? zeroSide() : side; };
         return divisionByZeroResult(record(PolyEquation(shown(equation.LHS), shown(equation.RHS),
                                                         equation.relation, equation.relation_color),
-                                           style));
+                                           options.style));
     }
-    return LinearCore(equation, technique, colored, continued, style, method, clearing, random).solve();
+    return LinearCore(equation, options).solve();
 }
 
 }  // namespace radixmender

@@ -13,6 +13,7 @@
 // with one short "solve" step. Every step but the opening and the summary
 // starts with the lines of the equation before each earlier stage.
 //
+// Options (solvers/solver_options.hpp; `fractions` is not read):
 // - `colored`: what a stage changes is drawn red; an "=" is never red.
 // - `continued`: the steps continue a caller's solution: no opening, no
 //   summary, no note about turning −x into x.
@@ -28,15 +29,13 @@
 
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
-#include "records/random.hpp"
+#include "solvers/solver_options.hpp"
 #include "solvers/solver_result.hpp"
 #include "solvers/verdicts.hpp"
 
 namespace radixmender {
 
-SolverResult solveLinear(const PolyEquation& equation, Technique technique, bool colored, bool continued,
-                         Style style, Method method, bool clearing,
-                         RandomSource& random = defaultRandomSource());
+SolverResult solveLinear(const PolyEquation& equation, const SolverOptions& options = {});
 
 // The lines the linear solvers share:
 // - the one step of an equation with a coefficient over 0, `equationLine`

@@ -109,19 +109,11 @@ std::string variableOf(const Ext_polyEquation& e) {
     return rawValue(Var::x);
 }
 
-struct Options {
-    Technique technique;
-    bool colored, continued;
-    Style style;
-    Method method;
-    bool fractions, clearing;
-};
-
 // The stages of the parentheses, written as steps when `writing`; the
 // verdict alone needs none of the records.
 class Stages {
 public:
-    Stages(Options options, bool writing) : o_(options), writing_(writing) {}
+    Stages(const SolverOptions& options, bool writing) : o_(options), writing_(writing) {}
 
     // The flat equation the stages leave for the core, from the prepared E.
     PolyEquation run(const Ext_polyEquation& E) {
@@ -184,7 +176,7 @@ private:
         working_ = black(f->cleared);
     }
 
-    Options o_;
+    SolverOptions o_;
     bool writing_;
     bool direct_ = false;
     Ext_polyEquation working_{Ext_polynomial({}), Ext_polynomial({}), Relation::equal_to};
@@ -199,26 +191,28 @@ void requireWellFormed(const Ext_polyEquation& e) {
 
 }  // namespace
 
-SolverResult solveLinear(const Ext_polyEquation& equation, Technique technique, bool colored, bool continued,
-                         Style style, Method method, bool fractions, bool clearing, RandomSource& random) {
+SolverResult solveLinear(const Ext_polyEquation& equation, const SolverOptions& options) {
+    const Style style = options.style;
     requireWellFormed(equation);
     if (hasZeroDenominator(equation.LHS) || hasZeroDenominator(equation.RHS))
         return divisionByZeroResult(record(equation, style));
     const std::string variable = variableOf(equation);
     const Ext_polyEquation E = prepared(equation);
     if (!hasParentheses(E))
-        return solveLinear(toPolyEquation(E), technique, colored, continued, style, method, clearing, random);
+        return solveLinear(toPolyEquation(E), options);
 
     const Record opening = record(E, style);
-    Stages stages({technique, colored, continued, style, method, fractions, clearing}, true);
-    if (!continued) {
+    Stages stages(options, true);
+    if (!options.continued) {
         stages.result().steps.push_back({opening});
         stages.result().comments.push_back({text::kThinking});
     }
     const PolyEquation P = stages.run(E);
     SolverResult& result = stages.result();
     if (stages.direct() || !isSolved(P, style == Style::decimal)) {
-        SolverResult core = solveLinear(P, technique, colored, true, style, method, clearing, random);
+        SolverOptions coreOptions = options;
+        coreOptions.continued = true;
+        SolverResult core = solveLinear(P, coreOptions);
         const Lines& lead = stages.direct() ? Lines{opening} : stages.carried();
         for (Step& step : core.steps) {
             step.insert(step.begin(), lead.begin(), lead.end());
@@ -226,7 +220,7 @@ SolverResult solveLinear(const Ext_polyEquation& equation, Technique technique, 
         }
         for (Comment& comment : core.comments) result.comments.push_back(std::move(comment));
     }
-    if (!continued) {
+    if (!options.continued) {
         result.steps.push_back({opening, verdictLine(linearSolution(P), variable, style)});
         result.comments.push_back({text::kCool});
     }
@@ -238,7 +232,7 @@ LinearSolution linearSolution(const Ext_polyEquation& equation) {
     const Ext_polyEquation E = prepared(equation);
     if (!hasParentheses(E)) return linearSolution(toPolyEquation(E));
     return linearSolution(
-        Stages({Technique::transpose, true, true, Style::fraction, Method::standard, true, true}, false)
+        Stages({.colored = true, .continued = true}, false)
             .run(E));
 }
 

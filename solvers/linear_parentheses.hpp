@@ -13,8 +13,8 @@
 // writes the rest, its steps led by the lines so far, and the solution
 // closes with "😎": the prepared equation and the verdict.
 //
-// Options as the linear core's; `fractions` allows the clearing step of this
-// solver, `clearing` the core's. The letter is that of the first variable
+// Options (solvers/solver_options.hpp) as the linear core's; `fractions`
+// allows the clearing step of this solver, `clearing` the core's. The letter is that of the first variable
 // term with a numerator other than 0, lists in order, the left side first.
 //
 // A side that is not well formed (see solvers/parentheses_stages.hpp) throws
@@ -22,15 +22,13 @@
 // "oops" step of the linear core.
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
-#include "records/random.hpp"
+#include "solvers/solver_options.hpp"
 #include "solvers/solver_result.hpp"
 #include "solvers/verdicts.hpp"
 
 namespace radixmender {
 
-SolverResult solveLinear(const Ext_polyEquation& equation, Technique technique, bool colored, bool continued,
-                         Style style, Method method, bool fractions, bool clearing,
-                         RandomSource& random = defaultRandomSource());
+SolverResult solveLinear(const Ext_polyEquation& equation, const SolverOptions& options = {});
 
 // The verdict of the equation after the same stages, without steps (the
 // fractions are always cleared). The equation must have no coefficient over

@@ -113,8 +113,13 @@ public:
     // The equation has no square term left: the linear core finishes it.
     SolverResult finishLinear(bool clearing, RandomSource& random) && {
         if (!isSolved(current, style == Style::decimal)) {
-            SolverResult linear = solveLinear(current, Technique::transpose, false, true, style,
-                                              Method::smart, clearing, random);
+            SolverResult linear = solveLinear(current, {.technique = Technique::transpose,
+                                                        .colored = false,
+                                                        .continued = true,
+                                                        .style = style,
+                                                        .method = Method::smart,
+                                                        .clearing = clearing,
+                                                        .random = random});
             for (std::size_t i = 0; i < linear.steps.size(); ++i) {
                 Step s = history;
                 append(s, std::move(linear.steps[i]));
@@ -293,35 +298,31 @@ SolverResult solve(const PolyEquation& input, Way way, bool colored, bool contin
 
 }  // namespace
 
-SolverResult solveQuadratic(const PolyEquation& equation, Quadratic_method method, Technique technique,
-                            bool colored, bool continued, Style style, Method methodOption, bool clearing,
-                            RandomSource& random) {
+SolverResult solveQuadratic(const PolyEquation& equation, Quadratic_method method,
+                            const SolverOptions& options) {
     switch (method) {
         case Quadratic_method::formula:
-            return solveQuadraticByFormula(equation, technique, colored, continued, style, methodOption,
-                                           clearing, random);
+            return solveQuadraticByFormula(equation, options);
         case Quadratic_method::complete_the_square:
-            return solveQuadraticByCompletingSquare(equation, technique, colored, continued, style,
-                                                    methodOption, clearing, random);
+            return solveQuadraticByCompletingSquare(equation, options);
         default:
-            return solveQuadraticByFactoring(equation, technique, colored, continued, style, methodOption,
-                                             clearing, random);
+            return solveQuadraticByFactoring(equation, options);
     }
 }
 
-SolverResult solveQuadraticByFormula(const PolyEquation& equation, Technique, bool colored, bool continued,
-                                     Style style, Method, bool clearing, RandomSource& random) {
-    return solve(equation, Way::formula, colored, continued, style, clearing, random);
+SolverResult solveQuadraticByFormula(const PolyEquation& equation, const SolverOptions& options) {
+    return solve(equation, Way::formula, options.colored, options.continued, options.style, options.clearing,
+                 options.random);
 }
 
-SolverResult solveQuadraticByFactoring(const PolyEquation& equation, Technique, bool colored, bool continued,
-                                       Style style, Method, bool clearing, RandomSource& random) {
-    return solve(equation, Way::factor, colored, continued, style, clearing, random);
+SolverResult solveQuadraticByFactoring(const PolyEquation& equation, const SolverOptions& options) {
+    return solve(equation, Way::factor, options.colored, options.continued, options.style, options.clearing,
+                 options.random);
 }
 
-SolverResult solveQuadraticByCompletingSquare(const PolyEquation& equation, Technique, bool, bool continued,
-                                              Style style, Method, bool clearing, RandomSource& random) {
-    return solve(equation, Way::complete_the_square, false, continued, style, clearing, random);
+SolverResult solveQuadraticByCompletingSquare(const PolyEquation& equation, const SolverOptions& options) {
+    return solve(equation, Way::complete_the_square, false, options.continued, options.style,
+                 options.clearing, options.random);
 }
 
 }  // namespace radixmender

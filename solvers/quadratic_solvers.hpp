@@ -13,7 +13,7 @@
 // Every stage step starts with the lines of the equation before each earlier
 // stage.
 //
-// Options, in the order of the linear core's: `technique` and `method` are
+// Options (solvers/solver_options.hpp): `technique` and `method` are
 // passed on to nothing (the linear road always transposes, smartly);
 // `colored` draws the highlights of factoring and of the formula red;
 // `continued` leaves out the opening and the closing; `style` writes every
@@ -32,34 +32,27 @@
 //   terms cancel are solved on the linear road.
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
-#include "records/random.hpp"
+#include "solvers/solver_options.hpp"
 #include "solvers/solver_result.hpp"
 
 namespace radixmender {
 
 // The solver of `method`.
-SolverResult solveQuadratic(const PolyEquation& equation, Quadratic_method method, Technique technique,
-                            bool colored, bool continued, Style style, Method methodOption, bool clearing,
-                            RandomSource& random = defaultRandomSource());
+SolverResult solveQuadratic(const PolyEquation& equation, Quadratic_method method,
+                            const SolverOptions& options = {});
 
 // Descending powers, then "substitute in formula and solve": the formula
 // lines with a, b and c read off the equation, and the roots.
-SolverResult solveQuadraticByFormula(const PolyEquation& equation, Technique technique, bool colored,
-                                     bool continued, Style style, Method method, bool clearing,
-                                     RandomSource& random = defaultRandomSource());
+SolverResult solveQuadraticByFormula(const PolyEquation& equation, const SolverOptions& options = {});
 
 // Fractions and decimals cleared first; then descending powers, the common
 // factor taken out ("simplify the equation"), the factored form ("complete
 // the factorization") and the zero-product rule (or "no solution" when the
 // roots are not rational). The closing step adds the order of the roots.
-SolverResult solveQuadraticByFactoring(const PolyEquation& equation, Technique technique, bool colored,
-                                       bool continued, Style style, Method method, bool clearing,
-                                       RandomSource& random = defaultRandomSource());
+SolverResult solveQuadraticByFactoring(const PolyEquation& equation, const SolverOptions& options = {});
 
 // Descending powers, divide by the coefficient of x², the constant to the
 // right, complete the square, square root and solve. `colored` is not read.
-SolverResult solveQuadraticByCompletingSquare(const PolyEquation& equation, Technique technique, bool colored,
-                                              bool continued, Style style, Method method, bool clearing,
-                                              RandomSource& random = defaultRandomSource());
+SolverResult solveQuadraticByCompletingSquare(const PolyEquation& equation, const SolverOptions& options = {});
 
 }  // namespace radixmender

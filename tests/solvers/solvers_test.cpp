@@ -313,9 +313,15 @@ TEST(LinearSolvers, EveryOptionSetKeepsTheSolutionSet) {
                     for (int flags = 0; flags < 8; ++flags) {
                         const bool colored = flags & 1, clearing = flags & 2, continued = flags & 4;
                         Draw random(draw);
-                        const SolverResult r = solveLinear(c.equation, technique, colored, continued, style,
-                                                           draw == 0 ? Method::standard : Method::smart,
-                                                           clearing != colored, clearing, random);
+                        const SolverResult r =
+                            solveLinear(c.equation, {.technique = technique,
+                                                     .colored = colored,
+                                                     .continued = continued,
+                                                     .style = style,
+                                                     .method = draw == 0 ? Method::standard : Method::smart,
+                                                     .fractions = clearing != colored,
+                                                     .clearing = clearing,
+                                                     .random = random});
                         EXPECT_TRUE(sound(r, expected, continued, style, checked)) << c.given << flags;
                         // Each round of distributing takes one pair of parentheses away.
                         EXPECT_LE(std::count(r.comments.begin(), r.comments.end(),
@@ -326,8 +332,7 @@ TEST(LinearSolvers, EveryOptionSetKeepsTheSolutionSet) {
 }
 
 TEST(LinearSolvers, WorkedExamplesAndSoundBehaviour) {
-    const SolverResult r = solveLinear(equation("2/1:1 1/1:0 | 7/1:0"), Technique::transpose, true, false,
-                                       Style::fraction, Method::standard, true);
+    const SolverResult r = solveLinear(equation("2/1:1 1/1:0 | 7/1:0"), {.colored = true});
     ASSERT_EQ(r.comments, (Comments{{"🤔"}, {"constant terms opposite to x"}, {"solve for x"}, {"😎"}}));
     std::string shown;  // lines parted by " | ", steps by " || "
     for (const Step& step : r.steps)
@@ -342,15 +347,15 @@ TEST(LinearSolvers, WorkedExamplesAndSoundBehaviour) {
             R"-( | (("2" 🖇 "x") = "6") | (("" 🖇 "x") = ("6" /{red} "2"{red})) | ("x" = "3") || )-" +
             opening + R"-( | ("x" = "3") || )-");
     for (const bool colored : {true, false})  // −2x < 6: the relation turns, red only when colored
-        EXPECT_EQ(text(solveLinear(equation("-2/1:1 | 6/1:0", Relation::less_than), Technique::transpose,
-                                   colored, true, Style::fraction, Method::standard, true)
+        EXPECT_EQ(text(solveLinear(equation("-2/1:1 | 6/1:0", Relation::less_than),
+                                   {.colored = colored, .continued = true})
                            .steps[0][1]),
                   colored ? R"((("" 🖇 "x") >{red} ("6" /{red} "-2"{red})))"
                           : R"((("" 🖇 "x") > ("6" / "-2")))");
 
     // The mends.
     const auto solve = [](const PolyEquation& e) {
-        return solveLinear(e, Technique::balance, false, true, Style::fraction, Method::standard, true);
+        return solveLinear(e, {.technique = Technique::balance, .continued = true});
     };
     // The decimal note for 10ᵏ only; the solvers refuse a square and a second letter.
     EXPECT_TRUE(clearingNote(3, Style::decimal) == clearingNote(3, Style::fraction) &&
@@ -372,8 +377,8 @@ TEST(LinearSolvers, WorkedExamplesAndSoundBehaviour) {
     // the last working line and the verdict.
     const auto solvedAs = [](const Ext_polynomial& left, const char* right, const std::string& line) {
         const Steps steps =
-            solveLinear(Ext_polyEquation(left, side(right), Relation::equal_to), Technique::balance, true,
-                        false, Style::fraction, Method::smart, true, true)
+            solveLinear(Ext_polyEquation(left, side(right), Relation::equal_to),
+                        {.technique = Technique::balance, .colored = true, .method = Method::smart})
                 .steps;
         EXPECT_EQ(text(steps.end()[-2].back()) + text(steps.back().back()), line + line);
     };
@@ -395,7 +400,12 @@ const Quadratic_method kMethods[] = {Quadratic_method::formula, Quadratic_method
 SolverResult solved(const PolyEquation& e, Quadratic_method m, Style style = Style::fraction,
                     bool continued = false) {
     Draw random(1);
-    return solveQuadratic(e, m, Technique::balance, true, continued, style, Method::standard, true, random);
+    return solveQuadratic(e, m,
+                          {.technique = Technique::balance,
+                           .colored = true,
+                           .continued = continued,
+                           .style = style,
+                           .random = random});
 }
 
 SurdValue value(const Quadratic_solution& s) {
@@ -542,9 +552,7 @@ TEST(QuadraticSolvers, WorkedExamplesAndSoundBehaviour) {
         EXPECT_TRUE(
             std::any_of(last.begin(), last.end(), [&](const Record& l) { return text(l) == x.line; }));
         // Technique, colored and method leave completing the square alone.
-        EXPECT_TRUE(x.method == F || r.steps == solveQuadratic(e, C, Technique::transpose, false, false,
-                                                               Style::fraction, Method::smart, true)
-                                                    .steps);
+        EXPECT_TRUE(x.method == F || r.steps == solveQuadratic(e, C, {.method = Method::smart}).steps);
     }
     // Formula, x² + 1: b is a bare 0, squared without parentheses, and no line says "from calculator".
     const Step formula = solved(equation("1/1:2 1/1:0 | 0/1:0"), Quadratic_method::formula).steps.at(1);
