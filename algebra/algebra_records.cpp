@@ -28,6 +28,8 @@ std::string variableText(const Monomial& m) {
     return m.exponent == 1 ? m.variable : m.variable + superscript(m.exponent);
 }
 
+Record rowsOrMessage(Record r) { return r.empty() ? message(kUnexpectedError) : r; }
+
 Monomial withMagnitude(Monomial m) {
     m.coefficient.numerator = checkedAbs(m.coefficient.numerator);
     return m;
@@ -42,9 +44,10 @@ class FactoredWriter {
 public:
     FactoredWriter(const Polynomial_XL& p, Style style) : p_(p), style_(style), onPath_(p.terms.size()) {}
 
+    // No rows for an empty list.
     Record list(std::uint64_t index) {
         const std::vector<Term_XL>& terms = p_.terms.at(index);
-        if (terms.empty()) return message(kUnexpectedError);
+        if (terms.empty()) return {};
         if (onPath_[index]) throw std::invalid_argument("the factor lists of a polynomial form a cycle");
         onPath_[index] = true;
         Record sum;
@@ -63,7 +66,7 @@ private:
     Record product(const Term_XL& t, const std::optional<Record>& first) {
         Record p = message("");
         for (const Factor& f : t.factors) {
-            Record q = makeUnaryRecord(text::kParens, first && &f == &t.factors[0] ? *first : list(f.pointer),
+            Record q = makeUnaryRecord(text::kParens, first && &f == &t.factors[0] ? *first : operand(f.pointer),
                                        f.parenthesis_color);
             if (f.exponent != 1)
                 q = join(text::kCaret, std::move(q),
@@ -73,6 +76,10 @@ private:
         return p;
     }
 
+    // A list inside another item: an empty one has no row to be named by its
+    // parent, so the message stands in for it.
+    Record operand(std::uint64_t index) { return rowsOrMessage(list(index)); }
+
     static std::int64_t asInt64(std::uint64_t v) {
         if (v > static_cast<std::uint64_t>(INT64_MAX)) throw std::overflow_error(kOverflowMessage);
         return static_cast<std::int64_t>(v);
@@ -81,7 +88,7 @@ private:
     Record factoredTerm(const Term_XL& t, std::size_t i) {
         // Only a lone factor to the first power may stand without parentheses.
         std::optional<Record> bare;
-        if (t.factors.size() == 1 && t.factors[0].exponent == 1) bare = list(t.factors[0].pointer);
+        if (t.factors.size() == 1 && t.factors[0].exponent == 1) bare = operand(t.factors[0].pointer);
         Record withParentheses = product(t, bare);
         return carrierItem(t.monomial, i, style_, std::move(withParentheses), std::move(bare));
     }
@@ -201,10 +208,14 @@ Record item(const Polynomial_XL& polynomial, Style style) {
     return termsItem(polynomial, polynomial.terms.size() - 1, style);
 }
 
+Record operandItem(const Polynomial_XL& polynomial, Style style) {
+    return rowsOrMessage(item(polynomial, style));
+}
+
 Record record(const Polynomial_Equation_XL& equation, Style style) {
     if (equation.LHS.terms.empty() || equation.RHS.terms.empty()) return message(kUnexpectedError);
-    return join(rawValue(equation.relation).c_str(), item(equation.LHS, style), item(equation.RHS, style),
-                equation.relation_color);
+    return join(rawValue(equation.relation).c_str(), operandItem(equation.LHS, style),
+                operandItem(equation.RHS, style), equation.relation_color);
 }
 
 Record record(const Polynomial& polynomial, Style style) {

@@ -6,8 +6,11 @@
 // magnitude, while a sign inside a term is the hyphen "-". The `Style` says
 // how a coefficient that is not whole is written.
 //
-// A polynomial, a term list or an equation side without terms is written as
-// the message "unexpected error" rather than as a record without rows.
+// A polynomial without term lists, or a flat polynomial without terms, is
+// written as the message "unexpected error". An empty term list is a record
+// without rows (the engine leaves such a line out); where it has to stand
+// inside another item (in parentheses, as an equation side, over a fraction
+// bar) the message stands in, since a parent names its operands by their rows.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -54,6 +57,8 @@ Record termsItem(const Polynomial_XL& polynomial, std::uint64_t index, Style sty
 
 // The top-level list.
 Record item(const Polynomial_XL& polynomial, Style style);
+// `item`, with "unexpected error" in place of a record without rows.
+Record operandItem(const Polynomial_XL& polynomial, Style style);
 
 // The sides joined by the relation symbol in the relation colour.
 Record record(const Polynomial_Equation_XL& equation, Style style);

@@ -95,6 +95,9 @@ PolynomialPair factorOutCommonFactor(const Polynomial_XL& polynomial, bool sign,
     const auto k = factoringListIndex(polynomial);
     if (!k || polynomial.terms[*k].empty()) return {polynomial, polynomial};
     const List& list = polynomial.terms[*k];
+    // A term's factors would be lost by dividing it: the value would change.
+    if (std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); }))
+        throw std::invalid_argument("The list to take a common factor out of holds products");
     std::int64_t g = gcdOfNumerators(list);
     // All numerators 0: there is nothing to divide by.
     if (g == 0) return {polynomial, polynomial};
@@ -121,7 +124,9 @@ bool hasOppositeFactorSigns(const Polynomial_XL& polynomial) {
 }
 
 std::optional<std::array<Polynomial_XL, 3>> normalizedSigns(const Polynomial_XL& polynomial) {
-    if (!hasOppositeFactorSigns(polynomial)) return std::nullopt;
+    if (!hasOppositeFactorSigns(polynomial) || !isBinomial(polynomial.terms[0]) ||
+        !isBinomial(polynomial.terms[1]))
+        return std::nullopt;
     const List& list = isNegative(polynomial.terms[0][1]) ? polynomial.terms[0] : polynomial.terms[1];
     const std::int64_t p = numerator(list[0]), q = numerator(list[1]);
     const std::string& v = list[0].monomial.variable;

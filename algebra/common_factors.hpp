@@ -32,7 +32,10 @@ std::optional<Monomial> commonFactorMonomial(const Polynomial_XL& polynomial);
 //                                  first coefficient −g·xᵉ·(L / −g·xᵉ);
 //   −1·(L):                     →  −1·(g·xᵉ)·(L / g·xᵉ);
 //   any other product c·…·(L)ʲ  →  c·…·(g·xᵉ)ʲ·(L / g·xᵉ)ʲ.
-// All numerators 0 (no common factor to divide by), or no list k: [input, input].
+// Accepted: a list k whose terms are plain monomials (no factors of their
+// own); its other lists and top-level terms stay as they are. A list k
+// holding a product throws std::invalid_argument. All numerators 0 (no
+// common factor to divide by), or no list k: [input, input].
 PolynomialPair factorOutCommonFactor(const Polynomial_XL& polynomial, bool sign, Color highlight);
 
 // At least three lists, a negative first top-level coefficient, and exactly
@@ -40,7 +43,9 @@ PolynomialPair factorOutCommonFactor(const Polynomial_XL& polynomial, bool sign,
 bool hasOppositeFactorSigns(const Polynomial_XL& polynomial);
 
 // For the factor p·x + q with the negative constant: p·x + q, q + p·x and
-// −1·(−q − p·x).
+// −1·(−q − p·x). Accepted: `hasOppositeFactorSigns` with lists 0 and 1 each
+// a binomial p·x + q (exponents 1 and 0, no factors), as `factored` makes
+// them of a quadratic; none for anything else.
 std::optional<std::array<Polynomial_XL, 3>> normalizedSigns(const Polynomial_XL& polynomial);
 
 // −N(x − 3)(x + 2) written N(3 − x)(2 + x), in `highlight`; only for the

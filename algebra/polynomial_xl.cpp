@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "algebra/wide.hpp"
@@ -61,13 +62,6 @@ std::optional<List> nonZeroTermsOfDegree(const Polynomial_XL& p, std::uint64_t d
     for (const Term_XL& t : p.terms[0])
         if (t.monomial.coefficient.numerator != 0) kept.push_back(t);
     return sortedByExponent(std::move(kept), true);
-}
-
-// How a quadratic factors, from its discriminant (or any positive multiple of it).
-Quadratic_Factorabilty factorabilityOf(wide::Int128 discriminant) {
-    if (wide::isPerfectSquare(discriminant)) return Quadratic_Factorabilty::factors;
-    return discriminant < 0 ? Quadratic_Factorabilty::does_not_factor
-                            : Quadratic_Factorabilty::factors_but_not_over_rationals;
 }
 
 }  // namespace
@@ -155,20 +149,27 @@ std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) const {
         const Term_XL& t = top[0];
         Rational c = negate ? required(t.monomial.coefficient.negated()) : t.monomial.coefficient;
         std::uint64_t e = t.monomial.exponent;
+        // Only a power of the variable brings its letter: 1·(y) folds to y.
+        std::optional<std::string> letter;
+        if (e != 0) letter = t.monomial.variable;
         std::size_t j = 0;
         for (const Factor& f : t.factors) {
             const List& list = terms.at(f.pointer);
             if (list.size() != 1 || !list[0].factors.empty()) break;
-            const auto folded = timesPower(c, list[0].monomial.coefficient, f.exponent);
+            const Monomial& q = list[0].monomial;
+            const std::uint64_t power = checkedMulU(q.exponent, f.exponent);
+            if (power != 0 && letter && *letter != q.variable) break;
+            const auto folded = timesPower(c, q.coefficient, f.exponent);
             if (!folded) break;
             c = *folded;
-            e = checkedAddU(e, checkedMulU(list[0].monomial.exponent, f.exponent));
+            e = checkedAddU(e, power);
+            if (power != 0) letter = q.variable;
             ++j;
         }
         if (j == 0 && !negate) return std::nullopt;
         std::vector<List> lists = terms;
         lists.back() = {Term_XL(
-            Monomial(c, e, t.monomial.variable),
+            Monomial(c, e, letter.value_or(t.monomial.variable)),
             std::vector<Factor>(t.factors.begin() + static_cast<std::ptrdiff_t>(j), t.factors.end()))};
         return Polynomial_XL(std::move(lists));
     }
@@ -214,16 +215,12 @@ std::optional<Quadratic_Category> Polynomial_XL::quadraticCategory() const {
 std::optional<Quadratic_Factorabilty> Polynomial_XL::quadraticFactorability() const {
     const auto kept = nonZeroTermsOfDegree(*this, 2);
     if (!kept) return std::nullopt;
-    if (kept->size() == 2 && kept->back().monomial.exponent != 1)
-        return factorabilityOf(-wide::product(kept->front().monomial.coefficient.numerator,
-                                              kept->back().monomial.coefficient.numerator));
-    if (kept->size() < 3) return Quadratic_Factorabilty::factors;
-    wide::Int128 sums[3] = {0, 0, 0};  // by exponent
-    for (const Term_XL& t : *kept)
-        sums[t.monomial.exponent] =
-            wide::checkedAdd(sums[t.monomial.exponent], t.monomial.coefficient.numerator);
-    return factorabilityOf(wide::checkedAdd(wide::checkedMul(sums[1], sums[1]),
-                                            wide::checkedMul(wide::checkedMul(-4, sums[2]), sums[0])));
+    if (kept->size() != 2 || kept->back().monomial.exponent == 1) return Quadratic_Factorabilty::factors;
+    // a·x² + c: p = −a·c, exact in 128 bits.
+    const wide::Int128 p =
+        -wide::product(kept->front().monomial.coefficient.numerator, kept->back().monomial.coefficient.numerator);
+    if (wide::isPerfectSquare(p)) return Quadratic_Factorabilty::factors;
+    return p < 0 ? Quadratic_Factorabilty::does_not_factor : Quadratic_Factorabilty::factors_but_not_over_rationals;
 }
 
 std::optional<Monomial> Polynomial_XL::firstTermInfo() const {

@@ -74,7 +74,9 @@ struct Polynomial_XL {
     // For a top level that is one product: its leading one-term factors
     // folded into the coefficient (3·(2x)²·(x+1) is 12x²·(x+1)), negated when
     // `negate`; the fold stops at a factor it cannot fold (a list of several
-    // terms, a term with factors of its own, an undefined coefficient).
+    // terms, a term with factors of its own, an undefined coefficient, a
+    // power of another letter). The letter is that of the powers folded in:
+    // a constant brings none, so 1·(y) is y.
     // Otherwise, with `negate`, the polynomial times −1: a single term
     // negated, or a new top level −1·(old top level) after every list.
     // None when nothing changes. Throws when a coefficient it must negate is
@@ -88,8 +90,9 @@ struct Polynomial_XL {
     [[nodiscard]] std::optional<Linear_Category> linearCategory() const;
     [[nodiscard]] std::optional<Quadratic_Category> quadraticCategory() const;
     // For degree 2: a·x² + c by p = −a·c (p square: factors; p < 0: does not
-    // factor; otherwise not over the rationals); a·x² and a·x² + b·x factor;
-    // three or more terms by the discriminant the same way.
+    // factor; otherwise not over the rationals); every other shape (a·x²,
+    // a·x² + b·x, three or more terms) answers `factors`, without a
+    // discriminant test: x² + x + 5 too.
     [[nodiscard]] std::optional<Quadratic_Factorabilty> quadraticFactorability() const;
     [[nodiscard]] std::optional<Monomial> firstTermInfo() const;
     // The last list is one term without factors equal to n (or r) at exponent 0.

@@ -44,6 +44,10 @@ std::optional<PolynomialPair> negativesStep(const Polynomial_XL& side, Color h) 
 
 std::optional<PolynomialPair> commonFactorStep(const Polynomial_XL& side, Color h) {
     if (!commonFactor(side)) return std::nullopt;
+    // A list k holding products is not one the common factor can be taken out of.
+    const auto& list = side.terms[*factoringListIndex(side)];
+    if (std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); }))
+        return std::nullopt;
     return factorOutCommonFactor(side, false, h);
 }
 
@@ -86,8 +90,8 @@ Rational_Expression::Rational_Expression(Polynomial_XL n, Polynomial_XL d, Color
 
 Record Rational_Expression::record(bool alwaysFraction) const {
     if (!alwaysFraction && poly_D.isConstant(1)) return item(poly_N, Style::rational_fraction);
-    return makeJoinRecord(text::kSlash, item(poly_N, Style::rational_fraction),
-                          item(poly_D, Style::rational_fraction), color);
+    return makeJoinRecord(text::kSlash, operandItem(poly_N, Style::rational_fraction),
+                          operandItem(poly_D, Style::rational_fraction), color);
 }
 
 bool Rational_Expression::isConstant(std::int64_t k) const {

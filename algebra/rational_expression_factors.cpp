@@ -169,6 +169,9 @@ Polynomial_XL highlightingLists(const Polynomial_XL& side, const std::vector<std
     return result;
 }
 
+// 1 in the letter of the term it stands in for.
+Monomial oneFor(const Monomial& cancelled) { return Monomial(Rational(1, 1), 0, cancelled.variable); }
+
 // The highlighted side with `cancelled[i]` powers of each list i taken out of
 // the top level: the top-level monomial becomes 1 (a top-level sum the
 // constant 1), and the factors naming list i lose that much of their
@@ -178,7 +181,7 @@ Polynomial_XL cancellingLists(const Polynomial_XL& highlighted, const Polynomial
     Polynomial_XL result = highlighted;
     List& top = result.terms.back();
     if (top.size() != 1) {
-        if (cancelled.back() > 0) return Polynomial_XL({{Term_XL(kOne)}});
+        if (cancelled.back() > 0) return Polynomial_XL({{Term_XL(oneFor(top.front().monomial))}});
         return result;
     }
     std::vector<Factor> factors;
@@ -191,7 +194,7 @@ Polynomial_XL cancellingLists(const Polynomial_XL& highlighted, const Polynomial
         }
         factors.push_back(f);
     }
-    top[0] = Term_XL(cancelled.back() > 0 ? kOne : top[0].monomial, std::move(factors));
+    top[0] = Term_XL(cancelled.back() > 0 ? oneFor(top[0].monomial) : top[0].monomial, std::move(factors));
     return result;
 }
 

@@ -113,10 +113,12 @@ TEST(FactoredPolynomials, WorkedCases) {
                  mixed.isEqual(mixed.sortedFirstList()) || three.isEqual(three));
 }
 
-// a·x² + b·x + c factors over the rationals when it has a rational root
-// (found by trying every p/q with p | c, q | a), factors over the reals when
-// a·f(−b/2a) ≤ 0, and otherwise does not factor.
+// a·x² + c factors over the rationals when it has a rational root (found by
+// trying every p/q with p | c, q | a), factors over the reals when
+// a·f(−b/2a) ≤ 0, and otherwise does not factor; every other shape with an
+// x² term counts as factoring, trinomials included (x² + x + 5 too).
 Quadratic_Factorabilty oracle(std::int64_t a, std::int64_t b, std::int64_t c) {
+    if (b != 0 || c == 0) return Quadratic_Factorabilty::factors;
     for (std::int64_t p = -std::abs(c); p <= std::abs(c); ++p)
         for (std::int64_t q = 1; q <= std::abs(a); ++q)
             if ((c == 0 || (p != 0 && c % p == 0)) && a % q == 0 && a * p * p + b * p * q + c * q * q == 0)
@@ -173,11 +175,16 @@ Polynomial_XL flat(const std::vector<std::int64_t>& c) {
     return Polynomial_XL({terms});
 }
 
-::testing::AssertionResult sameValue(const Expression& a, const Expression& b) {
+// Equal values at every point, read in `letter`: a term in another letter fails.
+::testing::AssertionResult sameValue(const Expression& a, const Expression& b, const std::string& letter = "x") {
     for (const Fraction& x : kPoints) {
-        const auto va = valueAt(a.poly_N, x) / valueAt(a.poly_D, x),
-                   vb = valueAt(b.poly_N, x) / valueAt(b.poly_D, x);
-        if (!(va == vb)) return ::testing::AssertionFailure() << va.toString() << " != " << vb.toString();
+        try {
+            const auto va = valueAt(a.poly_N, x, SIZE_MAX, letter) / valueAt(a.poly_D, x, SIZE_MAX, letter),
+                       vb = valueAt(b.poly_N, x, SIZE_MAX, letter) / valueAt(b.poly_D, x, SIZE_MAX, letter);
+            if (!(va == vb)) return ::testing::AssertionFailure() << va.toString() << " != " << vb.toString();
+        } catch (const testing::LineValueError& e) {
+            return ::testing::AssertionFailure() << e.what();
+        }
     }
     return ::testing::AssertionSuccess();
 }
@@ -242,6 +249,16 @@ TEST(Factoring, RandomPolynomialsAgainstBruteForceAndTheirOwnValue) {
             for (auto& s : factorOutCommonFactor(side, n % 2 == 0, Color::blue)) stages.push_back(s);
             for (const auto& stage : stages) EXPECT_TRUE(sameValue(stage, side)) << n;
         }
+        // −N·(p₀x + q₀)(p₁x + q₁): each way of writing the sign change keeps the value.
+        if (!hasRationalRoot(p)) continue;
+        Polynomial_XL minus = factored(p, Color::red)[1];
+        minus.terms.back()[0].monomial.coefficient.numerator = -draw(1, 3);
+        if (const auto turned = normalizeFactorSigns(minus, Color::red)) {
+            EXPECT_TRUE(sameValue(*turned, minus)) << n;
+        }
+        if (const auto forms = normalizedSigns(minus)) {
+            for (const auto& form : *forms) EXPECT_TRUE(sameValue(form, (*forms)[0])) << n;
+        }
     }
 }
 
@@ -268,8 +285,15 @@ Polynomial_XL randomSide() {
     return Polynomial_XL(lists);
 }
 
+// Every term in `letter`.
+Polynomial_XL lettered(Polynomial_XL p, const std::string& letter) {
+    for (List& list : p.terms)
+        for (Term_XL& t : list) t.monomial.variable = letter;
+    return p;
+}
+
 // Every stage of every step of `e`, and every final form, has the value of `start`.
-void expectEveryStepKeepsValue(const Expression& e, const Expression& start) {
+void expectEveryStepKeepsValue(const Expression& e, const Expression& start, const std::string& letter) {
     std::vector<Expression> stages;
     for (const auto& step : {&Expression::sortingSteps, &Expression::factoringOutNegatives,
                              &Expression::factoringOutCommonFactors, &Expression::factoringByRationalRoots,
@@ -278,17 +302,18 @@ void expectEveryStepKeepsValue(const Expression& e, const Expression& start) {
     for (const bool flag : {false, true})
         if (const auto s = e.simplified(flag)) stages.push_back(*s);
     if (const auto forms = e.finalForms()) stages.insert(stages.end(), forms->begin(), forms->end());
-    for (const auto& stage : stages) EXPECT_TRUE(sameValue(stage, start));
+    for (const auto& stage : stages) EXPECT_TRUE(sameValue(stage, start, letter));
 }
 
 TEST(RationalExpression, EveryStageOfEveryStepKeepsTheValue) {
     int ended = 0;
     for (int n = 0; n < 400 && !HasFailure(); ++n) {
-        const Expression start(randomSide(), randomSide());
-        expectEveryStepKeepsValue(start, start);
-        const auto end = testing::runPipeline(start, 10, [&start](const ExpressionPair& pair) {
-            EXPECT_TRUE(sameValue(pair[0], start));
-            expectEveryStepKeepsValue(pair[1], start);
+        const std::string letter = n % 3 ? "x" : n % 2 ? "y" : "z";
+        const Expression start(lettered(randomSide(), letter), lettered(randomSide(), letter));
+        expectEveryStepKeepsValue(start, start, letter);
+        const auto end = testing::runPipeline(start, 10, [&](const ExpressionPair& pair) {
+            EXPECT_TRUE(sameValue(pair[0], start, letter)) << n;
+            expectEveryStepKeepsValue(pair[1], start, letter);
         });
         EXPECT_LT(end.rounds, 10) << n;
         ended += !end.finalForms.empty();
@@ -346,6 +371,17 @@ TEST(Factoring, WorkedExamples) {
     EXPECT_EQ(show(*normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1)"), red)),
               "3{red} -1x{red} | 2{red} 1x{red} | 1{red}(0){red}(1){red}");
     EXPECT_FALSE(normalizeFactorSigns(xl("1x -3 | 1x 2 | -1(0)(1) | -5(2)"), red));
+    // Outside the shapes they rewrite the steps refuse rather than change the
+    // value: list k of 3·(2x·(3)) is a product, x⁴ − 3 is no binomial factor.
+    EXPECT_THROW(factorOutCommonFactor(xl("3 | 2x(0) | 1(1)"), false, red), std::invalid_argument);
+    EXPECT_FALSE(normalizedSigns(xl("1x^4 -3 | 1x 2 | -1(0)(1)")));
+    // The letter stays through every step: y²/y ends as y, 6/(2z) as 3/z.
+    for (const auto& [n, d, letter] : {std::tuple("1x^2", "1x", "y"), std::tuple("6", "2x", "z")}) {
+        const Expression start(lettered(xl(n), letter), lettered(xl(d), letter));
+        const auto end = testing::runPipeline(start, 6, [](const ExpressionPair&) {});
+        ASSERT_FALSE(end.finalForms.empty()) << n;
+        EXPECT_TRUE(sameValue(end.finalForms.back(), start, letter)) << n << " over " << d;
+    }
     // 6x²/(4x): 6x² red over 4x blue, then 2x·(3x) over 2x·(2).
     const auto six = Expression(xl("6x^2"), xl("4x")).highlightingCommonFactors();
     EXPECT_EQ(show((*six)[0].poly_N) + " / " + show((*six)[1].poly_N) + " / " + show((*six)[1].poly_D),
