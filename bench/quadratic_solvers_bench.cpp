@@ -37,7 +37,8 @@ void BM_QuadraticSolver(benchmark::State& state) {
     static const std::vector<PolyEquation> problems = quadratics();
     const auto method = static_cast<Quadratic_method>(state.range(0));
     bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        benchmark::DoNotOptimize(solveQuadratic(problems[i], method, {.colored = true, .method = Method::smart}));
+        benchmark::DoNotOptimize(
+            solveQuadratic(problems[i], method, {.colored = true, .method = Method::smart}));
     });
 }
 BENCHMARK(BM_QuadraticSolver)

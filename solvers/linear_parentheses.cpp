@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "records/integers.hpp"
 #include "records/literals.hpp"
 #include "records/writers.hpp"
 #include "solvers/clearing_note.hpp"
@@ -18,86 +17,13 @@ namespace radixmender {
 namespace {
 
 using Lines = std::vector<Record>;
-using EquationStage = BeforeAfter<Ext_polyEquation>;
-
-template <class F>
-Ext_polyEquation mapSides(const Ext_polyEquation& e, F f) {
-    return {f(e.LHS), f(e.RHS), e.relation};
-}
-
 Ext_polyEquation black(const Ext_polyEquation& e) {
-    return mapSides(e, [](const Ext_polynomial& side) { return recolored(side, Color::black); });
+    return recolored(e, Color::black, Color::black, Color::black);
 }
-
-bool hasParentheses(const Ext_polyEquation& e) { return hasParentheses(e.LHS) || hasParentheses(e.RHS); }
 
 // Zero terms and parentheses around 1 dropped, black.
 Ext_polyEquation prepared(const Ext_polyEquation& e) {
-    return mapSides(
-        e, [](const Ext_polynomial& side) { return removeAllParentheses(removingZeroTerms(side, true)); });
-}
-
-// Constants under constant multipliers merged, none when neither side has one.
-std::optional<Ext_polyEquation> distributingAllCoefficients(const Ext_polyEquation& e) {
-    auto left = distributeAllCoefficients(e.LHS), right = distributeAllCoefficients(e.RHS);
-    if (!left && !right) return std::nullopt;
-    return Ext_polyEquation(left ? std::move(*left) : e.LHS, right ? std::move(*right) : e.RHS, e.relation);
-}
-
-// `f` on each side: the input, and the input with every side that changed
-// replaced; none when neither did.
-template <class F>
-std::optional<EquationStage> onEachSide(const Ext_polyEquation& e, F f) {
-    auto left = f(e.LHS), right = f(e.RHS);
-    if (!left && !right) return std::nullopt;
-    return EquationStage{
-        e, Ext_polyEquation(left ? std::move(left->after) : e.LHS, right ? std::move(right->after) : e.RHS,
-                            e.relation, e.relation_color)};
-}
-
-// One pair of parentheses multiplied out, on the left side when it has one.
-std::optional<EquationStage> distributeStage(const Ext_polyEquation& e, bool colored) {
-    if (auto left = distribute(e.LHS, colored))
-        return EquationStage{Ext_polyEquation(std::move(left->before), e.RHS, e.relation, e.relation_color),
-                             Ext_polyEquation(std::move(left->after), e.RHS, e.relation, e.relation_color)};
-    if (auto right = distribute(e.RHS, colored))
-        return EquationStage{Ext_polyEquation(e.LHS, std::move(right->before), e.relation, e.relation_color),
-                             Ext_polyEquation(e.LHS, std::move(right->after), e.relation, e.relation_color)};
-    return std::nullopt;
-}
-
-struct ClearedFractions {
-    Ext_polyEquation highlighted, multiplied, cleared;
-    std::int64_t L;
-};
-
-// Both sides times the lcm L of the top-level denominators: the denominators
-// marked, L(…) on each side, and the whole terms; none when L is 1.
-std::optional<ClearedFractions> clearFractionsStage(const Ext_polyEquation& e, bool colored) {
-    const auto lcmOf = [](const Ext_polynomial& side) {
-        std::int64_t L = 1;
-        for (const Term& t : side.terms.back()) L = lcmWithDenominator(L, t);
-        return L;
-    };
-    const std::int64_t L = lcm(lcmOf(e.LHS), lcmOf(e.RHS));
-    if (L == 1) return std::nullopt;
-    const auto onTop = [](Ext_polynomial side, auto f) {
-        for (Term& t : side.terms.back()) t = f(t);
-        return side;
-    };
-    const auto highlighted = [&](const Ext_polynomial& side) {
-        return onTop(side, [&](const Term& t) { return highlightDenominator(t, colored); });
-    };
-    const auto multiplied = [&](Ext_polynomial side) {
-        const Rational factor(L, 1, colored ? Color::red : Color::black, Color::black, Color::black);
-        const std::uint64_t top = side.terms.size() - 1;
-        side.terms.push_back({Term(Monomial(factor, 0), {true, top})});
-        return side;
-    };
-    const auto cleared = [&](const Ext_polynomial& side) {
-        return removeAllParentheses(onTop(side, [&](const Term& t) { return scaledByLcm(t, L); }));
-    };
-    return ClearedFractions{mapSides(e, highlighted), mapSides(e, multiplied), mapSides(e, cleared), L};
+    return removingAllParentheses(removingZeroTerms(e, true));
 }
 
 std::string variableOf(const Ext_polyEquation& e) {
@@ -127,11 +53,10 @@ public:
         } else {
             working_ = E;
         }
-        if (auto s = onEachSide(working_, reduceCoefficients)) stage(std::move(*s), "simplify");
+        if (auto s = simplifyStage(working_)) stage(std::move(*s), "simplify");
         if (o_.fractions) clearFractions();
         for (;;) {
-            if (auto k = onEachSide(working_,
-                                    [](const Ext_polynomial& side) { return combineLikeTerms(side, true); }))
+            if (auto k = combineLikeTermsStage(working_, true))
                 stage(std::move(*k), "combine simple like terms");
             auto d = distributeStage(working_, o_.colored);
             if (!d) break;
@@ -194,12 +119,10 @@ void requireWellFormed(const Ext_polyEquation& e) {
 SolverResult solveLinear(const Ext_polyEquation& equation, const SolverOptions& options) {
     const Style style = options.style;
     requireWellFormed(equation);
-    if (hasZeroDenominator(equation.LHS) || hasZeroDenominator(equation.RHS))
-        return divisionByZeroResult(record(equation, style));
+    if (hasZeroDenominator(equation)) return divisionByZeroResult(record(equation, style));
     const std::string variable = variableOf(equation);
     const Ext_polyEquation E = prepared(equation);
-    if (!hasParentheses(E))
-        return solveLinear(toPolyEquation(E), options);
+    if (!hasParentheses(E)) return solveLinear(toPolyEquation(E), options);
 
     const Record opening = record(E, style);
     Stages stages(options, true);
@@ -231,9 +154,7 @@ LinearSolution linearSolution(const Ext_polyEquation& equation) {
     requireWellFormed(equation);
     const Ext_polyEquation E = prepared(equation);
     if (!hasParentheses(E)) return linearSolution(toPolyEquation(E));
-    return linearSolution(
-        Stages({.colored = true, .continued = true}, false)
-            .run(E));
+    return linearSolution(Stages({.colored = true, .continued = true}, false).run(E));
 }
 
 }  // namespace radixmender

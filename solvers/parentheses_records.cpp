@@ -7,6 +7,7 @@
 #include "algebra/algebra_records.hpp"
 #include "records/literals.hpp"
 #include "records/writers.hpp"
+#include "solvers/parentheses_stages.hpp"
 
 namespace radixmender {
 
@@ -14,14 +15,14 @@ namespace {
 
 Record zero() { return makeMessageRecord("0"); }
 
-Record side(const Ext_polynomial& p, Style style) {
-    return p.terms.empty() ? zero() : displayPieces(p, p.terms.size() - 1, style);
-}
+Record topLevel(const Ext_polynomial& p, Style style) { return displayPieces(p, p.terms.size() - 1, style); }
 
 }  // namespace
 
 Record record(const Ext_polyEquation& e, Style style) {
-    return makeJoinRecord(rawValue(e.relation), side(e.LHS, style), side(e.RHS, style), e.relation_color);
+    if (e.LHS.terms.empty() || e.RHS.terms.empty()) return makeMessageRecord("unexpected error");
+    return makeJoinRecord(rawValue(e.relation), topLevel(e.LHS, style), topLevel(e.RHS, style),
+                          e.relation_color);
 }
 
 Record displayPieces(const Ext_polynomial& p, std::uint64_t index, Style style) {
@@ -45,6 +46,18 @@ Record displayPieces(const Ext_polynomial& p, std::uint64_t index, Style style) 
                           carrierItem(m, i, style, std::move(parenthesised), std::move(inner)));
     }
     return sum;
+}
+
+std::vector<Record> appendExtEquationRecord(std::vector<Record> lines, const Ext_polyEquation& equation,
+                                            Style style) {
+    lines.push_back(record(equation, style));
+    return lines;
+}
+
+std::vector<Record> appendRecoloredExtEquationRecord(std::vector<Record> lines,
+                                                     const Ext_polyEquation& equation, Style style) {
+    return appendExtEquationRecord(std::move(lines),
+                                   recolored(equation, Color::black, Color::black, Color::black), style);
 }
 
 }  // namespace radixmender

@@ -7,10 +7,12 @@
 // denominator under a fraction bar, a unit numerator over a denominator
 // needing no parentheses), the parentheses in its parenthesis colour.
 //
-// A side without terms, or a list without terms, is written "0". A carrier
+// An equation with a side without term lists is written as the message
+// "unexpected error" alone; a list without terms is written "0". A carrier
 // that names a list not before its own (out of range, or a cycle) throws
 // std::invalid_argument.
 #include <cstdint>
+#include <vector>
 
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
@@ -23,5 +25,12 @@ Record record(const Ext_polyEquation& equation, Style style);
 
 // Term list `index` of the side, its sub-expressions in parentheses.
 Record displayPieces(const Ext_polynomial& side, std::uint64_t index, Style style);
+
+// Fold steps over a list of equations, from an empty list: one line more,
+// the equation as it is, or recoloured black throughout.
+std::vector<Record> appendExtEquationRecord(std::vector<Record> lines, const Ext_polyEquation& equation,
+                                            Style style);
+std::vector<Record> appendRecoloredExtEquationRecord(std::vector<Record> lines,
+                                                     const Ext_polyEquation& equation, Style style);
 
 }  // namespace radixmender

@@ -286,4 +286,95 @@ Term scaledByLcm(const Term& term, std::int64_t L) {
     return Term(Monomial(c, m.exponent, m.variable), term.sub_exp);
 }
 
+namespace {
+
+template <class F>
+Ext_polyEquation mapSides(const Ext_polyEquation& e, F f) {
+    return {f(e.LHS), f(e.RHS), e.relation};
+}
+
+// `f` on each side: the input, and the input with every side that changed
+// replaced; none when neither did.
+template <class F>
+std::optional<EquationStage> onEachSide(const Ext_polyEquation& e, F f) {
+    auto left = f(e.LHS), right = f(e.RHS);
+    if (!left && !right) return std::nullopt;
+    return EquationStage{
+        e, Ext_polyEquation(left ? std::move(left->after) : e.LHS, right ? std::move(right->after) : e.RHS,
+                            e.relation, e.relation_color)};
+}
+
+}  // namespace
+
+bool hasZeroDenominator(const Ext_polyEquation& e) {
+    return hasZeroDenominator(e.LHS) || hasZeroDenominator(e.RHS);
+}
+
+bool hasParentheses(const Ext_polyEquation& e) { return hasParentheses(e.LHS) || hasParentheses(e.RHS); }
+
+Ext_polyEquation removingZeroTerms(const Ext_polyEquation& e, bool recolor) {
+    return mapSides(e, [recolor](const Ext_polynomial& side) { return removingZeroTerms(side, recolor); });
+}
+
+Ext_polyEquation removingAllParentheses(const Ext_polyEquation& e) {
+    return mapSides(e, [](const Ext_polynomial& side) { return removeAllParentheses(side); });
+}
+
+std::optional<Ext_polyEquation> distributingAllCoefficients(const Ext_polyEquation& e) {
+    auto left = distributeAllCoefficients(e.LHS), right = distributeAllCoefficients(e.RHS);
+    if (!left && !right) return std::nullopt;
+    return Ext_polyEquation(left ? std::move(*left) : e.LHS, right ? std::move(*right) : e.RHS, e.relation);
+}
+
+Ext_polyEquation recolored(const Ext_polyEquation& e, Color lhs, Color rhs, Color relation) {
+    return {recolored(e.LHS, lhs), recolored(e.RHS, rhs), e.relation, relation};
+}
+
+std::optional<EquationStage> simplifyStage(const Ext_polyEquation& e) {
+    return onEachSide(e, [](const Ext_polynomial& side) { return reduceCoefficients(side); });
+}
+
+std::optional<EquationStage> combineLikeTermsStage(const Ext_polyEquation& e, bool integersOnly) {
+    return onEachSide(
+        e, [integersOnly](const Ext_polynomial& side) { return combineLikeTerms(side, integersOnly); });
+}
+
+std::optional<EquationStage> distributeStage(const Ext_polyEquation& e, bool colored) {
+    if (auto left = distribute(e.LHS, colored))
+        return EquationStage{Ext_polyEquation(std::move(left->before), e.RHS, e.relation, e.relation_color),
+                             Ext_polyEquation(std::move(left->after), e.RHS, e.relation, e.relation_color)};
+    if (auto right = distribute(e.RHS, colored))
+        return EquationStage{Ext_polyEquation(e.LHS, std::move(right->before), e.relation, e.relation_color),
+                             Ext_polyEquation(e.LHS, std::move(right->after), e.relation, e.relation_color)};
+    return std::nullopt;
+}
+
+std::optional<ClearedFractions> clearFractionsStage(const Ext_polyEquation& e, bool colored) {
+    const auto lcmOf = [](const Ext_polynomial& side) {
+        std::int64_t L = 1;
+        for (const Term& t : side.terms.back()) L = lcmWithDenominator(L, t);
+        return L;
+    };
+    const std::int64_t L = lcm(lcmOf(e.LHS), lcmOf(e.RHS));
+    if (L == 1) return std::nullopt;
+    const auto onTop = [](Ext_polynomial side, auto f) {
+        for (Term& t : side.terms.back()) t = f(t);
+        return side;
+    };
+    const auto highlighted = [&](const Ext_polynomial& side) {
+        return onTop(side, [&](const Term& t) { return highlightDenominator(t, colored); });
+    };
+    const auto multiplied = [&](Ext_polynomial side) {
+        const Rational factor(L, 1, colored ? Color::red : Color::black, Color::black, Color::black);
+        const std::uint64_t top = side.terms.size() - 1;
+        side.terms.push_back({Term(Monomial(factor, 0), {true, top})});
+        return side;
+    };
+    const auto cleared = [&](const Ext_polynomial& side) {
+        return onTop(side, [&](const Term& t) { return scaledByLcm(t, L); });
+    };
+    return ClearedFractions{mapSides(e, highlighted), mapSides(e, multiplied),
+                            removingAllParentheses(mapSides(e, cleared)), L};
+}
+
 }  // namespace radixmender

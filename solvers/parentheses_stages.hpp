@@ -97,4 +97,47 @@ Term highlightDenominator(const Term& term, bool colored);
 //   carrier so scales its whole product.
 Term scaledByLcm(const Term& term, std::int64_t L);
 
+// ---- Equation level ----
+// Each applies the side operation above to the left side, then the right.
+
+// A zero denominator on the left, or failing that on the right.
+bool hasZeroDenominator(const Ext_polyEquation& equation);
+// The top-level list of either side holds a carrier.
+bool hasParentheses(const Ext_polyEquation& equation);
+// The relation kept, its colour black.
+Ext_polyEquation removingZeroTerms(const Ext_polyEquation& equation, bool recolor);
+Ext_polyEquation removingAllParentheses(const Ext_polyEquation& equation);
+// Each side that changed replaced, the other kept; the relation colour
+// black. None when neither side changed.
+std::optional<Ext_polyEquation> distributingAllCoefficients(const Ext_polyEquation& equation);
+// Every colour of the left side in `lhs`, of the right side in `rhs`, the
+// relation in `relation`.
+Ext_polyEquation recolored(const Ext_polyEquation& equation, Color lhs, Color rhs, Color relation);
+
+// The stages of the linear solver with parentheses. `before` is the input
+// (with the side that changes highlighted by `distributeStage`), `after` the
+// input with each changed side replaced; the relation and its colour kept.
+using EquationStage = BeforeAfter<Ext_polyEquation>;
+// Every coefficient reduced, parentheses of unit multipliers removed.
+std::optional<EquationStage> simplifyStage(const Ext_polyEquation& equation);
+std::optional<EquationStage> combineLikeTermsStage(const Ext_polyEquation& equation, bool integersOnly);
+// One pair of parentheses multiplied out, on the left side when it has one.
+std::optional<EquationStage> distributeStage(const Ext_polyEquation& equation, bool colored);
+
+// Both sides times L, the lcm of the denominators of the top-level lists
+// (those inside parentheses are not looked at):
+// - `highlighted`: the top-level denominators red when `colored`, the rest
+//   of those terms black;
+// - `multiplied`: each side as L(…), L red when `colored`;
+// - `cleared`: every top-level coefficient n/d as n·(L/d), black, and the
+//   parentheses of unit multipliers removed.
+// Relation colours black. None when L is 1.
+struct ClearedFractions {
+    Ext_polyEquation highlighted;
+    Ext_polyEquation multiplied;
+    Ext_polyEquation cleared;
+    std::int64_t L = 1;
+};
+std::optional<ClearedFractions> clearFractionsStage(const Ext_polyEquation& equation, bool colored);
+
 }  // namespace radixmender

@@ -53,6 +53,7 @@ SolverResult solveQuadraticByFactoring(const PolyEquation& equation, const Solve
 
 // Descending powers, divide by the coefficient of x², the constant to the
 // right, complete the square, square root and solve. `colored` is not read.
-SolverResult solveQuadraticByCompletingSquare(const PolyEquation& equation, const SolverOptions& options = {});
+SolverResult solveQuadraticByCompletingSquare(const PolyEquation& equation,
+                                              const SolverOptions& options = {});
 
 }  // namespace radixmender
