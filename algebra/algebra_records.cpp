@@ -66,8 +66,9 @@ private:
     Record product(const Term_XL& t, const std::optional<Record>& first) {
         Record p = message("");
         for (const Factor& f : t.factors) {
-            Record q = makeUnaryRecord(text::kParens, first && &f == &t.factors[0] ? *first : operand(f.pointer),
-                                       f.parenthesis_color);
+            Record q =
+                makeUnaryRecord(text::kParens, first && &f == &t.factors[0] ? *first : operand(f.pointer),
+                                f.parenthesis_color);
             if (f.exponent != 1)
                 q = join(text::kCaret, std::move(q),
                          makeIntegerRecord(asInt64(f.exponent), f.exponent_color));

@@ -217,10 +217,11 @@ std::optional<Quadratic_Factorabilty> Polynomial_XL::quadraticFactorability() co
     if (!kept) return std::nullopt;
     if (kept->size() != 2 || kept->back().monomial.exponent == 1) return Quadratic_Factorabilty::factors;
     // a·x² + c: p = −a·c, exact in 128 bits.
-    const wide::Int128 p =
-        -wide::product(kept->front().monomial.coefficient.numerator, kept->back().monomial.coefficient.numerator);
+    const wide::Int128 p = -wide::product(kept->front().monomial.coefficient.numerator,
+                                          kept->back().monomial.coefficient.numerator);
     if (wide::isPerfectSquare(p)) return Quadratic_Factorabilty::factors;
-    return p < 0 ? Quadratic_Factorabilty::does_not_factor : Quadratic_Factorabilty::factors_but_not_over_rationals;
+    return p < 0 ? Quadratic_Factorabilty::does_not_factor
+                 : Quadratic_Factorabilty::factors_but_not_over_rationals;
 }
 
 std::optional<Monomial> Polynomial_XL::firstTermInfo() const {

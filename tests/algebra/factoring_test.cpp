@@ -10,10 +10,12 @@
 #include <random>
 #include <sstream>
 
+#include "algebra/algebra_records.hpp"
 #include "algebra/common_factors.hpp"
 #include "records/integers.hpp"
 #include "tests/support/algebra_check.hpp"
 #include "tests/support/expression_pipeline.hpp"
+#include "tests/support/record_check.hpp"
 
 namespace radixmender {
 namespace {
@@ -176,7 +178,8 @@ Polynomial_XL flat(const std::vector<std::int64_t>& c) {
 }
 
 // Equal values at every point, read in `letter`: a term in another letter fails.
-::testing::AssertionResult sameValue(const Expression& a, const Expression& b, const std::string& letter = "x") {
+::testing::AssertionResult sameValue(const Expression& a, const Expression& b,
+                                     const std::string& letter = "x") {
     for (const Fraction& x : kPoints) {
         try {
             const auto va = valueAt(a.poly_N, x, SIZE_MAX, letter) / valueAt(a.poly_D, x, SIZE_MAX, letter),
@@ -396,6 +399,59 @@ TEST(Factoring, WorkedExamples) {
         Expression(Polynomial_XL({{Term_XL(Monomial(Rational(1, 2), 1))}}), xl("-3")).finalForms();
     EXPECT_TRUE(forms->size() == 2 &&
                 identical((*forms)[1].poly_N.terms[0][0].monomial.coefficient, Rational(-1, 2)));
+}
+
+// Records as the engine gets them, every item with its colours; "·" for the join 🖇.
+std::string drawn(const Record& r) {
+    std::string text = testing::describeRecord(r);
+    for (std::size_t at; (at = text.find("\U0001F587")) != std::string::npos;) text.replace(at, 4, "\u00B7");
+    return text;
+}
+
+// Worked runs pinned whole: every stage of every step the pipeline takes, as
+// the record the engine draws (numerator changes red, denominator blue), then
+// the final forms.
+TEST(RationalExpression, WorkedRunsPinnedWhole) {
+    const auto run = [](const char* n, const char* d) {
+        std::vector<std::string> lines;
+        const auto end =
+            testing::runPipeline(Expression(xl(n), xl(d)), 6, [&lines](const ExpressionPair& pair) {
+                lines.push_back(drawn(pair[0].record(true)) + "  =>  " + drawn(pair[1].record(true)));
+            });
+        for (const auto& form : end.finalForms) lines.push_back("final " + drawn(form.record(false)));
+        return lines;
+    };
+    // (x + 1)²/(2 − 2x²): the denominator sorted, −1, 2 and its roots taken out.
+    EXPECT_EQ(
+        run("1x^2 2x 1", "2 -2x^2"),
+        (std::vector<std::string>{
+            R"p((((("" · "x²") + ("2" · "x")) + "1") / ("2"{blue} −{blue} ("2"{blue} · "x²"{blue})))  =>  (((("" · "x²") + ("2" · "x")) + "1") / (("-2"{blue} · "x²"{blue}) +{blue} "2"{blue})))p",
+            R"p((((("" · "x²") + ("2" · "x")) + "1") / (("-2"{blue} · "x²"{blue}) +{blue} "2"{blue}))  =>  (((("" · "x²") + ("2" · "x")) + "1") / (("" · (){blue}("-1"{blue})) · (){blue}((("2"{blue} · "x²"{blue}) −{blue} "2"{blue})))))p",
+            R"p((((("" · "x²") + ("2" · "x")) + "1") / (("" · ()("-1")) · (){blue}((("2"{blue} · "x²"{blue}) −{blue} "2"{blue}))))  =>  (((("" · "x²") + ("2" · "x")) + "1") / ((("" · ()("-1")) · (){blue}("2"{blue})) · (){blue}(((""{blue} · "x²"{blue}) −{blue} "1"{blue})))))p",
+            R"p(((((""{red} · "x²"{red}) +{red} ("2"{red} · "x"{red})) +{red} "1"{red}) / ((("" · ()("-1")) · ()("2")) · (){blue}(((""{blue} · "x²"{blue}) −{blue} "1"{blue}))))  =>  ((("" · (){red}(((""{red} · "x"{red}) +{red} "1"{red}))) · (){red}(((""{red} · "x"{red}) +{red} "1"{red}))) / (((("" · ()("-1")) · ()("2")) · (){blue}(((""{blue} · "x"{blue}) +{blue} "1"{blue}))) · (){blue}(((""{blue} · "x"{blue}) −{blue} "1"{blue})))))p",
+            R"p(((("" · (){red}(((""{red} · "x"{red}) +{red} "1"{red}))) · ()((("" · "x") + "1"))) / (((("" · ()("-1")) · ()("2")) · (){blue}(((""{blue} · "x"{blue}) +{blue} "1"{blue}))) · ()((("" · "x") − "1"))))  =>  (("-" · ("" · ()((("" · "x") + "1")))) / ("2" · ("" · ()((("" · "x") − "1"))))))p",
+            R"p(final (("-" · ("" · ()((("" · "x") + "1")))) / ("2" · ("" · ()((("" · "x") − "1"))))))p"}));
+    // The highlight step: 6x²/(4x) as 2x·(3x) over 2x·(2), then cancelled.
+    EXPECT_EQ(
+        run("6x^2", "4x"),
+        (std::vector<std::string>{
+            R"p((("6"{red} · "x²"{red}) / ("4"{blue} · "x"{blue}))  =>  ((("2"{red} · "x"{red}) · ("" · (){red}(("3"{red} · "x"{red})))) / (("2"{blue} · "x"{blue}) · ("" · (){blue}("2"{blue})))))p",
+            R"p(((("2"{red} · "x"{red}) · ("" · ()(("3" · "x")))) / (("2"{blue} · "x"{blue}) · ("" · ()("2"))))  =>  (("3" · "x") / "2"))p",
+            R"p(final (("3" · "x") / "2"))p"}));
+    // 2(x + 1)/2(x − 1): only the 2s cancel.
+    EXPECT_EQ(
+        run("1x 1 | 2(0)", "1x -1 | 2(0)"),
+        (std::vector<std::string>{
+            R"p((("2"{red} · ("" · ()((("" · "x") + "1")))) / ("2"{blue} · ("" · ()((("" · "x") − "1")))))  =>  ((("" · "x") + "1") / (("" · "x") − "1")))p",
+            R"p(final ((("" · "x") + "1") / (("" · "x") − "1")))p"}));
+    // An empty numerator has no rows to stand over the bar: the message does.
+    EXPECT_EQ(drawn(Expression(Polynomial_XL(Lists(1)), xl("2")).record(false)),
+              R"(("unexpected error" / "2"))");
+    // 6x² + 5x + 1 in grouping order, before and after.
+    const auto grouped = factoredForMethod(xl("6x^2 5x 1"), Color::red, "grouping");
+    EXPECT_EQ(
+        drawn(item(grouped[0], Style::fraction)) + "  =>  " + drawn(item(grouped[1], Style::fraction)),
+        R"p(((("6"{red} · "x²"{red}) +{red} ("5"{red} · "x"{red})) +{red} "1"{red})  =>  (("" · (){red}((("3"{red} · "x"{red}) +{red} "1"{red}))) · (){red}((("2"{red} · "x"{red}) +{red} "1"{red}))))p");
 }
 
 }  // namespace

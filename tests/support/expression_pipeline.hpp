@@ -2,9 +2,10 @@
 // The simplifying steps of a rational expression chained as a lesson shows
 // them: rounds of sorting, taking out negatives, common factors and rational
 // roots, highlighting and cancelling common factors, each step that applies
-// handing its second stage on, until `finalForms` answers at the start of a
-// round, or until a whole round changes nothing. Shared by the algebra tests
-// and the benchmark.
+// handing its second stage on in black (a highlight lives only in the step
+// that made it), until `finalForms` answers at the start of a round, or
+// until a whole round changes nothing. Shared by the algebra tests and the
+// benchmark.
 #include <optional>
 #include <utility>
 #include <vector>
@@ -35,7 +36,7 @@ PipelineEnd runPipeline(const Rational_Expression& start, int maxRounds, OnPair 
         for (const Step step : kSteps)
             if (auto pair = (e.*step)()) {
                 onPair(*pair);
-                e = std::move((*pair)[1]);
+                e = (*pair)[1].recolored(Color::black);
                 changed = true;
             }
         if (!changed) return {e, {}, round};
