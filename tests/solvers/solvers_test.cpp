@@ -398,6 +398,74 @@ TEST(LinearSolvers, WorkedExamplesAndSoundBehaviour) {
                      std::invalid_argument);
 }
 
+// The first `count` steps of a solution: each its comment, then its lines with their colours.
+std::string whole(const SolverResult& r, std::size_t count = SIZE_MAX) {
+    std::string shown;
+    for (std::size_t i = 0; i < std::min(count, r.steps.size()); ++i) {
+        shown += "[" + r.comments[i].at(0) + "]";
+        for (const Record& line : r.steps[i]) shown += " " + text(line) + " |";
+        shown += "\n";
+    }
+    return shown;
+}
+
+// Worked examples whole, coloured: a slip in a colour or a comment shows here.
+TEST(LinearSolvers, WorkedExamplesWhole) {
+    EXPECT_EQ(whole(solveLinear(equation("-2/1:1 | 6/1:0", Relation::less_than), {.colored = true})),
+              R"-([🤔] (("-2" 🖇 "x") < "6") |
+[solve for x] (("-2" 🖇 "x") < "6") | (("" 🖇 "x") >{red} ("6" /{red} "-2"{red})) | ("x" > "-3") |
+[😎] (("-2" 🖇 "x") < "6") | ("x" > "-3") |
+)-");
+    // x/2 + x/3 = 5/6: the denominators and the multiplier red, two blank lines before the note.
+    const std::string
+        halvesAndThirds = R"-(((([+1/2] 🖇 "x") + ([+1/3] 🖇 "x")) = [+5/6]) |)-",
+        timesSix = R"-((("6" 🖇 ()((([+1/2] 🖇 "x") + ([+1/3] 🖇 "x")))) = ("6" 🖇 ()([+5/6]))) |)-",
+        cleared = R"-(((("3" 🖇 "x") + ("2" 🖇 "x")) = "5") |)-";
+    EXPECT_EQ(
+        whole(solveLinear(equation("1/2:1 1/3:1 | 5/6:0"), {.colored = true})),
+        "[🤔] " + halvesAndThirds + "\n[clear fractions] " +
+            R"-(((([+1/2]{black,black,red,black} 🖇 "x") + ([+1/3]{black,black,red,black} 🖇 "x")) = )-"
+            R"-([+5/6]{black,black,red,black}) | (("6"{red} 🖇 ()((([+1/2] 🖇 "x") + ([+1/3] 🖇 "x")))) = )-"
+            R"-(("6"{red} 🖇 ()([+5/6]))) | )-" +
+            cleared +
+            " BLANK | BLANK | \"6 is LCM of denominators\n\nwe can use any multiple of the\n"
+            "denominators to clear fractions\" |\n[combine like terms] " +
+            halvesAndThirds + " " + timesSix + " " + cleared + R"-( (("5" 🖇 "x") = "5") |)-" +
+            "\n[solve for x] " + halvesAndThirds + " " + timesSix + " " + cleared +
+            R"-( (("5" 🖇 "x") = "5") | (("" 🖇 "x") = ("5" /{red} "5"{red})) | ("x" = "1") |)-" +
+            "\n[😎] " + halvesAndThirds + R"-( ("x" = "1") |)-" + "\n");
+    // 2(y + 1) = 4: the carrier, its terms and the products red while distributing.
+    Ext_polynomial y = side("1/1:1 1/1:0 ; 2/1:0@0");
+    y.terms[0][0].monomial.variable = "y";
+    EXPECT_EQ(whole(solveLinear(Ext_polyEquation(y, side("4/1:0"), Relation::equal_to), {.colored = true})),
+              R"-([🤔] (("2" 🖇 ()(("y" + "1"))) = "4") |
+[distribute to remove (  )] (("2"{red} 🖇 (){red}(("y"{red} +{red} "1"{red}))) = "4") | ((("2"{red} 🖇 "y"{red}) +{red} "2"{red}) = "4") |
+[constant terms opposite to y] (("2" 🖇 ()(("y" + "1"))) = "4") | ((("2" 🖇 "y") +{red} "2"{red}) = "4") | (("2" 🖇 "y") = ("4" −{red} "2"{red})) | (("2" 🖇 "y") = ("4" − "2")) |
+[solve for y] (("2" 🖇 ()(("y" + "1"))) = "4") | ((("2" 🖇 "y") + "2") = "4") | (("2" 🖇 "y") = ("4" − "2")) | (("2" 🖇 "y") = "2") | (("" 🖇 "y") = ("2" /{red} "2"{red})) | ("y" = "1") |
+[😎] (("2" 🖇 ()(("y" + "1"))) = "4") | ("y" = "1") |
+)-");
+    // x/2 + 1/3·(x + 1) = 1: the parentheses solver's own clearing step, its note on one line.
+    EXPECT_EQ(whole(solveLinear(extEquation("1/1:1 1/1:0 ; 1/2:1 1/3:0@0 | 1/1:0"), {.colored = true}), 2),
+              R"-([🤔] ((([+1/2] 🖇 "x") + ([+1/3] 🖇 ()(("x" + "1")))) = "1") |
+[clear fractions] ((([+1/2]{black,black,red,black} 🖇 "x") + ([+1/3]{black,black,red,black} 🖇 ()(("x" + "1")))) = "1") | (("6"{red} 🖇 ()((([+1/2] 🖇 "x") + ([+1/3] 🖇 ()(("x" + "1")))))) = ("6"{red} 🖇 ()("1"))) | ((("3" 🖇 "x") + ("2" 🖇 ()(("x" + "1")))) = "6") | "
+6 is LCM of denominators
+
+we can use any multiple of the
+denominators to clear fractions" |
+)-");
+    // A coefficient over 0: every solver writes the one "oops" step.
+    const std::string oops = R"-( | BLANK | BLANK | "division by zero" | "please correct" |
+)-";
+    EXPECT_EQ(whole(solveLinear(equation("1/0:1 1/1:0 | 2/1:0"))),
+              R"-([oops] ((([+1/0] 🖇 "x") + "1") = "2"))-" + oops);
+    EXPECT_EQ(whole(solveLinear(extEquation("1/1:1 1/0:0 ; 2/1:0@0 | 2/1:0"))),
+              R"-([oops] (("2" 🖇 ()(("x" + [+1/0]))) = "2"))-" + oops);
+    for (const Quadratic_method m :
+         {Quadratic_method::formula, Quadratic_method::factor, Quadratic_method::complete_the_square})
+        EXPECT_EQ(whole(solveQuadratic(equation("1/1:2 1/0:1 | 2/1:0"), m)),
+                  R"-([oops] (("x²" + ([+1/0] 🖇 "x")) = "2"))-" + oops);
+}
+
 const Quadratic_method kMethods[] = {Quadratic_method::formula, Quadratic_method::factor,
                                      Quadratic_method::complete_the_square};
 
