@@ -394,6 +394,10 @@ TEST(Factoring, WorkedExamples) {
     EXPECT_EQ(show((*cancelled)[0].poly_N) + " / " + show((*cancelled)[1].poly_N) + " / " +
                   show((*cancelled)[1].poly_D),
               "1x 1 | 2{red}(0) / 1x 1 | 1(0) / 1x -1 | 1(0)");
+    // 2x·(2x)(x + 1) over 3(x + 1): list 0 is the top-level monomial but is not
+    // cancelled, so the top level keeps it: 4x²/3.
+    const Expression start(xl("2x | 1x 1 | 2x(0)(1)"), xl("1x 1 | 3(0)"));
+    EXPECT_TRUE(sameValue((*start.cancelingCommonFactors())[1], start));
     // (x/2)/(−3): the sign moves up; the numerator keeps its denominator.
     const auto forms =
         Expression(Polynomial_XL({{Term_XL(Monomial(Rational(1, 2), 1))}}), xl("-3")).finalForms();

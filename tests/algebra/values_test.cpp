@@ -292,6 +292,18 @@ TEST(AlgebraRecords, PinnedExamples) {
         {record(clear.equation, Style::fraction),
          "((([+1/2] \U0001F587 \"x\") + \"1\") ={red} ([+1/3] \U0001F587 \"x\"))"}};
     for (const auto& [line, text] : cases) EXPECT_EQ(describeRecord(line), text);
+    // 3x row by row, as the engine reads it.
+    EXPECT_EQ(record(mono(3, 1, 1), Style::fraction), (Record{{"start", "7"},
+                                                              {"message", "3"},
+                                                              {"message_color", "black"},
+                                                              {"message_tag", "anon"},
+                                                              {"message", "x"},
+                                                              {"message_color", "black"},
+                                                              {"message_tag", "anon"},
+                                                              {"join", "\U0001F587"},
+                                                              {"join_locator", "1", "4"},
+                                                              {"join_color", "black"},
+                                                              {"join_tag", "anon"}}));
     // An empty top level is a line without rows, which the engine leaves out.
     EXPECT_TRUE(item(Polynomial_XL(Lists(1)), Style::fraction).empty());
     EXPECT_TRUE(termsItem(Polynomial_XL(Lists(2)), 0, Style::decimal).empty());
