@@ -25,6 +25,8 @@ Record record(const Ext_polyEquation& e, Style style) {
                           e.relation_color);
 }
 
+Record displayRecord(const Term& term, Style style) { return displayRecord(term.monomial, style); }
+
 Record displayPieces(const Ext_polynomial& p, std::uint64_t index, Style style) {
     const std::vector<Term>& terms = p.terms.at(index);
     if (terms.empty()) return zero();

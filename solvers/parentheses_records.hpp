@@ -23,6 +23,9 @@ namespace radixmender {
 // The sides around the relation symbol in the relation colour.
 Record record(const Ext_polyEquation& equation, Style style);
 
+// The term's monomial alone (its sub-expression not written).
+Record displayRecord(const Term& term, Style style);
+
 // Term list `index` of the side, its sub-expressions in parentheses.
 Record displayPieces(const Ext_polynomial& side, std::uint64_t index, Style style);
 

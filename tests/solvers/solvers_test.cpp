@@ -19,6 +19,7 @@
 #include "solvers/linear_core.hpp"
 #include "solvers/linear_parentheses.hpp"
 #include "solvers/moving_terms.hpp"
+#include "solvers/numbers.hpp"
 #include "solvers/parentheses_records.hpp"
 #include "solvers/parentheses_stages.hpp"
 #include "solvers/quadratic_solvers.hpp"
@@ -214,6 +215,39 @@ TEST(Transforms, KeepTheValueOfEverySideAndTheEquation) {
     }
 }
 
+bool holdsExponent(const Polynomial& side, std::uint64_t exponent) {
+    return std::any_of(side.terms.begin(), side.terms.end(), [=](const Monomial& m) {
+        return m.exponent == exponent && m.coefficient.numerator != 0;
+    });
+}
+
+// On the L cases combined as the linear core combines them: every equation the two term moves list
+// keeps the solution set; afterwards the variable stands on one side only, and the constant it
+// stood beside has left that side.
+TEST(Transforms, TermMovesKeepTheSolutionSetAndEmptyTheSourceSide) {
+    for (const Case& c : cases("verdict_cases.txt", 'L')) {
+        const PolyEquation e =
+            combiningLikeTerms(removingZeroTerms(toPolyEquation(c.equation), true), false).equation;
+        const LinearSolution expected = linearSolution(e);
+        for (const Technique technique : {Technique::balance, Technique::transpose})
+            for (const int draw : {0, 1, 2}) {  // standard, then smart with either draw
+                Draw random(draw);
+                const auto moved =
+                    transposeAdvice(e, technique, true, draw == 0 ? Method::standard : Method::smart, random);
+                for (const PolyEquation& x : moved ? moved->equations : std::vector<PolyEquation>{})
+                    EXPECT_TRUE(same(linearSolution(x), expected)) << c.given;
+                const PolyEquation gathered = moved ? moved->equations.back() : e;
+                EXPECT_FALSE(holdsExponent(gathered.LHS, 1) && holdsExponent(gathered.RHS, 1)) << c.given;
+                const EditedTerms edited = editTermsStep(gathered, technique, true);
+                const PolyEquation after = combiningLikeTerms(edited.third, false).equation;
+                for (const PolyEquation& x : {edited.first, edited.second, after})
+                    EXPECT_TRUE(same(linearSolution(x), expected)) << c.given;
+                for (const Polynomial* side : {&after.LHS, &after.RHS})
+                    EXPECT_FALSE(holdsExponent(*side, 1) && holdsExponent(*side, 0)) << c.given;
+            }
+    }
+}
+
 TEST(Anchors, WorkedExamplesAndSoundBehaviour) {
     // y² = y² cancels to 0 = 0, each 0 in y.
     const Polynomial ySquared({Monomial(Rational(1, 1), 2, "y")}), yZero({Monomial(Rational(0, 1), 0, "y")});
@@ -236,6 +270,19 @@ TEST(Anchors, WorkedExamplesAndSoundBehaviour) {
         PolyEquation(Polynomial({Monomial(Rational(2, 1), 1)}),
                      Polynomial({Monomial(Rational(5, 1), 1), Monomial(Rational(7, 1), 0), minusThree}),
                      Relation::equal_to)));
+    // Combining [2x, 3, x, −3] leaves 3x; ½x + ⅓ = ¼ is cleared by 12; −2/6 turns to −3/1;
+    // 0 = −1 + x² is sorted, then its sides exchanged.
+    const CombinedSide combined = combiningLikeTerms(equation("2/1:1 3/1:0 1/1:1 -3/1:0 |").LHS, false);
+    EXPECT_TRUE(combined.changed && identical(combined.side, Polynomial({Monomial(Rational(3, 1), 1)})));
+    EXPECT_TRUE(
+        identical(clearingFractions(equation("1/2:1 1/3:0 | 1/4:0")), equation("6/1:1 4/1:0 | 3/1:0")));
+    EXPECT_TRUE(identical(*reciprocal(Rational(-2, 6)), Rational(-3, 1)) && !reciprocal(Rational(0, 5)));
+    const ExchangedSides sorted = exchangeSidesStep(equation("0/1:0 | -1/1:0 1/1:2"));
+    EXPECT_EQ(sorted.note, "exchange sides for convenience");
+    EXPECT_TRUE(sorted.equations &&
+                identical(*sorted.equations, std::vector<PolyEquation>{equation("0/1:0 | -1/1:0 1/1:2"),
+                                                                       equation("0/1:0 | 1/1:2 -1/1:0"),
+                                                                       equation("1/1:2 -1/1:0 | 0/1:0")}));
     // The mends.
     EXPECT_THROW(analyzeQuadratic(equation("1/1:2 1/1:1 | 1/1:2 3/1:0")), std::domain_error);
     EXPECT_TRUE(isSingleIntegerConstant(Polynomial({Monomial(Rational(LLONG_MIN, -1), 0)}), false));
@@ -278,10 +325,14 @@ std::optional<LinearSolution> lineSolution(const Record& line) {
         const bool face = r.comments[i] == Comment{"🤔"} || r.comments[i] == Comment{"😎"};
         if (r.comments[i].empty() || face != (!continued && (i == 0 || i + 1 == r.steps.size())))
             return ::testing::AssertionFailure() << "the comments of step " << i;
-        for (const Record& line : r.steps[i])
-            if (checked.insert(line).second && style != Style::decimal)  // decimals are rounded
-                if (const auto solution = lineSolution(line); solution && !same(*solution, expected))
-                    return ::testing::AssertionFailure() << "step " << i << ": " << text(line);
+        for (const Record& line : r.steps[i]) {
+            if (!checked.insert(line).second) continue;
+            if (style == Style::decimal) {  // rounded: the record well formed only
+                if (auto valid = testing::IsValidRecord(line); !valid) return valid;
+            } else if (const auto solution = lineSolution(line); solution && !same(*solution, expected)) {
+                return ::testing::AssertionFailure() << "step " << i << ": " << text(line);
+            }
+        }
     }
     if (r.steps.size() != r.comments.size() || r.steps.empty() ||
         (!continued && r.steps.back().back() != verdictLine(expected, "x", style)))
