@@ -49,13 +49,22 @@ SolverResult refused(Record equationLine, const std::string& reason) {
     return {{std::move(lines)}, {{"oops"}}};
 }
 
-// Why the quadratic road cannot take the equation, if it cannot: a power
-// above 2, a second letter, square terms that cancel, an inequality.
-std::optional<std::string> refusal(const PolyEquation& e, const std::string& variable) {
+// A letter beside the solver's: the equation is in two unknowns, whatever
+// cancels later (x² − 1 = w² is no equation in x).
+bool hasSecondLetter(const PolyEquation& e, const std::string& variable) {
     for (const Polynomial* side : {&e.LHS, &e.RHS})
         for (const Monomial& m : side->terms)
-            if (m.coefficient.numerator != 0 &&
-                (m.exponent > 2 || (m.exponent > 0 && m.variable != variable)))
+            if (m.coefficient.numerator != 0 && m.exponent > 0 && m.variable != variable) return true;
+    return false;
+}
+
+// Why the quadratic road cannot take the equation, if it cannot: a power
+// above 2 that does not cancel across the sides (x³ + x² = x³ + 4 is the
+// quadratic x² − 4 = 0), square terms that cancel, an inequality.
+std::optional<std::string> refusal(const PolyEquation& e) {
+    for (const Polynomial* side : {&e.LHS, &e.RHS})
+        for (const Monomial& m : side->terms)
+            if (m.exponent > 2 && coefficientDifference(e, m.exponent).numerator != 0)
                 return "not a quadratic equation";
     if (coefficientDifference(e, 2).numerator == 0) return "not a quadratic equation";
     if (e.relation != Relation::equal_to) return "quadratic inequality";
@@ -261,9 +270,10 @@ void completeTheSquareStages(Derivation& d) {
 SolverResult solve(const PolyEquation& input, Way way, bool colored, bool continued, Style style,
                    bool clearing, RandomSource& random) {
     if (hasZeroDenominator(input)) return divisionByZeroResult(record(input, style));
+    const std::string variable = firstVariable(input, isNonZeroVariableTerm).value_or(rawValue(Var::x));
+    if (hasSecondLetter(input, variable)) return refused(record(input, style), "not a quadratic equation");
     const PolyEquation cleaned = removingZeroTerms(input, true);
-    Derivation d(cleaned, firstVariable(input, isNonZeroVariableTerm).value_or(rawValue(Var::x)), style,
-                 continued);
+    Derivation d(cleaned, variable, style, continued);
 
     if (way == Way::factor)
         clearFractions(d, colored);
@@ -279,7 +289,7 @@ SolverResult solve(const PolyEquation& input, Way way, bool colored, bool contin
         r.begin(), r.end(), std::accumulate(l.begin(), l.end(), std::int64_t{0}, countHigherPowerTerms),
         countHigherPowerTerms);
     if (higher == 0) return std::move(d).finishLinear(clearing, random);
-    if (const auto reason = refusal(d.current, d.variable)) return refused(record(input, style), *reason);
+    if (const auto reason = refusal(d.current)) return refused(record(input, style), *reason);
 
     d.exchangeSides(way != Way::formula);
     switch (way) {

@@ -24,9 +24,12 @@
 // Refused with one step commented "oops" (the equation, two blank lines, the
 // reason, "please correct"), whatever `continued` says:
 // - a coefficient over 0: "division by zero";
-// - on the quadratic road, a term of exponent 3 or more, a second letter,
-//   or square terms whose coefficients add up to 0 across the sides: "not a
-//   quadratic equation" (x³ + x² − 1 = 0 is never solved as x² − 1 = 0);
+// - a second letter, before anything cancels (x² − 1 = w², x² + w = x² + 3):
+//   "not a quadratic equation";
+// - on the quadratic road, terms of an exponent of 3 or more that do not
+//   cancel across the sides, or square terms whose coefficients add up to 0
+//   across the sides: "not a quadratic equation" (x³ + x² − 1 = 0 is never
+//   solved as x² − 1 = 0, while x² + x³ = x³ + 4 is solved as x² − 4 = 0);
 // - on the quadratic road, a relation other than "=": "quadratic inequality"
 //   (the roots of the equation are no answer to it). Inequalities whose square
 //   terms cancel are solved on the linear road.
