@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/recording_context.hpp"
+#include "tests/pictures/recorded_pictures.hpp"
 #include "tests/support/picture_examples.hpp"
 
 namespace radixmender {
@@ -35,10 +37,13 @@ std::vector<platform::RecordedOperation> record(const DrawPicture& draw, bool ap
 // Each strategy over its numbers, both arrangements, three sizes: the picture
 // either way up, inside the canvas, captions sized by the sample (40 points,
 // shrunk 5 % at a time) and centred, frames as large as the area allows, the
-// bricks and counters the numbers ask for in their colours, counters in their
-// frames. Brick edges alternate white and black up each tower, faces on their
-// bricks; a lone brick floats a quarter brick above its tower with the edge of
-// brick n − 1 and its tower's face (a moved brick keeps the left face).
+// bricks and counters the numbers ask for in their colours. Each counter sits
+// in a cell its frame's lines make, the cells filled in order (red ones, then
+// moved blue ones). Bricks stand in the two towers' columns, as many in each
+// as the strategy leaves there; edges alternate white and black up each
+// tower, faces on their bricks; a lone brick floats a quarter brick above its
+// tower with the edge of brick n − 1 and its tower's face (a moved brick keeps
+// the left face).
 TEST(Pictures, EveryStrategyOverItsNumbers) {
     const auto sample = [](double p) {
         return sizeWithAttributes("double 66 plus 99", captionAttributes(p));
@@ -59,7 +64,10 @@ TEST(Pictures, EveryStrategyOverItsNumbers) {
                     platform::Rect(m - 1e-9, m - 1e-9, w - 2 * m + 2e-9, h - 2 * m + 2e-9).contains(p));
             };
             const double s = 60 * label.scale;
-            std::int64_t captions = 0, paths = 0, bricks = 0, red = 0, blue = 0, cyan = 0, lone = 0;
+            const double leftX = apart ? w / 2 - 2 * s : w / 2 - s - 2, rightX = apart ? w / 2 + s : w / 2 + 2;
+            std::int64_t captions = 0, paths = 0, bricks = 0, red = 0, blue = 0, cyan = 0, lone = 0, onRight = 0;
+            FrameCells cells;
+            std::vector<std::vector<CGColor>> filled;  // per frame, each cell's counter colour in filling order
             for (std::size_t i = 0; i < ops.size(); ++i) {
                 const auto& op = ops[i];
                 for (const auto& element : op.path.elements())
@@ -73,20 +81,38 @@ TEST(Pictures, EveryStrategyOverItsNumbers) {
                 red += is(CGColor::red(), CGColor::black());
                 blue += is(CGColor::blue(), CGColor::black());
                 cyan += is(CGColor::cyan(), CGColor::white());
-                const bool counter = op.isPath() && op.path.elements().front().radius > 0;
-                EXPECT_TRUE(!counter || std::abs(op.path.elements().front().point.y - h / 2) <
-                                            frame{}.frameHeight() * s / 120);
+                if (is(CGColor::cyan(), CGColor::white())) {  // the frames, as far from each other as from the sides
+                    cells = frameCells(op);
+                    const double gap = (w - 500 * label.scale) / 3;
+                    expectAt(cells.corner, {filled.empty() ? gap : 2 * gap + 250 * label.scale,
+                                            h / 2 + frame{}.frameHeight() * label.scale / 2});
+                    filled.emplace_back(10, CGColor::clear());
+                }
+                if (op.isPath() && op.path.elements().front().radius > 0) {  // a counter, in a cell of its frame
+                    const platform::Point centre = op.path.elements().front().point;
+                    std::size_t cell = 0;
+                    while (cell < 10 && !cells.centres.empty() &&
+                           std::hypot(centre.x - cells.centres[cell / 5][cell % 5].x,
+                                      centre.y - cells.centres[cell / 5][cell % 5].y) > 1e-9)
+                        ++cell;
+                    ASSERT_TRUE(cell < 10 && !cells.centres.empty()) << "a counter outside the cells";
+                    EXPECT_EQ(std::exchange(filled.back()[cell], op.fillColor), CGColor::clear());
+                }
                 if (is(CGColor::lightGray(), op.strokeColor)) {
-                    const platform::Point corner = op.points().front();  // inset by half the 4-point edge
-                    const double level = (h / 2 + s * n / 2 - corner.y - 2) / s;
+                    const platform::Rect square = brickSquare(op);
+                    EXPECT_NEAR(square.height(), s, 1e-9);
+                    const bool right = std::abs(square.minX() - rightX) < 1e-9;
+                    EXPECT_TRUE(right || std::abs(square.minX() - leftX) < 1e-9) << square.minX();
+                    onRight += right;
+                    const double level = (h / 2 + s * n / 2 - square.maxY()) / s;
                     const bool inTower = std::abs(level - std::round(level)) < 1e-9;
                     const bool dark = (inTower ? std::llround(level) : n - 1) % 2 == 1;
                     EXPECT_EQ(op.strokeColor, dark ? CGColor::black() : CGColor::white());
                     const auto& face = ops.at(i + 1);
                     const double faceMiddle =
                         face.topLeft.y + sizeWithAttributes(face.text, face.attributes).height / 2;
-                    EXPECT_EQ(face.text, natureFaces[(n + (corner.x > w / 2 && (inTower || kind != 3))) % 8]);
-                    EXPECT_LT(std::abs(faceMiddle - corner.y - 2 + s / 2), s / 4);
+                    EXPECT_EQ(face.text, natureFaces[(n + (right && (inTower || kind != 3))) % 8]);
+                    EXPECT_LT(std::abs(faceMiddle - square.midY()), s / 4);
                     if (inTower) continue;
                     ++lone;
                     EXPECT_NEAR(level, (kind == 3 ? n - 2 : n - 1) + 0.25, 1e-9);
@@ -106,9 +132,19 @@ TEST(Pictures, EveryStrategyOverItsNumbers) {
             EXPECT_EQ(lone, !apart && kind > 0);
             EXPECT_EQ(bricks + red + blue + cyan, paths);
             EXPECT_EQ(bricks, drawnBricks);
+            EXPECT_EQ(bricks - onRight, n - (kind == 3 && !apart));  // the moved brick is on the right
             EXPECT_EQ(cyan, kind >= 0 ? 0 : 2);             // the two frames
             EXPECT_EQ(red, std::min<std::int64_t>(a, 10));  // counters beyond ten have no cell
             EXPECT_EQ(blue, moved + std::min<std::int64_t>(b - moved, 10));
+            const auto frameOf = [](std::int64_t reds, std::int64_t blues) {
+                std::vector<CGColor> cellColours(10, CGColor::clear());
+                for (std::int64_t i = 0; i < std::min<std::int64_t>(reds + blues, 10); ++i)
+                    cellColours[i] = i < reds ? CGColor::red() : CGColor::blue();
+                return cellColours;
+            };
+            if (kind < 0) {
+                EXPECT_EQ(filled, (std::vector{frameOf(a, moved), frameOf(0, b - moved)}));
+            }
         };
         for (int n = 0; n <= 9; ++n)
             for (int kind = 0; kind < 4; ++kind)
