@@ -96,7 +96,7 @@ PolynomialPair factorOutCommonFactor(const Polynomial_XL& polynomial, bool sign,
     if (!k || polynomial.terms[*k].empty()) return {polynomial, polynomial};
     const List& list = polynomial.terms[*k];
     // A term's factors would be lost by dividing it: the value would change.
-    if (std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); }))
+    if (hasFactoredTerm(list))
         throw std::invalid_argument("The list to take a common factor out of holds products");
     std::int64_t g = gcdOfNumerators(list);
     // All numerators 0: there is nothing to divide by.

@@ -36,10 +36,6 @@ Polynomial_XL linearFactor(std::int64_t a, std::int64_t c, const std::string& va
         {{Term_XL(Monomial(Rational(a, 1), 1, variable)), Term_XL(Monomial(Rational(c, 1), 0, variable))}});
 }
 
-bool hasFactoredTerm(const List& list) {
-    return std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); });
-}
-
 std::optional<std::vector<Polynomial_XL>> linearFactorsOfList(const Polynomial_XL& polynomial) {
     const auto k = factoringListIndex(polynomial);
     if (!k || hasFactoredTerm(polynomial.terms[*k])) return std::nullopt;
@@ -70,6 +66,10 @@ std::optional<std::size_t> factoringListIndex(const Polynomial_XL& polynomial) {
     const std::uint64_t k = top.front().factors.back().pointer;
     if (k >= lists.size() - 1) return std::nullopt;
     return static_cast<std::size_t>(k);
+}
+
+bool hasFactoredTerm(const std::vector<Term_XL>& list) {
+    return std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); });
 }
 
 std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index) {

@@ -45,9 +45,7 @@ std::optional<PolynomialPair> negativesStep(const Polynomial_XL& side, Color h) 
 std::optional<PolynomialPair> commonFactorStep(const Polynomial_XL& side, Color h) {
     if (!commonFactor(side)) return std::nullopt;
     // A list k holding products is not one the common factor can be taken out of.
-    const auto& list = side.terms[*factoringListIndex(side)];
-    if (std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); }))
-        return std::nullopt;
+    if (hasFactoredTerm(side.terms[*factoringListIndex(side)])) return std::nullopt;
     return factorOutCommonFactor(side, false, h);
 }
 
