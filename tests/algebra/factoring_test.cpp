@@ -242,6 +242,10 @@ TEST(Factoring, RandomPolynomialsAgainstBruteForceAndTheirOwnValue) {
                 EXPECT_TRUE(a >= 1 && gcd(a, b) == 1 && valueAt(p, Fraction(-b, a)).isZero());
             }
         }
+        if (const auto m = commonMonomial(p)) {
+            EXPECT_TRUE(sameValue(
+                Polynomial_XL({dividedByCommonMonomial(p).terms[0], {Term_XL(*m, {Factor(0, 1)})}}), p));
+        }
         // The list alone, as 3x·(P)², and as −1·(P).
         const Polynomial_XL squared({p.terms[0], {term(3, 1, {Factor(0, 2)})}});
         for (const Polynomial_XL& side : {p, squared, negated(p)}) {
@@ -355,6 +359,25 @@ TEST(RationalExpression, ChainedStepsCancelWhatSymPyCancels) {
             << line;
     }
     EXPECT_GE(cases, 30);
+}
+
+TEST(Factoring, CommonMonomials) {
+    const auto shown = [](const std::optional<Monomial>& m) {
+        return m ? show(Polynomial_XL({{Term_XL(*m)}})) : "none";
+    };
+    // P, then its common monomial, P divided by it, the common factor monomial and whether it counts.
+    using Case = std::tuple<const char*, const char*, const char*, const char*, bool>;
+    for (const auto& [in, common, divided, factor, counts] :
+         {Case("6x^2 4x", "2x", "3x 2", "2x", true), Case("-6x^2 -4x", "-2x", "3x 2", "-2x", true),
+          Case("2x 3", "1", "2x 3", "none", false), Case("-2x 3", "-1", "2x -3", "-1", false),
+          Case("5x^2", "none", "5x^2", "none", false)}) {
+        const Polynomial_XL p = xl(in);
+        EXPECT_EQ(std::tuple(shown(commonMonomial(p)), show(dividedByCommonMonomial(p)),
+                             shown(commonFactorMonomial(p)), commonFactor(p)),
+                  std::tuple(common, divided, factor, counts))
+            << in;
+    }
+    EXPECT_EQ(show(termwiseNegated(xl("2x^2 -3 | 1(0)"))), "-2x^2 3");
 }
 
 TEST(Factoring, WorkedExamples) {
