@@ -16,6 +16,7 @@
 #include <QRawFont>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -240,6 +241,52 @@ double widthOf(const std::vector<Run>& runs, const Face& f) {
     return width;
 }
 
+// Past this many device pixels an emoji is drawn from an image of this size.
+constexpr double kLargestEmojiPixels = 512;
+
+// Emoji are bitmaps that Qt scales whole to the size asked, wherever they lie,
+// so a huge one would cost time and memory far beyond the canvas. An emoji
+// that misses the canvas is not drawn; one larger than kLargestEmojiPixels is
+// drawn at that size into an image, which the painter scales onto the canvas
+// (filling only the pixels it can see). Bitmap emoji gain nothing from a
+// larger rendering.
+// `size` is the font size in the painter's coordinates, `pointSize` the one
+// that gives it on the painter's device.
+void paintEmoji(QPainter& painter, const QString& text, double size, double pointSize, QPointF baseline,
+                double advance, const LineMetrics& line) {
+    // The line box around the run, with room for glyphs that overhang it.
+    const double height = line.ascent + line.descent, margin = 0.25 * height;
+    const QRectF box(baseline.x() - margin, baseline.y() - line.ascent - margin, advance + 2 * margin,
+                     height + 2 * margin);
+    const QTransform& toDevice = painter.combinedTransform();
+    QRectF visible(painter.viewport());
+    if (painter.hasClipping()) visible &= toDevice.mapRect(painter.clipBoundingRect());
+    const QRectF onDevice = toDevice.mapRect(box);
+    if (!onDevice.intersects(visible)) return;
+    const double largest = std::max(onDevice.width(), onDevice.height());
+    if (largest <= kLargestEmojiPixels) {
+        painter.setFont(makeQFont(kEmojiFamily, pointSize, false));
+        painter.drawText(baseline, text);
+        return;
+    }
+    // Pixels of the image per unit of the painter's coordinates.
+    const double perUnit = kLargestEmojiPixels / std::max(box.width(), box.height());
+    QImage image(std::max(1, static_cast<int>(std::ceil(box.width() * perUnit))),
+                 std::max(1, static_cast<int>(std::ceil(box.height() * perUnit))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDotsPerMeterX(2835);  // 72 dpi: a point size is a pixel size
+    image.setDotsPerMeterY(2835);
+    {
+        QPainter into(&image);
+        into.setRenderHints(painter.renderHints());
+        into.setPen(painter.pen());
+        into.setFont(makeQFont(kEmojiFamily, size * perUnit, false));
+        into.drawText(QPointF(margin, margin + line.ascent) * perUnit, text);
+    }
+    painter.drawImage(box, image);
+}
+
 }  // namespace
 
 std::optional<UIFont> UIFont::named(const std::string& name, double size) {
@@ -303,9 +350,9 @@ void paintText(void* qpainter, const std::string& text, Point topLeft, const Tex
     double x = topLeft.x;
     for (const Run& run : runs) {
         if (run.emoji) {
-            painter->setFont(makeQFont(kEmojiFamily, emojiPointSize, false));
-            painter->drawText(QPointF(x, baseline), run.text);
-            x += f.emojiAdvance(run.text);
+            const double advance = f.emojiAdvance(run.text);
+            paintEmoji(*painter, run.text, font.pointSize, emojiPointSize, {x, baseline}, advance, f.emojiLine);
+            x += advance;
             continue;
         }
         const Glyphs g = layOut(f.main, run.text);
