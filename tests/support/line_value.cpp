@@ -428,7 +428,12 @@ std::vector<AlgebraLineValue> evaluateAlgebraPieces(const Record& line, const Fr
                                                     const std::string& variable) {
     std::vector<const DecodedItem*> operands;
     const DecodedItem root = decoded(line);
-    flattenJuxtaposition(root, operands);
+    // The chain is folded to the left: a right operand that is itself a
+    // juxtaposition ("2" 🖇 √5) is one piece.
+    const DecodedItem* item = &root;
+    for (; item->kind == "join" && item->values[0] == text::kPaperclip; item = &item->children[0])
+        operands.insert(operands.begin(), &item->children[1]);
+    operands.insert(operands.begin(), item);
     std::vector<AlgebraLineValue> pieces;
     for (const DecodedItem* operand : operands) {
         try {

@@ -124,8 +124,9 @@ struct AlgebraLineValue {
 AlgebraLineValue evaluateAlgebraLine(const Record& line, const Fraction& x, const std::string& variable = "x",
                                      int plusMinus = 0);
 
-// Each operand of the outermost "🖇" chain read so, words without a value
-// left out: "x = 2 or x = 3" is 2 and 3, "x − 2 = 0 or x + 3 = 0" two relations.
+// Each operand of the outermost "🖇" chain (folded to the left, as
+// joinRecords folds it) read so, words without a value left out: "x = 2 or
+// x = 3" is 2 and 3, "x = 2√5 or ..." 2√5, "x − 2 = 0 or x + 3 = 0" two relations.
 std::vector<AlgebraLineValue> evaluateAlgebraPieces(const Record& line, const Fraction& x,
                                                     const std::string& variable = "x");
 
