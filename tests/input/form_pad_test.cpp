@@ -62,6 +62,8 @@ TEST(FormPad, SequencesEditTheSelectedEntry) {
         {true, 3, true, "1 2 . 3 4", "1 12 12. 12.3 12.3", -1},
         {true, 3, true, "1 2 3 . 4 DEL DEL", "1 12 123 123. 123. 123 12", -1},
         {true, 3, true, "+/- 7 C +/- . 1 2 3 4", "-0 -7 0 -0 -0. -0.1 -0.12 -0.123 -0.123", -1},
+        {true, 3, true, "+/- 5 . 1 2 3 C +/- 1 2 3 4", "-0 -5 -5. -5.1 -5.12 -5.12 0 -0 -1 -12 -123 -123", -1},
+        {true, 3, true, ". DEL 5 . 0 DEL DEL", "0. 0 5 5. 5.0 5. 5", -1},
         {true, 3, true, ". +/- DEL DEL 1 . 5 DEL DEL +/- . DEL", "0. -0. -0 -0 -1 -1. -1.5 -1. -1 1 1. 1",
          -1},
         {true, 0, true, ". 5 C 5 . 6", "0. 0. 0 5 5. 5.", -1},
@@ -91,7 +93,8 @@ TEST(FormPad, PadsWithoutEntriesOrPartners) {
 }
 
 // Random taps on every key and label of a pad with every kind of entry, on
-// the integer pad and on the decimal pad. After each: the chosen entry,
+// the integer pad (4,000) and on the decimal pad (10,000 at each of two
+// limits). After each: the chosen entry,
 // options and multi-line text are the green labels, the tapped label among
 // them (each kind of entry starts with its first cell green, which stays so
 // until the selection has been there); every entry reads as a number within
@@ -100,7 +103,7 @@ TEST(FormPad, PadsWithoutEntriesOrPartners) {
 // "0" (on the decimal pad only outside its plain inputs), with the chosen
 // options and multi-line text.
 template <typename Pad>
-void tapEveryKindAtRandom(std::int64_t limit) {
+void tapEveryKindAtRandom(std::int64_t limit, int taps) {
     SCOPED_TRACE(limit);
     constexpr bool decimal = std::is_same_v<Pad, UniversalRealPadView>;
     const TextGroups two{{{"0", "0"}}};
@@ -128,7 +131,7 @@ void tapEveryKindAtRandom(std::int64_t limit) {
     std::string arrow = text::kArrowDownRight;
     std::vector<std::int64_t> firstCells{1025, 2049};
     TextGroups before = shown();
-    tapAtRandom(s, targets, 4000, delegate, [&](platform::View* target) {
+    tapAtRandom(s, targets, taps, delegate, [&](platform::View* target) {
         const std::int64_t tag = target && dynamic_cast<platform::UILabel*>(target) ? target->tag() : 0;
         if (tag == 1027) arrow = arrow == text::kArrowDownRight ? text::kArrowUpRight : text::kArrowDownRight;
         const auto& options = s.pad->optionsSelections[0];
@@ -159,8 +162,8 @@ void tapEveryKindAtRandom(std::int64_t limit) {
 }
 
 TEST(FormPad, RandomTapsKeepTheInvariants) {
-    tapEveryKindAtRandom<UniversalIntegerPadView>(3);
-    for (std::int64_t limit : {3, 0}) tapEveryKindAtRandom<UniversalRealPadView>(limit);
+    tapEveryKindAtRandom<UniversalIntegerPadView>(3, 4000);
+    for (std::int64_t limit : {3, 0}) tapEveryKindAtRandom<UniversalRealPadView>(limit, 10000);
 }
 
 // The selection starts at the first input, else the first polynomial entry,
