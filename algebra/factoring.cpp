@@ -68,10 +68,6 @@ std::optional<std::size_t> factoringListIndex(const Polynomial_XL& polynomial) {
     return static_cast<std::size_t>(k);
 }
 
-bool hasFactoredTerm(const std::vector<Term_XL>& list) {
-    return std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); });
-}
-
 std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index) {
     std::size_t count = 0;
     for (const List& list : polynomial.terms)
@@ -81,10 +77,12 @@ std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index) {
     return count;
 }
 
-std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
-    const auto degree = polynomial.degree();
+namespace {
+
+// `findRationalRoot` of the one-list polynomial `list`.
+std::optional<Polynomial_XL> rootFactor(const List& list) {
+    const auto degree = degreeOf(list);
     if (!degree) return std::nullopt;
-    const List& list = polynomial.terms[0];
     const std::string& variable = list.front().monomial.variable;
     const auto denominators = divisors(absoluteValue(list.front().monomial.coefficient.numerator));
     const auto numerators = divisors(absoluteValue(list.back().monomial.coefficient.numerator));
@@ -107,6 +105,13 @@ std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
             if (positive == 0) return linearFactor(a, -b, variable);
         }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
+    if (polynomial.terms.size() != 1) return std::nullopt;
+    return rootFactor(polynomial.terms[0]);
 }
 
 Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial_XL& dividend) {
@@ -157,7 +162,7 @@ bool hasRationalRoot(const Polynomial_XL& polynomial) {
     if (!k) return false;
     const List& list = polynomial.terms[*k];
     if (list.size() < 2 || list.front().monomial.exponent < 2 || hasFactoredTerm(list)) return false;
-    return findRationalRoot(Polynomial_XL({list})).has_value();
+    return rootFactor(list).has_value();
 }
 
 PolynomialPair factored(const Polynomial_XL& polynomial, Color highlight) {

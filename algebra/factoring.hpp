@@ -30,9 +30,6 @@ using PolynomialPair = std::array<Polynomial_XL, 2>;
 // whose first term has no factors, or a factor naming no list below the top).
 std::optional<std::size_t> factoringListIndex(const Polynomial_XL& polynomial);
 
-// Some term of `list` is a product with factors of its own.
-bool hasFactoredTerm(const std::vector<Term_XL>& list);
-
 // How many factors, in every term of every list, name list `index`.
 std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index);
 

@@ -46,6 +46,12 @@ std::optional<Rational> timesPower(const Rational& c, Rational q, std::uint64_t 
     return result;
 }
 
+// `Term_XL::recolored` without a copy.
+void recolorInPlace(Term_XL& t, Color color) {
+    t.monomial = t.monomial.recolored(color);
+    for (Factor& f : t.factors) f = f.recolored(color);
+}
+
 List sortedByExponent(List list, bool descending) {
     std::stable_sort(list.begin(), list.end(), [descending](const Term_XL& a, const Term_XL& b) {
         return descending ? a.monomial.exponent > b.monomial.exponent
@@ -74,8 +80,8 @@ Factor Factor::recolored(Color color) const { return {pointer, exponent, color, 
 Term_XL::Term_XL(Monomial m, std::vector<Factor> f) : monomial(std::move(m)), factors(std::move(f)) {}
 
 Term_XL Term_XL::recolored(Color color) const {
-    Term_XL result(monomial.recolored(color), factors);
-    for (Factor& f : result.factors) f = f.recolored(color);
+    Term_XL result = *this;
+    recolorInPlace(result, color);
     return result;
 }
 
@@ -96,7 +102,7 @@ Polynomial_XL::Polynomial_XL(const Rational& a, const Rational& b, const Rationa
 Polynomial_XL Polynomial_XL::mapTerms(Color color) const {
     Polynomial_XL result = *this;
     for (List& list : result.terms)
-        for (Term_XL& t : list) t = t.recolored(color);
+        for (Term_XL& t : list) recolorInPlace(t, color);
     return result;
 }
 
@@ -189,11 +195,19 @@ std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) const {
 
 std::optional<std::uint64_t> Polynomial_XL::degree() const {
     if (terms.size() != 1) return std::nullopt;
+    return degreeOf(terms[0]);
+}
+
+std::optional<std::uint64_t> degreeOf(const std::vector<Term_XL>& list) {
     std::optional<std::uint64_t> largest;
-    for (const Term_XL& t : terms[0])
+    for (const Term_XL& t : list)
         if (t.monomial.coefficient.numerator != 0 && (!largest || t.monomial.exponent > *largest))
             largest = t.monomial.exponent;
     return largest;
+}
+
+bool hasFactoredTerm(const std::vector<Term_XL>& list) {
+    return std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); });
 }
 
 std::optional<Linear_Category> Polynomial_XL::linearCategory() const {
@@ -240,9 +254,11 @@ bool Polynomial_XL::isConstantRational(const Rational& r) const {
 bool Polynomial_XL::isInDescendingOrder() const {
     if (terms.size() != 1) return false;
     const List& list = terms[0];
-    if (std::any_of(list.begin(), list.end(), [](const Term_XL& t) { return !t.factors.empty(); }))
-        return false;
-    return list == sortedByExponent(list, true);
+    if (hasFactoredTerm(list)) return false;
+    // Equal to its stably sorted copy exactly when no exponent rises.
+    return std::is_sorted(list.begin(), list.end(), [](const Term_XL& a, const Term_XL& b) {
+        return a.monomial.exponent > b.monomial.exponent;
+    });
 }
 
 bool Polynomial_XL::isEqual(const Polynomial_XL& other) const {

@@ -109,4 +109,10 @@ struct Polynomial_XL {
     [[nodiscard]] bool leadingCoefficientIsNegative() const;
 };
 
+// The largest exponent among the non-zero terms of `list`.
+std::optional<std::uint64_t> degreeOf(const std::vector<Term_XL>& list);
+
+// Some term of `list` is a product with factors of its own.
+bool hasFactoredTerm(const std::vector<Term_XL>& list);
+
 }  // namespace radixmender
