@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "records/checked.hpp"
+#include "records/prime_factorisation.hpp"
 
 namespace radixmender {
 
@@ -19,6 +20,21 @@ std::int64_t floorSquareRoot(std::int64_t n) {
     while (r > 0 && static_cast<Wide>(r) * r > n) --r;
     while (static_cast<Wide>(r + 1) * (r + 1) <= n) ++r;
     return r;
+}
+
+// Merges the ascending `a` and `b` into `out`, which has room for both,
+// without a branch on the values compared.
+void mergeAscending(const std::vector<std::int64_t>& a, const std::vector<std::int64_t>& b,
+                    std::vector<std::int64_t>& out) {
+    std::size_t i = 0, j = 0, k = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool fromB = b[j] < a[i];
+        out[k++] = fromB ? b[j] : a[i];
+        j += fromB ? 1 : 0;
+        i += fromB ? 0 : 1;
+    }
+    for (; i < a.size(); ++i) out[k++] = a[i];
+    for (; j < b.size(); ++j) out[k++] = b[j];
 }
 
 }  // namespace
@@ -56,39 +72,37 @@ std::optional<std::int64_t> exactSquareRoot(std::int64_t n) {
 std::optional<SquareRootParts> simplifySquareRoot(std::int64_t n) {
     if (n < 0) return std::nullopt;
     if (n == 0) return SquareRootParts{0, 1};
-    if (n < 4) return SquareRootParts{1, n};
-    // Largest square factor k²: divide out every prime p with p³ ≤ what is
-    // left, keeping the odd powers in m. What is left then has no prime factor
-    // at or below its cube root, so it is 1, a prime, a product of two primes
-    // or the square of a prime; only the last adds to k.
-    std::int64_t k = 1, m = 1, rest = n;
-    for (std::int64_t p = 2; p <= rest / p / p; ++p) {
-        int count = 0;
-        while (rest % p == 0) {
-            rest /= p;
-            ++count;
-        }
-        for (int e = 0; e + 1 < count; e += 2) k *= p;
-        if (count % 2 == 1) m *= p;
+    // Each prime's even part of the exponent goes to k, an odd one leaves the prime in m.
+    std::int64_t k = 1, m = 1;
+    for (const FactorPair& f : primeFactorisation(n)) {
+        for (std::int64_t e = 0; e + 1 < f.exponent; e += 2) k = checkedMul(k, f.prime);
+        if (f.exponent % 2 == 1) m = checkedMul(m, f.prime);
     }
-    if (const auto r = exactSquareRoot(rest); r && *r > 1)
-        k *= *r;
-    else
-        m *= rest;
     return SquareRootParts{k, m};
 }
 
 std::vector<std::int64_t> divisors(std::int64_t n) {
-    std::vector<std::int64_t> small, large;
-    if (n < 1) return small;
-    const std::int64_t s = floorSquareRoot(n);
-    for (std::int64_t i = 1; i <= s; ++i) {
-        if (n % i != 0) continue;
-        small.push_back(i);
-        if (i != n / i) large.push_back(n / i);
+    std::vector<std::int64_t> found;
+    if (n < 1) return found;
+    const FactorPairs factors = primeFactorisation(n);
+    std::size_t count = 1;
+    for (const FactorPair& f : factors) count *= static_cast<std::size_t>(f.exponent) + 1;
+    // The divisors of the primes so far, kept ascending: for each further
+    // prime p^e, those times p, p², ... pᵉ merged in. Every product divides n.
+    std::vector<std::int64_t> scaled, merged;
+    found.reserve(count);
+    merged.reserve(count);
+    found.push_back(1);
+    for (const FactorPair& f : factors) {
+        scaled = found;
+        for (std::int64_t e = 0; e < f.exponent; ++e) {
+            for (std::int64_t& d : scaled) d = checkedMul(d, f.prime);
+            merged.resize(found.size() + scaled.size());
+            mergeAscending(found, scaled, merged);
+            found.swap(merged);
+        }
     }
-    small.insert(small.end(), large.rbegin(), large.rend());
-    return small;
+    return found;
 }
 
 std::int64_t power(std::int64_t base, std::uint64_t exponent) {

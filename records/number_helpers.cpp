@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <stdexcept>
 #include <string_view>
 
@@ -25,6 +26,10 @@ bool isExcluded(std::int64_t value, const std::vector<std::int64_t>& excluded) {
     return std::find(excluded.begin(), excluded.end(), value) != excluded.end();
 }
 
+bool isAllowed(std::int64_t value, ClosedRange range, const std::vector<std::int64_t>& excluded) {
+    return value >= range.lowerBound && value <= range.upperBound && !isExcluded(value, excluded);
+}
+
 __extension__ typedef __int128 Wide;
 
 // How many values of the range are not excluded; an empty range throws.
@@ -38,48 +43,78 @@ Wide allowedCount(ClosedRange range, const std::vector<std::int64_t>& excluded) 
     return static_cast<Wide>(range.upperBound) - range.lowerBound + 1 - distinct;
 }
 
-// The allowed values of a range known to hold few of them.
-std::vector<std::int64_t> allowedValues(ClosedRange range, const std::vector<std::int64_t>& excluded) {
-    std::vector<std::int64_t> values;
-    for (std::int64_t v = range.lowerBound;; ++v) {
-        if (!isExcluded(v, excluded)) values.push_back(v);
-        if (v == range.upperBound) return values;
+// gcd(x, y) = 1, on magnitudes, so that the smallest integer has one.
+bool areCoprime(std::int64_t x, std::int64_t y) {
+    const auto magnitude = [](std::int64_t v) {
+        return v < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    };
+    return std::gcd(magnitude(x), magnitude(y)) == 1;
+}
+
+struct PairRule {
+    bool coprime, distinct, zeroIsCoprime;
+    bool passes(std::int64_t x, std::int64_t y) const {
+        if (distinct && x == y) return false;
+        if (!coprime || (zeroIsCoprime && (x == 0 || y == 0))) return true;
+        return areCoprime(x, y);
+    }
+};
+
+// One side of a pair: its range, its exclusions and how many values remain.
+struct Side {
+    ClosedRange range;
+    const std::vector<std::int64_t>& excluded;
+    Wide count;
+};
+
+// Values checked at most in deciding whether any pair can pass.
+constexpr Wide kDecisionBudget = 1 << 16;
+
+// Whether some y of `other` pairs with x. Where the rule leaves x many
+// partners the count decides; otherwise the values are tried in order within
+// the budget, and a budget spent leaves the answer open (taken as yes).
+bool hasPartner(std::int64_t x, const Side& other, const PairRule& rule, Wide& budget) {
+    const bool anyNotX = other.count > ((rule.distinct && isAllowed(x, other.range, other.excluded)) ? 1 : 0);
+    if (!rule.coprime || (rule.zeroIsCoprime && x == 0) || x == 1 || x == -1) return anyNotX;
+    // Only ±1 is coprime to 0; a partner of |x| ≥ 2 is never x itself.
+    for (const std::int64_t y : {std::int64_t{1}, std::int64_t{-1}})
+        if (isAllowed(y, other.range, other.excluded)) return true;
+    if (x == 0) return false;
+    if (rule.zeroIsCoprime && isAllowed(0, other.range, other.excluded)) return true;
+    for (std::int64_t y = other.range.lowerBound;; ++y) {
+        if (budget-- <= 0) return true;
+        if (!isExcluded(y, other.excluded) && areCoprime(x, y)) return true;
+        if (y == other.range.upperBound) return false;
     }
 }
 
-bool pairPasses(std::int64_t x, std::int64_t y, bool coprime, bool distinct, bool zeroIsCoprime) {
-    if (distinct && x == y) return false;
-    if (!coprime || (zeroIsCoprime && (x == 0 || y == 0))) return true;
-    return gcd(x, y) == 1;
+// Throws when no pair of the two sides passes the rule: either side has no
+// value left, or none of the side with fewer values has a partner (decided
+// while that side has few values and the budget lasts).
+void requirePossiblePair(const Side& first, const Side& second, const PairRule& rule) {
+    if (first.count == 0 || second.count == 0) throw std::invalid_argument("every value of a range is excluded");
+    // The rule is symmetric in x and y: go through the side with fewer values.
+    const Side& few = first.count <= second.count ? first : second;
+    const Side& other = &few == &first ? second : first;
+    if (few.count > kDecisionBudget) return;
+    Wide budget = kDecisionBudget;
+    for (std::int64_t x = few.range.lowerBound;; ++x) {
+        if (!isExcluded(x, few.excluded) && hasPartner(x, other, rule, budget)) return;
+        if (x == few.range.upperBound) break;
+    }
+    throw std::invalid_argument("no pair of the ranges meets the conditions");
 }
-
-// Pairs this many or fewer are listed to decide whether any of them passes.
-constexpr Wide kListedPairs = 1 << 16;
 
 std::pair<std::int64_t, std::int64_t> drawPair(ClosedRange first, ClosedRange second,
                                                const std::vector<std::int64_t>& firstExcluded,
-                                               const std::vector<std::int64_t>& secondExcluded, bool coprime,
-                                               bool distinct, bool zeroIsCoprime, RandomSource& source) {
-    const Wide firstCount = allowedCount(first, firstExcluded),
-               secondCount = allowedCount(second, secondExcluded);
-    if (firstCount == 0 || secondCount == 0)
-        throw std::invalid_argument("every value of a range is excluded");
-    if (firstCount <= kListedPairs && secondCount <= kListedPairs &&
-        firstCount * secondCount <= kListedPairs) {
-        const auto xs = allowedValues(first, firstExcluded), ys = allowedValues(second, secondExcluded);
-        const bool any = std::any_of(xs.begin(), xs.end(), [&](std::int64_t x) {
-            return std::any_of(ys.begin(), ys.end(), [&](std::int64_t y) {
-                return pairPasses(x, y, coprime, distinct, zeroIsCoprime);
-            });
-        });
-        if (!any) throw std::invalid_argument("no pair of the ranges meets the conditions");
-    }
+                                               const std::vector<std::int64_t>& secondExcluded,
+                                               const PairRule& rule, RandomSource& source) {
+    requirePossiblePair({first, firstExcluded, allowedCount(first, firstExcluded)},
+                        {second, secondExcluded, allowedCount(second, secondExcluded)}, rule);
     while (true) {
         const std::int64_t x = source.uniform(first.lowerBound, first.upperBound);
         const std::int64_t y = source.uniform(second.lowerBound, second.upperBound);
-        if (!isExcluded(x, firstExcluded) && !isExcluded(y, secondExcluded) &&
-            pairPasses(x, y, coprime, distinct, zeroIsCoprime))
-            return {x, y};
+        if (!isExcluded(x, firstExcluded) && !isExcluded(y, secondExcluded) && rule.passes(x, y)) return {x, y};
     }
 }
 
@@ -119,7 +154,10 @@ std::int64_t powerOfTen(std::int64_t n) {
     return power(10, static_cast<std::uint64_t>(n));
 }
 
-std::string powerOfTenText(std::int64_t n) { return "1" + repeated("0", n); }
+std::string powerOfTenText(std::int64_t n) {
+    if (n < 0) throw std::invalid_argument(kEmptyRange);
+    return "1" + repeated("0", n);
+}
 
 bool hasSingleNonZeroDigit(const std::string& text) {
     const auto chars = characters(text);
@@ -169,7 +207,7 @@ std::pair<std::int64_t, std::int64_t> randomPair(ClosedRange first, ClosedRange 
                                                  const std::vector<std::int64_t>& firstExcluded,
                                                  const std::vector<std::int64_t>& secondExcluded,
                                                  bool coprime, bool distinct, RandomSource& source) {
-    return drawPair(first, second, firstExcluded, secondExcluded, coprime, distinct, false, source);
+    return drawPair(first, second, firstExcluded, secondExcluded, {coprime, distinct, false}, source);
 }
 
 std::pair<std::string, std::string> randomPairTexts(ClosedRange first, ClosedRange second,
@@ -177,7 +215,7 @@ std::pair<std::string, std::string> randomPairTexts(ClosedRange first, ClosedRan
                                                     const std::vector<std::int64_t>& secondExcluded,
                                                     bool coprime, bool distinct, RandomSource& source) {
     const auto [x, y] =
-        drawPair(first, second, firstExcluded, secondExcluded, coprime, distinct, true, source);
+        drawPair(first, second, firstExcluded, secondExcluded, {coprime, distinct, true}, source);
     return {std::to_string(x), std::to_string(y)};
 }
 

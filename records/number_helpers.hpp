@@ -59,8 +59,9 @@ std::string randomIntText(ClosedRange range, const std::vector<std::int64_t>& ex
 
 // x from the first range and y from the second, drawn again while one is
 // excluded, or (coprime) gcd(x, y) ≠ 1, or (distinct) x = y. Throws when no
-// pair can meet the conditions (decided exactly while the allowed pairs are
-// few enough to list).
+// pair can meet the conditions: always when a range has no value left, and
+// otherwise decided before drawing whenever one range has at most 65,536
+// values left and 65,536 checks settle it.
 std::pair<std::int64_t, std::int64_t> randomPair(ClosedRange first, ClosedRange second,
                                                  const std::vector<std::int64_t>& firstExcluded,
                                                  const std::vector<std::int64_t>& secondExcluded,

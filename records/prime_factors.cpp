@@ -10,23 +10,14 @@ namespace radixmender {
 
 std::optional<std::vector<FactorPair>> primeFactorList(std::int64_t n) {
     if (n <= 1) return std::nullopt;
-    std::vector<FactorPair> pairs;
-    std::int64_t rest = n;
-    // Past √rest no divisor is left but rest itself, which is then prime.
-    for (std::int64_t d = 2; d <= rest / d; ++d) {
-        if (rest % d != 0) continue;
-        FactorPair pair{d, 0};
-        for (; rest % d == 0; rest /= d) ++pair.exponent;
-        pairs.push_back(pair);
-    }
-    if (rest > 1) pairs.push_back({rest, 1});
-    return pairs;
+    const FactorPairs pairs = primeFactorisation(n);
+    return std::vector<FactorPair>(pairs.begin(), pairs.end());
 }
 
 std::optional<PrimeFactorSummary> primeFactorPairs(std::int64_t n, std::int64_t k) {
-    if (k == 0) throw std::domain_error(kRemainderByZeroMessage);
     auto pairs = primeFactorList(n);
     if (!pairs) return std::nullopt;
+    if (k == 0) throw std::domain_error(kRemainderByZeroMessage);
     PrimeFactorSummary summary{std::move(*pairs), 0, 0, 0};
     summary.distinctPrimes = static_cast<std::int64_t>(summary.pairs.size());
     for (const FactorPair& p : summary.pairs) {

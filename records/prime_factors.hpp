@@ -1,21 +1,16 @@
 #pragma once
-// Prime factorisation by trial division, the rows of a prime-factor tree and
+// Prime factorisation, the rows of a prime-factor tree and
 // records that show a factorisation as a product of powers.
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "records/prime_factorisation.hpp"
 #include "records/tableau_records.hpp"
 #include "records/types.hpp"
 #include "records/vocabulary.hpp"
 
 namespace radixmender {
-
-struct FactorPair {
-    std::int64_t prime = 0;
-    std::int64_t exponent = 0;
-    bool operator==(const FactorPair&) const = default;
-};
 
 struct ColoredFactor {
     std::int64_t prime = 0;
@@ -33,7 +28,7 @@ struct PrimeFactorSummary {
     std::int64_t exponentsMultipleOfK = 0;
 };
 // With k = 2 the last two counts tell whether √n has a square factor and
-// whether n is a perfect square. None for n ≤ 1; k = 0 throws.
+// whether n is a perfect square. None for n ≤ 1; otherwise k = 0 throws.
 std::optional<PrimeFactorSummary> primeFactorPairs(std::int64_t n, std::int64_t k);
 
 // (1, clear, n, black), then one row per prime factor taken out, each with

@@ -3,7 +3,9 @@
 // tables, everything else against brute force or wide arithmetic.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <map>
 #include <numeric>
 #include <random>
 #include <set>
@@ -112,6 +114,57 @@ TEST(Integers, DivisorsAndLargestSquareFactor) {
         const std::int64_t k = 1 + static_cast<std::int64_t>(rng() % top);
         ASSERT_EQ(simplifySquareRoot(k * k * m), (SquareRootParts{k, m})) << k << "² · " << m;
     }
+}
+
+// Products of known primes up to 2^63, the hardest being two primes of 31
+// or 32 bits, factorised as built; their divisors as every product of the
+// prime powers, sorted. Then strong pseudoprimes to many bases and the top
+// of the range.
+TEST(Integers, FactorisationOfLargeNumbers) {
+    const auto isPrimeByTrial = [](std::int64_t p) {
+        for (std::int64_t d = 2; d <= p / d; ++d)
+            if (p % d == 0) return false;
+        return p > 1;
+    };
+    std::mt19937_64 rng(63);
+    std::vector<std::int64_t> primes = {2, 3, 251, 257, 65521, 65537, 2147483647, 3037000453, 3037000493, 4294967291};
+    while (primes.size() < 50) {
+        const auto p = static_cast<std::int64_t>(rng() >> (32 + rng() % 24));
+        if (isPrimeByTrial(p)) primes.push_back(p);
+    }
+    for (int round = 0; round < 3000; ++round) {
+        std::map<std::int64_t, std::int64_t> built;
+        std::int64_t n = 1;
+        for (int k = 0; k < 1 + round % 8; ++k)
+            if (const std::int64_t p = primes[rng() % primes.size()]; n <= kMax / p) n *= p, ++built[p];
+        std::vector<FactorPair> expected;
+        std::int64_t k = 1, m = 1;
+        for (const auto& [p, e] : built) {
+            expected.push_back({p, e});
+            for (std::int64_t i = 0; i < e / 2; ++i) k *= p;
+            m *= e % 2 == 1 ? p : 1;
+        }
+        ASSERT_EQ(primeFactorList(n), n == 1 ? std::nullopt : std::optional(expected)) << n;
+        ASSERT_EQ(simplifySquareRoot(n), (SquareRootParts{k, m})) << n;
+        if (round % 10 != 0) continue;
+        std::vector<std::int64_t> all{1};
+        for (const auto& [p, e] : built)
+            for (std::size_t i = 0, size = all.size(); i < size; ++i)
+                for (std::int64_t q = 1, j = 0; j < e; ++j) all.push_back(all[i] * (q *= p));
+        std::sort(all.begin(), all.end());
+        ASSERT_EQ(divisors(n), all) << n;
+    }
+    const std::pair<std::int64_t, std::vector<FactorPair>> cases[] = {
+        {3215031751, {{151, 1}, {751, 1}, {28351, 1}}},
+        {3825123056546413051, {{149491, 1}, {747451, 1}, {34233211, 1}}},
+        {kMax - 24, {{kMax - 24, 1}}},
+        {std::int64_t{1} << 62, {{2, 62}}},
+        {std::int64_t{2147483647} * 2147483647, {{2147483647, 2}}},
+    };
+    for (const auto& [n, pairs] : cases) EXPECT_EQ(primeFactorList(n), pairs) << n;
+    const auto many = divisors(897612484786617600);
+    EXPECT_TRUE(many.size() == 103680 && std::is_sorted(many.begin(), many.end()) &&
+                std::all_of(many.begin(), many.end(), [](std::int64_t d) { return 897612484786617600 % d == 0; }));
 }
 
 // ⌊√n⌋ by wide multiplication, and the exact root when n is a square: at
@@ -250,6 +303,16 @@ TEST(NumberHelpers, RandomPicksRedrawUntilAllowedAndRefuseTheImpossible) {
     EXPECT_THROW(randomPair({2, 2}, {4, 8}, {}, {5, 7}, true, false, none), std::invalid_argument);
     EXPECT_THROW(randomPair({5, 5}, {5, 5}, {}, {}, false, true, none), std::invalid_argument);
     EXPECT_THROW(randomPair({0, 0}, {0, 0}, {}, {}, true, false, none), std::invalid_argument);
+    // Long ranges with no partner for the values of the short one: only ±1
+    // is coprime to 0, no even number to another (the texts let 0 pass).
+    EXPECT_THROW(randomPair({2, 1'000'000}, {0, 0}, {}, {}, true, false, none), std::invalid_argument);
+    EXPECT_THROW(randomPair({kMin, kMin}, {-6, 0}, {}, {-5, -3, -1}, true, false, none), std::invalid_argument);
+    std::vector<std::int64_t> odd;
+    for (std::int64_t v = 1; v < 200; v += 2) odd.push_back(v);
+    EXPECT_THROW(randomPair({0, 200}, {0, 200}, odd, odd, true, false, none), std::invalid_argument);
+    testing::ScriptedSource s5("4 0 6 35");
+    EXPECT_EQ(randomPairTexts({0, 200}, {0, 200}, odd, odd, true, false, s5), TextPair("4", "0"));
+    EXPECT_EQ(randomPair({6, 6}, {2, kMax}, {}, {}, true, false, s5), IntPair(6, 35));
     // The system's source reaches both ends of the range.
     std::set<std::int64_t> seen;
     for (int i = 0; i < 200; ++i) seen.insert(randomInt({1, 3}, {2}));
@@ -290,7 +353,7 @@ TEST(NumberHelpers, PrimeFactorsAgainstBruteForce) {
     EXPECT_EQ(primeFactorList(kMax),
               (std::vector<FactorPair>{{7, 2}, {73, 1}, {127, 1}, {337, 1}, {92737, 1}, {649657, 1}}));
     EXPECT_THROW(primeFactorPairs(72, 0), std::domain_error);
-    EXPECT_TRUE(primeTreeRows(1, {}, true).empty() && !primeFactorPairs(1, 2));
+    EXPECT_TRUE(primeTreeRows(1, {}, true).empty() && !primeFactorPairs(1, 2) && !primeFactorPairs(1, 0));
     EXPECT_EQ(primeTreeRows(12, {{2, 2}, {3, 1}}, false).back(),
               (PrimeTreeRow{2, Color::black, 3, Color::black}));
 }
