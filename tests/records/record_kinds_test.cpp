@@ -65,7 +65,7 @@ Built leaf() {
     const std::string text = texts[below(std::size(texts))];
     const bool negative = below(2) == 0;
     // clang-format off
-    switch (below(22)) {
+    switch (below(26)) {
         case 0: case 19: return {makeIntegerRecord(n, a, t), item("integer", {std::to_string(n)}, {a}, t)};
         case 1: case 20: return {makeMessageRecord(text, a, t), item("message", {text}, {a}, t)};
         case 2: return {makeRationalRecord(n, p, a, b, c, d, t),
@@ -86,6 +86,10 @@ Built leaf() {
         case 15: return decoded(makeLatticeMultiplyRecord("2", "1", {"1", "2"}, {"red"}, {"3"}, {"blue"}, {"4"}, {}, t));
         case 16: return decoded(makeGridMultiplyRecord("1", "1", {"7"}, {"red"}, {"8"}, {"black", "gray"}, t));
         case 17: return decoded(makeCountOpRecord(t, "up", {{"1", "2"}, {"3"}}, {"g"}, {}, {"c"}));
+        case 22: return decoded(makeDivideOpRecord(t, "long", {"7", "2"}, {"b"}, {}, {"g"}, {"l"}));
+        case 23: return decoded(makeDividePartialOpRecord(t, "partial", {"9"}, {}, {"l"}, {"3", "3"}));
+        case 24: return decoded(makeTableauOpRecord(t, "op", {{"1"}, {"2", "3"}}, {}, {"g"}, {}));
+        case 25: return decoded(makeNumberRecord(below(2) == 0 ? 0 : n, negative ? 0 : p, q, a, b, c, t));
         default: return decoded(makeAddColumnRecord(t, "sum", 2, {{"1", "2"}, {"3", "4"}}, {{"x"}}));
     }
     // clang-format on
@@ -111,13 +115,15 @@ Built tree(int depth) {
     if (pick == 2) {
         static const char* ops[] = {"√", "()", "-", "= ", "||", "√3"};
         const std::string op = ops[below(std::size(ops))];
+        // "√3" is written spaced, as "√3 ".
         r = op == "= " && below(2) == 0 ? makeEqualsRecord(spare(operand.record), c, t)
+            : op == "√3"                ? makeSpacedUnaryRecord(op, spare(operand.record), c, t)
             : below(2) == 0             ? makeUnaryRecord(op, spare(operand.record), c, t)
                                         : makeUnaryRecord(op, operand.record, c, t);
-        return {r, item("unary", {op}, {c}, t, {std::move(operand.expected)})};
+        return {r, item("unary", {op == "√3" ? "√3 " : op}, {c}, t, {std::move(operand.expected)})};
     }
     if (pick == 3) {
-        const Font f = below(2) == 0 ? Font::system : Font::monospaced_system;
+        const Font f = static_cast<Font>(below(3));
         return {makeFontRecord(f, spare(operand.record), t),
                 item("font", {rawValue(f)}, {}, t, {operand.expected})};
     }
@@ -173,6 +179,25 @@ TEST(RecordKinds, RandomRecordsDecodeToWhatWasBuiltAndTheRowWalkMeetsEveryKindRo
         EXPECT_EQ(walked, kindRows);
     }
     EXPECT_THROW(itemRowCount({{"start", "1"}, {"plug_in", "grid_multiply", "0"}}, 1), std::invalid_argument);
+}
+
+// Box items take four rows and a blank line one: a walk that stepped three
+// rows over every kind it does not paint would miss what stands behind them.
+TEST(RecordKinds, RowWalksStepOverBoxesAndBlanks) {
+    const Record boxes = makeJoinRecord("+", makeBoxTableRecord(1, 1, {4}, {Color::black}, "x"),
+                                        makeBoxGridRecordFromTerms({}, {}, "x"));
+    Record line = makeJoinRecord(
+        "+", makeJoinRecord("+", boxes, makeBlankRecords()[0]),
+        makeJoinRecord("+", makeFractionRecord(1, 2, Color::black, Color::black, "x"),
+                       makeGridMultiplyRecord("1", "1", {"7"}, {"red"}, {"8"}, {"red"}, "x")));
+    Record expected = line;
+    for (Row& row : expected) {
+        if (row[0] == "fraction_color") row = {"fraction_color", "red", "black"};
+        if (row[0] == "grid_multiply_factor_colors") row = {"grid_multiply_factor_colors", "blue"};
+    }
+    paintNumerator(line, Color::red, "x");
+    updateGridMultiply(line, {"blue"}, {}, "x");
+    EXPECT_EQ(line, expected);
 }
 
 // Searched before the items inside it, the right operand before the left.
