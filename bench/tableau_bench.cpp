@@ -1,8 +1,10 @@
 // Measuring and drawing each operation tableau, worked on six-digit numbers,
-// into a phone-sized raster image (390 × 844 points) at the phone's base size.
+// into a phone-sized raster image (390 × 844 points) at the phone's base
+// size; wide and malformed column additions drawn as a step's line.
 #include <benchmark/benchmark.h>
 
 #include "engine/items.hpp"
+#include "engine/universal_engine_view.hpp"
 #include "platform/font.hpp"
 #include "platform/image_renderer.hpp"
 #include "tests/engine/tableau_samples.hpp"
@@ -24,6 +26,47 @@ void BM_MeasureAndDrawTableau(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MeasureAndDrawTableau)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+
+// A column addition fitted and drawn into a phone image as a line of a step:
+// one row of `columns` cells that the record holds (well formed), or a count
+// of `columns` over the seven cells of the six-digit sample (malformed, so
+// skipped). Either costs time in proportion to the record, not to the count.
+void drawAddColumnLine(benchmark::State& state, const Record& line) {
+    setMainScreenWidthProvider([] { return 390.0; });
+    struct Source : UniversalEngineViewDataSource {
+        Steps steps;
+        std::optional<std::int64_t> numberOfSteps() override { return 1; }
+        Step step(std::int64_t) override { return steps[0]; }
+        Comment comments(std::int64_t) override { return {"add"}; }
+        Parameters parameters() override { return {}; }
+    } source;
+    source.steps = {{line}};
+    UniversalEngineView view({0, 0, 390, 844});
+    view.setDataSource(&source);
+    for (auto _ : state) benchmark::DoNotOptimize(platform::renderView(view));
+    state.SetComplexityN(state.range(0));
+    setMainScreenWidthProvider(nullptr);
+}
+
+void BM_WideAddColumn(benchmark::State& state) {
+    const auto columns = static_cast<std::size_t>(state.range(0));
+    drawAddColumnLine(state, makeAddColumnRecord("t", "+", 1, {Texts(columns, "7")}, {Texts(columns, "YN")}));
+}
+BENCHMARK(BM_WideAddColumn)
+    ->RangeMultiplier(10)
+    ->Range(100, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+void BM_AddColumnClaimingColumns(benchmark::State& state) {
+    Record line = testing::tableauSamples().at(4).record;  // "add_column"
+    line[2][4] = std::to_string(state.range(0));
+    drawAddColumnLine(state, line);
+}
+BENCHMARK(BM_AddColumnClaimingColumns)
+    ->RangeMultiplier(100)
+    ->Range(100, 1000000000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace radixmender

@@ -1,7 +1,7 @@
 // "tableau_op" and "add_column": operations written digit under digit in
 // fixed-pitch columns under turned place-value labels, each cell shown,
-// shaded or struck through as its attribute letters say. Cells the record
-// does not hold are not drawn.
+// shaded or struck through as its attribute letters say. The record must
+// hold the cells and attributes its row and column counts declare.
 #include <cmath>
 
 #include "engine/marks.hpp"
@@ -39,11 +39,18 @@ void forEachShownCell(const Item& item, std::int64_t rows, std::int64_t columns,
     }
 }
 
+// The cells and attributes of rows k + 2 and k + 3 must be `rows` rows of `columns`.
+void requireGrid(const Item& item, std::int64_t rows, std::int64_t columns) {
+    requireCells(valuesOf(item.row(2)).size(), rows, columns);
+    requireCells(valuesOf(item.row(3)).size(), rows, columns);
+}
+
 }  // namespace
 
 Node measureTableauOp(const Item& item, Measurer& measurer) {
     const std::string& sign = item.value(1, 1);
     const Texts globals = valuesOf(item.row(4)), locals = valuesOf(item.row(5));
+    requireGrid(item, countOf(entryOf(locals, 0)), countOf(entryOf(globals, 1)));
     const ItemBox box = UniversalEngineView::sizeOfTableauOp(globals, locals, item.size());
     return laidOut(item, box, measurer, [&](Marks& marks) {
         const std::int64_t rows = countOf(entryOf(locals, 0)), n = countOf(entryOf(globals, 0));
@@ -116,6 +123,7 @@ Node measureAddColumn(const Item& item, Measurer& measurer) {
     const std::string& s = item.value(1, 1);
     const std::int64_t lines = countOf(item.value(1, 2)), rows = countOf(item.value(1, 3));
     const std::int64_t columns = countOf(item.value(1, 4));
+    requireGrid(item, rows, columns);
     const ItemBox box = UniversalEngineView::sizeOfAddColumn(s, lines, columns, item.size());
     return laidOut(item, box, measurer, [&](Marks& marks) {
         const double size = item.size(), gap = tableauGap(size);

@@ -1,20 +1,47 @@
 // "count_op": an addition (or subtraction) worked by counting on (or down)
 // in place-value jumps, as a column of small sums each written under the one
 // before, and in some phases the jumps listed again on the right and added.
-// The phase word decides what is highlighted in gray.
+// The phase word decides what is highlighted in gray. The record must hold
+// what its counts declare.
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "engine/marks.hpp"
 #include "engine/tableau_layout.hpp"
 #include "engine/universal_engine_view.hpp"
+#include "records/checked.hpp"
 #include "records/literals.hpp"
 #include "records/text.hpp"
 
 namespace radixmender::items {
 
+namespace {
+
+std::size_t longestOf(Texts texts) {
+    std::size_t longest = 0;
+    for (const std::string& t : texts) longest = std::max(longest, characterCount(t));
+    return longest;
+}
+
+// The record must hold what its counts declare: three cells for each sum
+// drawn, no more digit columns than its longest number has, and, where the
+// count-ups are shown, no more columns for them than the longest has.
+void requireCounts(const Item& item, Texts globals, Texts locals) {
+    const Texts cells = valuesOf(item.row(2)), ups = valuesOf(item.row(3));
+    const std::string& phase = entryOf(locals, 0);
+    const bool upsShown = phase == "COUNT" || phase == "SUMMARY";
+    if (static_cast<std::uint64_t>(checkedMul(3, countOf(entryOf(locals, 1)))) > cells.size() ||
+        static_cast<std::uint64_t>(countOf(entryOf(globals, 1))) > longestOf(cells) ||
+        (upsShown && static_cast<std::uint64_t>(countOf(entryOf(globals, 2))) > longestOf(ups)))
+        throw std::length_error("The cells disagree with the declared sums and columns");
+}
+
+}  // namespace
+
 Node measureCountOp(const Item& item, Measurer& measurer) {
     const Texts globals = valuesOf(item.row(4)), locals = valuesOf(item.row(5));
+    requireCounts(item, globals, locals);
     const ItemBox box = UniversalEngineView::sizeOfCountOp(globals, locals, item.size());
     return laidOut(item, box, measurer, [&](Marks& marks) {
         const std::int64_t n = countOf(entryOf(globals, 1)), m = countOf(entryOf(globals, 2));

@@ -1,13 +1,14 @@
 // "divide_op" (long division) and "divide_partial_op" (division by partial
 // quotients): the divisor, a bracket and the dividend, the stages below, and
-// highlights by phase word. The stage count is read once, as an integer, for
-// the box and the drawing alike; rows shorter than their stages or marks are
-// drawn as far as they go.
+// highlights by phase word. The item reads the stage count once, as an
+// integer (the measuring functions read it as a number), for the box and the
+// drawing alike; rows shorter than their stages or marks are drawn as far as
+// they go, and a mark count beyond the integers is refused.
 #include <algorithm>
 
 #include "engine/marks.hpp"
 #include "engine/tableau_layout.hpp"
-#include "engine/universal_engine_view.hpp"
+#include "records/checked.hpp"
 #include "records/literals.hpp"
 #include "records/text.hpp"
 
@@ -58,11 +59,11 @@ std::string remainderText(const std::string& remainder) { return remainder == "0
 
 Node measureDivideOp(const Item& item, Measurer& measurer) {
     const Texts globals = valuesOf(item.row(5)), locals = valuesOf(item.row(6));
-    const ItemBox box = UniversalEngineView::sizeOfDivideOp(globals, locals, item.size());
+    const std::string& phase = entryOf(locals, 0);
+    const std::int64_t stages = countOf(entryOf(locals, 1));
+    const ItemBox box = divideBox(globals, phase, static_cast<double>(stages), item.size());
     return laidOut(item, box, measurer, [&](Marks& marks) {
         const Frame f = frameOf(item, box, globals);
-        const std::string& phase = entryOf(locals, 0);
-        const std::int64_t stages = countOf(entryOf(locals, 1));
         const double w0 = widthOf("0", f.font), wMinus = widthOf(text::kMinusSign, f.font);
         const std::size_t nd = characterCount(entryOf(globals, 1));
 
@@ -94,7 +95,7 @@ Node measureDivideOp(const Item& item, Measurer& measurer) {
         // of row b to column c of row d (in digit widths from the dividend's
         // left edge and line heights), and "−" before it.
         const Texts lines = valuesOf(item.row(4));
-        const std::int64_t count = stages + (phase == "SUBTRACT" ? 1 : 0);
+        const std::int64_t count = checkedAdd(stages, phase == "SUBTRACT" ? 1 : 0);
         double yL = f.top + 7.5, yM = f.top + 5 - f.lh;
         for (std::size_t q = 0; static_cast<std::int64_t>(q / 4) < count && q + 3 < lines.size(); q += 4) {
             const double a = numberOf(lines[q]), b = numberOf(lines[q + 1]);
@@ -109,13 +110,13 @@ Node measureDivideOp(const Item& item, Measurer& measurer) {
 
 Node measureDividePartialOp(const Item& item, Measurer& measurer) {
     const Texts globals = valuesOf(item.row(4)), locals = valuesOf(item.row(5));
-    const ItemBox box = UniversalEngineView::sizeOfDividePartialOp(globals, locals, item.size());
+    const std::string& phase = entryOf(locals, 0);
+    const std::int64_t stages = countOf(entryOf(locals, 1));
+    const ItemBox box = dividePartialBox(globals, phase, static_cast<double>(stages), item.size());
     return laidOut(item, box, measurer, [&](Marks& marks) {
         const Frame f = frameOf(item, box, globals);
         const std::string &dividend = entryOf(globals, 0), &divisor = entryOf(globals, 1);
         const std::string &quotient = entryOf(globals, 2), &remainder = entryOf(globals, 3);
-        const std::string& phase = entryOf(locals, 0);
-        const std::int64_t stages = countOf(entryOf(locals, 1));
         const double wPlus = widthOf(text::kPlus, f.font), wMinus = widthOf(text::kMinusSign, f.font);
         const double xD = f.xC + 30 + wPlus, xE = xD + widthOf(quotient, f.font);
         const auto is = [&](const char* word) { return phase == word; };

@@ -1,5 +1,8 @@
 #include "engine/marks.hpp"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -41,6 +44,60 @@ void Marks::rotatedText(std::string text, double x, double y, double angle, cons
     m.value = angle;
 }
 
+void Marks::label(std::shared_ptr<const std::string> text, std::size_t length, double x, double y,
+                  double angle, const platform::UIFont& font, double height, double advance) {
+    Mark& m = marks_.emplace_back();
+    m.kind = Mark::Kind::label;
+    m.shared = std::move(text);
+    m.length = std::min(length, m.shared->size());
+    m.points = {{x, y}};
+    m.font = font;
+    m.value = angle;
+    m.height = height;
+    m.advance = advance;
+}
+
+namespace {
+
+// How many of a turned label's characters can reach the context's visible
+// bounds: the label's line, a line height thick, runs from `start` along the
+// turned direction; past the last point where it can touch the bounds (with
+// a character's room to spare) nothing shows.
+std::size_t shownLength(const platform::GraphicsContext& context, platform::Point start, double angle,
+                        double height, double advance, std::size_t length) {
+    const std::optional<platform::Rect> bounds = context.visibleBounds();
+    if (!bounds || !(advance > 0)) return length;
+    const platform::AffineTransform ctm = context.currentTransform();
+    const platform::Point o = ctm.apply(start);
+    const auto towards = [&](double dx, double dy) {
+        const platform::Point p = ctm.apply({start.x + dx, start.y + dy});
+        return platform::Point{p.x - o.x, p.y - o.y};
+    };
+    const double c = std::cos(angle), s = std::sin(angle);
+    const platform::Point along = towards(c, s), across = towards(-s, c);
+    const double reach = height / 2 + advance;  // half the line, and a character's overhang
+    const double lows[2] = {bounds->minX() - std::abs(across.x) * reach,
+                            bounds->minY() - std::abs(across.y) * reach};
+    const double highs[2] = {bounds->maxX() + std::abs(across.x) * reach,
+                             bounds->maxY() + std::abs(across.y) * reach};
+    const double from[2] = {o.x, o.y}, step[2] = {along.x, along.y};
+    double first = -HUGE_VAL, last = HUGE_VAL;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (std::abs(step[axis]) < 1e-12) {
+            if (from[axis] < lows[axis] || from[axis] > highs[axis]) return 0;
+            continue;
+        }
+        const double a = (lows[axis] - from[axis]) / step[axis], b = (highs[axis] - from[axis]) / step[axis];
+        first = std::max(first, std::min(a, b));
+        last = std::min(last, std::max(a, b));
+    }
+    if (!(first <= last) || last < 0) return 0;
+    const double characters = std::ceil(last / advance) + 1;
+    return characters < static_cast<double>(length) ? static_cast<std::size_t>(characters) : length;
+}
+
+}  // namespace
+
 void Marks::fill(std::vector<platform::Point> corners, Paint colour) {
     Mark& m = marks_.emplace_back();
     m.kind = Mark::Kind::fill;
@@ -79,6 +136,15 @@ void Marks::draw(double x, double y) const {
                 if (context != nullptr)
                     drawTurnedText(*context, m.text, {m.font}, at(m.points[0]), m.value, m.height);
                 break;
+            case Mark::Kind::label: {
+                if (context == nullptr) break;
+                const platform::Point start = at(m.points[0]);
+                const std::size_t shown =
+                    shownLength(*context, start, m.value, m.height, m.advance, m.length);
+                if (shown > 0)
+                    drawTurnedText(*context, m.shared->substr(0, shown), {m.font}, start, m.value, m.height);
+                break;
+            }
             case Mark::Kind::fill: {
                 const platform::UIColor colour = m.background.resolve();
                 if (context == nullptr) break;

@@ -4,6 +4,7 @@
 // item's origin (its left edge and its baseline). Kinds with many parts lay
 // them out once while they are measured; drawing only walks the list.
 // Internal to the engine.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,12 @@ public:
     // A black text that starts at (x, y), centred vertically on the line
     // through it turned by `angle` (see UniversalEngineView::drawRotatedText).
     void rotatedText(std::string text, double x, double y, double angle, const platform::UIFont& font);
+    // The first `length` characters of a shared text of digits, `advance`
+    // apart, turned as rotatedText; `height` is the text's height. Only the
+    // part that can reach the context's visible bounds is drawn, so a long
+    // label costs no more than the canvas can show.
+    void label(std::shared_ptr<const std::string> text, std::size_t length, double x, double y, double angle,
+               const platform::UIFont& font, double height, double advance);
     // A filled polygon (non-zero winding), drawn only into a context.
     void fill(std::vector<platform::Point> corners, Paint colour);
     // One segment as the engine's lines are drawn (filled and stroked in one colour).
@@ -48,15 +55,18 @@ public:
 
 private:
     struct Mark {
-        enum class Kind { text, rotatedText, fill, line, segments };
+        enum class Kind { text, rotatedText, label, fill, line, segments };
         Kind kind = Kind::text;
         std::string text;
         platform::UIFont font;
         Paint foreground = platform::UIColor::black();
         Paint background = platform::UIColor::clear();
         std::vector<platform::Point> points;
-        double value = 0;   // a turned text's angle, a stroke's width
-        double height = 0;  // a turned text's height
+        double value = 0;                           // a turned text's angle, a stroke's width
+        double height = 0;                          // a turned text's height
+        std::shared_ptr<const std::string> shared;  // a label's text
+        std::size_t length = 0;                     // a label's characters
+        double advance = 0;                         // a label's characters' advance
     };
     std::vector<Mark> marks_;
 };

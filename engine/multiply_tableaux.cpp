@@ -1,7 +1,8 @@
 // "lattice_multiply" and "grid_multiply": a multiplication as a grid of
 // square cells, every label and cell with its own text, text colour and
 // background colour. A record shorter than its counts say is drawn as far as
-// it goes: the grid has as many columns and rows as there are labels.
+// it goes: the grid has as many columns and rows as there are labels, and
+// only the cells the record holds are visited.
 #include <algorithm>
 #include <optional>
 
@@ -78,6 +79,7 @@ Node measureLatticeMultiply(const Item& item, Measurer& measurer) {
             for (std::int64_t r = 0; r < shape.rows; ++r) {
                 for (std::int64_t c = 0; c < shape.columns; ++c) {
                     const std::size_t i = indexOf(r * b + c), at = upper ? i : p + i;
+                    if (i >= p || at >= partials.size()) break;  // the rest of the row is not held
                     const auto cell =
                         entry(partials, at, partialColours, upper ? i : 2 * p + i, upper ? p + i : 3 * p + i);
                     if (!cell) continue;
@@ -155,6 +157,7 @@ Node measureGridMultiply(const Item& item, Measurer& measurer) {
             const double top = y0 + static_cast<double>(r) * e;
             for (std::int64_t c = 0; c < shape.columns; ++c) {
                 const std::size_t i = indexOf(r * b + c);
+                if (i >= p || i >= partials.size()) break;  // the rest of the row is not held
                 const auto cell = entry(partials, i, partialColours, i, p + i);
                 if (!cell) continue;
                 const double left = x0 + static_cast<double>(c) * e;

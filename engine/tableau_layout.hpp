@@ -27,6 +27,10 @@ std::string placeValueLabel(std::int64_t columns);
 
 // A count: a decimal integer (anything else throws), a negative one read as 0.
 std::int64_t countOf(const std::string& text);
+// A record's cells must be what its counts declare, so that no count can ask
+// for work the record does not hold: `held` cells are `rows` rows of
+// `columns` exactly, or this throws std::length_error.
+void requireCells(std::size_t held, std::int64_t rows, std::int64_t columns);
 // A decimal number (an optional sign, digits, a fraction, an exponent);
 // anything else, or a number beyond the doubles, throws.
 double numberOf(const std::string& text);
@@ -44,7 +48,8 @@ Texts valuesOf(const Row& row);
 std::int64_t groupsReached(std::size_t size, std::int64_t per, std::int64_t count);
 
 // The labels of `columns` digit columns, 10^(columns − 1) down to 1 from
-// the left, each turned by `angle` about (x + c·pitch, y) for column c.
+// the left, each turned by `angle` about (x + c·pitch, y) for column c. They
+// share one text, so they cost time linear in their count.
 class Marks;
 void placeValueLabels(Marks& marks, std::int64_t columns, double x, double pitch, double y, double angle,
                       const platform::UIFont& font);
@@ -58,6 +63,11 @@ bool hasLetter(const std::vector<std::string>& letters, std::size_t i, const cha
 inline double widthOf(const std::string& text, const platform::UIFont& font) {
     return textSize(text, font).width;
 }
+
+// The boxes of the division tableaux for a stage count already read (the
+// measuring functions read it as a number, the items as an integer).
+ItemBox divideBox(Texts globals, const std::string& phase, double stages, double size);
+ItemBox dividePartialBox(Texts globals, const std::string& phase, double stages, double size);
 
 struct LatticeMetrics {
     platform::UIFont cell, answer, factor;

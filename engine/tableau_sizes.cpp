@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 
@@ -39,6 +40,11 @@ std::int64_t countOf(const std::string& text) {
     const auto n = parseInteger(text);
     if (!n) throw std::invalid_argument(kNilMessage);
     return std::max<std::int64_t>(*n, 0);
+}
+
+void requireCells(std::size_t held, std::int64_t rows, std::int64_t columns) {
+    if (static_cast<std::uint64_t>(checkedMul(rows, columns)) != held)
+        throw std::length_error("The cells disagree with the declared rows and columns");
 }
 
 double numberOf(const std::string& text) {
@@ -113,8 +119,13 @@ ItemBox gridBox(const GridMetrics& m, std::int64_t rows, std::int64_t columns) {
 
 void placeValueLabels(Marks& marks, std::int64_t columns, double x, double pitch, double y, double angle,
                       const platform::UIFont& font) {
+    if (columns < 1) return;
+    // Every label is a prefix of the widest, and all are as high as "1".
+    const auto widest = std::make_shared<const std::string>(placeValueLabel(columns));
+    const double height = textSize("1", font).height, advance = widthOf("0", font);
     for (std::int64_t c = 0; c < columns; ++c)
-        marks.rotatedText(placeValueLabel(columns - c), x + static_cast<double>(c) * pitch, y, angle, font);
+        marks.label(widest, static_cast<std::size_t>(columns - c), x + static_cast<double>(c) * pitch, y,
+                    angle, font, height, advance);
 }
 
 platform::UIColor shadeOf(const std::vector<std::string>& letters, std::size_t i) {
@@ -134,6 +145,28 @@ ItemBox centred(double width, double height) { return {width, height, height / 2
 double lineHeightOf(const platform::UIFont& font) { return fontMetrics(font).lineHeight; }
 
 }  // namespace
+ItemBox dividePartialBox(Texts globals, const std::string& phase, double stages, double size) {
+    const platform::UIFont font = tableauFont(size);
+    const double gap = tableauGap(size), lh = lineHeightOf(font);
+    const double left = widthOf(entryOf(globals, 1), font) + 2 * gap + widthOf(entryOf(globals, 0), font);
+    const double right = std::max(widthOf(" R ", font) + widthOf(entryOf(globals, 3), font),
+                                  30 + widthOf(text::kPlus, font) + gap + widthOf(entryOf(globals, 2), font));
+    const bool longer = phase == "GRAB AND CHOOSE" || phase == "PROBLEM" || phase == "CHOOSE";
+    return centred(left + right, (2 * lh + 5) * (stages + 1) + (longer ? lh : 0));
+}
+
+ItemBox divideBox(Texts globals, const std::string& phase, double stages, double size) {
+    const platform::UIFont font = tableauFont(size);
+    const double lh = lineHeightOf(font);
+    const std::string& remainder = entryOf(globals, 3);
+    const double body = widthOf(entryOf(globals, 1) + entryOf(globals, 0), font);
+    const double tail = remainder == "0" ? 0 : widthOf(" R " + remainder, font);
+    double height = (2 * lh + 5) * (stages + 1);
+    if (phase == "MULTIPLY") height += lh;
+    if (phase == "SUBTRACT") height += 2 * lh + 5;
+    return centred(body + tail + 2 * tableauGap(size), height);
+}
+
 }  // namespace items
 
 using namespace items;
@@ -171,29 +204,11 @@ ItemBox UniversalEngineView::sizeOfAddColumn(const std::string& sign, std::int64
 }
 
 ItemBox UniversalEngineView::sizeOfDividePartialOp(Texts globals, Texts locals, double size) {
-    const std::string& phase = entryOf(locals, 0);
-    const double stages = static_cast<double>(countOf(entryOf(locals, 1)));
-    const platform::UIFont font = tableauFont(size);
-    const double gap = tableauGap(size), lh = lineHeightOf(font);
-    const double left = widthOf(entryOf(globals, 1), font) + 2 * gap + widthOf(entryOf(globals, 0), font);
-    const double right = std::max(widthOf(" R ", font) + widthOf(entryOf(globals, 3), font),
-                                  30 + widthOf(text::kPlus, font) + gap + widthOf(entryOf(globals, 2), font));
-    const bool longer = phase == "GRAB AND CHOOSE" || phase == "PROBLEM" || phase == "CHOOSE";
-    return centred(left + right, (2 * lh + 5) * (stages + 1) + (longer ? lh : 0));
+    return dividePartialBox(globals, entryOf(locals, 0), numberOf(entryOf(locals, 1)), size);
 }
 
 ItemBox UniversalEngineView::sizeOfDivideOp(Texts globals, Texts locals, double size) {
-    const std::string& phase = entryOf(locals, 0);
-    const double stages = static_cast<double>(countOf(entryOf(locals, 1)));
-    const platform::UIFont font = tableauFont(size);
-    const double lh = lineHeightOf(font);
-    const std::string& remainder = entryOf(globals, 3);
-    const double body = widthOf(entryOf(globals, 1) + entryOf(globals, 0), font);
-    const double tail = remainder == "0" ? 0 : widthOf(" R " + remainder, font);
-    double height = (2 * lh + 5) * (stages + 1);
-    if (phase == "MULTIPLY") height += lh;
-    if (phase == "SUBTRACT") height += 2 * lh + 5;
-    return centred(body + tail + 2 * tableauGap(size), height);
+    return divideBox(globals, entryOf(locals, 0), numberOf(entryOf(locals, 1)), size);
 }
 
 ItemBox UniversalEngineView::sizeOfCountOp(Texts globals, Texts locals, double size) {

@@ -1,10 +1,18 @@
 #include "engine/text_drawing.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
+#include "engine/shrinking.hpp"
 #include "engine/text_measure.hpp"
 
 namespace radixmender {
+namespace {
+
+constexpr double kShrink = 0.95;
+
+}  // namespace
 
 double fittedFontSize(const std::vector<std::string>& lines, const platform::TextAttributes& attributes,
                       double maxWidth, double maxHeight) {
@@ -24,15 +32,20 @@ double fittedFontSize(const std::vector<std::string>& lines, const platform::Tex
         }
     }
     const double count = static_cast<double>(lines.size());
-    double size = attributes.font.pointSize;
-    while (true) {
-        const platform::UIFont font = platform::UIFont::systemFont(size, kFittingWeight);
+    const double base = attributes.font.pointSize;
+    // A size that is no finite number could never shrink to a fit.
+    if (!std::isfinite(base)) return kMinimumFittedSize;
+    const std::vector<double> sizes = shrinkingSizes(base, kShrink, kMinimumFittedSize, SIZE_MAX);
+    const auto over = [](double measured, double bound) {
+        return measured <= bound ? 0 : bound > 0 ? measured / bound : HUGE_VAL;
+    };
+    return sizes[firstFitting(sizes.size(), kShrink, [&](std::size_t i) {
+        const platform::UIFont font = platform::UIFont::systemFont(sizes[i], kFittingWeight);
         const double w = widest != nullptr ? textSize(*widest, font).width : 0;
         const double h = tallest != nullptr ? textSize(*tallest, font).height : 0;
-        if (w <= maxWidth && h * count <= maxHeight) return size;
-        if (!(size * 0.95 >= kMinimumFittedSize)) return size;
-        size *= 0.95;
-    }
+        const bool fits = w <= maxWidth && h * count <= maxHeight;
+        return Fit{fits, fits ? 0 : std::max(over(w, maxWidth), over(h * count, maxHeight))};
+    })];
 }
 
 double commonFittedFontSize(const std::vector<std::vector<std::string>>& groups,

@@ -21,7 +21,9 @@ inline constexpr double kMinimumFittedSize = 1.0;
 // The first size of s, 0.95·s, 0.95²·s, ... (s the attributes' font size) at
 // which every line is at most `maxWidth` wide and the lines stacked are at
 // most `maxHeight` high, measured in the system font at `kFittingWeight`;
-// never below `kMinimumFittedSize` unless s already is.
+// never below `kMinimumFittedSize` unless s already is. A few sizes are
+// measured, not every one; a size that is no finite number gives
+// `kMinimumFittedSize` at once.
 double fittedFontSize(const std::vector<std::string>& lines, const platform::TextAttributes& attributes,
                       double maxWidth, double maxHeight);
 

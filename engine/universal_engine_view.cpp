@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "engine/items.hpp"
+#include "engine/shrinking.hpp"
 #include "engine/text_drawing.hpp"
 #include "engine/text_measure.hpp"
 #include "platform/graphics_context.hpp"
@@ -31,50 +32,20 @@ ItemBox measureLine(const Record& line, double size, double weight) {
     }
 }
 
-// The sizes the fitting steps through: the base size, then each 0.98 of the
-// one before while that is at least the minimum.
-std::vector<double> shrinkingSizes(double base) {
-    std::vector<double> sizes{base};
-    while (sizes.size() <= kMaximumShrinks && sizes.back() * kShrink >= kMinimumFittedSize)
-        sizes.push_back(sizes.back() * kShrink);
-    return sizes;
-}
-
 // The first of `sizes` at which the line is at most `width` wide (or the
 // last), as measuring size after size would find it, and the line's box there.
-// A line's width grows with its size, so from the width at one size the
-// number of 0.98 steps to a fitting width can be predicted: a size the
-// prediction reaches that is still too wide shows every larger one is too, and
-// one that fits is confirmed by the size before it being too wide.
 std::size_t firstFittingSize(const Record& line, const std::vector<double>& sizes, double width,
                              double weight, ItemBox& box) {
-    const std::size_t last = sizes.size() - 1;
-    box = measureLine(line, sizes[0], weight);
-    std::size_t tooWide = 0;  // the largest index known to be too wide
-    ItemBox tooWideBox = box;
-    while (tooWideBox.width > width && tooWide < last) {
-        // Nothing fits a width of 0 or less: straight to the last size.
-        const double ratio = width / tooWideBox.width;
-        const double steps = ratio > 0 ? std::ceil(std::log(ratio) / std::log(kShrink)) : HUGE_VAL;
-        const std::size_t next = steps < static_cast<double>(last - tooWide)
-                                     ? tooWide + static_cast<std::size_t>(std::max(1.0, steps))
-                                     : last;
-        box = measureLine(line, sizes[next], weight);
-        if (box.width > width) {
-            tooWide = next;
-            tooWideBox = box;
-            continue;
-        }
-        std::size_t fits = next;
-        while (fits - 1 > tooWide) {
-            const ItemBox before = measureLine(line, sizes[fits - 1], weight);
-            if (before.width > width) break;
-            --fits;
-            box = before;
-        }
-        return fits;
-    }
-    return tooWide;
+    std::vector<std::pair<std::size_t, ItemBox>> measured;
+    const std::size_t at = firstFitting(sizes.size(), kShrink, [&](std::size_t i) {
+        const ItemBox b = measureLine(line, sizes[i], weight);
+        measured.emplace_back(i, b);
+        // Nothing fits a width of 0 or less.
+        return Fit{!(b.width > width), width > 0 ? b.width / width : HUGE_VAL};
+    });
+    for (const auto& [i, b] : measured)
+        if (i == at) box = b;
+    return at;
 }
 
 double gapOf(double size, double weight) {
@@ -99,7 +70,8 @@ LineSizes UniversalEngineView::fitLines(double width, double height, double base
     const double gap = gapOf(baseSize, weight);
     LineSizes sizes(lines.size(), std::vector<double>{baseSize, baseSize});
     std::vector<ItemBox> boxes(lines.size());
-    const std::vector<double> shrinking = shrinkingSizes(baseSize);
+    const std::vector<double> shrinking =
+        shrinkingSizes(baseSize, kShrink, kMinimumFittedSize, kMaximumShrinks);
     for (std::size_t i = 0; i < lines.size(); ++i)
         sizes[i][1] = shrinking[firstFittingSize(lines[i], shrinking, width, weight, boxes[i])];
     for (int round = 0; round < kMaximumShrinks; ++round) {

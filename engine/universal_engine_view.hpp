@@ -62,7 +62,8 @@ public:
 
     // The boxes of the operation tableaux at a point size; each is centred on
     // the line's baseline (its ascent is half its height). Counts are decimal
-    // integers (anything else throws) and a negative count is read as 0;
+    // integers (anything else throws) and a negative count is read as 0, but
+    // the division tableaux read their stage count as a number ("1.5" too);
     // `globals` and `locals` are the item's rows without their keywords.
     using Texts = std::span<const std::string>;
     // `top` and `left`: the character counts of the first column and row labels.
@@ -75,6 +76,35 @@ public:
     static ItemBox sizeOfDividePartialOp(Texts globals, Texts locals, double size);
     static ItemBox sizeOfDivideOp(Texts globals, Texts locals, double size);
     static ItemBox sizeOfCountOp(Texts globals, Texts locals, double size);
+
+    // The tableaux drawn with their left edge at x and their baseline at y,
+    // at the point size, exactly as drawItems draws an item holding the same
+    // values (the font name and weight of a line do not reach a tableau); an
+    // item that could not be drawn throws, as drawItems does.
+    // A multiplication tableau's entry: its text and the colour names of the
+    // text and its background.
+    struct Entry {
+        std::string value, foreground, background;
+    };
+    using Entries = std::vector<Entry>;
+    using Table = std::vector<std::vector<std::string>>;
+    // The rows and columns are as many as the side and top entries.
+    static void drawLatticeMultiply(const Entries& top, const Entries& side, const Entries& leftAnswers,
+                                    const Entries& bottomAnswers, const std::vector<Entries>& upper,
+                                    const std::vector<Entries>& lower, double x, double y, double size);
+    static void drawGridMultiply(const Entries& top, const Entries& left, const std::vector<Entries>& cells,
+                                 double x, double y, double size);
+    static void drawAddColumn(const std::string& s, std::int64_t lines, std::int64_t rows,
+                              std::int64_t columns, const Table& table, const Table& attributes, double x,
+                              double y, double size);
+    static void drawTableauOp(const std::string& sign, const Table& cells, const Table& attributes,
+                              Texts globals, Texts locals, double x, double y, double size);
+    static void drawDivideOp(const std::string& sign, Texts tableau, Texts backgrounds, Texts lines,
+                             Texts globals, Texts locals, double x, double y, double size);
+    static void drawDividePartialOp(const std::string& sign, Texts tableau, Texts partials, Texts globals,
+                                    Texts locals, double x, double y, double size);
+    static void drawCountOp(const std::string& mode, Texts tableau, Texts countUps, Texts globals,
+                            Texts locals, double x, double y, double size);
 
     // Draws the text into the current context turned by `angle` about (x, y)
     // (radians; a negative angle turns counter-clockwise on screen): its line

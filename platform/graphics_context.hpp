@@ -10,6 +10,7 @@
 // Back ends (the QPainter one, the recording one) implement the three
 // rendering primitives; the state and the path live here.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,11 @@ public:
     // A one-line text with the top-left of its line box at `topLeft` (user
     // coordinates); a non-clear background fills the text's box first.
     void drawText(const std::string& text, Point topLeft, const TextAttributes& attributes);
+
+    // The part of the canvas that can show anything, in the coordinates the
+    // context started with (user coordinates under the identity CTM); none
+    // when the context has no bounds (as the recording one).
+    [[nodiscard]] virtual std::optional<Rect> visibleBounds() const { return std::nullopt; }
 
 protected:
     // `devicePath` is in device space (already mapped by the CTM in force when it was built).

@@ -91,6 +91,18 @@ protected:
         painter_->restore();
     }
 
+public:
+    [[nodiscard]] std::optional<Rect> visibleBounds() const override {
+        // The context's own coordinates reach the device through the base transform and the view.
+        const QTransform toDevice =
+            base_ * painter_->worldTransform().inverted() * painter_->combinedTransform();
+        QRectF visible(painter_->viewport());
+        if (painter_->hasClipping())
+            visible &= painter_->combinedTransform().mapRect(painter_->clipBoundingRect());
+        const QRectF r = toDevice.inverted().mapRect(visible);
+        return Rect(r.x(), r.y(), r.width(), r.height());
+    }
+
 private:
     QPainter* painter_;
     QTransform base_;

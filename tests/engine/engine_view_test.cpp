@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -148,6 +149,48 @@ TEST(FittedFontSize, ShrinksInStepsOfFivePercent) {
     EXPECT_EQ(commonFittedFontSize({{text}, {twice}}, attributes, size(twice, 30).width - 1, 1000),
               fittedFontSize({twice}, attributes, size(twice, 30).width - 1, 1000));
     EXPECT_GE(fittedFontSize({text}, attributes, 0, -4), kMinimumFittedSize);
+
+    // A few sizes are measured, yet the size is the one shrinking step by step
+    // finds, from any starting size; one that is no finite number ends at once.
+    const auto stepwise = [&](const std::vector<std::string>& lines, double s, double width, double height) {
+        const auto fits = [&](double at) {
+            for (const std::string& line : lines)
+                if (size(line, at).width > width || size(line, at).height * double(lines.size()) > height)
+                    return false;
+            return true;
+        };
+        while (!fits(s) && s * 0.95 >= kMinimumFittedSize) s *= 0.95;
+        return s;
+    };
+    // The platform's fonts measure sizes up to about 40,000 points: beyond
+    // them, a measurer in proportion to the size stands in.
+    struct Proportional : TextMeasurer {
+        mutable int calls = 0;
+        platform::Size textSize(const std::string& t, const platform::UIFont& f) const override {
+            return ++calls, platform::Size{0.6 * f.pointSize * double(t.size()), 1.2 * f.pointSize};
+        }
+        FontMetrics metrics(const platform::UIFont& f) const override { return {f.pointSize}; }
+    };
+    for (const double start : {30.0, 1000.0, 10000.0, 1e6, 1e300}) {
+        const Proportional proportional;
+        std::optional<ScopedTextMeasurer> scope;
+        if (start > 1e4) scope.emplace(proportional);
+        for (double width = 0; width < 700; width += 13.7)
+            for (const double height : {1000.0, 150.0, 20.0}) {
+                const platform::TextAttributes at{platform::UIFont::systemFont(start, medium)};
+                EXPECT_EQ(fittedFontSize({"x", twice}, at, width, height),
+                          stepwise({"x", twice}, start, width, height))
+                    << start << " " << width << " " << height;
+            }
+        proportional.calls = 0;
+        static_cast<void>(fittedFontSize({text}, {platform::UIFont::systemFont(start, medium)}, 390, 40));
+        if (start > 1e4) {
+            EXPECT_LT(proportional.calls, 30) << start;
+        }
+    }
+    for (const double odd : {HUGE_VAL, -HUGE_VAL, std::nan("")})
+        EXPECT_EQ(fittedFontSize({text}, {platform::UIFont::systemFont(odd, medium)}, 390, 40),
+                  kMinimumFittedSize);
 }
 
 // Comments centred in the system font at the top; the lines in the digit font
