@@ -1,6 +1,7 @@
 // The operation tableaux drawn from their values rather than a record: the
 // values are written as the item's rows and drawn as the line's item would
 // be, so both ways draw the same through one measured layout.
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -31,6 +32,15 @@ void drawPlugIn(const std::string& kind, std::vector<Row> rows, double x, double
     for (Row& r : rows) record.push_back(std::move(r));
     record.push_back({kind + "_tag", "anon"});
     drawItems(record, "1", defaultFontName(), x, y, size, platform::FontWeight::medium);
+}
+
+// The item of `kind` whose kind row holds `head`, the lists in the rows after
+// it, each named `kind` + "_" + its name.
+void drawListed(const std::string& kind, const std::string& head,
+                std::initializer_list<std::pair<const char*, Texts>> lists, double x, double y, double size) {
+    std::vector<Row> rows{{kind, head}};
+    for (const auto& [name, values] : lists) rows.push_back(row(kind + "_" + name, values));
+    drawPlugIn(kind, std::move(rows), x, y, size);
 }
 
 // The values of entries, then their text colours and their background colours.
@@ -122,36 +132,27 @@ void UniversalEngineView::drawTableauOp(const std::string& sign, const Table& ce
 
 void UniversalEngineView::drawDivideOp(const std::string& sign, Texts tableau, Texts backgrounds, Texts lines,
                                        Texts globals, Texts locals, double x, double y, double size) {
-    drawPlugIn("divide_op",
-               {{"divide_op", sign},
-                row("divide_op_tableau", tableau),
-                row("divide_op_background_tableau", backgrounds),
-                row("divide_op_lines", lines),
-                row("divide_op_globals", globals),
-                row("divide_op_locals", locals)},
+    drawListed("divide_op", sign,
+               {{"tableau", tableau},
+                {"background_tableau", backgrounds},
+                {"lines", lines},
+                {"globals", globals},
+                {"locals", locals}},
                x, y, size);
 }
 
 void UniversalEngineView::drawDividePartialOp(const std::string& sign, Texts tableau, Texts partials,
                                               Texts globals, Texts locals, double x, double y, double size) {
-    drawPlugIn("divide_partial_op",
-               {{"divide_partial_op", sign},
-                row("divide_partial_op_tableau", tableau),
-                row("divide_partial_op_partials", partials),
-                row("divide_partial_op_globals", globals),
-                row("divide_partial_op_locals", locals)},
-               x, y, size);
+    drawListed("divide_partial_op", sign,
+               {{"tableau", tableau}, {"partials", partials}, {"globals", globals}, {"locals", locals}}, x, y,
+               size);
 }
 
 void UniversalEngineView::drawCountOp(const std::string& mode, Texts tableau, Texts countUps, Texts globals,
                                       Texts locals, double x, double y, double size) {
-    drawPlugIn("count_op",
-               {{"count_op", mode},
-                row("count_op_tableau", tableau),
-                row("count_op_count_ups", countUps),
-                row("count_op_globals", globals),
-                row("count_op_locals", locals)},
-               x, y, size);
+    drawListed("count_op", mode,
+               {{"tableau", tableau}, {"count_ups", countUps}, {"globals", globals}, {"locals", locals}}, x,
+               y, size);
 }
 
 }  // namespace radixmender
