@@ -37,8 +37,8 @@ Record substitutedFormula(const std::string& v, const Rational& a, const Rationa
                                   : makeUnaryRecord(text::kHyphenMinus, written(b));
     Record base = b.numerator < 0 || b.denominator != 1 ? parens(written(b)) : written(b);
     Record Q = makeJoinRecord(text::kCaret, std::move(base), message("2"));
-    Record F = *joinRecords({message("4"), parens(written(a)), parens(written(c))});
-    Record T = *joinRecords({message("2"), parens(written(a))});
+    Record F = sideBySide(message("4"), parens(written(a)), parens(written(c)));
+    Record T = sideBySide(message("2"), parens(written(a)));
     Record root =
         makeUnaryRecord(text::kRadical, makeJoinRecord(text::kMinusSign, std::move(Q), std::move(F)));
     return makeJoinRecord(
@@ -66,7 +66,9 @@ std::vector<Record> formulaSteps(const PolyEquation& e, Style, bool colored) {
     const PolyEquation standardForm(Polynomial(std::move(standard)),
                                     Polynomial({Monomial(Rational(0, 1), 0, v)}), e.relation);
 
-    std::vector<Record> lines{record(standardForm, Style::fraction)};
+    std::vector<Record> lines;
+    lines.reserve(15);
+    lines.push_back(record(standardForm, Style::fraction));
     const auto blanks = [&lines](std::int64_t n) {
         for (Record& r : makeBlankRecords(n)) lines.push_back(std::move(r));
     };
@@ -82,12 +84,11 @@ std::vector<Record> formulaSteps(const PolyEquation& e, Style, bool colored) {
     const auto named = [](const std::string& name, const Rational& value, Color color) {
         return makeJoinRecord(text::kEquals, message(name, color), written(value), color);
     };
-    lines.push_back(
-        *joinRecords({named("a", a, ca), named(" , b", b, cb), message(" and "), named("c", c, cc)}));
+    lines.push_back(sideBySide(named("a", a, ca), named(" , b", b, cb), message(" and "), named("c", c, cc)));
     lines.push_back(substitutedFormula(v, a, b, c));
     blanks(3);
     if (const auto roots = solutionsLine(v, analysis, Style::rational_fraction)) {
-        lines.push_back(*roots);
+        lines.push_back(std::move(*roots));
         lines.push_back(message("from calculator"));
     } else {
         lines.push_back(message(rawValue(analysis.status)));

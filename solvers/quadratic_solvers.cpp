@@ -1,5 +1,6 @@
 #include "solvers/quadratic_solvers.hpp"
 
+#include <algorithm>
 #include <numeric>
 #include <string>
 #include <utility>
@@ -38,6 +39,34 @@ Record message(const std::string& text, Color color = Color::black) { return mak
 
 void append(std::vector<Record>& lines, std::vector<Record> more) {
     for (Record& r : more) lines.push_back(std::move(r));
+}
+
+// The lines of a step, taken over rather than copied (a braced list would
+// copy every record).
+template <class... Lines>
+std::vector<Record> linesOf(Lines&&... lines) {
+    std::vector<Record> result;
+    result.reserve(sizeof...(lines));
+    (result.push_back(std::forward<Lines>(lines)), ...);
+    return result;
+}
+
+// Two equations that write the same line: the same stored coefficients,
+// colours, exponents, letters and relation.
+bool drawnAlike(const Monomial& a, const Monomial& b) {
+    const Rational &p = a.coefficient, &q = b.coefficient;
+    return p.numerator == q.numerator && p.denominator == q.denominator &&
+           p.numerator_color == q.numerator_color && p.denominator_color == q.denominator_color &&
+           p.bar_color == q.bar_color && a.exponent == b.exponent && a.variable == b.variable &&
+           a.variable_color == b.variable_color;
+}
+bool drawnAlike(const PolyEquation& a, const PolyEquation& b) {
+    const auto alike = [](const Polynomial& x, const Polynomial& y) {
+        return std::equal(x.terms.begin(), x.terms.end(), y.terms.begin(), y.terms.end(),
+                          [](const Monomial& m, const Monomial& n) { return drawnAlike(m, n); });
+    };
+    return a.relation == b.relation && a.relation_color == b.relation_color && alike(a.LHS, b.LHS) &&
+           alike(a.RHS, b.RHS);
 }
 
 // A step the solver refuses to go on from, shaped as the division-by-zero step.
@@ -81,10 +110,18 @@ public:
           style(lineStyle),
           continued(continuation),
           opening(line(cleaned)) {
-        if (!continued) write({opening}, text::kThinking);
+        if (!continued) write(linesOf(Record(opening)), text::kThinking);
     }
 
-    [[nodiscard]] Record line(const PolyEquation& e) const { return record(e, style); }
+    // The line of `e`; a solution writes most equations twice (in the step
+    // that makes them and among the settled lines), so the last few are kept.
+    [[nodiscard]] Record line(const PolyEquation& e) {
+        for (const auto& [equation, written] : drawn)
+            if (drawnAlike(equation, e)) return written;
+        if (drawn.size() == 4) drawn.erase(drawn.begin());
+        drawn.emplace_back(e, record(e, style));
+        return drawn.back().second;
+    }
 
     // A step of the settled lines followed by `lines`.
     void step(std::vector<Record> lines, std::string comment) {
@@ -96,7 +133,7 @@ public:
     // A stage that replaces the equation: before and after; before is settled.
     void replace(const PolyEquation& after, std::string comment) {
         Record before = line(current);
-        step({before, line(after)}, std::move(comment));
+        step(linesOf(Record(before), line(after)), std::move(comment));
         history.push_back(std::move(before));
         current = after;
     }
@@ -108,7 +145,7 @@ public:
         if (!x.equations) return;
         const std::vector<PolyEquation>& q = *x.equations;
         std::vector<Record> lines;
-        for (const PolyEquation& e : q) lines = appendEquationRecord(std::move(lines), e, style);
+        for (const PolyEquation& e : q) lines.push_back(line(e));
         const std::vector<Record> settled(lines.begin(), lines.end() - 1);
         if (x.note)
             lines.push_back(message(*x.note));
@@ -136,7 +173,9 @@ public:
                 result.comments.push_back(std::move(linear.comments[i]));
             }
         }
-        if (!continued) write({opening, verdictLine(linearSolution(current), variable, style)}, text::kCool);
+        if (!continued)
+            write(linesOf(std::move(opening), verdictLine(linearSolution(current), variable, style)),
+                  text::kCool);
         return std::move(result);
     }
 
@@ -145,7 +184,7 @@ public:
     SolverResult close(const PolyEquation& cleaned, bool numberLineNote) && {
         if (continued) return std::move(result);
         const QuadraticAnalysis analysis = analyzeQuadratic(cleaned);
-        Step lines{opening};
+        Step lines = linesOf(std::move(opening));
         append(lines, makeBlankRecords(2));
         if (auto roots = solutionsLine(variable, analysis,
                                        style == Style::fraction ? Style::rational_fraction : style))
@@ -172,6 +211,7 @@ private:
     }
 
     bool continued;
+    std::vector<std::pair<PolyEquation, Record>> drawn;  // before `opening`, which is drawn first
     Record opening;
     SolverResult result;
 };
@@ -188,8 +228,9 @@ void clearFractions(Derivation& d, bool colored) {
         return;
     }
     const Color c = colored ? Color::red : Color::black;
-    std::vector<Record> lines{d.line(highlightingFractions(e, c)),
-                              record(PolyEquation::PolyEquationClear(L, e, c), d.style), d.line(cleared)};
+    std::vector<Record> lines =
+        linesOf(d.line(highlightingFractions(e, c)),
+                record(PolyEquation::PolyEquationClear(L, e, c), d.style), d.line(cleared));
     append(lines, makeBlankRecords(2));
     lines.push_back(message(clearingNote(L, d.style)));
     d.step(std::move(lines), clearingComment(d.style));
@@ -218,8 +259,8 @@ void factorStages(Derivation& d, bool colored) {
     std::vector<Record> lines = makeBlankRecords(2);
     if (f.A && f.B) {
         const Color c = colored ? Color::red : Color::black;
-        lines.push_back(*joinRecords({line(f.A->front()), message(" or ", c), line(f.B->front())}));
-        lines.push_back(*joinRecords({line(f.A->back()), message(" or "), line(f.B->back())}));
+        lines.push_back(sideBySide(line(f.A->front()), message(" or ", c), line(f.B->front())));
+        lines.push_back(sideBySide(line(f.A->back()), message(" or "), line(f.B->back())));
     } else if (f.A) {
         lines.push_back(line(f.A->front()));
         lines.push_back(line(f.A->back()));
@@ -235,8 +276,8 @@ void factorStages(Derivation& d, bool colored) {
 
 void completeTheSquareStages(Derivation& d) {
     if (const auto divided = divideBothSidesStep(d.current)) {
-        std::vector<Record> lines{d.line(divided->highlighted), record(divided->multiplied, d.style),
-                                  d.line(divided->divided)};
+        std::vector<Record> lines = linesOf(d.line(divided->highlighted),
+                                            record(divided->multiplied, d.style), d.line(divided->divided));
         append(lines, divided->notes);
         d.step(std::move(lines), "divide by coefficient of " + d.variable + "\u00B2");
         d.history.push_back(d.line(black(divided->highlighted)));
@@ -248,7 +289,7 @@ void completeTheSquareStages(Derivation& d) {
         for (const PolyEquation& e : *moved) lines.push_back(d.line(e));
         append(lines, makeBlankRecords(0));
         d.step(std::move(lines), "constant term to right hand side");
-        d.history = appendRecoloredEquationRecord(std::move(d.history), moved->front(), d.style);
+        d.history.push_back(d.line(black(moved->front())));
         d.current = black(moved->back());
     }
     if (const auto completed = completeSquareStep(d.current, Style::fraction)) {
@@ -257,8 +298,7 @@ void completeTheSquareStages(Derivation& d) {
         lines.push_back(record(completed->square, d.style));
         append(lines, completed->notes);
         d.step(std::move(lines), "complete the square");
-        for (const PolyEquation& e : completed->equations)
-            d.history = appendRecoloredEquationRecord(std::move(d.history), e, d.style);
+        for (const PolyEquation& e : completed->equations) d.history.push_back(d.line(black(e)));
         d.history.push_back(record(completed->square.mapSides(Color::black), d.style));
         d.current = black(completed->equations.front());
     } else {

@@ -79,10 +79,10 @@ std::optional<Record> solutionsLine(const std::string& variable, const Quadratic
     const Quadratic_status status = analysis.status;
     if (status == Quadratic_status::none) return std::nullopt;
     if (status == Quadratic_status::rational_repeated)
-        return joinRecords({message(variable + " = "), record(unwrapped(analysis.first), Style::fraction)});
+        return sideBySide(message(variable + " = "), record(unwrapped(analysis.first), Style::fraction));
     const Style style = status == Quadratic_status::rational_distinct ? Style::fraction : irrationalStyle;
-    return joinRecords({message(variable + " = "), record(unwrapped(analysis.first), style), message(" or "),
-                        message(variable + " = "), record(unwrapped(analysis.second), style)});
+    return sideBySide(message(variable + " = "), record(unwrapped(analysis.first), style), message(" or "),
+                      message(variable + " = "), record(unwrapped(analysis.second), style));
 }
 
 }  // namespace radixmender

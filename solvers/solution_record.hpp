@@ -3,9 +3,12 @@
 // states the roots after the variable ("x = 2 or x = 3").
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "algebra/solver_vocabulary.hpp"
+#include "records/literals.hpp"
 #include "records/types.hpp"
+#include "records/writers.hpp"
 #include "solvers/verdicts.hpp"
 
 namespace radixmender {
@@ -18,6 +21,14 @@ namespace radixmender {
 //   denominators (no bar for L = 1).
 // Zero denominators and 64-bit overflow throw in the two exact styles.
 Record record(const Quadratic_solution& solution, Style style = Style::fraction);
+
+// The pieces side by side, as joinRecords sets them (joins "🖇", black,
+// folded to the left), taking over the pieces passed as temporaries.
+template <class... Rest>
+Record sideBySide(Record line, Rest&&... rest) {
+    ((line = makeJoinRecord(text::kPaperclip, std::move(line), Record(std::forward<Rest>(rest)))), ...);
+    return line;
+}
 
 // variable + " = " and the first root, then for two roots " or ",
 // variable + " = " and the second, joined side by side. Rational roots are

@@ -99,15 +99,18 @@ std::optional<CompletedSquare> completeSquareStep(const PolyEquation& e, Style s
     const Polynomial_XL sum({{Term_XL(Monomial(unwrapped(k.adding(s)), 0, v))}});
     const auto value = [style](const Rational& r, Color c) { return record(r.recolored(c), false, style); };
     const auto m = [](const std::string& text, Color c) { return makeMessageRecord(text, c); };
-    return CompletedSquare{{PolyEquation(lastTermStep(e.LHS, Color::red), e.RHS, e.relation),
+    CompletedSquare result{{PolyEquation(lastTermStep(e.LHS, Color::red), e.RHS, e.relation),
                             PolyEquation(lastTermStep(appended(e.LHS, added), Color::blue),
                                          lastTermStep(appended(e.RHS, added), Color::blue), e.relation)},
                            Polynomial_Equation_XL(square, sum, e.relation),
-                           {*joinRecords({m("halve " + v + " coefficient from ", Color::red),
-                                          value(b, Color::red), m(" to ", Color::red), value(h, Color::red)}),
-                            *joinRecords({m("square to ", Color::blue), value(s, Color::blue),
-                                          m(" , add to both sides", Color::blue)}),
-                            m("complete the square", Color::black)}};
+                           {}};
+    std::vector<Record>& notes = result.notes;
+    notes.push_back(sideBySide(m("halve " + v + " coefficient from ", Color::red), value(b, Color::red),
+                               m(" to ", Color::red), value(h, Color::red)));
+    notes.push_back(sideBySide(m("square to ", Color::blue), value(s, Color::blue),
+                               m(" , add to both sides", Color::blue)));
+    notes.push_back(m("complete the square", Color::black));
+    return result;
 }
 
 std::vector<Record> squareRootStep(const PolyEquation& e, Style style) {
@@ -135,13 +138,14 @@ std::vector<Record> squareRootStep(const PolyEquation& e, Style style) {
         default:
             break;
     }
-    std::vector<Record> lines{makeJoinRecord(
+    std::vector<Record> lines;
+    lines.push_back(makeJoinRecord(
         text::kEquals, record(recolored(plus(v, h), Color::red), style),
         makeUnaryRecord(
             text::kPlusMinus,
             makeUnaryRecord(text::kRadical, record(recolored(constant(R, v), Color::red), style), Color::red),
             Color::red),
-        Color::red)};
+        Color::red));
     if (analysis.status == Quadratic_status::rational_distinct && h.numerator != 0) {
         const Rational root(unwrapped(exactSquareRoot(R.numerator)),
                             unwrapped(exactSquareRoot(R.denominator)));

@@ -217,9 +217,9 @@ TEST(QuadraticExamples, WrittenValuesOfRoots) {
     };
     for (const auto& r : rows) {
         const Quadratic_solution s{Rational(r.an, r.ad), Rational(r.bn, r.bd), r.c};
-        const testing::SurdValue value = testing::SurdValue(testing::Fraction(r.an, r.ad)) +
-                                         testing::SurdValue(testing::Fraction(r.bn, r.bd)) *
-                                             testing::SurdValue::root(r.c);
+        const testing::SurdValue value =
+            testing::SurdValue(testing::Fraction(r.an, r.ad)) +
+            testing::SurdValue(testing::Fraction(r.bn, r.bd)) * testing::SurdValue::root(r.c);
         char decimal[40];
         std::snprintf(decimal, sizeof decimal, "\"%.8g\"",
                       double(r.an) / double(r.ad) + double(r.bn) / double(r.bd) * std::sqrt(double(r.c)));
@@ -241,7 +241,8 @@ TEST(QuadraticExamples, SecondLetterRefused) {
         for (const Quadratic_method m : {kFactor, kFormula, kSquare})
             for (int o = 0; o < 12; ++o) {
                 const SolverResult r = solveQuadratic(
-                    e, m, {.colored = o % 2 == 1, .continued = o % 4 > 1, .style = static_cast<Style>(o % 3)});
+                    e, m,
+                    {.colored = o % 2 == 1, .continued = o % 4 > 1, .style = static_cast<Style>(o % 3)});
                 EXPECT_EQ(r.comments, Comments{{"oops"}});
                 EXPECT_EQ(describeRecord(r.steps.at(0).at(3)), R"("not a quadratic equation")");
             }
@@ -256,7 +257,8 @@ TEST(QuadraticExamples, CubesThatCancel) {
         const SolverResult r = solveQuadratic(hidden, m);
         EXPECT_EQ(r.comments.at(1).at(0), "descending powers of x");
         EXPECT_EQ(describeRecord(r.steps.at(1).at(1)), R"((("x²" − "4") = "0"))");
-        EXPECT_EQ(describeRecord(r.steps.back().at(3)), R"((((("x = " 🖇 "-2") 🖇 " or ") 🖇 "x = ") 🖇 "2"))");
+        EXPECT_EQ(describeRecord(r.steps.back().at(3)),
+                  R"((((("x = " 🖇 "-2") 🖇 " or ") 🖇 "x = ") 🖇 "2"))");
         EXPECT_EQ(solveQuadratic(cubic, m).comments, Comments{{"oops"}});
     }
 }

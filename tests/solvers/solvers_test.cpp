@@ -633,8 +633,7 @@ TEST(QuadraticSolvers, AgreeWithSymPy) {
             << c.given;
         // A cube on both sides cancels on the quadratic road.
         for (const Quadratic_method m : kMethods)
-            for (int o = 0; o < 6; ++o)
-                check(e, m, static_cast<Style>(o % 3), o > 2, roots, kind);
+            for (int o = 0; o < 6; ++o) check(e, m, static_cast<Style>(o % 3), o > 2, roots, kind);
     }
 }
 // A grid of P = a·x² + b·x + c, a in −6…6 without 0, b and c in −10…10, each coefficient over 1, 2,
@@ -666,8 +665,8 @@ TEST(QuadraticSolvers, GridOfQuadratics) {
                         roots.push_back((-B + SurdValue(sign) * SurdValue::root(D)) / (SurdValue(2) * A));
                 if (A.approximate() < 0) std::reverse(roots.begin(), roots.end());
                 if (D.isZero()) roots.pop_back();
-                const Quadratic_status kind = roots.empty()   ? Quadratic_status::none
-                                              : D.isZero()    ? Quadratic_status::rational_repeated
+                const Quadratic_status kind = roots.empty()           ? Quadratic_status::none
+                                              : D.isZero()            ? Quadratic_status::rational_repeated
                                               : roots[0].isRational() ? Quadratic_status::rational_distinct
                                                                       : Quadratic_status::irrational_distinct;
                 check(PolyEquation(Polynomial(left), Polynomial(right), Relation::equal_to), kMethods[n % 3],
