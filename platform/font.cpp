@@ -271,20 +271,33 @@ void paintEmoji(QPainter& painter, const QString& text, double size, double poin
     }
     // Pixels of the image per unit of the painter's coordinates.
     const double perUnit = kLargestEmojiPixels / std::max(box.width(), box.height());
-    QImage image(std::max(1, static_cast<int>(std::ceil(box.width() * perUnit))),
-                 std::max(1, static_cast<int>(std::ceil(box.height() * perUnit))),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    image.setDotsPerMeterX(2835);  // 72 dpi: a point size is a pixel size
-    image.setDotsPerMeterY(2835);
-    {
-        QPainter into(&image);
-        into.setRenderHints(painter.renderHints());
-        into.setPen(painter.pen());
-        into.setFont(makeQFont(kEmojiFamily, size * perUnit, false));
-        into.drawText(QPointF(margin, margin + line.ascent) * perUnit, text);
+    const QSize pixels(std::max(1, static_cast<int>(std::ceil(box.width() * perUnit))),
+                       std::max(1, static_cast<int>(std::ceil(box.height() * perUnit))));
+    const QPointF origin = QPointF(margin, margin + line.ascent) * perUnit;
+    // A picture draws the same few faces again and again.
+    static QHash<QString, QImage> images;
+    const QString key = text + QStringLiteral("|%1|%2|%3|%4")
+                                   .arg(size * perUnit, 0, 'g', 17)
+                                   .arg(origin.y(), 0, 'g', 17)
+                                   .arg(pixels.width())
+                                   .arg(pixels.height());
+    auto found = images.constFind(key);
+    if (found == images.constEnd()) {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        image.setDotsPerMeterX(2835);  // 72 dpi: a point size is a pixel size
+        image.setDotsPerMeterY(2835);
+        {
+            QPainter into(&image);
+            into.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                                QPainter::SmoothPixmapTransform);
+            into.setFont(makeQFont(kEmojiFamily, size * perUnit, false));
+            into.drawText(origin, text);
+        }
+        if (images.size() >= 64) images.clear();
+        found = images.insert(key, image);
     }
-    painter.drawImage(box, image);
+    painter.drawImage(box, *found);
 }
 
 }  // namespace
