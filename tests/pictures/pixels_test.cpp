@@ -1,4 +1,4 @@
-// The pictures in pixels, where the recording context says their parts are.
+// Brick faces in pixels, at any size.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,9 +6,8 @@
 
 #include "pictures/doubles.hpp"
 #include "pictures/elements.hpp"
-#include "pictures/ten_frames.hpp"
 #include "platform/image_renderer.hpp"
-#include "tests/pictures/recorded_pictures.hpp"
+#include "platform/recording_context.hpp"
 
 namespace radixmender::testing {
 namespace {
@@ -80,46 +79,6 @@ TEST(PicturePixels, BrickFacesAtAnySize) {
     for (int i = 4; i < 120; ++i)
         for (int j = 0; j < 156; ++j) fill += image.pixel(i, j) == Pixel{170, 170, 170, 255};
     EXPECT_EQ(fill, 116 * 156);
-}
-
-// Two strategies on a phone, in the colours of the parts the recording
-// places: light gray just inside each brick's edge, cyan in each cell's
-// corner, each counter's colour below its middle, away from its number.
-TEST(PicturePixels, StrategiesWhereTheRecordingPutsThem) {
-    const auto pixel = [](const platform::RasterImage& image, double x, double y) {
-        return image.pixel(int(x), int(y));
-    };
-    const Pixel lightGray{170, 170, 170, 255}, cyan{0, 255, 255, 255}, red{255, 0, 0, 255}, blue{0, 0, 255, 255};
-    for (const auto& draw : {std::function{[](platform::GraphicsContext& c) {
-                                 drawCountOnMakeTenStrategy(c, 8, 5, false, "count on", 390, 844);
-                             }},
-                             std::function{[](platform::GraphicsContext& c) {
-                                 drawDoubleMinusOneStrategy(c, 7, false, 390, 844);
-                             }}}) {
-        platform::RecordingContext recording;
-        draw(recording);
-        const platform::RasterImage image = onWhite(390, 844, draw);
-        int probes = 0;
-        for (const auto& op : recording.paths()) {
-            if (op.fillColor == CGColor::lightGray()) {
-                const Rect square = brickSquare(op);
-                for (const auto& [x, y] : {std::pair{square.minX(), square.minY()}, {square.maxX(), square.maxY()}})
-                    EXPECT_EQ(pixel(image, x + (x == square.minX() ? 6 : -6), y + (y == square.minY() ? 6 : -6)),
-                              lightGray);
-            } else if (op.fillColor == CGColor::cyan()) {
-                const FrameCells cells = frameCells(op);
-                for (const auto& column : cells.centres)
-                    for (const platform::Point centre : column)
-                        EXPECT_EQ(pixel(image, centre.x - cells.side / 2 + 2, centre.y + cells.side / 2 - 2), cyan);
-            } else {
-                const auto& disc = op.path.elements().front();
-                EXPECT_EQ(pixel(image, disc.point.x, disc.point.y + 0.75 * disc.radius),
-                          op.fillColor == CGColor::red() ? red : blue);
-            }
-            ++probes;
-        }
-        EXPECT_GE(probes, 14);
-    }
 }
 
 }  // namespace
