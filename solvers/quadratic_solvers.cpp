@@ -27,10 +27,9 @@ namespace radixmender {
 
 namespace {
 
-PolyEquation black(const PolyEquation& e) { return recolored(e, Color::black, Color::black, Color::black); }
-
-Ext_polyEquation black(const Ext_polyEquation& e) {
-    return {recolored(e.LHS, Color::black), recolored(e.RHS, Color::black), e.relation};
+template <class Equation>
+Equation black(const Equation& e) {
+    return recolored(e, Color::black, Color::black, Color::black);
 }
 
 enum class Way { formula, factor, complete_the_square };
@@ -242,11 +241,12 @@ void clearFractions(Derivation& d, bool colored) {
 void factorStages(Derivation& d, bool colored) {
     if (const auto gcd = factorOutGcdStep(d.current)) {
         std::vector<Record> lines;
-        for (const Ext_polyEquation& e : gcd->equations) lines.push_back(record(e, d.style));
+        for (const Ext_polyEquation& e : gcd->equations)
+            lines = appendExtEquationRecord(std::move(lines), e, d.style);
         lines.push_back(message(gcd->note));
         d.step(std::move(lines), "simplify the equation");
         for (std::size_t i = 0; i + 1 < gcd->equations.size(); ++i)
-            d.history.push_back(record(black(gcd->equations[i]), d.style));
+            d.history = appendRecoloredExtEquationRecord(std::move(d.history), gcd->equations[i], d.style);
         d.current = toPolyEquation(gcd->equations.back());
     }
     d.history.push_back(d.line(d.current));
