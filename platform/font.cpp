@@ -137,7 +137,9 @@ private:
 // The measuring loops ask for the same few sizes again and again.
 // The metrics of one font are read one after the other, so the face found last is kept at hand.
 const Face& face(const UIFont& font) {
-    static std::unordered_map<FaceKey, std::unique_ptr<Face>, FaceKeyHash> cache;
+    // Never destroyed: Qt's font machinery is torn down before static objects
+    // are, and a face released after it would reach freed thread storage.
+    static auto& cache = *new std::unordered_map<FaceKey, std::unique_ptr<Face>, FaceKeyHash>();
     static std::pair<FaceKey, const Face*> last{{}, nullptr};
     const FaceKey key{font.family, font.pointSize, isBold(font.weight)};
     if (last.second != nullptr && last.first == key) return *last.second;
