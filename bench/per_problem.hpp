@@ -2,12 +2,15 @@
 // Times whole solutions over a fixed grid of problems, one problem per
 // iteration, so the time per iteration is the mean per problem. The counters
 // give each problem's own median time (over the passes through the grid):
-// the median of those over the grid and the slowest, in microseconds.
+// the median of those over the grid and the slowest, in microseconds, and
+// the blocks allocated per problem (mean over the grid).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <vector>
+
+#include "bench/allocation_count.hpp"
 
 namespace radixmender::bench {
 
@@ -19,6 +22,7 @@ void timeEach(benchmark::State& state, std::size_t count, Solve solve) {
     // allocate between the solutions being timed.
     for (auto& t : times) t.reserve(128);
     std::size_t i = 0;
+    const std::size_t allocationsBefore = allocationCount;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         solve(i);
@@ -26,6 +30,7 @@ void timeEach(benchmark::State& state, std::size_t count, Solve solve) {
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         i = i + 1 == count ? 0 : i + 1;
     }
+    const auto allocations = static_cast<double>(allocationCount - allocationsBefore);
     std::vector<double> perProblem;
     for (auto& t : times) {
         if (t.empty()) continue;
@@ -34,6 +39,8 @@ void timeEach(benchmark::State& state, std::size_t count, Solve solve) {
     }
     std::sort(perProblem.begin(), perProblem.end());
     state.counters["problems"] = static_cast<double>(count);
+    if (state.iterations() > 0)
+        state.counters["allocs_per_problem"] = allocations / static_cast<double>(state.iterations());
     if (!perProblem.empty()) {
         state.counters["median_problem_us"] = perProblem[perProblem.size() / 2];
         state.counters["slowest_problem_us"] = perProblem.back();
