@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "records/record.hpp"
+#include "records/row.hpp"
+
 namespace radixmender {
 
-using Row = std::vector<std::string>;
-using Record = std::vector<Row>;
 using Step = std::vector<Record>;
 using Steps = std::vector<Step>;
 using Comment = std::vector<std::string>;

@@ -20,11 +20,25 @@ namespace {
 const char kIndexOutOfRange[] = "Index out of range";
 const char kUnwrappedNil[] = "Unexpectedly found nil while unwrapping an Optional value";
 
-Row colourRow(const std::string& kind, std::initializer_list<Color> colors) {
-    Row row{kind + "_color"};
+// Appends [kind + "_color", one name per colour].
+void addColourRow(Record& record, const std::string& kind, std::initializer_list<Color> colors) {
+    Row& row = record.appendRow();
+    row.reserve(colors.size() + 1);
+    row.emplace_back(kind).append("_color");
     for (Color c : colors) row.push_back(rawValue(c));
-    return row;
 }
+
+// Appends a row of two entries, built in place.
+template <class Keyword, class Value>
+void addPair(Record& record, Keyword&& keyword, Value&& value) {
+    Row& row = record.appendRow();
+    row.emplace_back(std::forward<Keyword>(keyword));
+    row.emplace_back(std::forward<Value>(value));
+}
+
+// Rows an item without operands takes, and room for the item that usually
+// takes it as its operand next.
+constexpr std::size_t kLeafRoom = 8;
 
 constexpr std::string_view kUnaryLocator = "unary_locator";
 constexpr std::string_view kJoinLocator = "join_locator";
@@ -66,24 +80,14 @@ void shiftIndices(Row& row, std::size_t count, std::int64_t offset) {
     if (count == 2) row[2] = std::to_string(second);
 }
 
-// A row of two entries, built in place: a braced list would construct every
-// entry twice.
-Row pair(const char* keyword, std::string value) {
-    Row row;
-    row.reserve(2);
-    row.emplace_back(keyword);
-    row.push_back(std::move(value));
-    return row;
-}
-
-// Rewrites the "start" row; one that already holds two entries keeps its storage.
+// Rewrites the "start" row.
 void setStart(Record& record, std::size_t index) {
-    Row& row = record[0];
+    Row& row = record.rowToChange(0);
     if (row.size() == 2) {
         row[0] = "start";
         row[1] = std::to_string(index);
     } else {
-        row = pair("start", std::to_string(index));
+        row = Row{"start", std::to_string(index)};
     }
 }
 
@@ -96,13 +100,23 @@ const Row& rowAt(const Record& record, std::int64_t index) {
 }
 
 Row& rowAt(Record& record, std::int64_t index) {
-    return const_cast<Row&>(rowAt(static_cast<const Record&>(record), index));
+    if (index < 0 || static_cast<std::size_t>(index) >= record.size())
+        throw std::out_of_range(kIndexOutOfRange);
+    return record[static_cast<std::size_t>(index)];
 }
 
 Record makeLeafRecord(const std::string& kind, Row values, std::initializer_list<Color> colors,
                       const std::string& tag) {
-    values.insert(values.begin(), kind);
-    return {{"start", "1"}, std::move(values), colourRow(kind, colors), {kind + "_tag", tag}};
+    Record record;
+    record.reserve(kLeafRoom);
+    addPair(record, "start", "1");
+    Row& kindRow = record.appendRow();
+    kindRow.reserve(values.size() + 1);
+    kindRow.push_back(kind);
+    for (std::string& value : values) kindRow.push_back(std::move(value));
+    addColourRow(record, kind, colors);
+    addPair(record, kind + "_tag", tag);
+    return record;
 }
 
 const std::string& entryAt(const Row& row, std::size_t index) {
@@ -118,15 +132,28 @@ std::int64_t integerEntry(const Row& row, std::size_t index) {
 
 std::int64_t startIndex(const Record& record) { return integerEntry(rowAt(record, 0), 1); }
 
+namespace {
+
+// ["start", "1"], [kind, value], [kind + "_color", colour], [kind + "_tag", tag].
+Record oneValueRecord(const char* kind, const char* colourKind, const char* tagKind, std::string value,
+                      Color color, const std::string& tag) {
+    Record record;
+    record.reserve(kLeafRoom);
+    addPair(record, "start", "1");
+    addPair(record, kind, std::move(value));
+    addPair(record, colourKind, rawValue(color));
+    addPair(record, tagKind, tag);
+    return record;
+}
+
+}  // namespace
+
 Record makeMessageRecord(const std::string& text, Color color, const std::string& tag) {
-    return {{"start", "1"}, {"message", text}, colourRow("message", {color}), {"message_tag", tag}};
+    return oneValueRecord("message", "message_color", "message_tag", text, color, tag);
 }
 
 Record makeIntegerRecord(std::int64_t value, Color color, const std::string& tag) {
-    return {{"start", "1"},
-            {"integer", std::to_string(value)},
-            colourRow("integer", {color}),
-            {"integer_tag", tag}};
+    return oneValueRecord("integer", "integer_color", "integer_tag", std::to_string(value), color, tag);
 }
 
 Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1, Color color2,
@@ -174,12 +201,12 @@ Record makeUnaryRecord(const std::string& text, Record&& operand, Color color, c
     const std::int64_t operandStart = startOf(operand);
     const std::size_t size = operand.size();
     Record result = std::move(operand);
-    result.reserve(size + 4);
+    result.reserveGrowing(size + 4);
     setStart(result, size);
-    result.push_back(pair("unary", text));
-    result.push_back(pair("unary_locator", std::to_string(operandStart)));
-    result.push_back(pair("unary_color", rawValue(color)));
-    result.push_back(pair("unary_tag", tag));
+    addPair(result, "unary", text);
+    addPair(result, "unary_locator", std::to_string(operandStart));
+    addPair(result, "unary_color", rawValue(color));
+    addPair(result, "unary_tag", tag);
     return result;
 }
 
@@ -193,52 +220,29 @@ Record makeJoinRecord(const std::string& text, Record&& left, Record&& right, Co
         // One record joined to itself: moving it would empty the other side.
         return makeJoinRecord(text, Record(left), Record(left), color, tag);
     }
-    // The left rows, the right rows with their locators moved past the left
-    // ones, then the item's four.
+    // The left rows, the right rows but its "start" with their locators
+    // moved past the left ones, then the item's four.
     const std::int64_t leftStart = startOf(left);
     const std::int64_t rightStart = startOf(right);
     const std::size_t leftSize = left.size(), rightSize = right.size();
     const auto shift = static_cast<std::int64_t>(leftSize) - 1;
-    const std::size_t size = leftSize + rightSize + 3;
+    Record result = std::move(left);
+    result.reserveGrowing(leftSize + rightSize + 3);
+    // Rows another record shares are copied, the others moved.
+    const bool moving = !right.isShared();
     for (std::size_t i = 1; i < rightSize; ++i) {
-        if (const std::size_t count = locatorIndexCount(right[i])) shiftIndices(right[i], count, shift);
-    }
-    // The right operand's "start" row has no place in the result; its storage
-    // becomes the join's kind row.
-    Row kindRow = std::move(right[0]);
-    if (kindRow.size() == 2) {
-        kindRow[0] = "join";
-        kindRow[1] = text;
-    } else {
-        kindRow = pair("join", text);
-    }
-    // The rows go into whichever operand already has room for them all; in
-    // the models that is often the right one (a small coefficient before a
-    // large bracket).
-    Record result;
-    if (left.capacity() < size && right.capacity() >= size) {
-        right[0] = std::move(left[0]);
-        right.insert(right.begin() + 1, std::make_move_iterator(left.begin() + 1),
-                     std::make_move_iterator(left.end()));
-        result = std::move(right);
-    } else {
-        // Four rows more: most joins are wrapped in a unary next ("= ", a
-        // bracket), which then needs no second, larger allocation.
-        result = std::move(left);
-        result.reserve(size + 4);
-        result.insert(result.end(), std::make_move_iterator(right.begin() + 1),
-                      std::make_move_iterator(right.end()));
+        Row& row = moving ? result.appendRow(std::move(right.rowToChange(i)))
+                          : result.appendRow(std::as_const(right)[i]);
+        if (const std::size_t count = locatorIndexCount(row)) shiftIndices(row, count, shift);
     }
     setStart(result, leftSize - 1 + rightSize);
-    result.push_back(std::move(kindRow));
-    Row locator;
-    locator.reserve(3);
+    addPair(result, "join", text);
+    Row& locator = result.appendRow();
     locator.emplace_back("join_locator");
     locator.push_back(std::to_string(leftStart));
     locator.push_back(std::to_string(checkedAdd(rightStart, shift)));
-    result.push_back(std::move(locator));
-    result.push_back(pair("join_color", rawValue(color)));
-    result.push_back(pair("join_tag", tag));
+    addPair(result, "join_color", rawValue(color));
+    addPair(result, "join_tag", tag);
     return result;
 }
 
