@@ -1,10 +1,10 @@
 // Counts the calls of the global operator new, so that the benchmarks of
 // whole solutions can report how many blocks one solution allocates. The
 // blocks still come from malloc and go back through the default delete.
+#include "bench/allocation_count.hpp"
+
 #include <cstdlib>
 #include <new>
-
-#include "bench/allocation_count.hpp"
 
 namespace radixmender::bench {
 std::size_t allocationCount = 0;

@@ -61,7 +61,7 @@ void BM_LinearCoreWholeSolutions(benchmark::State& state) {
     static const std::vector<PolyEquation> problems = equations();
     static const std::vector<SolverOptions> options = optionSets(firstDraw);
     radixmender::bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        benchmark::DoNotOptimize(solveLinear(problems[i], options[i % options.size()]));
+        radixmender::bench::readRows(solveLinear(problems[i], options[i % options.size()]).steps);
     });
 }
 BENCHMARK(BM_LinearCoreWholeSolutions);
@@ -84,7 +84,7 @@ void BM_LinearParenthesesWholeSolutions(benchmark::State& state) {
     }();
     static const std::vector<SolverOptions> options = optionSets(firstDraw);
     radixmender::bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        benchmark::DoNotOptimize(solveLinear(problems[i], options[i]));
+        radixmender::bench::readRows(solveLinear(problems[i], options[i]).steps);
     });
 }
 BENCHMARK(BM_LinearParenthesesWholeSolutions);

@@ -37,8 +37,7 @@ void BM_QuadraticSolver(benchmark::State& state) {
     static const std::vector<PolyEquation> problems = quadratics();
     const auto method = static_cast<Quadratic_method>(state.range(0));
     bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        benchmark::DoNotOptimize(
-            solveQuadratic(problems[i], method, {.colored = true, .method = Method::smart}));
+        radixmender::bench::readRows(solveQuadratic(problems[i], method, {.colored = true, .method = Method::smart}).steps);
     });
 }
 BENCHMARK(BM_QuadraticSolver)

@@ -1,6 +1,7 @@
 #pragma once
 // A record: rows of texts with the interface of a vector of rows, whose copies
-// share their rows until one of them changes.
+// share their rows until one of them changes, and whose items are written out
+// as rows only when the rows are first read.
 //
 // A worked solution shows the same lines again and again (each step repeats
 // the lines of the steps before it), so copying a record only takes a
@@ -10,7 +11,16 @@
 // change through a reference kept across the copy reaches one record only, as
 // with a vector.
 //
-// All rows live in one block after a small header: one allocation per record.
+// The writers build a line from the inside out, each join taking two
+// operands and each unary one; written out at once, the rows of the inner
+// items would move (and their locators be rewritten) at every level. A
+// deferred item keeps its operands (or, for an item without operands, its
+// values) instead and writes all its rows once, in place, when they are first
+// read; they are the same texts the writers would have written and the reader
+// never sees the difference. Reading is safe from several threads at once.
+//
+// Rows live in one block after a small header: one allocation per record, and
+// one per deferred item.
 #include <algorithm>
 #include <atomic>
 #include <compare>
@@ -20,10 +30,13 @@
 #include <iterator>
 #include <memory>
 #include <new>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "records/row.hpp"
+#include "records/vocabulary.hpp"
 
 namespace radixmender {
 
@@ -46,7 +59,7 @@ public:
     template <std::input_iterator It>
     Record(It first, It last) {
         if constexpr (std::forward_iterator<It>) reserve(static_cast<size_type>(std::distance(first, last)));
-        for (; first != last; ++first) emplace_back(*first);
+        for (; first != last; ++first) place(*first);
     }
     explicit Record(size_type count) { resize(count); }
     Record(size_type count, const Row& row) { resize(count, row); }
@@ -73,24 +86,29 @@ public:
 
     [[nodiscard]] size_type size() const noexcept { return block_ ? block_->size : 0; }
     [[nodiscard]] bool empty() const noexcept { return size() == 0; }
-    [[nodiscard]] size_type capacity() const noexcept { return block_ ? block_->capacity : 0; }
+    [[nodiscard]] size_type capacity() const noexcept {
+        return !block_ ? 0 : block_->deferred() ? block_->size : static_cast<const Rows*>(block_)->capacity;
+    }
     [[nodiscard]] static constexpr size_type max_size() noexcept { return UINT32_MAX; }
 
     // Reading.
-    const Row* data() const noexcept { return block_ ? block_->rows() : nullptr; }
-    const_iterator begin() const noexcept { return data(); }
-    const_iterator end() const noexcept { return data() + size(); }
-    const_iterator cbegin() const noexcept { return begin(); }
-    const_iterator cend() const noexcept { return end(); }
-    const_reverse_iterator rbegin() const noexcept { return const_reverse_iterator(end()); }
-    const_reverse_iterator rend() const noexcept { return const_reverse_iterator(begin()); }
-    const Row& operator[](size_type i) const noexcept { return data()[i]; }
+    const Row* data() const {
+        const Rows* rows = readable();
+        return rows ? rows->rows() : nullptr;
+    }
+    const_iterator begin() const { return data(); }
+    const_iterator end() const { return data() + size(); }
+    const_iterator cbegin() const { return begin(); }
+    const_iterator cend() const { return end(); }
+    const_reverse_iterator rbegin() const { return const_reverse_iterator(end()); }
+    const_reverse_iterator rend() const { return const_reverse_iterator(begin()); }
+    const Row& operator[](size_type i) const { return data()[i]; }
     const Row& at(size_type i) const {
         check(i);
         return data()[i];
     }
-    const Row& front() const noexcept { return data()[0]; }
-    const Row& back() const noexcept { return data()[size() - 1]; }
+    const Row& front() const { return data()[0]; }
+    const Row& back() const { return data()[size() - 1]; }
 
     // Access that can change rows: the rows become this record's own and
     // are no longer shared by later copies.
@@ -108,19 +126,19 @@ public:
     Row& back() { return kept()[size() - 1]; }
 
     void reserve(size_type count) {
-        if (count > capacity() || isShared()) own(count);
+        if (count > capacity() || !isOwnRows()) own(std::max(count, size()));
     }
     void push_back(const Row& row) { place(row); }
     void push_back(Row&& row) { place(std::move(row)); }
     template <class... Args>
     Row& emplace_back(Args&&... args) {
         Row& row = place(std::forward<Args>(args)...);
-        block_->kept = true;
+        rowsBlock()->kept = true;
         return row;
     }
     void pop_back() {
-        own(capacity());
-        std::destroy_at(block_->rows() + --block_->size);
+        own(size());
+        std::destroy_at(rowsBlock()->rows() + --block_->size);
     }
     void clear() noexcept { drop(); }
     void resize(size_type count) { resize(count, Row()); }
@@ -132,9 +150,8 @@ public:
         const size_type index = offsetOf(at), before = size();
         for (; first != last; ++first) place(*first);
         if (!block_) return nullptr;
-        Row* rows = block_->rows();
+        Row* rows = kept();
         std::rotate(rows + index, rows + before, rows + size());
-        block_->kept = true;
         return rows + index;
     }
     iterator insert(const_iterator at, std::initializer_list<Row> rows) {
@@ -151,64 +168,113 @@ public:
         return std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end());
     }
 
-    // For the writers, which build records in place and never keep a
-    // reference past the call: a new empty row at the end, and the rows to
-    // change, neither of which stops later copies from sharing the rows.
+    // ---- For the writers ----
+
+    // A new row at the end and a row to change in place. Neither stops later
+    // copies from sharing the rows: the writers keep no reference past the call.
     template <class... Args>
     Row& appendRow(Args&&... args) {
         return place(std::forward<Args>(args)...);
     }
     Row& rowToChange(size_type i) {
         own(capacity());
-        return block_->rows()[i];
+        return rowsBlock()->rows()[i];
     }
     // Room for `count` rows without another allocation; more than asked for
-    // when the rows must move anyway, so that growing one row at a time stays
-    // cheap.
+    // when the rows must move anyway, so that growing a few rows at a time
+    // stays cheap.
     void reserveGrowing(size_type count) {
-        if (count > capacity() || isShared()) own(std::max(count, 2 * size()));
+        if (count > capacity() || !isOwnRows()) own(std::max(count, 2 * size()));
     }
     // Whether another record shares these rows.
     [[nodiscard]] bool isShared() const noexcept {
         return block_ && block_->references.load(std::memory_order_acquire) > 1;
     }
+    // The row of the outermost item's kind row, when it is known without
+    // reading the rows (a deferred item's).
+    [[nodiscard]] std::optional<std::int64_t> deferredStart() const noexcept {
+        if (block_ && block_->deferred()) return block_->start;
+        return std::nullopt;
+    }
+    // Whether the record can be an operand of a deferred item: a deferred
+    // item itself, or rows that no reference can change, whose locators are
+    // written in the writers' own form (so moving them can neither fail nor
+    // change their text otherwise).
+    [[nodiscard]] bool canDefer() const;
+    // The unary item (`text`, its colour and tag) around an operand whose
+    // start row is `operandStart`, and the join item of two operands, as the
+    // writers would write them; both operands must pass `canDefer`.
+    static Record deferredUnary(const std::string& text, Record&& operand, std::int64_t operandStart,
+                                Color color, const std::string& tag);
+    static Record deferredJoin(const std::string& text, Record&& left, std::int64_t leftStart, Record&& right,
+                               std::int64_t rightStart, Color color, const std::string& tag);
+    // An item without operands: [kind, values...], [kind + "_color", one
+    // name per colour], [kind + "_tag", tag] after ["start", "1"]. At most
+    // kLeafColours colours.
+    static constexpr std::size_t kLeafColours = 4;
+    static Record deferredLeaf(std::string kind, Row values, std::initializer_list<Color> colors,
+                               std::string tag);
 
 private:
-    struct alignas(Row) Block {
+    enum class Form : std::uint8_t { rows, unary, join, leaf };
+    struct Block {
         std::atomic<std::uint32_t> references{1};
         std::uint32_t size = 0;
+        std::uint32_t start = 0;  // a deferred item's start row
+        Form form = Form::rows;
+        [[nodiscard]] bool deferred() const noexcept { return form != Form::rows; }
+    };
+    struct alignas(Row) Rows : Block {
         std::uint32_t capacity = 0;
-        bool kept = false;  // rows handed out for changing: never shared again
+        bool kept = false;                          // rows handed out for changing: never shared again
+        mutable std::atomic<std::uint8_t> form{0};  // the answer of `canDefer`: 0 not known, 1 yes, 2 no
         Row* rows() noexcept { return reinterpret_cast<Row*>(this + 1); }
         const Row* rows() const noexcept { return reinterpret_cast<const Row*>(this + 1); }
     };
+    struct Deferred;
+    struct Item;
+    struct Leaf;
 
-    static Block* allocate(size_type capacity);
+    static Rows* allocate(size_type capacity);
     static void release(Block* block) noexcept;
+    static void destroyRows(Rows* rows) noexcept;
     void drop() noexcept {
         if (block_) release(std::exchange(block_, nullptr));
     }
     Block* shareOrCopy() const;
-    // Makes the rows this record's own, with room for at least `capacity`.
+    // The rows to read; a deferred item writes them out first.
+    const Rows* readable() const {
+        if (!block_) return nullptr;
+        return block_->deferred() ? writtenOut() : static_cast<const Rows*>(block_);
+    }
+    const Rows* writtenOut() const;
+    static Row& newRow(Rows* out);
+    static void writeBody(const Record& record, std::int64_t shift, Rows* out);
+    Rows* rowsBlock() noexcept { return static_cast<Rows*>(block_); }
+    bool isOwnRows() const noexcept { return block_ && !block_->deferred() && !isShared(); }
+    // Makes the rows this record's own (written out, not shared), with room
+    // for at least `capacity`; they are about to change.
     void own(size_type capacity);
     Row* kept() {
         if (!block_) return nullptr;
-        own(capacity());
-        block_->kept = true;
-        return block_->rows();
+        own(size());
+        rowsBlock()->kept = true;
+        return rowsBlock()->rows();
     }
     template <class... Args>
     Row& place(Args&&... args) {
         const size_type n = size();
-        if (n == capacity() || isShared()) {
+        if (n == capacity() || !isOwnRows()) {
             // Built before the rows move: the arguments may be rows of this record.
             Row row(std::forward<Args>(args)...);
             own(n == capacity() ? std::max<size_type>(4, 2 * n) : capacity());
-            return *::new (static_cast<void*>(block_->rows() + block_->size++)) Row(std::move(row));
+            return *::new (static_cast<void*>(rowsBlock()->rows() + block_->size++)) Row(std::move(row));
         }
-        return *::new (static_cast<void*>(block_->rows() + block_->size++)) Row(std::forward<Args>(args)...);
+        rowsBlock()->form.store(0, std::memory_order_relaxed);
+        return *::new (static_cast<void*>(rowsBlock()->rows() + block_->size++))
+            Row(std::forward<Args>(args)...);
     }
-    size_type offsetOf(const_iterator at) const noexcept { return static_cast<size_type>(at - begin()); }
+    size_type offsetOf(const_iterator at) const { return static_cast<size_type>(at - begin()); }
     void check(size_type i) const {
         if (i >= size()) throw std::out_of_range("Record::at");
     }

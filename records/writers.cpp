@@ -10,6 +10,7 @@
 #include "records/checked.hpp"
 #include "records/integers.hpp"
 #include "records/literals.hpp"
+#include "records/locator_rows.hpp"
 #include "records/number_helpers.hpp"
 #include "records/text.hpp"
 
@@ -36,24 +37,7 @@ void addPair(Record& record, Keyword&& keyword, Value&& value) {
     row.emplace_back(std::forward<Value>(value));
 }
 
-// Rows an item without operands takes, and room for the item that usually
-// takes it as its operand next.
-constexpr std::size_t kLeafRoom = 8;
-
-constexpr std::string_view kUnaryLocator = "unary_locator";
-constexpr std::string_view kJoinLocator = "join_locator";
-constexpr std::string_view kFontLocator = "font_locator";
-constexpr std::string_view kBlock = "block";
-
-// How many row indices follow the keyword of a locator row; 0 for other rows.
-// Joins ask this of every row they take over; views compare by length first.
-inline std::size_t locatorIndexCount(const Row& row) {
-    if (row.empty()) return 0;
-    const std::string_view keyword = row[0];
-    if (keyword == kUnaryLocator) return 1;
-    if (keyword == kJoinLocator) return 2;
-    return keyword == kFontLocator || keyword == kBlock ? 1 : 0;
-}
+using locators::indexCount;
 
 // Row indices are written by the writers, so the quick decimal reading
 // almost always applies; anything else goes through the strict reader.
@@ -67,7 +51,10 @@ std::int64_t rowIndex(const Row& row, std::size_t i) {
     return integerEntry(row, i);
 }
 
-std::int64_t startOf(const Record& record) { return rowIndex(rowAt(record, 0), 1); }
+std::int64_t startOf(const Record& record) {
+    if (const auto start = record.deferredStart()) return *start;
+    return rowIndex(rowAt(record, 0), 1);
+}
 
 // Moves the `count` indices of a locator row by offset in the row's own
 // storage; the row keeps the keyword and the indices only, as
@@ -107,8 +94,9 @@ Row& rowAt(Record& record, std::int64_t index) {
 
 Record makeLeafRecord(const std::string& kind, Row values, std::initializer_list<Color> colors,
                       const std::string& tag) {
+    if (colors.size() <= Record::kLeafColours) return Record::deferredLeaf(kind, std::move(values), colors, tag);
     Record record;
-    record.reserve(kLeafRoom);
+    record.reserve(4);
     addPair(record, "start", "1");
     Row& kindRow = record.appendRow();
     kindRow.reserve(values.size() + 1);
@@ -134,26 +122,20 @@ std::int64_t startIndex(const Record& record) { return integerEntry(rowAt(record
 
 namespace {
 
-// ["start", "1"], [kind, value], [kind + "_color", colour], [kind + "_tag", tag].
-Record oneValueRecord(const char* kind, const char* colourKind, const char* tagKind, std::string value,
-                      Color color, const std::string& tag) {
-    Record record;
-    record.reserve(kLeafRoom);
-    addPair(record, "start", "1");
-    addPair(record, kind, std::move(value));
-    addPair(record, colourKind, rawValue(color));
-    addPair(record, tagKind, tag);
-    return record;
+Record oneValueRecord(const char* kind, std::string value, Color color, const std::string& tag) {
+    Row values;
+    values.push_back(std::move(value));
+    return Record::deferredLeaf(kind, std::move(values), {color}, tag);
 }
 
 }  // namespace
 
 Record makeMessageRecord(const std::string& text, Color color, const std::string& tag) {
-    return oneValueRecord("message", "message_color", "message_tag", text, color, tag);
+    return oneValueRecord("message", text, color, tag);
 }
 
 Record makeIntegerRecord(std::int64_t value, Color color, const std::string& tag) {
-    return oneValueRecord("integer", "integer_color", "integer_tag", std::to_string(value), color, tag);
+    return oneValueRecord("integer", std::to_string(value), color, tag);
 }
 
 Record makeRationalRecord(std::int64_t numerator, std::int64_t denominator, Color color1, Color color2,
@@ -199,6 +181,7 @@ Record makeJoinRecord(const std::string& text, const Record& left, const Record&
 Record makeUnaryRecord(const std::string& text, Record&& operand, Color color, const std::string& tag) {
     // The operand's rows, then the item's four.
     const std::int64_t operandStart = startOf(operand);
+    if (operand.canDefer()) return Record::deferredUnary(text, std::move(operand), operandStart, color, tag);
     const std::size_t size = operand.size();
     Record result = std::move(operand);
     result.reserveGrowing(size + 4);
@@ -224,6 +207,9 @@ Record makeJoinRecord(const std::string& text, Record&& left, Record&& right, Co
     // moved past the left ones, then the item's four.
     const std::int64_t leftStart = startOf(left);
     const std::int64_t rightStart = startOf(right);
+    if (left.canDefer() && right.canDefer())
+        return Record::deferredJoin(text, std::move(left), leftStart, std::move(right), rightStart, color,
+                                    tag);
     const std::size_t leftSize = left.size(), rightSize = right.size();
     const auto shift = static_cast<std::int64_t>(leftSize) - 1;
     Record result = std::move(left);
@@ -233,7 +219,7 @@ Record makeJoinRecord(const std::string& text, Record&& left, Record&& right, Co
     for (std::size_t i = 1; i < rightSize; ++i) {
         Row& row = moving ? result.appendRow(std::move(right.rowToChange(i)))
                           : result.appendRow(std::as_const(right)[i]);
-        if (const std::size_t count = locatorIndexCount(row)) shiftIndices(row, count, shift);
+        if (const std::size_t count = indexCount(row)) shiftIndices(row, count, shift);
     }
     setStart(result, leftSize - 1 + rightSize);
     addPair(result, "join", text);
@@ -254,8 +240,8 @@ std::vector<Record> makeBlankRecords(std::int64_t count) {
 std::optional<Record> joinRecords(const std::vector<Record>& records) {
     std::optional<Record> running;
     for (const Record& record : records) {
-        bool hasEntry = false;
-        for (const Row& row : record) hasEntry = hasEntry || !row.empty();
+        bool hasEntry = record.deferredStart().has_value();
+        for (std::size_t i = 0; i < record.size() && !hasEntry; ++i) hasEntry = !record[i].empty();
         if (!hasEntry) continue;
         running = running ? makeJoinRecord(text::kPaperclip, std::move(*running), Record(record)) : record;
     }
@@ -275,7 +261,7 @@ std::optional<Record> makeSegmentedMessageRecord(const std::vector<MessageSegmen
 
 Row shiftLocators(const Row& row, std::int64_t offset) {
     Row shifted = row;
-    if (const std::size_t count = locatorIndexCount(shifted)) shiftIndices(shifted, count, offset);
+    if (const std::size_t count = indexCount(shifted)) shiftIndices(shifted, count, offset);
     return shifted;
 }
 

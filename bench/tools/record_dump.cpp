@@ -112,8 +112,9 @@ void forms() {
                     for (const char* order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
                         std::ostringstream label;
                         label << "A " << context << ' ' << a << ' ' << b << ' ' << c << ' ' << order;
-                        guarded(label.str(),
-                                [&] { writeOutput(Radixmender_A_Model{a, b, c, order}.steps(context)); });
+                        guarded(label.str(), [&] {
+                            writeOutput(Radixmender_A_Model{a, b, c, order}.steps(context));
+                        });
                     }
     for (const char* templateText : {kTemplateWholeFirst, kTemplateRadicalFirst})
         for (const char* context : {shapes::kApplication, shapes::kModule})
@@ -129,7 +130,8 @@ void forms() {
                                 const Radixmender_B_Model m =
                                     wholeFirst
                                         ? Radixmender_B_Model{a, first, second, radicand, templateText, order}
-                                        : Radixmender_B_Model{a, first, radicand, second, templateText, order};
+                                        : Radixmender_B_Model{a,      first,        radicand,
+                                                              second, templateText, order};
                                 guarded(label.str(), [&] { writeOutput(m.steps(context)); });
                             }
     for (const char* context : {shapes::kApplication, shapes::kModule})
@@ -140,8 +142,8 @@ void forms() {
                         for (const std::int64_t e : {-5, 1, 3, 5, 18, 20})
                             for (const char* order : {shapes::kOrderBefore, shapes::kOrderAfter}) {
                                 std::ostringstream label;
-                                label << "C " << context << ' ' << a << ' ' << b << ' ' << c << ' ' << d << ' '
-                                      << e << ' ' << order;
+                                label << "C " << context << ' ' << a << ' ' << b << ' ' << c << ' ' << d
+                                      << ' ' << e << ' ' << order;
                                 guarded(label.str(), [&] {
                                     writeOutput(Radixmender_C_Model{a, b, c, d, e, order}.steps(context));
                                 });
@@ -249,9 +251,9 @@ void solvers(const std::filesystem::path& root, bool all) {
                         if (c.kind == 'P') {
                             guarded("P " + label.str(), [&] {
                                 Draw random(draw);
-                                const SolverResult r = solveLinear(c.equation, technique, colored, continued,
-                                                                   style, method, clearing != colored,
-                                                                   clearing, random);
+                                const SolverResult r =
+                                    solveLinear(c.equation, technique, colored, continued, style, method,
+                                                clearing != colored, clearing, random);
                                 writeSteps(r.steps, r.comments);
                             });
                             continue;
@@ -259,8 +261,8 @@ void solvers(const std::filesystem::path& root, bool all) {
                         const PolyEquation e = toPolyEquation(c.equation);
                         guarded("L " + label.str(), [&] {
                             Draw random(draw);
-                            const SolverResult r =
-                                solveLinear(e, technique, colored, continued, style, method, clearing, random);
+                            const SolverResult r = solveLinear(e, technique, colored, continued, style,
+                                                               method, clearing, random);
                             writeSteps(r.steps, r.comments);
                         });
                         if (c.kind == 'L') continue;
@@ -343,7 +345,8 @@ void expressions(const std::filesystem::path& root) {
 
 int main(int argc, char** argv) {
     const bool all = argc > 1 && std::string(argv[1]) == "all";
-    const std::filesystem::path root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    const std::filesystem::path root =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
     forms();
     practice();
     solvers(root, all);
