@@ -11,16 +11,6 @@ namespace radixmender::shapes {
 
 namespace {
 
-// A row of two entries, built in place: a braced list would construct every
-// entry twice.
-Row pair(const char* keyword, std::string value) {
-    Row row;
-    row.reserve(2);
-    row.emplace_back(keyword);
-    row.push_back(std::move(value));
-    return row;
-}
-
 // The tag of every shape, made once: a default argument would build the text
 // afresh for each of the many items of a solution.
 const std::string& anonTag() {
@@ -38,19 +28,9 @@ Record join(const std::string& text, Record left, Record right, Color color) {
     return makeJoinRecord(text, std::move(left), std::move(right), color, anonTag());
 }
 
-Record integer(std::int64_t n, Color color) {
-    // The rows of makeIntegerRecord, with room for the item it will be joined to.
-    Record result;
-    result.reserve(8);
-    result.push_back(pair("start", "1"));
-    result.push_back(pair("integer", std::to_string(n)));
-    result.push_back(pair("integer_color", rawValue(color)));
-    result.push_back(pair("integer_tag", defaultItemTag));
-    return result;
-}
+Record integer(std::int64_t n, Color color) { return makeIntegerRecord(n, color, anonTag()); }
 
 Record radical(std::int64_t r, Color color) {
-    // integer() has the rows of makeIntegerRecord and room for the radical's.
     return unary(text::kRadical, integer(r, color), color);
 }
 

@@ -4,6 +4,22 @@
 
 namespace radixmender {
 
+namespace {
+
+// The row keywords of the items without operands the writers make most,
+// written without building them from the kind each time.
+struct LeafKeywords {
+    std::string_view kind, colour, tag;
+};
+constexpr LeafKeywords kLeafKeywords[] = {
+    {"message", "message_color", "message_tag"},
+    {"integer", "integer_color", "integer_tag"},
+    {"rational", "rational_color", "rational_tag"},
+    {"signed_rational", "signed_rational_color", "signed_rational_tag"},
+};
+
+}  // namespace
+
 // An item whose rows are not written yet; `written` holds them once read.
 struct Record::Deferred : Block {
     std::atomic<Rows*> written{nullptr};
@@ -21,25 +37,16 @@ struct Record::Item : Deferred {
     Color color = Color::black;
 };
 
-// An item without operands: its kind, values, colours and tag.
+// An item without operands: its kind (or the keywords of a kind the writers
+// make often), values, colours and tag.
 struct Record::Leaf : Deferred {
+    const LeafKeywords* keywords = nullptr;
     std::string kind;
     Row values;
     std::uint8_t colourCount = 0;
     Color colours[kLeafColours] = {};
     std::string tag;
 };
-
-namespace {
-
-// Rows of two texts, built in place.
-template <class A, class B>
-void addRow(Row& row, A&& first, B&& second) {
-    row.emplace_back(std::forward<A>(first));
-    row.emplace_back(std::forward<B>(second));
-}
-
-}  // namespace
 
 Record::Rows* Record::allocate(size_type capacity) {
     if (capacity > max_size()) throw std::length_error("Record::reserve");
@@ -78,7 +85,12 @@ Record::Block* Record::shareOrCopy() const {
     }
     const auto* from = static_cast<const Rows*>(block_);
     Rows* copy = allocate(from->size);
-    std::uninitialized_copy(from->rows(), from->rows() + from->size, copy->rows());
+    try {
+        std::uninitialized_copy(from->rows(), from->rows() + from->size, copy->rows());
+    } catch (...) {
+        destroyRows(copy);
+        throw;
+    }
     copy->size = from->size;
     return copy;
 }
@@ -104,7 +116,12 @@ void Record::own(size_type capacity) {
     const size_type n = current->size;
     Rows* fresh = allocate(std::max(capacity, n));
     if (shared) {
-        std::uninitialized_copy(current->rows(), current->rows() + n, fresh->rows());
+        try {
+            std::uninitialized_copy(current->rows(), current->rows() + n, fresh->rows());
+        } catch (...) {
+            destroyRows(fresh);
+            throw;
+        }
         fresh->size = current->size;
         release(current);
     } else {
@@ -126,7 +143,7 @@ void Record::resize(size_type count, const Row& row) {
     }
     const Row copy = row;  // the row may be one of ours
     own(count);
-    while (block_->size < count) ::new (static_cast<void*>(rowsBlock()->rows() + block_->size++)) Row(copy);
+    while (block_->size < count) construct(copy);
 }
 
 Record::iterator Record::insert(const_iterator at, Row&& row) {
@@ -167,47 +184,38 @@ bool Record::canDefer() const {
     return fits;
 }
 
+template <class Node>
+Node* Record::adopt(Node* node, Form form, size_type size, std::uint32_t start) {
+    if (size > max_size()) {
+        delete node;
+        throw std::length_error("Record::reserve");
+    }
+    node->form = form;
+    node->size = static_cast<std::uint32_t>(size);
+    node->start = start;
+    drop();
+    block_ = node;
+    return node;
+}
+
 Record Record::deferredUnary(const std::string& text, Record&& operand, std::int64_t operandStart,
                              Color color, const std::string& tag) {
-    auto* item = new Item;
-    item->size = static_cast<std::uint32_t>(operand.size() + 4);
-    item->start = item->size - 4;
-    item->form = Form::unary;
+    Record result;
+    const size_type size = operand.size() + 4;
+    Item* item = result.adopt(new Item, Form::unary, size, static_cast<std::uint32_t>(size - 4));
     item->operands[0] = std::move(operand);
     item->starts[0] = operandStart;
     item->text = text;
     item->tag = tag;
     item->color = color;
-    Record result;
-    result.block_ = item;
-    return result;
-}
-
-Record Record::deferredLeaf(std::string kind, Row values, std::initializer_list<Color> colors,
-                            std::string tag) {
-    if (colors.size() > kLeafColours) throw std::length_error("Record::deferredLeaf");
-    auto* leaf = new Leaf;
-    leaf->size = 4;
-    leaf->start = 1;
-    leaf->form = Form::leaf;
-    leaf->kind = std::move(kind);
-    leaf->values = std::move(values);
-    leaf->colourCount = static_cast<std::uint8_t>(colors.size());
-    std::copy(colors.begin(), colors.end(), leaf->colours);
-    leaf->tag = std::move(tag);
-    Record result;
-    result.block_ = leaf;
     return result;
 }
 
 Record Record::deferredJoin(const std::string& text, Record&& left, std::int64_t leftStart, Record&& right,
                             std::int64_t rightStart, Color color, const std::string& tag) {
+    Record result;
     const size_type size = left.size() + right.size() + 3;
-    if (size > max_size()) throw std::length_error("Record::reserve");
-    auto* item = new Item;
-    item->size = static_cast<std::uint32_t>(size);
-    item->start = item->size - 4;
-    item->form = Form::join;
+    Item* item = result.adopt(new Item, Form::join, size, static_cast<std::uint32_t>(size - 4));
     item->operands[0] = std::move(left);
     item->operands[1] = std::move(right);
     item->starts[0] = leftStart;
@@ -215,69 +223,104 @@ Record Record::deferredJoin(const std::string& text, Record&& left, std::int64_t
     item->text = text;
     item->tag = tag;
     item->color = color;
-    Record result;
-    result.block_ = item;
     return result;
 }
 
-Row& Record::newRow(Rows* out) {
-    Row* row = ::new (static_cast<void*>(out->rows() + out->size)) Row;
+Record Record::deferredLeaf(std::string kind, Row values, std::initializer_list<Color> colors,
+                            std::string tag) {
+    if (colors.size() > kLeafColours) throw std::length_error("Record::deferredLeaf");
+    Record result;
+    Leaf* leaf = result.adopt(new Leaf, Form::leaf, 4, 1);
+    for (const LeafKeywords& known : kLeafKeywords)
+        if (kind == known.kind) leaf->keywords = &known;
+    if (!leaf->keywords) leaf->kind = std::move(kind);
+    leaf->values = std::move(values);
+    leaf->colourCount = static_cast<std::uint8_t>(colors.size());
+    std::copy(colors.begin(), colors.end(), leaf->colours);
+    leaf->tag = std::move(tag);
+    return result;
+}
+
+template <class... Texts>
+Row& Record::addRow(Rows* out, Texts&&... texts) {
+    Row* row = ::new (static_cast<void*>(out->rows() + out->size)) Row(std::forward<Texts>(texts)...);
     ++out->size;
     return *row;
 }
 
+namespace {
+
+constexpr std::string_view kJoin = "join", kJoinColour = "join_color", kJoinTag = "join_tag",
+                           kUnary = "unary", kUnaryColour = "unary_color", kUnaryTag = "unary_tag",
+                           kStart = "start";
+
+}  // namespace
+
 void Record::writeBody(const Record& record, std::int64_t shift, Rows* out) {
-    if (record.block_->form == Form::leaf) {
-        const auto* leaf = static_cast<const Leaf*>(record.block_);
-        Row& kindRow = newRow(out);
-        kindRow.reserve(leaf->values.size() + 1);
-        kindRow.push_back(leaf->kind);
-        for (const std::string& value : leaf->values) kindRow.push_back(value);
-        Row& colourRow = newRow(out);
-        colourRow.reserve(leaf->colourCount + 1u);
-        colourRow.emplace_back(leaf->kind).append("_color");
-        for (std::uint8_t i = 0; i < leaf->colourCount; ++i) colourRow.push_back(rawValue(leaf->colours[i]));
-        Row& tagRow = newRow(out);
-        tagRow.emplace_back(leaf->kind).append("_tag");
-        tagRow.push_back(leaf->tag);
-        return;
-    }
-    if (record.block_->form == Form::rows) {
-        // Rows that passed `canDefer`: their indices read back as written.
-        const auto* from = static_cast<const Rows*>(record.block_);
-        for (std::uint32_t i = 1; i < from->size; ++i) {
-            const Row& row = from->rows()[i];
-            const std::size_t indices = shift == 0 ? 0 : locators::indexCount(row);
-            if (indices == 0) {
-                ::new (static_cast<void*>(out->rows() + out->size)) Row(row);
-                ++out->size;
-                continue;
-            }
-            Row& moved = newRow(out);
-            moved.reserve(indices + 1);
-            moved.push_back(row[0]);
-            for (std::size_t k = 1; k <= indices; ++k)
-                moved.push_back(std::to_string(locators::canonicalIndex(row[k]) + shift));
-        }
-        return;
+    switch (record.block_->form) {
+        case Form::leaf:
+            return writeLeaf(*static_cast<const Leaf*>(record.block_), out);
+        case Form::rows:
+            return writeRows(*static_cast<const Rows*>(record.block_), shift, out);
+        case Form::unary:
+        case Form::join:
+            break;
     }
     const auto* item = static_cast<const Item*>(record.block_);
-    const bool join = item->form == Form::join;
     writeBody(item->operands[0], shift, out);
-    const auto leftRows = static_cast<std::int64_t>(item->operands[0].size()) - 1;
-    if (join) writeBody(item->operands[1], shift + leftRows, out);
-    addRow(newRow(out), join ? "join" : "unary", item->text);
-    Row& locator = newRow(out);
-    if (join) {
-        locator.reserve(3);
-        locator.emplace_back(locators::kJoinLocator);
-        locator.push_back(std::to_string(item->starts[0] + shift));
-        locator.push_back(std::to_string(item->starts[1] + leftRows + shift));
-    } else {
-        addRow(locator, locators::kUnaryLocator, std::to_string(item->starts[0] + shift));
+    const std::int64_t first = item->starts[0] + shift;
+    if (item->form == Form::unary) {
+        addRow(out, std::in_place, kUnary, item->text);
+        addRow(out, std::in_place, locators::kUnaryLocator, std::to_string(first));
+        addRow(out, std::in_place, kUnaryColour, rawValue(item->color));
+        addRow(out, std::in_place, kUnaryTag, item->tag);
+        return;
     }
-    addRow(newRow(out), join ? "join_color" : "unary_color", rawValue(item->color));
-    addRow(newRow(out), join ? "join_tag" : "unary_tag", item->tag);
+    // The right operand's rows follow the left's, but its "start" row.
+    const std::int64_t rightShift = shift + static_cast<std::int64_t>(item->operands[0].size()) - 1;
+    writeBody(item->operands[1], rightShift, out);
+    addRow(out, std::in_place, kJoin, item->text);
+    addRow(out, std::in_place, locators::kJoinLocator, std::to_string(first),
+           std::to_string(item->starts[1] + rightShift));
+    addRow(out, std::in_place, kJoinColour, rawValue(item->color));
+    addRow(out, std::in_place, kJoinTag, item->tag);
+}
+
+void Record::writeLeaf(const Leaf& leaf, Rows* out) {
+    Row& kindRow = addRow(out);
+    kindRow.reserve(leaf.values.size() + 1);
+    Row& colourRow = addRow(out);
+    colourRow.reserve(leaf.colourCount + 1u);
+    Row& tagRow = addRow(out);
+    if (leaf.keywords) {
+        kindRow.emplace_back(leaf.keywords->kind);
+        colourRow.emplace_back(leaf.keywords->colour);
+        tagRow.emplace_back(leaf.keywords->tag);
+    } else {
+        kindRow.push_back(leaf.kind);
+        colourRow.emplace_back(leaf.kind).append("_color");
+        tagRow.emplace_back(leaf.kind).append("_tag");
+    }
+    for (const std::string& value : leaf.values) kindRow.push_back(value);
+    for (std::uint8_t i = 0; i < leaf.colourCount; ++i) colourRow.emplace_back(rawValue(leaf.colours[i]));
+    tagRow.push_back(leaf.tag);
+}
+
+void Record::writeRows(const Rows& from, std::int64_t shift, Rows* out) {
+    // Rows that passed `canDefer`: their indices read back as written.
+    for (std::uint32_t i = 1; i < from.size; ++i) {
+        const Row& row = from.rows()[i];
+        const std::size_t indices = shift == 0 ? 0 : locators::indexCount(row);
+        if (indices == 0) {
+            addRow(out, row);
+            continue;
+        }
+        Row& moved = addRow(out);
+        moved.reserve(indices + 1);
+        moved.push_back(row[0]);
+        for (std::size_t k = 1; k <= indices; ++k)
+            moved.push_back(std::to_string(locators::canonicalIndex(row[k]) + shift));
+    }
 }
 
 const Record::Rows* Record::writtenOut() const {
@@ -285,7 +328,7 @@ const Record::Rows* Record::writtenOut() const {
     if (Rows* rows = item->written.load(std::memory_order_acquire)) return rows;
     Rows* rows = allocate(item->size);
     try {
-        addRow(newRow(rows), "start", std::to_string(item->start));
+        addRow(rows, std::in_place, kStart, std::to_string(item->start));
         writeBody(*this, 0, rows);
     } catch (...) {
         destroyRows(rows);

@@ -56,13 +56,15 @@ public:
 
     Record() noexcept = default;
     Record(std::initializer_list<Row> rows) : Record(rows.begin(), rows.end()) {}
+    // (The constructors that may throw part-way delegate to the default one,
+    // so that the destructor frees what was built.)
     template <std::input_iterator It>
-    Record(It first, It last) {
+    Record(It first, It last) : Record() {
         if constexpr (std::forward_iterator<It>) reserve(static_cast<size_type>(std::distance(first, last)));
         for (; first != last; ++first) place(*first);
     }
-    explicit Record(size_type count) { resize(count); }
-    Record(size_type count, const Row& row) { resize(count, row); }
+    explicit Record(size_type count) : Record() { resize(count); }
+    Record(size_type count, const Row& row) : Record() { resize(count, row); }
 
     Record(const Record& other) : block_(other.shareOrCopy()) {}
     Record(Record&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
@@ -248,8 +250,17 @@ private:
         return block_->deferred() ? writtenOut() : static_cast<const Rows*>(block_);
     }
     const Rows* writtenOut() const;
-    static Row& newRow(Rows* out);
+    // Writing a deferred item's rows, after the "start" row: the operands'
+    // rows (but their own "start" rows), every row index moved by `shift`,
+    // then the item's.
+    template <class... Texts>
+    static Row& addRow(Rows* out, Texts&&... texts);
     static void writeBody(const Record& record, std::int64_t shift, Rows* out);
+    static void writeLeaf(const Leaf& leaf, Rows* out);
+    static void writeRows(const Rows& rows, std::int64_t shift, Rows* out);
+    // Makes `node` this record's block (freeing it if it cannot be).
+    template <class Node>
+    Node* adopt(Node* node, Form form, size_type size, std::uint32_t start);
     Rows* rowsBlock() noexcept { return static_cast<Rows*>(block_); }
     bool isOwnRows() const noexcept { return block_ && !block_->deferred() && !isShared(); }
     // Makes the rows this record's own (written out, not shared), with room
@@ -268,11 +279,18 @@ private:
             // Built before the rows move: the arguments may be rows of this record.
             Row row(std::forward<Args>(args)...);
             own(n == capacity() ? std::max<size_type>(4, 2 * n) : capacity());
-            return *::new (static_cast<void*>(rowsBlock()->rows() + block_->size++)) Row(std::move(row));
+            return construct(std::move(row));
         }
         rowsBlock()->form.store(0, std::memory_order_relaxed);
-        return *::new (static_cast<void*>(rowsBlock()->rows() + block_->size++))
-            Row(std::forward<Args>(args)...);
+        return construct(std::forward<Args>(args)...);
+    }
+    // Builds a row after the last one; there is room for it.
+    template <class... Args>
+    Row& construct(Args&&... args) {
+        Row* row =
+            ::new (static_cast<void*>(rowsBlock()->rows() + block_->size)) Row(std::forward<Args>(args)...);
+        ++block_->size;
+        return *row;
     }
     size_type offsetOf(const_iterator at) const { return static_cast<size_type>(at - begin()); }
     void check(size_type i) const {

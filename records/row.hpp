@@ -39,17 +39,27 @@ public:
 
     Row() noexcept : data_(local()) {}
     Row(std::initializer_list<std::string> texts) : Row(texts.begin(), texts.end()) {}
+    // (The constructors that may throw part-way delegate to the default one,
+    // so that the destructor frees what was built.)
     template <std::input_iterator It>
-    Row(It first, It last) : data_(local()) {
+    Row(It first, It last) : Row() {
         if constexpr (std::forward_iterator<It>) reserve(static_cast<size_type>(std::distance(first, last)));
         for (; first != last; ++first) emplace_back(*first);
     }
     // Texts gathered elsewhere read as a row.
     Row(const std::vector<std::string>& texts) : Row(texts.begin(), texts.end()) {}
-    explicit Row(size_type count) : data_(local()) { resize(count); }
-    Row(size_type count, const std::string& text) : data_(local()) { resize(count, text); }
+    explicit Row(size_type count) : Row() { resize(count); }
+    Row(size_type count, const std::string& text) : Row() { resize(count, text); }
 
-    Row(const Row& other) : data_(local()) {
+    // A row of a few texts (no more than fit in place), built where it stands.
+    template <class... Texts>
+    requires(sizeof...(Texts) >= 1 && sizeof...(Texts) <= kInline) explicit Row(std::in_place_t,
+                                                                                Texts&&... texts)
+        : Row() {
+        ((::new (static_cast<void*>(data_ + size_)) std::string(std::forward<Texts>(texts)), ++size_), ...);
+    }
+
+    Row(const Row& other) : Row() {
         reserve(other.size_);
         std::uninitialized_copy(other.begin(), other.end(), data_);
         size_ = other.size_;
@@ -123,9 +133,9 @@ public:
             // The new text is built before the move: it may be one of ours.
             std::string text(std::forward<Args>(args)...);
             grow(capacity_ * 2);
-            return *::new (static_cast<void*>(data_ + size_++)) std::string(std::move(text));
+            return append(std::move(text));
         }
-        return *::new (static_cast<void*>(data_ + size_++)) std::string(std::forward<Args>(args)...);
+        return append(std::forward<Args>(args)...);
     }
     void pop_back() noexcept { std::destroy_at(data_ + --size_); }
     void clear() noexcept {
@@ -141,7 +151,7 @@ public:
         }
         reserve(count);
         const std::string copy = text;
-        while (size_ < count) ::new (static_cast<void*>(data_ + size_++)) std::string(copy);
+        while (size_ < count) append(copy);
     }
 
     iterator insert(const_iterator at, const std::string& text) { return emplace(at, text); }
@@ -186,6 +196,14 @@ public:
     }
 
 private:
+    // Builds the text after the last one; there is room for it.
+    template <class... Args>
+    std::string& append(Args&&... args) {
+        std::string* text =
+            ::new (static_cast<void*>(data_ + size_)) std::string(std::forward<Args>(args)...);
+        ++size_;
+        return *text;
+    }
     std::string* local() noexcept { return std::launder(reinterpret_cast<std::string*>(inline_)); }
     bool isLocal() const noexcept { return data_ == reinterpret_cast<const std::string*>(inline_); }
     void check(size_type i) const {
