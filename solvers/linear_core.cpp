@@ -78,9 +78,10 @@ private:
         if (!workingLine_) workingLine_ = line(working_);
         return *workingLine_;
     }
-    void setWorking(PolyEquation e) {
+    // `written`, when given, is the record of `e` already written.
+    void setWorking(PolyEquation e, std::optional<Record> written = std::nullopt) {
         working_ = std::move(e);
-        workingLine_.reset();
+        workingLine_ = std::move(written);
     }
     Color highlight() const { return colored_ ? Color::red : Color::black; }
     // Red for a relation that is no "=" when colored.
@@ -171,21 +172,23 @@ private:
     }
 
     // One stage: its lines after the carried ones, then the equation before
-    // it joins the carried lines and `after` becomes the working equation.
-    // (Callers build `lines` before moving `after` in: the order in which
-    // arguments are evaluated is unspecified.)
-    void stage(Lines lines, const std::string& comment, PolyEquation after, Lines carriedToo = {}) {
+    // it joins the carried lines and `after`, written as lines[afterLine],
+    // becomes the working equation. (Callers build `lines` before moving
+    // `after` in: the order in which arguments are evaluated is unspecified.)
+    void stage(Lines lines, const std::string& comment, PolyEquation after, std::size_t afterLine,
+               Lines carriedToo = {}) {
+        Record written = lines.at(afterLine);
         append(withCarried(std::move(lines)), comment);
         carried_.push_back(workingLine());
         for (Record& r : carriedToo) carried_.push_back(std::move(r));
-        setWorking(std::move(after));
+        setWorking(std::move(after), std::move(written));
     }
 
     void combine(bool simpleOnly, const char* comment) {
         CombinedEquation combined = combiningLikeTerms(working_, simpleOnly);
         if (!combined.changed) return;
         Lines lines{workingLine(), line(combined.equation)};
-        stage(std::move(lines), comment, std::move(combined.equation));
+        stage(std::move(lines), comment, std::move(combined.equation), 1);
     }
 
     void prepare() {
@@ -194,7 +197,7 @@ private:
             hasUnreducedCoefficient(working_)) {
             PolyEquation reduced = reducingCoefficients(working_);
             Lines lines{workingLine(), line(reduced)};
-            stage(std::move(lines), "simplify", std::move(reduced));
+            stage(std::move(lines), "simplify", std::move(reduced), 1);
         }
         combine(true, "combine simple like terms");
         const Step_exclusions second = stepExclusions(working_, style_);
@@ -210,13 +213,13 @@ private:
         const std::string comment = clearingComment(style_);
         if (m == 1) {
             Lines lines{workingLine(), line(cleared)};
-            return stage(std::move(lines), comment, std::move(cleared));
+            return stage(std::move(lines), comment, std::move(cleared), 1);
         }
         Lines lines{line(highlightingFractions(working_, highlight())),
                     record(PolyEquation::PolyEquationClear(m, working_, highlight()), style_), line(cleared)};
         for (Record& blank : makeBlankRecords(2)) lines.push_back(std::move(blank));
         lines.push_back(message(clearingNote(m, style_)));
-        stage(std::move(lines), comment, std::move(cleared),
+        stage(std::move(lines), comment, std::move(cleared), 2,
               {record(PolyEquation::PolyEquationClear(m, working_, Color::black), style_)});
     }
 
