@@ -226,18 +226,18 @@ Record Record::deferredJoin(const std::string& text, Record&& left, std::int64_t
     return result;
 }
 
-Record Record::deferredLeaf(std::string kind, Row values, std::initializer_list<Color> colors,
-                            std::string tag) {
+Record Record::deferredLeaf(std::string_view kind, Row values, std::initializer_list<Color> colors,
+                            const std::string& tag) {
     if (colors.size() > kLeafColours) throw std::length_error("Record::deferredLeaf");
     Record result;
     Leaf* leaf = result.adopt(new Leaf, Form::leaf, 4, 1);
     for (const LeafKeywords& known : kLeafKeywords)
         if (kind == known.kind) leaf->keywords = &known;
-    if (!leaf->keywords) leaf->kind = std::move(kind);
+    if (!leaf->keywords) leaf->kind = kind;
     leaf->values = std::move(values);
     leaf->colourCount = static_cast<std::uint8_t>(colors.size());
     std::copy(colors.begin(), colors.end(), leaf->colours);
-    leaf->tag = std::move(tag);
+    leaf->tag = tag;
     return result;
 }
 

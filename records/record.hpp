@@ -33,6 +33,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "records/row.hpp"
@@ -214,8 +215,8 @@ public:
     // name per colour], [kind + "_tag", tag] after ["start", "1"]. At most
     // kLeafColours colours.
     static constexpr std::size_t kLeafColours = 4;
-    static Record deferredLeaf(std::string kind, Row values, std::initializer_list<Color> colors,
-                               std::string tag);
+    static Record deferredLeaf(std::string_view kind, Row values, std::initializer_list<Color> colors,
+                               const std::string& tag);
 
 private:
     enum class Form : std::uint8_t { rows, unary, join, leaf };

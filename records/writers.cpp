@@ -94,7 +94,8 @@ Row& rowAt(Record& record, std::int64_t index) {
 
 Record makeLeafRecord(const std::string& kind, Row values, std::initializer_list<Color> colors,
                       const std::string& tag) {
-    if (colors.size() <= Record::kLeafColours) return Record::deferredLeaf(kind, std::move(values), colors, tag);
+    if (colors.size() <= Record::kLeafColours)
+        return Record::deferredLeaf(kind, std::move(values), colors, tag);
     Record record;
     record.reserve(4);
     addPair(record, "start", "1");
@@ -122,10 +123,8 @@ std::int64_t startIndex(const Record& record) { return integerEntry(rowAt(record
 
 namespace {
 
-Record oneValueRecord(const char* kind, std::string value, Color color, const std::string& tag) {
-    Row values;
-    values.push_back(std::move(value));
-    return Record::deferredLeaf(kind, std::move(values), {color}, tag);
+Record oneValueRecord(std::string_view kind, std::string value, Color color, const std::string& tag) {
+    return Record::deferredLeaf(kind, Row(std::in_place, std::move(value)), {color}, tag);
 }
 
 }  // namespace
