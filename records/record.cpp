@@ -1,5 +1,7 @@
 #include "records/record.hpp"
 
+#include <array>
+
 #include "records/locator_rows.hpp"
 
 namespace radixmender {
@@ -184,6 +186,27 @@ bool Record::canDefer() const {
     return fits;
 }
 
+namespace {
+
+// A colour's name, written once for all rows.
+const std::string& colourName(Color color) {
+    static const auto names = [] {
+        std::array<std::string, kColorCount> all;
+        for (int i = 0; i < kColorCount; ++i)
+            all[static_cast<std::size_t>(i)] = rawValue(static_cast<Color>(i));
+        return all;
+    }();
+    return names.at(static_cast<std::size_t>(color));
+}
+
+// A deferred item writes its colours later; one that has no name fails now,
+// as writing it at once would.
+void checkColour(Color color) {
+    if (static_cast<std::size_t>(color) >= static_cast<std::size_t>(kColorCount)) (void)rawValue(color);
+}
+
+}  // namespace
+
 template <class Node>
 Node* Record::adopt(Node* node, Form form, size_type size, std::uint32_t start) {
     if (size > max_size()) {
@@ -200,6 +223,7 @@ Node* Record::adopt(Node* node, Form form, size_type size, std::uint32_t start) 
 
 Record Record::deferredUnary(const std::string& text, Record&& operand, std::int64_t operandStart,
                              Color color, const std::string& tag) {
+    checkColour(color);
     Record result;
     const size_type size = operand.size() + 4;
     Item* item = result.adopt(new Item, Form::unary, size, static_cast<std::uint32_t>(size - 4));
@@ -213,6 +237,7 @@ Record Record::deferredUnary(const std::string& text, Record&& operand, std::int
 
 Record Record::deferredJoin(const std::string& text, Record&& left, std::int64_t leftStart, Record&& right,
                             std::int64_t rightStart, Color color, const std::string& tag) {
+    checkColour(color);
     Record result;
     const size_type size = left.size() + right.size() + 3;
     Item* item = result.adopt(new Item, Form::join, size, static_cast<std::uint32_t>(size - 4));
@@ -229,6 +254,7 @@ Record Record::deferredJoin(const std::string& text, Record&& left, std::int64_t
 Record Record::deferredLeaf(std::string_view kind, Row values, std::initializer_list<Color> colors,
                             const std::string& tag) {
     if (colors.size() > kLeafColours) throw std::length_error("Record::deferredLeaf");
+    for (const Color color : colors) checkColour(color);
     Record result;
     Leaf* leaf = result.adopt(new Leaf, Form::leaf, 4, 1);
     for (const LeafKeywords& known : kLeafKeywords)
@@ -272,7 +298,7 @@ void Record::writeBody(const Record& record, std::int64_t shift, Rows* out) {
     if (item->form == Form::unary) {
         addRow(out, std::in_place, kUnary, item->text);
         addRow(out, std::in_place, locators::kUnaryLocator, std::to_string(first));
-        addRow(out, std::in_place, kUnaryColour, rawValue(item->color));
+        addRow(out, std::in_place, kUnaryColour, colourName(item->color));
         addRow(out, std::in_place, kUnaryTag, item->tag);
         return;
     }
@@ -282,7 +308,7 @@ void Record::writeBody(const Record& record, std::int64_t shift, Rows* out) {
     addRow(out, std::in_place, kJoin, item->text);
     addRow(out, std::in_place, locators::kJoinLocator, std::to_string(first),
            std::to_string(item->starts[1] + rightShift));
-    addRow(out, std::in_place, kJoinColour, rawValue(item->color));
+    addRow(out, std::in_place, kJoinColour, colourName(item->color));
     addRow(out, std::in_place, kJoinTag, item->tag);
 }
 
@@ -302,7 +328,7 @@ void Record::writeLeaf(const Leaf& leaf, Rows* out) {
         tagRow.emplace_back(leaf.kind).append("_tag");
     }
     for (const std::string& value : leaf.values) kindRow.push_back(value);
-    for (std::uint8_t i = 0; i < leaf.colourCount; ++i) colourRow.emplace_back(rawValue(leaf.colours[i]));
+    for (std::uint8_t i = 0; i < leaf.colourCount; ++i) colourRow.push_back(colourName(leaf.colours[i]));
     tagRow.push_back(leaf.tag);
 }
 

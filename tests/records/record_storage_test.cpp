@@ -181,7 +181,8 @@ TEST(RecordStorage, DeferredItemsWriteTheRowsOfTheWriters) {
     }
 }
 
-// Malformed operands are refused by the join that takes them, deferred or not.
+// Malformed operands and colours are refused by the writer that takes them,
+// deferred or not.
 TEST(RecordStorage, MalformedOperandsStillFailAtTheJoin) {
     const Record line = makeJoinRecord("+", makeIntegerRecord(1), makeIntegerRecord(2));
     EXPECT_THROW(makeJoinRecord("+", line, Record{{"start", "1"}, {"block", "x"}}), std::invalid_argument);
@@ -190,6 +191,11 @@ TEST(RecordStorage, MalformedOperandsStillFailAtTheJoin) {
     const Record kept = makeJoinRecord("+", Record{{"start", "1"}, {"block", "x"}}, line);
     EXPECT_EQ(kept[1], (Row{"block", "x"}));
     EXPECT_THROW(makeJoinRecord("+", line, kept), std::invalid_argument);
+    // A colour without a name fails where it is given, not where it is read.
+    const auto nameless = static_cast<Color>(kColorCount);
+    EXPECT_THROW(makeMessageRecord("x", nameless), std::out_of_range);
+    EXPECT_THROW(makeJoinRecord("+", line, line, nameless), std::out_of_range);
+    EXPECT_THROW(makeUnaryRecord("-", line, nameless), std::out_of_range);
 }
 
 // Threads that read the same deferred line at once all read the same rows.
