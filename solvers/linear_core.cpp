@@ -236,10 +236,11 @@ private:
         }
         EditedTerms edited = editTermsStep(working_, technique_, colored_);
         if (!edited.moved) return;
-        append(withCarried({line(edited.first), line(edited.second), line(edited.third)}),
+        const Record third = line(edited.third);
+        append(withCarried({line(edited.first), line(edited.second), third}),
                "constant terms opposite to " + variable_);
         carried_.push_back(workingLine());
-        carried_.push_back(line(edited.third));
+        carried_.push_back(third);
         setWorking(combiningLikeTerms(edited.third, false).equation);
     }
 

@@ -41,14 +41,15 @@ class Stages {
 public:
     Stages(const SolverOptions& options, bool writing) : o_(options), writing_(writing) {}
 
-    // The flat equation the stages leave for the core, from the prepared E.
-    PolyEquation run(const Ext_polyEquation& E) {
+    // The flat equation the stages leave for the core, from the prepared E;
+    // `written`, when given, is the record of E.
+    PolyEquation run(const Ext_polyEquation& E, const Record* written = nullptr) {
         if (auto merged = distributingAllCoefficients(E)) {
             if (!hasParentheses(*merged)) {
                 direct_ = true;
                 return toPolyEquation(*merged);
             }
-            if (writing_) carried_.push_back(line(E));
+            if (writing_) carried_.push_back(written ? *written : line(E));
             working_ = std::move(*merged);
         } else {
             working_ = E;
@@ -130,7 +131,7 @@ SolverResult solveLinear(const Ext_polyEquation& equation, const SolverOptions& 
         stages.result().steps.push_back({opening});
         stages.result().comments.push_back({text::kThinking});
     }
-    const PolyEquation P = stages.run(E);
+    const PolyEquation P = stages.run(E, &opening);
     SolverResult& result = stages.result();
     if (stages.direct() || !isSolved(P, style == Style::decimal)) {
         SolverOptions coreOptions = options;
