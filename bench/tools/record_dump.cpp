@@ -252,8 +252,10 @@ void solvers(const std::filesystem::path& root, bool all) {
                             guarded("P " + label.str(), [&] {
                                 Draw random(draw);
                                 const SolverResult r =
-                                    solveLinear(c.equation, technique, colored, continued, style, method,
-                                                clearing != colored, clearing, random);
+                                    solveLinear(c.equation, {.technique = technique, .colored = colored, .continued = continued,
+                                                             .style = style, .method = method,
+                                                             .fractions = clearing != colored,
+                                                             .clearing = clearing, .random = random});
                                 writeSteps(r.steps, r.comments);
                             });
                             continue;
@@ -261,8 +263,9 @@ void solvers(const std::filesystem::path& root, bool all) {
                         const PolyEquation e = toPolyEquation(c.equation);
                         guarded("L " + label.str(), [&] {
                             Draw random(draw);
-                            const SolverResult r = solveLinear(e, technique, colored, continued, style,
-                                                               method, clearing, random);
+                            const SolverResult r = solveLinear(e, {.technique = technique, .colored = colored, .continued = continued,
+                                                   .style = style, .method = method, .clearing = clearing,
+                                                   .random = random});
                             writeSteps(r.steps, r.comments);
                         });
                         if (c.kind == 'L') continue;
@@ -270,8 +273,9 @@ void solvers(const std::filesystem::path& root, bool all) {
                                                          Quadratic_method::complete_the_square})
                             guarded("Q" + std::to_string(int(m)) + " " + label.str(), [&] {
                                 Draw random(draw);
-                                const SolverResult r = solveQuadratic(e, m, technique, colored, continued,
-                                                                      style, method, clearing, random);
+                                const SolverResult r = solveQuadratic(e, m, {.technique = technique, .colored = colored, .continued = continued,
+                                                          .style = style, .method = method, .clearing = clearing,
+                                                          .random = random});
                                 writeSteps(r.steps, r.comments);
                             });
                     }
