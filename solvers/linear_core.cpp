@@ -9,6 +9,7 @@
 #include "records/writers.hpp"
 #include "solvers/clean_up.hpp"
 #include "solvers/clearing_note.hpp"
+#include "solvers/equation_lines.hpp"
 #include "solvers/moving_terms.hpp"
 #include "solvers/numbers.hpp"
 #include "solvers/rearranging.hpp"
@@ -70,18 +71,18 @@ public:
     }
 
 private:
+    // Lines in the solver's style that restate an equation share one record.
     Record line(const PolyEquation& e, std::optional<Style> style = std::nullopt) const {
-        return record(e, style.value_or(style_));
+        return !style || *style == style_ ? lines_(e) : record(e, *style);
     }
     // The record of the working equation, written once for each.
     const Record& workingLine() {
         if (!workingLine_) workingLine_ = line(working_);
         return *workingLine_;
     }
-    // `written`, when given, is the record of `e` already written.
-    void setWorking(PolyEquation e, std::optional<Record> written = std::nullopt) {
+    void setWorking(PolyEquation e) {
         working_ = std::move(e);
-        workingLine_ = std::move(written);
+        workingLine_.reset();
     }
     Color highlight() const { return colored_ ? Color::red : Color::black; }
     // Red for a relation that is no "=" when colored.
@@ -172,23 +173,21 @@ private:
     }
 
     // One stage: its lines after the carried ones, then the equation before
-    // it joins the carried lines and `after`, written as lines[afterLine],
-    // becomes the working equation. (Callers build `lines` before moving
-    // `after` in: the order in which arguments are evaluated is unspecified.)
-    void stage(Lines lines, const std::string& comment, PolyEquation after, std::size_t afterLine,
-               Lines carriedToo = {}) {
-        Record written = lines.at(afterLine);
+    // it joins the carried lines and `after` becomes the working equation.
+    // (Callers build `lines` before moving `after` in: the order in which
+    // arguments are evaluated is unspecified.)
+    void stage(Lines lines, const std::string& comment, PolyEquation after, Lines carriedToo = {}) {
         append(withCarried(std::move(lines)), comment);
         carried_.push_back(workingLine());
         for (Record& r : carriedToo) carried_.push_back(std::move(r));
-        setWorking(std::move(after), std::move(written));
+        setWorking(std::move(after));
     }
 
     void combine(bool simpleOnly, const char* comment) {
         CombinedEquation combined = combiningLikeTerms(working_, simpleOnly);
         if (!combined.changed) return;
         Lines lines{workingLine(), line(combined.equation)};
-        stage(std::move(lines), comment, std::move(combined.equation), 1);
+        stage(std::move(lines), comment, std::move(combined.equation));
     }
 
     void prepare() {
@@ -197,7 +196,7 @@ private:
             hasUnreducedCoefficient(working_)) {
             PolyEquation reduced = reducingCoefficients(working_);
             Lines lines{workingLine(), line(reduced)};
-            stage(std::move(lines), "simplify", std::move(reduced), 1);
+            stage(std::move(lines), "simplify", std::move(reduced));
         }
         combine(true, "combine simple like terms");
         const Step_exclusions second = stepExclusions(working_, style_);
@@ -213,13 +212,13 @@ private:
         const std::string comment = clearingComment(style_);
         if (m == 1) {
             Lines lines{workingLine(), line(cleared)};
-            return stage(std::move(lines), comment, std::move(cleared), 1);
+            return stage(std::move(lines), comment, std::move(cleared));
         }
         Lines lines{line(highlightingFractions(working_, highlight())),
                     record(PolyEquation::PolyEquationClear(m, working_, highlight()), style_), line(cleared)};
         for (Record& blank : makeBlankRecords(2)) lines.push_back(std::move(blank));
         lines.push_back(message(clearingNote(m, style_)));
-        stage(std::move(lines), comment, std::move(cleared), 2,
+        stage(std::move(lines), comment, std::move(cleared),
               {record(PolyEquation::PolyEquationClear(m, working_, Color::black), style_)});
     }
 
@@ -236,11 +235,10 @@ private:
         }
         EditedTerms edited = editTermsStep(working_, technique_, colored_);
         if (!edited.moved) return;
-        const Record third = line(edited.third);
-        append(withCarried({line(edited.first), line(edited.second), third}),
+        append(withCarried({line(edited.first), line(edited.second), line(edited.third)}),
                "constant terms opposite to " + variable_);
         carried_.push_back(workingLine());
-        carried_.push_back(third);
+        carried_.push_back(line(edited.third));
         setWorking(combiningLikeTerms(edited.third, false).equation);
     }
 
@@ -368,6 +366,7 @@ private:
     std::optional<Record> workingLine_;
     Lines openingRow_, summary_, carried_;
     SolverResult result_;
+    mutable EquationLines lines_{style_};
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "records/writers.hpp"
 #include "solvers/clean_up.hpp"
 #include "solvers/clearing_note.hpp"
+#include "solvers/equation_lines.hpp"
 #include "solvers/factoring_steps.hpp"
 #include "solvers/formula_steps.hpp"
 #include "solvers/linear_core.hpp"
@@ -48,24 +49,6 @@ std::vector<Record> linesOf(Lines&&... lines) {
     result.reserve(sizeof...(lines));
     (result.push_back(std::forward<Lines>(lines)), ...);
     return result;
-}
-
-// Two equations that write the same line: the same stored coefficients,
-// colours, exponents, letters and relation.
-bool drawnAlike(const Monomial& a, const Monomial& b) {
-    const Rational &p = a.coefficient, &q = b.coefficient;
-    return p.numerator == q.numerator && p.denominator == q.denominator &&
-           p.numerator_color == q.numerator_color && p.denominator_color == q.denominator_color &&
-           p.bar_color == q.bar_color && a.exponent == b.exponent && a.variable == b.variable &&
-           a.variable_color == b.variable_color;
-}
-bool drawnAlike(const PolyEquation& a, const PolyEquation& b) {
-    const auto alike = [](const Polynomial& x, const Polynomial& y) {
-        return std::equal(x.terms.begin(), x.terms.end(), y.terms.begin(), y.terms.end(),
-                          [](const Monomial& m, const Monomial& n) { return drawnAlike(m, n); });
-    };
-    return a.relation == b.relation && a.relation_color == b.relation_color && alike(a.LHS, b.LHS) &&
-           alike(a.RHS, b.RHS);
 }
 
 // A step the solver refuses to go on from, shaped as the division-by-zero step.
@@ -108,19 +91,14 @@ public:
           variable(std::move(letter)),
           style(lineStyle),
           continued(continuation),
+          lines_(lineStyle),
           opening(line(cleaned)) {
         if (!continued) write(linesOf(Record(opening)), text::kThinking);
     }
 
-    // The line of `e`; a solution writes most equations twice (in the step
-    // that makes them and among the settled lines), so the last few are kept.
-    [[nodiscard]] Record line(const PolyEquation& e) {
-        for (const auto& [equation, written] : drawn)
-            if (drawnAlike(equation, e)) return written;
-        if (drawn.size() == 4) drawn.erase(drawn.begin());
-        drawn.emplace_back(e, record(e, style));
-        return drawn.back().second;
-    }
+    // An equation restated (the line before a stage is the line after the
+    // last) shares the record written before.
+    [[nodiscard]] Record line(const PolyEquation& e) { return lines_(e); }
 
     // A step of the settled lines followed by `lines`.
     void step(std::vector<Record> lines, std::string comment) {
@@ -210,7 +188,7 @@ private:
     }
 
     bool continued;
-    std::vector<std::pair<PolyEquation, Record>> drawn;  // before `opening`, which is drawn first
+    EquationLines lines_;
     Record opening;
     SolverResult result;
 };
