@@ -27,21 +27,33 @@ bool same(const Polynomial& a, const Polynomial& b) {
                       [](const Monomial& x, const Monomial& y) { return same(x, y); });
 }
 
-}  // namespace
+bool same(const Term& a, const Term& b) {
+    const auto& [am, as, ac] = a;
+    const auto& [bm, bs, bc] = b;
+    return same(am, bm) && as == bs && ac == bc;
+}
 
-bool writtenAlike(const PolyEquation& a, const PolyEquation& b) {
+bool same(const Ext_polynomial& a, const Ext_polynomial& b) {
+    const auto& [al] = a;
+    const auto& [bl] = b;
+    return std::equal(al.begin(), al.end(), bl.begin(), bl.end(),
+                      [](const std::vector<Term>& x, const std::vector<Term>& y) {
+                          return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                                            [](const Term& s, const Term& t) { return same(s, t); });
+                      });
+}
+
+template <class Equation>
+bool sameEquation(const Equation& a, const Equation& b) {
     const auto& [al, ar, arel, arc] = a;
     const auto& [bl, br, brel, brc] = b;
     return arel == brel && arc == brc && same(al, bl) && same(ar, br);
 }
 
-Record EquationLines::operator()(const PolyEquation& equation) {
-    for (const std::optional<Entry>& entry : recent_)
-        if (entry && writtenAlike(entry->equation, equation)) return entry->record;
-    Record written = record(equation, style_);
-    recent_[next_] = Entry{equation, written};
-    next_ = (next_ + 1) % recent_.size();
-    return written;
-}
+}  // namespace
+
+bool writtenAlike(const PolyEquation& a, const PolyEquation& b) { return sameEquation(a, b); }
+
+bool writtenAlike(const Ext_polyEquation& a, const Ext_polyEquation& b) { return sameEquation(a, b); }
 
 }  // namespace radixmender

@@ -11,23 +11,33 @@
 #include "algebra/equation.hpp"
 #include "algebra/solver_vocabulary.hpp"
 #include "records/types.hpp"
+#include "solvers/parentheses_records.hpp"
 
 namespace radixmender {
 
 // Whether two equations are written alike: every field the record shows
 // equal as stored (1/2 and 2/4 differ, and so do colours).
 bool writtenAlike(const PolyEquation& a, const PolyEquation& b);
+bool writtenAlike(const Ext_polyEquation& a, const Ext_polyEquation& b);
 
 // Remembers the records of the last few equations it wrote in one style.
+template <class Equation>
 class EquationLines {
 public:
     explicit EquationLines(Style style) : style_(style) {}
 
-    Record operator()(const PolyEquation& equation);
+    Record operator()(const Equation& equation) {
+        for (const std::optional<Entry>& entry : recent_)
+            if (entry && writtenAlike(entry->equation, equation)) return entry->record;
+        Record written = record(equation, style_);
+        recent_[next_] = Entry{equation, written};
+        next_ = (next_ + 1) % recent_.size();
+        return written;
+    }
 
 private:
     struct Entry {
-        PolyEquation equation;
+        Equation equation;
         Record record;
     };
     Style style_;

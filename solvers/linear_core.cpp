@@ -366,7 +366,7 @@ private:
     std::optional<Record> workingLine_;
     Lines openingRow_, summary_, carried_;
     SolverResult result_;
-    mutable EquationLines lines_{style_};
+    mutable EquationLines<PolyEquation> lines_{style_};
 };
 
 }  // namespace

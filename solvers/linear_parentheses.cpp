@@ -8,6 +8,7 @@
 #include "records/literals.hpp"
 #include "records/writers.hpp"
 #include "solvers/clearing_note.hpp"
+#include "solvers/equation_lines.hpp"
 #include "solvers/linear_core.hpp"
 #include "solvers/parentheses_records.hpp"
 #include "solvers/parentheses_stages.hpp"
@@ -72,7 +73,8 @@ public:
     SolverResult& result() { return result_; }
 
 private:
-    Record line(const Ext_polyEquation& e) const { return record(e, o_.style); }
+    // An equation restated shares the record written for it.
+    Record line(const Ext_polyEquation& e) const { return lines_(e); }
 
     void append(Lines lines, const std::string& comment) {
         Lines step = carried_;
@@ -108,6 +110,7 @@ private:
     Ext_polyEquation working_{Ext_polynomial({}), Ext_polynomial({}), Relation::equal_to};
     Lines carried_;
     SolverResult result_;
+    mutable EquationLines<Ext_polyEquation> lines_{o_.style};
 };
 
 void requireWellFormed(const Ext_polyEquation& e) {

@@ -188,7 +188,7 @@ private:
     }
 
     bool continued;
-    EquationLines lines_;
+    EquationLines<PolyEquation> lines_;
     Record opening;
     SolverResult result;
 };

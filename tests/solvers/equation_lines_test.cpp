@@ -27,7 +27,7 @@ TEST(EquationLines, RestatedEquationsShareTheirRecord) {
         {base.RHS, base.LHS, base.relation},
     };
     for (const Style style : {Style::fraction, Style::decimal}) {
-        EquationLines lines(style);
+        EquationLines<PolyEquation> lines(style);
         const Record first = lines(base);
         EXPECT_EQ(first, record(base, style));
         for (const PolyEquation& other : different) {
@@ -37,10 +37,30 @@ TEST(EquationLines, RestatedEquationsShareTheirRecord) {
         // Past the few it remembers, an equation is written again, alike.
         EXPECT_EQ(lines(equation(Rational(1, 2))), first);
         // One record, not two equal ones.
-        EquationLines fresh(style);
+        EquationLines<PolyEquation> fresh(style);
         const Record kept = fresh(base), shared = fresh(equation(Rational(1, 2)));
         EXPECT_EQ(shared.data(), kept.data());
     }
+}
+
+// With parentheses, the lists and what carries them count as well.
+TEST(EquationLines, ParenthesesAreWrittenAlikeOnlyWhenTheyAre) {
+    const Monomial x(Rational(1, 1), 1), two(Rational(2, 1), 0);
+    const auto side = [&](bool carried, Color parenthesis) {
+        return Ext_polynomial({{Term(x, {false, 0})}, {Term(two, {carried, 0}, parenthesis)}});
+    };
+    const Ext_polyEquation base(side(true, Color::black), Ext_polynomial({{Term(two, {false, 0})}}),
+                                Relation::equal_to);
+    Ext_polyEquation other = base;
+    EXPECT_TRUE(writtenAlike(base, other));
+    other.LHS = side(true, Color::red);
+    EXPECT_FALSE(writtenAlike(base, other));
+    other.LHS = side(false, Color::black);
+    EXPECT_FALSE(writtenAlike(base, other));
+    EquationLines<Ext_polyEquation> lines(Style::fraction);
+    const Record first = lines(base), again = lines(Ext_polyEquation(base));
+    EXPECT_EQ(first.data(), again.data());
+    EXPECT_EQ(lines(other), record(other, Style::fraction));
 }
 
 }  // namespace
