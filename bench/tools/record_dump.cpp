@@ -29,6 +29,7 @@
 #include "solvers/parentheses_stages.hpp"
 #include "solvers/quadratic_solvers.hpp"
 #include "tests/support/expression_pipeline.hpp"
+#include "tests/support/fixture_sides.hpp"
 
 namespace {
 
@@ -182,20 +183,7 @@ void practice() {
 
 // ---- Solvers on the fixture cases ----
 
-Rational rational(const std::string& t) { return {std::stoll(t), std::stoll(t.substr(t.find('/') + 1))}; }
-
-Ext_polynomial side(const std::string& text) {
-    std::vector<std::vector<Term>> lists(1);
-    std::istringstream in(text);
-    for (std::string t; in >> t;) {
-        if (t == ";" && (lists.emplace_back(), true)) continue;
-        const auto at = t.find('@');
-        lists.back().emplace_back(
-            Monomial(rational(t), std::stoull(t.substr(t.find(':') + 1))),
-            std::pair{at != std::string::npos, at == std::string::npos ? 0 : std::stoull(t.substr(at + 1))});
-    }
-    return Ext_polynomial(lists);
-}
+using testing::fixtures::side;
 
 const std::vector<std::string> kRelations = {"=", "<", ">", "<=", ">="};
 

@@ -27,6 +27,7 @@
 #include "solvers/rearranging.hpp"
 #include "solvers/solution_record.hpp"
 #include "tests/support/algebra_check.hpp"
+#include "tests/support/fixture_sides.hpp"
 #include "tests/support/model_check.hpp"
 #include "tests/support/record_check.hpp"
 
@@ -53,21 +54,8 @@ T indexIn(const std::vector<std::string>& names, const std::string& name) {
     return static_cast<T>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
-Rational rational(const std::string& t) { return {std::stoll(t), std::stoll(t.substr(t.find('/') + 1))}; }
-
-// "n/d:e" or "n/d:e@j" (times list j) in lists parted by ";", the top level last.
-Ext_polynomial side(const std::string& text) {
-    std::vector<std::vector<Term>> lists(1);
-    std::istringstream in(text);
-    for (std::string t; in >> t;) {
-        if (t == ";" && (lists.emplace_back(), true)) continue;
-        const auto at = t.find('@');
-        lists.back().emplace_back(
-            Monomial(rational(t), std::stoull(t.substr(t.find(':') + 1))),
-            std::pair{at != std::string::npos, at == std::string::npos ? 0 : std::stoull(t.substr(at + 1))});
-    }
-    return Ext_polynomial(lists);
-}
+using testing::fixtures::rational;
+using testing::fixtures::side;
 
 // "left | right".
 Ext_polyEquation extEquation(const std::string& text, Relation relation = Relation::equal_to) {
