@@ -1,5 +1,6 @@
 #include "algebra/algebra_records.hpp"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -155,7 +156,56 @@ Record record(const Rational& value, bool alwaysFraction, Style style) {
                                     value.denominator_color, value.bar_color);
 }
 
+namespace {
+
+Record written(const Monomial& m, Style style);
+
+// The records of the terms this thread wrote last, by everything a record
+// shows: a worked solution writes the same terms line after line, and a copy
+// of a record shares its rows (a change to a copy gives it rows of its own).
+class RecentTerms {
+public:
+    Record operator()(const Monomial& m, Style style) {
+        Entry& entry = entries_[slot(m, style)];
+        if (entry.record && entry.style == style && writtenAlike(entry.term, m)) return *entry.record;
+        Record r = written(m, style);
+        entry.term = m;
+        entry.style = style;
+        entry.record = r;
+        return r;
+    }
+
+private:
+    static constexpr std::size_t kSlots = 128;
+    static std::size_t slot(const Monomial& m, Style style) {
+        const Rational& c = m.coefficient;
+        std::uint64_t h = static_cast<std::uint64_t>(c.numerator) * 0x9E3779B97F4A7C15ull;
+        h ^= static_cast<std::uint64_t>(c.denominator) * 0xC2B2AE3D27D4EB4Full;
+        h ^= (m.exponent << 7) ^ (static_cast<std::uint64_t>(c.numerator_color) << 11) ^
+             (static_cast<std::uint64_t>(c.denominator_color) << 15) ^
+             (static_cast<std::uint64_t>(c.bar_color) << 19) ^
+             (static_cast<std::uint64_t>(m.variable_color) << 23) ^ (static_cast<std::uint64_t>(style) << 27);
+        if (!m.variable.empty()) h ^= static_cast<std::uint64_t>(static_cast<unsigned char>(m.variable[0])) << 31;
+        return static_cast<std::size_t>((h ^ (h >> 29) ^ (h >> 43)) % kSlots);
+    }
+    struct Entry {
+        Monomial term;
+        Style style = Style::fraction;
+        std::optional<Record> record;
+    };
+    std::array<Entry, kSlots> entries_;
+};
+
+}  // namespace
+
 Record record(const Monomial& m, Style style) {
+    thread_local RecentTerms recent;
+    return recent(m, style);
+}
+
+namespace {
+
+Record written(const Monomial& m, Style style) {
     const Rational& c = m.coefficient;
     if (m.exponent == 0) return record(c, false, style);
     const Color nc = c.numerator_color;
@@ -182,6 +232,8 @@ Record record(const Monomial& m, Style style) {
     }
     throw std::invalid_argument("unknown style");
 }
+
+}  // namespace
 
 Record displayRecord(const Monomial& m, Style style) {
     if (style != Style::rational_fraction) return record(m, style);

@@ -28,4 +28,8 @@ struct Monomial {
     bool operator==(const Monomial& other) const;
 };
 
+// Whether the two are written alike: every field equal as stored (1/2 and
+// 2/4 differ, and so do colours).
+bool writtenAlike(const Monomial& a, const Monomial& b);
+
 }  // namespace radixmender

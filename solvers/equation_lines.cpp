@@ -8,29 +8,17 @@ namespace {
 
 // Every field is named, so that a field added to these types stops the build
 // here until it is compared too.
-bool same(const Rational& a, const Rational& b) {
-    const auto& [an, ad, anc, adc, abc] = a;
-    const auto& [bn, bd, bnc, bdc, bbc] = b;
-    return an == bn && ad == bd && anc == bnc && adc == bdc && abc == bbc;
-}
-
-bool same(const Monomial& a, const Monomial& b) {
-    const auto& [ac, ae, av, avc] = a;
-    const auto& [bc, be, bv, bvc] = b;
-    return same(ac, bc) && ae == be && av == bv && avc == bvc;
-}
-
 bool same(const Polynomial& a, const Polynomial& b) {
     const auto& [at] = a;
     const auto& [bt] = b;
     return std::equal(at.begin(), at.end(), bt.begin(), bt.end(),
-                      [](const Monomial& x, const Monomial& y) { return same(x, y); });
+                      [](const Monomial& x, const Monomial& y) { return writtenAlike(x, y); });
 }
 
 bool same(const Term& a, const Term& b) {
     const auto& [am, as, ac] = a;
     const auto& [bm, bs, bc] = b;
-    return same(am, bm) && as == bs && ac == bc;
+    return writtenAlike(am, bm) && as == bs && ac == bc;
 }
 
 bool same(const Ext_polynomial& a, const Ext_polynomial& b) {
