@@ -304,6 +304,19 @@ TEST(AlgebraRecords, PinnedExamples) {
                                                               {"join_locator", "1", "4"},
                                                               {"join_color", "black"},
                                                               {"join_tag", "anon"}}));
+    // A term written again shares its record; a change made to a copy stays in
+    // the copy, and terms equal in value but written otherwise (2/2 for 1,
+    // another colour, another style) get their own rows.
+    {
+        const Record first = record(mono(3, 1, 1), Style::fraction);
+        Record changed = record(mono(3, 1, 1), Style::fraction);
+        changed[1][1] = "4";
+        EXPECT_EQ(record(mono(3, 1, 1), Style::fraction), first);
+        EXPECT_EQ(describeRecord(record(mono(6, 2, 1), Style::fraction)), "([+6/2] \U0001F587 \"x\")");
+        EXPECT_EQ(describeRecord(record(mono(6, 2, 1), Style::decimal)), "(\"3\" \U0001F587 \"x\")");
+        EXPECT_EQ(record(mono(3, 1, 1).recolored(Color::red), Style::fraction)[2],
+                  (Row{"message_color", "red"}));
+    }
     // An empty top level is a line without rows, which the engine leaves out.
     EXPECT_TRUE(item(Polynomial_XL(Lists(1)), Style::fraction).empty());
     EXPECT_TRUE(termsItem(Polynomial_XL(Lists(2)), 0, Style::decimal).empty());
