@@ -31,15 +31,12 @@ Int128 checkedPower(Int128 base, std::uint64_t exponent) {
     return result;
 }
 
-Polynomial_XL linearFactor(std::int64_t a, std::int64_t c, const std::string& variable) {
-    return Polynomial_XL(
-        {{Term_XL(Monomial(Rational(a, 1), 1, variable)), Term_XL(Monomial(Rational(c, 1), 0, variable))}});
-}
-
-std::optional<std::vector<Polynomial_XL>> linearFactorsOfList(const Polynomial_XL& polynomial) {
-    const auto k = factoringListIndex(polynomial);
-    if (!k || hasFactoredTerm(polynomial.terms[*k])) return std::nullopt;
-    return extractLinearFactors(Polynomial_XL({polynomial.terms[*k]}));
+List linearFactor(std::int64_t a, std::int64_t c, const std::string& variable) {
+    List factor;
+    factor.reserve(2);
+    factor.emplace_back(Monomial(Rational(a, 1), 1, variable));
+    factor.emplace_back(Monomial(Rational(c, 1), 0, variable));
+    return factor;
 }
 
 // Every term names lists 0 and 1 to the same total power, so exchanging the
@@ -80,7 +77,7 @@ std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index) {
 namespace {
 
 // `findRationalRoot` of the one-list polynomial `list`.
-std::optional<Polynomial_XL> rootFactor(const List& list) {
+std::optional<List> rootFactor(const List& list) {
     const auto degree = degreeOf(list);
     if (!degree) return std::nullopt;
     const std::string& variable = list.front().monomial.variable;
@@ -107,26 +104,20 @@ std::optional<Polynomial_XL> rootFactor(const List& list) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
-    if (polynomial.terms.size() != 1) return std::nullopt;
-    return rootFactor(polynomial.terms[0]);
-}
-
-Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial_XL& dividend) {
-    const List& divisor = factor.terms.at(0);
+// `divideByLinearFactor` of one-list polynomials given by their lists.
+List quotientByLinearFactor(const List& divisor, const List& dividend) {
     if (divisor.empty()) throw std::out_of_range("Index out of range");
     const std::int64_t a = divisor.front().monomial.coefficient.numerator;
     const std::int64_t c = divisor.back().monomial.coefficient.numerator;
     const std::string& variable = divisor.front().monomial.variable;
     List quotient;
-    const auto n = dividend.degree();
-    if (!n || *n == 0) return Polynomial_XL({quotient});
+    const auto n = degreeOf(dividend);
+    if (!n || *n == 0) return quotient;
     if (*n > kLargestDividedDegree) throw std::length_error("Degree too large to divide");
+    quotient.reserve(*n);
     // Index 0 holds the coefficient of xⁿ; like terms add up.
     std::vector<std::int64_t> coefficients(*n + 1, 0);
-    for (const Term_XL& t : dividend.terms[0]) {
+    for (const Term_XL& t : dividend) {
         const std::int64_t value = t.monomial.coefficient.numerator;
         if (value == 0) continue;
         std::int64_t& slot = coefficients[*n - t.monomial.exponent];
@@ -138,60 +129,117 @@ Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial
         if (q != 0) quotient.emplace_back(Monomial(Rational(q, 1), *n - i, variable));
         r = checkedSub(coefficients[i], checkedMul(q, c));
     }
-    return Polynomial_XL({quotient});
+    return quotient;
+}
+
+// The linear factors of `list` (degree `degree` ≥ 2) as `extractLinearFactors`
+// finds them, `first` being the factor of its first root.
+std::vector<List> linearFactorsFrom(List first, const List& list, std::uint64_t degree) {
+    std::vector<List> found;
+    List current = quotientByLinearFactor(first, list);
+    found.push_back(std::move(first));
+    for (std::uint64_t i = 2; i < degree; ++i) {
+        auto f = rootFactor(current);
+        if (!f) break;
+        current = quotientByLinearFactor(*f, current);
+        found.push_back(std::move(*f));
+    }
+    found.push_back(std::move(current));
+    return found;
+}
+
+// List k has the shape the rational-root test applies to.
+const List* rootTestList(const Polynomial_XL& polynomial) {
+    const auto k = factoringListIndex(polynomial);
+    if (!k) return nullptr;
+    const List& list = polynomial.terms[*k];
+    if (list.size() < 2 || list.front().monomial.exponent < 2 || hasFactoredTerm(list)) return nullptr;
+    return &list;
+}
+
+// `factored` with the linear factors of list k already found.
+PolynomialPair factoredInto(const Polynomial_XL& polynomial, std::vector<List> factorLists, Color highlight) {
+    const std::size_t k = *factoringListIndex(polynomial);
+    const std::string variable = polynomial.terms[k].front().monomial.variable;
+
+    Polynomial_XL before = highlightingFactoredList(polynomial, highlight);
+    for (List& f : factorLists)
+        for (Term_XL& t : f) recolor(t, highlight);
+    if (polynomial.terms.size() > 1) {
+        const Monomial& m = polynomial.terms.back().front().monomial;
+        return {std::move(before),
+                splittingFactoredList(polynomial, std::move(factorLists),
+                                      Monomial(Rational(m.coefficient.numerator, 1), m.exponent, variable),
+                                      highlight)};
+    }
+    std::vector<Factor> references;
+    references.reserve(factorLists.size());
+    for (std::size_t i = 0; i < factorLists.size(); ++i)
+        references.push_back(Factor(i, 1).recolored(highlight));
+    factorLists.push_back({Term_XL(Monomial(Rational(1, 1), 0, variable), std::move(references))});
+    return {std::move(before), Polynomial_XL(std::move(factorLists))};
+}
+
+}  // namespace
+
+std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
+    if (polynomial.terms.size() != 1) return std::nullopt;
+    auto factor = rootFactor(polynomial.terms[0]);
+    if (!factor) return std::nullopt;
+    return Polynomial_XL({std::move(*factor)});
+}
+
+Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial_XL& dividend) {
+    const List& divisor = factor.terms.at(0);
+    if (dividend.terms.size() != 1) {
+        if (divisor.empty()) throw std::out_of_range("Index out of range");
+        return Polynomial_XL({List{}});
+    }
+    return Polynomial_XL({quotientByLinearFactor(divisor, dividend.terms[0])});
 }
 
 std::optional<std::vector<Polynomial_XL>> extractLinearFactors(const Polynomial_XL& polynomial) {
     const auto degree = polynomial.degree();
     if (!degree || *degree < 2 || polynomial.terms[0].size() < 2) return std::nullopt;
-    Polynomial_XL current = polynomial;
+    auto first = rootFactor(polynomial.terms[0]);
+    if (!first) return std::nullopt;
     std::vector<Polynomial_XL> found;
-    for (std::uint64_t i = 1; i < *degree; ++i) {
-        auto f = findRationalRoot(current);
-        if (!f) break;
-        current = divideByLinearFactor(*f, current);
-        found.push_back(std::move(*f));
-    }
-    if (found.empty()) return std::nullopt;
-    found.push_back(std::move(current));
+    for (List& f : linearFactorsFrom(std::move(*first), polynomial.terms[0], *degree))
+        found.emplace_back(std::vector<List>{std::move(f)});
     return found;
 }
 
 bool hasRationalRoot(const Polynomial_XL& polynomial) {
-    const auto k = factoringListIndex(polynomial);
-    if (!k) return false;
-    const List& list = polynomial.terms[*k];
-    if (list.size() < 2 || list.front().monomial.exponent < 2 || hasFactoredTerm(list)) return false;
-    return rootFactor(list).has_value();
+    const List* list = rootTestList(polynomial);
+    return list && rootFactor(*list).has_value();
 }
 
 PolynomialPair factored(const Polynomial_XL& polynomial, Color highlight) {
-    const auto factors = linearFactorsOfList(polynomial);
-    if (!factors) throw std::invalid_argument(kNoRationalRoot);
-    const std::size_t k = *factoringListIndex(polynomial);
-    const std::string variable = polynomial.terms[k].front().monomial.variable;
+    const auto k = factoringListIndex(polynomial);
+    if (!k || hasFactoredTerm(polynomial.terms[*k])) throw std::invalid_argument(kNoRationalRoot);
+    const List& list = polynomial.terms[*k];
+    const auto degree = degreeOf(list);
+    if (!degree || *degree < 2 || list.size() < 2) throw std::invalid_argument(kNoRationalRoot);
+    auto first = rootFactor(list);
+    if (!first) throw std::invalid_argument(kNoRationalRoot);
+    return factoredInto(polynomial, linearFactorsFrom(std::move(*first), list, *degree), highlight);
+}
 
-    const Polynomial_XL before = highlightingFactoredList(polynomial, highlight);
-    std::vector<List> factorLists;
-    for (const Polynomial_XL& f : *factors) factorLists.push_back(f.mapTerms(highlight).terms[0]);
-    if (polynomial.terms.size() > 1) {
-        const Monomial& m = polynomial.terms.back().front().monomial;
-        return {before, splittingFactoredList(
-                            polynomial, std::move(factorLists),
-                            Monomial(Rational(m.coefficient.numerator, 1), m.exponent, variable), highlight)};
-    }
-    std::vector<Factor> references;
-    for (std::size_t i = 0; i < factorLists.size(); ++i)
-        references.push_back(Factor(i, 1).recolored(highlight));
-    factorLists.push_back({Term_XL(Monomial(Rational(1, 1), 0, variable), std::move(references))});
-    return {before, Polynomial_XL(std::move(factorLists))};
+std::optional<PolynomialPair> factoredByRationalRoot(const Polynomial_XL& polynomial, Color highlight) {
+    const List* list = rootTestList(polynomial);
+    if (!list) return std::nullopt;
+    auto first = rootFactor(*list);
+    if (!first) return std::nullopt;
+    const auto degree = degreeOf(*list);
+    if (*degree < 2) throw std::invalid_argument(kNoRationalRoot);
+    return factoredInto(polynomial, linearFactorsFrom(std::move(*first), *list, *degree), highlight);
 }
 
 Polynomial_XL highlightingFactoredList(const Polynomial_XL& polynomial, Color highlight) {
     Polynomial_XL result = polynomial;
     const auto k = factoringListIndex(polynomial);
     if (!k) return result;
-    for (Term_XL& t : result.terms[*k]) t = t.recolored(highlight);
+    for (Term_XL& t : result.terms[*k]) recolor(t, highlight);
     if (polynomial.terms.size() > 1) {
         Factor& named = result.terms.back().front().factors.back();
         named = named.recolored(highlight);

@@ -78,6 +78,10 @@ bool hasRationalRoot(const Polynomial_XL& polynomial);
 // elsewhere it throws std::invalid_argument.
 PolynomialPair factored(const Polynomial_XL& polynomial, Color highlight);
 
+// `factored` where `hasRationalRoot` holds, none elsewhere; the first root
+// is searched for once.
+std::optional<PolynomialPair> factoredByRationalRoot(const Polynomial_XL& polynomial, Color highlight);
+
 // As `factored`, the two factors of a quadratic put in grouping order unless
 // the method is "guess and check": 6x² + 5x + 1 gives (3x + 1)(2x + 1), so
 // that 6x² + 3x + 2x + 1 groups as 3x(2x + 1) + 1(2x + 1).

@@ -46,12 +46,6 @@ std::optional<Rational> timesPower(const Rational& c, Rational q, std::uint64_t 
     return result;
 }
 
-// `Term_XL::recolored` without a copy.
-void recolorInPlace(Term_XL& t, Color color) {
-    t.monomial = t.monomial.recolored(color);
-    for (Factor& f : t.factors) f = f.recolored(color);
-}
-
 List sortedByExponent(List list, bool descending) {
     std::stable_sort(list.begin(), list.end(), [descending](const Term_XL& a, const Term_XL& b) {
         return descending ? a.monomial.exponent > b.monomial.exponent
@@ -72,6 +66,13 @@ std::optional<List> nonZeroTermsOfDegree(const Polynomial_XL& p, std::uint64_t d
 
 }  // namespace
 
+void recolor(Term_XL& t, Color color) {
+    Rational& c = t.monomial.coefficient;
+    c.numerator_color = c.denominator_color = c.bar_color = color;
+    t.monomial.variable_color = color;
+    for (Factor& f : t.factors) f.parenthesis_color = f.exponent_color = color;
+}
+
 Factor::Factor(std::uint64_t p, std::uint64_t e, Color pc, Color ec)
     : pointer(p), exponent(e), parenthesis_color(pc), exponent_color(ec) {}
 
@@ -81,7 +82,7 @@ Term_XL::Term_XL(Monomial m, std::vector<Factor> f) : monomial(std::move(m)), fa
 
 Term_XL Term_XL::recolored(Color color) const {
     Term_XL result = *this;
-    recolorInPlace(result, color);
+    recolor(result, color);
     return result;
 }
 
@@ -99,11 +100,12 @@ Polynomial_XL::Polynomial_XL(const Rational& a, const Rational& b, const Rationa
               Term_XL(Monomial(Rational(c, colors[4]), descending ? 0 : 2, "x", colors[5]))}};
 }
 
-Polynomial_XL Polynomial_XL::mapTerms(Color color) const {
-    Polynomial_XL result = *this;
-    for (List& list : result.terms)
-        for (Term_XL& t : list) recolorInPlace(t, color);
-    return result;
+Polynomial_XL Polynomial_XL::mapTerms(Color color) const& { return Polynomial_XL(*this).mapTerms(color); }
+
+Polynomial_XL Polynomial_XL::mapTerms(Color color) && {
+    for (List& list : terms)
+        for (Term_XL& t : list) recolor(t, color);
+    return std::move(*this);
 }
 
 bool Polynomial_XL::hasZeroDenominator() const {
@@ -117,8 +119,10 @@ Polynomial_XL Polynomial_XL::removingZeroTerms(bool recolor) const {
     const std::string variable = !terms.empty() && !terms[0].empty() ? terms[0][0].monomial.variable : "x";
     const Term_XL zero(Monomial(Rational(0, 1), 0, variable));
     std::vector<List> lists;
+    lists.reserve(terms.size());
     for (const List& list : terms) {
         List kept;
+        kept.reserve(list.size());
         for (const Term_XL& t : list)
             if (t.monomial.coefficient.numerator != 0) kept.push_back(t);
         if (kept.empty()) kept.push_back(zero);
@@ -145,10 +149,17 @@ Polynomial_XL Polynomial_XL::removingZeroTerms(bool recolor) const {
         }
     }
     Polynomial_XL result(std::move(lists));
-    return recolor ? result.mapTerms(Color::black) : result;
+    if (recolor) return std::move(result).mapTerms(Color::black);
+    return result;
 }
 
-std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) const {
+namespace {
+
+// `Polynomial_XL::product` of `p`; `takeLists()` gives p's lists, copied or
+// taken over, and is called only after everything else has been read.
+template <class TakeLists>
+std::optional<Polynomial_XL> productOf(const Polynomial_XL& p, bool negate, TakeLists takeLists) {
+    const auto& terms = p.terms;
     if (terms.empty()) throw std::out_of_range(kIndexOutOfRange);
     const List& top = terms.back();
     if (top.size() == 1 && !top[0].factors.empty()) {
@@ -173,10 +184,11 @@ std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) const {
             ++j;
         }
         if (j == 0 && !negate) return std::nullopt;
-        std::vector<List> lists = terms;
-        lists.back() = {Term_XL(
-            Monomial(c, e, letter.value_or(t.monomial.variable)),
-            std::vector<Factor>(t.factors.begin() + static_cast<std::ptrdiff_t>(j), t.factors.end()))};
+        Term_XL folded(Monomial(c, e, letter.value_or(t.monomial.variable)),
+                       std::vector<Factor>(t.factors.begin() + static_cast<std::ptrdiff_t>(j), t.factors.end()));
+        std::vector<List> lists = takeLists();
+        lists.back().clear();
+        lists.back().push_back(std::move(folded));
         return Polynomial_XL(std::move(lists));
     }
     if (!negate) return std::nullopt;
@@ -187,10 +199,20 @@ std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) const {
         return Polynomial_XL({{Term_XL(Monomial(c, m.exponent, m.variable))}});
     }
     // Every list stays; the new top level is −1 times the old one.
-    std::vector<List> lists = terms;
-    lists.push_back(
-        {Term_XL(Monomial(Rational(-1, 1), 0, top[0].monomial.variable), {Factor(terms.size() - 1, 1)})});
+    Term_XL minusTop(Monomial(Rational(-1, 1), 0, top[0].monomial.variable), {Factor(terms.size() - 1, 1)});
+    std::vector<List> lists = takeLists();
+    lists.push_back({std::move(minusTop)});
     return Polynomial_XL(std::move(lists));
+}
+
+}  // namespace
+
+std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) const& {
+    return productOf(*this, negate, [this] { return terms; });
+}
+
+std::optional<Polynomial_XL> Polynomial_XL::product(bool negate) && {
+    return productOf(*this, negate, [this] { return std::move(terms); });
 }
 
 std::optional<std::uint64_t> Polynomial_XL::degree() const {

@@ -58,7 +58,8 @@ struct Polynomial_XL {
                   const std::array<Color, 6>& colors);
 
     // Every term of every list recoloured; the lists keep their shape.
-    [[nodiscard]] Polynomial_XL mapTerms(Color color) const;
+    [[nodiscard]] Polynomial_XL mapTerms(Color color) const&;
+    [[nodiscard]] Polynomial_XL mapTerms(Color color) &&;
 
     // ---- Clean-up ----
 
@@ -81,7 +82,9 @@ struct Polynomial_XL {
     // negated, or a new top level −1·(old top level) after every list.
     // None when nothing changes. Throws when a coefficient it must negate is
     // undefined.
-    [[nodiscard]] std::optional<Polynomial_XL> product(bool negate) const;
+    [[nodiscard]] std::optional<Polynomial_XL> product(bool negate) const&;
+    // As above, the lists taken over instead of copied.
+    [[nodiscard]] std::optional<Polynomial_XL> product(bool negate) &&;
 
     // ---- Queries; those answering for one list read list 0 ----
 
@@ -108,6 +111,9 @@ struct Polynomial_XL {
     // The first stored term of list 0 has a negative numerator.
     [[nodiscard]] bool leadingCoefficientIsNegative() const;
 };
+
+// `Term_XL::recolored` in place.
+void recolor(Term_XL& term, Color color);
 
 // The largest exponent among the non-zero terms of `list`.
 std::optional<std::uint64_t> degreeOf(const std::vector<Term_XL>& list);

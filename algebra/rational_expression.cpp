@@ -50,8 +50,7 @@ std::optional<PolynomialPair> commonFactorStep(const Polynomial_XL& side, Color 
 }
 
 std::optional<PolynomialPair> rationalRootStep(const Polynomial_XL& side, Color h) {
-    if (!hasRationalRoot(side)) return std::nullopt;
-    return factored(side, h);
+    return factoredByRationalRoot(side, h);
 }
 
 Rational required(const std::optional<Rational>& value) {
@@ -96,8 +95,12 @@ bool Rational_Expression::isConstant(std::int64_t k) const {
     return poly_N.isConstant(k) && poly_D.isConstant(1);
 }
 
-Rational_Expression Rational_Expression::recolored(Color c) const {
+Rational_Expression Rational_Expression::recolored(Color c) const& {
     return {poly_N.mapTerms(c), poly_D.mapTerms(c), c};
+}
+
+Rational_Expression Rational_Expression::recolored(Color c) && {
+    return {std::move(poly_N).mapTerms(c), std::move(poly_D).mapTerms(c), c};
 }
 
 Rational_Expression Rational_Expression::recolored(Color numerator, Color denominator) const {
@@ -112,11 +115,19 @@ Rational_Expression Rational_Expression::removingZeroTerms() const {
     return {poly_N.removingZeroTerms(false), poly_D.removingZeroTerms(false)};
 }
 
-std::optional<Rational_Expression> Rational_Expression::simplified(bool flag) const {
+std::optional<Rational_Expression> Rational_Expression::simplified(bool flag) const& {
     auto n = poly_N.product(flag);
     auto d = poly_D.product(flag);
     if (!n && !d) return std::nullopt;
     return Rational_Expression(n ? std::move(*n) : poly_N, d ? std::move(*d) : poly_D);
+}
+
+std::optional<Rational_Expression> Rational_Expression::simplified(bool flag) && {
+    // A side is taken over only by a product that answers.
+    auto n = std::move(poly_N).product(flag);
+    auto d = std::move(poly_D).product(flag);
+    if (!n && !d) return std::nullopt;
+    return Rational_Expression(n ? std::move(*n) : std::move(poly_N), d ? std::move(*d) : std::move(poly_D));
 }
 
 bool Rational_Expression::isFlatAndSorted() const {
@@ -156,23 +167,23 @@ std::optional<std::vector<Rational_Expression>> Rational_Expression::finalForms(
     if (top.empty() || bottom.empty()) return std::nullopt;
     const Monomial& a = top.front().monomial;
     const Monomial& b = bottom.front().monomial;
-    const std::vector<Rational_Expression> itself = {*this};
+    const auto itself = [this] { return std::vector<Rational_Expression>{*this}; };
     if (top.size() == 1 && bottom.size() == 1) {
         if (a.coefficient.numerator == 0) return std::vector{*this, zeroOverOne(a.variable)};
         if (gcd(a.coefficient.numerator, b.coefficient.numerator) != 1 ||
             std::min(a.exponent, b.exponent) != 0)
             return std::nullopt;
-        if (b.coefficient.numerator >= 0) return itself;
+        if (b.coefficient.numerator >= 0) return itself();
         return std::vector{*this, Rational_Expression(withNegatedTop(poly_N), withNegatedTop(poly_D))};
     }
     if (top.size() == 1) {
         if (!isFinished(poly_D)) return std::nullopt;
         if (a.coefficient.numerator == 0) return std::vector{*this, zeroOverOne(a.variable)};
-        return itself;
+        return itself();
     }
     if (!isFinished(poly_N)) return std::nullopt;
-    if (bottom.size() > 1) return isFinished(poly_D) ? std::optional(itself) : std::nullopt;
-    if (b.coefficient.numerator >= 0) return itself;
+    if (bottom.size() > 1) return isFinished(poly_D) ? std::optional(itself()) : std::nullopt;
+    if (b.coefficient.numerator >= 0) return itself();
     const Polynomial_XL minusNumerator(
         {poly_N.terms.back(), {Term_XL(Monomial(Rational(-1, 1), 0), {Factor(0, 1)})}});
     return std::vector{*this, Rational_Expression(minusNumerator, withNegatedTop(poly_D))};

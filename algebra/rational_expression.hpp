@@ -38,7 +38,8 @@ struct Rational_Expression {
     // The numerator is the constant k and the denominator the constant 1.
     [[nodiscard]] bool isConstant(std::int64_t k) const;
     // Both sides and the bar in `color`.
-    [[nodiscard]] Rational_Expression recolored(Color color) const;
+    [[nodiscard]] Rational_Expression recolored(Color color) const&;
+    [[nodiscard]] Rational_Expression recolored(Color color) &&;
     // Each side in its colour; the bar kept.
     [[nodiscard]] Rational_Expression recolored(Color numerator, Color denominator) const;
     [[nodiscard]] bool hasZeroDenominator() const;
@@ -46,7 +47,8 @@ struct Rational_Expression {
     [[nodiscard]] Rational_Expression removingZeroTerms() const;
     // Each side through `Polynomial_XL::product(flag)`; none when neither
     // changes. A true flag negates both sides.
-    [[nodiscard]] std::optional<Rational_Expression> simplified(bool flag) const;
+    [[nodiscard]] std::optional<Rational_Expression> simplified(bool flag) const&;
+    [[nodiscard]] std::optional<Rational_Expression> simplified(bool flag) &&;
 
     // Both sides are one list without factors in descending order.
     [[nodiscard]] bool isFlatAndSorted() const;

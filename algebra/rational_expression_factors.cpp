@@ -181,12 +181,13 @@ Monomial oneFor(const Monomial& cancelled) { return Monomial(Rational(1, 1), 0, 
 // exponent, a factor left at 0 dropping out; they keep their given colours.
 Polynomial_XL cancellingLists(const Polynomial_XL& highlighted, const Polynomial_XL& given,
                               std::vector<std::uint64_t> cancelled) {
+    if (highlighted.terms.back().size() != 1) {
+        if (cancelled.back() > 0)
+            return Polynomial_XL({{Term_XL(oneFor(highlighted.terms.back().front().monomial))}});
+        return highlighted;
+    }
     Polynomial_XL result = highlighted;
     List& top = result.terms.back();
-    if (top.size() != 1) {
-        if (cancelled.back() > 0) return Polynomial_XL({{Term_XL(oneFor(top.front().monomial))}});
-        return result;
-    }
     std::vector<Factor> factors;
     for (Factor f : given.terms.back()[0].factors) {
         if (f.pointer < cancelled.size() - 1) {
@@ -225,16 +226,16 @@ std::optional<ExpressionPair> Rational_Expression::highlightingCommonFactors() c
     const std::int64_t g = gcd(a.coefficient.numerator, b.coefficient.numerator);
     const std::uint64_t m = std::min(a.exponent, b.exponent);
     if (a == b || g == 0 || (g == 1 && (a.exponent == 0 || b.exponent == 0))) return std::nullopt;
-    const Rational_Expression highlighted(highlightingLocation(poly_N, *atN, Color::red),
-                                          highlightingLocation(poly_D, *atD, Color::blue));
+    Rational_Expression highlighted(highlightingLocation(poly_N, *atN, Color::red),
+                                    highlightingLocation(poly_D, *atD, Color::blue));
     const auto rewritten = [g, m](const Polynomial_XL& side, const Location& at, const Monomial& located,
                                   Color highlight) {
         if (located.coefficient == Rational(g, 1) && located.exponent == m) return side;
         return splitOffCommonFactor(side, at, g, m, highlight);
     };
-    return ExpressionPair{highlighted,
-                          Rational_Expression(rewritten(highlighted.poly_N, *atN, a, Color::red),
-                                              rewritten(highlighted.poly_D, *atD, b, Color::blue))};
+    Rational_Expression second(rewritten(highlighted.poly_N, *atN, a, Color::red),
+                               rewritten(highlighted.poly_D, *atD, b, Color::blue));
+    return ExpressionPair{std::move(highlighted), std::move(second)};
 }
 
 std::optional<ExpressionPair> Rational_Expression::cancelingCommonFactors() const {
@@ -263,12 +264,13 @@ std::optional<ExpressionPair> Rational_Expression::cancelingCommonFactors() cons
     // Each match takes out the smaller of the two powers.
     std::vector<std::uint64_t> cancelledN(poly_N.terms.size(), 0), cancelledD(poly_D.terms.size(), 0);
     for (const auto& [i, j] : matches) cancelledN[i] = cancelledD[j] = std::min(powersN[i], powersD[j]);
-    const Rational_Expression highlighted(highlightingLists(poly_N, cancelledN, Color::red),
-                                          highlightingLists(poly_D, cancelledD, Color::blue));
-    const Rational_Expression cancelled(cancellingLists(highlighted.poly_N, poly_N, cancelledN),
-                                        cancellingLists(highlighted.poly_D, poly_D, cancelledD));
-    auto s = cancelled.simplified(negatesBothSides(cancelled.poly_D.terms.back(), poly_D));
-    return ExpressionPair{highlighted, s ? std::move(*s) : cancelled};
+    Rational_Expression highlighted(highlightingLists(poly_N, cancelledN, Color::red),
+                                    highlightingLists(poly_D, cancelledD, Color::blue));
+    Rational_Expression cancelled(cancellingLists(highlighted.poly_N, poly_N, std::move(cancelledN)),
+                                  cancellingLists(highlighted.poly_D, poly_D, std::move(cancelledD)));
+    const bool negate = negatesBothSides(cancelled.poly_D.terms.back(), poly_D);
+    auto s = std::move(cancelled).simplified(negate);
+    return ExpressionPair{std::move(highlighted), s ? std::move(*s) : std::move(cancelled)};
 }
 
 }  // namespace radixmender
