@@ -159,16 +159,18 @@ Record record(const Rational& value, bool alwaysFraction, Style style) {
 namespace {
 
 Record written(const Monomial& m, Style style);
+Record writtenForDisplay(const Monomial& m, Style style);
 
 // The records of the terms this thread wrote last, by everything a record
 // shows: a worked solution writes the same terms line after line, and a copy
 // of a record shares its rows (a change to a copy gives it rows of its own).
+template <Record (*write)(const Monomial&, Style)>
 class RecentTerms {
 public:
     Record operator()(const Monomial& m, Style style) {
         Entry& entry = entries_[slot(m, style)];
         if (entry.record && entry.style == style && writtenAlike(entry.term, m)) return *entry.record;
-        Record r = written(m, style);
+        Record r = write(m, style);
         entry.term = m;
         entry.style = style;
         entry.record = r;
@@ -199,7 +201,7 @@ private:
 }  // namespace
 
 Record record(const Monomial& m, Style style) {
-    thread_local RecentTerms recent;
+    thread_local RecentTerms<written> recent;
     return recent(m, style);
 }
 
@@ -237,20 +239,30 @@ Record written(const Monomial& m, Style style) {
 
 Record displayRecord(const Monomial& m, Style style) {
     if (style != Style::rational_fraction) return record(m, style);
+    thread_local RecentTerms<writtenForDisplay> recent;
+    return recent(m, style);
+}
+
+namespace {
+
+// The rational_fraction pieces of `displayRecord`.
+Record writtenForDisplay(const Monomial& m, Style) {
     const Rational& c = m.coefficient;
     const std::uint64_t e = m.exponent;
     const std::int64_t magnitude = checkedAbs(c.numerator);
-    const auto pieces = makeSegmentedMessageRecord({
+    auto pieces = makeSegmentedMessageRecord({
         {c.numerator < 0 ? text::kHyphenMinus : "", c.numerator_color},
         {magnitude == 1 && e != 0 ? "" : std::to_string(magnitude), c.numerator_color},
         {e != 0 ? m.variable : "", m.variable_color},
         {e > 1 ? superscript(e) : "", m.variable_color},
     });
     if (!pieces) throw std::invalid_argument("a monomial without a variable");
-    if (c.denominator == 1) return *pieces;
-    return join(text::kSlash, *pieces, message(std::to_string(c.denominator), c.denominator_color),
+    if (c.denominator == 1) return std::move(*pieces);
+    return join(text::kSlash, std::move(*pieces), message(std::to_string(c.denominator), c.denominator_color),
                 c.numerator_color);
 }
+
+}  // namespace
 
 Record termsItem(const Polynomial_XL& polynomial, std::uint64_t index, Style style) {
     return FactoredWriter(polynomial, style).list(index);
