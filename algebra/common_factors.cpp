@@ -32,6 +32,7 @@ const Term_XL& leastPowerTerm(const List& list) {
 // every numerator and m is the least exponent.
 List dividedTerms(const List& list, std::int64_t g, std::uint64_t m) {
     List result;
+    result.reserve(list.size());
     for (const Term_XL& t : list) {
         const Rational& c = t.monomial.coefficient;
         result.emplace_back(Monomial(Rational(checkedDiv(c.numerator, g), c.denominator),
@@ -105,13 +106,13 @@ PolynomialPair factorOutCommonFactor(const Polynomial_XL& polynomial, bool sign,
     const std::string& variable = list.front().monomial.variable;
     if (polynomial.terms.size() == 1) {
         if (sign && isNegative(list.front())) g = -g;
-        const Polynomial_XL after(
+        Polynomial_XL after(
             {dividedTerms(list, g, e), {Term_XL(Monomial(Rational(g, 1), e, variable), {Factor(0, 1)})}});
-        return {polynomial.mapTerms(highlight), after.mapTerms(highlight)};
+        return {polynomial.mapTerms(highlight), std::move(after).mapTerms(highlight)};
     }
     std::vector<List> parts = {{Term_XL(Monomial(Rational(g, 1), e, variable))}, dividedTerms(list, g, e)};
     for (List& part : parts)
-        for (Term_XL& t : part) t = t.recolored(highlight);
+        for (Term_XL& t : part) recolor(t, highlight);
     return {highlightingFactoredList(polynomial, highlight),
             splittingFactoredList(polynomial, std::move(parts), polynomial.terms.back().front().monomial,
                                   highlight)};

@@ -1,6 +1,8 @@
 #include "algebra/factoring.hpp"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -20,6 +22,39 @@ const char kNoRationalRoot[] = "No rational root to factor by";
 const char kGuessAndCheck[] = "guess and check";
 // Synthetic division keeps one coefficient per power of x.
 constexpr std::uint64_t kLargestDividedDegree = 1U << 20U;
+
+// `divisors(n)`, kept in place for the small n that coefficients mostly are.
+class Divisors {
+public:
+    explicit Divisors(std::int64_t n) {
+        if (n < 1 || n > kLargestSmall) {
+            large_ = divisors(n);
+            return;
+        }
+        // d ascending below √n, n / d descending above it.
+        std::array<std::int64_t, kMostSmall> above{};
+        std::size_t aboveCount = 0;
+        for (std::int64_t d = 1; d * d <= n; ++d) {
+            if (n % d != 0) continue;
+            small_[count_++] = d;
+            if (d * d != n) above[aboveCount++] = n / d;
+        }
+        while (aboveCount > 0) small_[count_++] = above[--aboveCount];
+    }
+
+    [[nodiscard]] std::span<const std::int64_t> all() const {
+        if (count_ > 0) return {small_.data(), count_};
+        return large_;
+    }
+
+private:
+    // No n up to 1000 has more than 32 divisors.
+    static constexpr std::int64_t kLargestSmall = 1000;
+    static constexpr std::size_t kMostSmall = 32;
+    std::array<std::int64_t, kMostSmall> small_{};
+    std::size_t count_ = 0;
+    std::vector<std::int64_t> large_;
+};
 
 Int128 checkedPower(Int128 base, std::uint64_t exponent) {
     Int128 result = 1;
@@ -81,10 +116,10 @@ std::optional<List> rootFactor(const List& list) {
     const auto degree = degreeOf(list);
     if (!degree) return std::nullopt;
     const std::string& variable = list.front().monomial.variable;
-    const auto denominators = divisors(absoluteValue(list.front().monomial.coefficient.numerator));
-    const auto numerators = divisors(absoluteValue(list.back().monomial.coefficient.numerator));
-    for (const std::int64_t a : denominators)
-        for (const std::int64_t b : numerators) {
+    const Divisors denominators(absoluteValue(list.front().monomial.coefficient.numerator));
+    const Divisors numerators(absoluteValue(list.back().monomial.coefficient.numerator));
+    for (const std::int64_t a : denominators.all())
+        for (const std::int64_t b : numerators.all()) {
             if (gcd(a, b) != 1) continue;
             // aᵈ·P(−b/a) and aᵈ·P(b/a); zero terms add nothing (and may
             // stand above the degree).

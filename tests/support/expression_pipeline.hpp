@@ -36,7 +36,7 @@ PipelineEnd runPipeline(const Rational_Expression& start, int maxRounds, OnPair 
         for (const Step step : kSteps)
             if (auto pair = (e.*step)()) {
                 onPair(*pair);
-                e = (*pair)[1].recolored(Color::black);
+                e = std::move((*pair)[1]).recolored(Color::black);
                 changed = true;
             }
         if (!changed) return {e, {}, round};
