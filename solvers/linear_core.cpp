@@ -214,12 +214,15 @@ private:
             Lines lines{workingLine(), line(cleared)};
             return stage(std::move(lines), comment, std::move(cleared));
         }
-        Lines lines{line(highlightingFractions(working_, highlight())),
-                    record(PolyEquation::PolyEquationClear(m, working_, highlight()), style_), line(cleared)};
+        // Uncoloured, the carried line is the multiplied one as shown.
+        Record multiplied = record(PolyEquation::PolyEquationClear(m, working_, highlight()), style_);
+        Record carriedMultiplied =
+            highlight() == Color::black ? multiplied
+                                        : record(PolyEquation::PolyEquationClear(m, working_, Color::black), style_);
+        Lines lines{line(highlightingFractions(working_, highlight())), std::move(multiplied), line(cleared)};
         for (Record& blank : makeBlankRecords(2)) lines.push_back(std::move(blank));
         lines.push_back(message(clearingNote(m, style_)));
-        stage(std::move(lines), comment, std::move(cleared),
-              {record(PolyEquation::PolyEquationClear(m, working_, Color::black), style_)});
+        stage(std::move(lines), comment, std::move(cleared), {std::move(carriedMultiplied)});
     }
 
     void collect() {
