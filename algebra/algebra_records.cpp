@@ -187,7 +187,8 @@ private:
              (static_cast<std::uint64_t>(c.denominator_color) << 15) ^
              (static_cast<std::uint64_t>(c.bar_color) << 19) ^
              (static_cast<std::uint64_t>(m.variable_color) << 23) ^ (static_cast<std::uint64_t>(style) << 27);
-        if (!m.variable.empty()) h ^= static_cast<std::uint64_t>(static_cast<unsigned char>(m.variable[0])) << 31;
+        if (!m.variable.empty())
+            h ^= static_cast<std::uint64_t>(static_cast<unsigned char>(m.variable[0])) << 31;
         return static_cast<std::size_t>((h ^ (h >> 29) ^ (h >> 43)) % kSlots);
     }
     struct Entry {

@@ -217,8 +217,9 @@ private:
         // Uncoloured, the carried line is the multiplied one as shown.
         Record multiplied = record(PolyEquation::PolyEquationClear(m, working_, highlight()), style_);
         Record carriedMultiplied =
-            highlight() == Color::black ? multiplied
-                                        : record(PolyEquation::PolyEquationClear(m, working_, Color::black), style_);
+            highlight() == Color::black
+                ? multiplied
+                : record(PolyEquation::PolyEquationClear(m, working_, Color::black), style_);
         Lines lines{line(highlightingFractions(working_, highlight())), std::move(multiplied), line(cleared)};
         for (Record& blank : makeBlankRecords(2)) lines.push_back(std::move(blank));
         lines.push_back(message(clearingNote(m, style_)));
