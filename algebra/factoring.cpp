@@ -111,6 +111,39 @@ std::size_t referenceCount(const Polynomial_XL& polynomial, std::size_t index) {
 
 namespace {
 
+// Powers base⁰ … baseᵐ of one base, each checked as `checkedPower` checks
+// it; m stays small enough to keep them in place.
+class Powers {
+public:
+    static constexpr std::uint64_t kLargest = 64;
+
+    Powers(Int128 base, std::uint64_t m) {
+        values_[0] = 1;
+        for (std::uint64_t i = 1; i <= m; ++i) values_[i] = wide::checkedMul(values_[i - 1], base);
+    }
+
+    [[nodiscard]] Int128 operator[](std::uint64_t e) const { return values_[e]; }
+
+private:
+    std::array<Int128, kLargest + 1> values_;
+};
+
+// aᵈ·P(−b/a) and aᵈ·P(b/a) of `list` (degree d); zero terms add nothing
+// (and may stand above the degree). `powerA(e)` and `powerB(e)` give aᵉ and bᵉ.
+template <class PowerA, class PowerB>
+std::array<Int128, 2> scaledValues(const List& list, std::uint64_t degree, PowerA powerA, PowerB powerB) {
+    Int128 negative = 0, positive = 0;
+    for (const Term_XL& t : list) {
+        const std::int64_t n = t.monomial.coefficient.numerator;
+        const std::uint64_t e = t.monomial.exponent;
+        if (n == 0) continue;
+        const Int128 term = wide::checkedMul(wide::checkedMul(n, powerB(e)), powerA(degree - e));
+        positive = wide::checkedAdd(positive, term);
+        negative = wide::checkedAdd(negative, e % 2 == 1 ? wide::checkedMul(term, -1) : term);
+    }
+    return {negative, positive};
+}
+
 // `findRationalRoot` of the one-list polynomial `list`.
 std::optional<List> rootFactor(const List& list) {
     const auto degree = degreeOf(list);
@@ -118,24 +151,33 @@ std::optional<List> rootFactor(const List& list) {
     const std::string& variable = list.front().monomial.variable;
     const Divisors denominators(absoluteValue(list.front().monomial.coefficient.numerator));
     const Divisors numerators(absoluteValue(list.back().monomial.coefficient.numerator));
-    for (const std::int64_t a : denominators.all())
+    // The powers of a and b a candidate needs: b up to the degree, a up to
+    // the degree less the least exponent of a non-zero term. Below the bound
+    // they are kept per candidate; above it each is raised where it is used.
+    std::uint64_t leastExponent = *degree;
+    for (const Term_XL& t : list)
+        if (t.monomial.coefficient.numerator != 0) leastExponent = std::min(leastExponent, t.monomial.exponent);
+    const bool kept = *degree <= Powers::kLargest;
+    for (const std::int64_t a : denominators.all()) {
+        std::optional<Powers> powersOfA;
         for (const std::int64_t b : numerators.all()) {
             if (gcd(a, b) != 1) continue;
-            // aᵈ·P(−b/a) and aᵈ·P(b/a); zero terms add nothing (and may
-            // stand above the degree).
-            Int128 negative = 0, positive = 0;
-            for (const Term_XL& t : list) {
-                const std::int64_t n = t.monomial.coefficient.numerator;
-                const std::uint64_t e = t.monomial.exponent;
-                if (n == 0) continue;
-                const Int128 term =
-                    wide::checkedMul(wide::checkedMul(n, checkedPower(b, e)), checkedPower(a, *degree - e));
-                positive = wide::checkedAdd(positive, term);
-                negative = wide::checkedAdd(negative, e % 2 == 1 ? wide::checkedMul(term, -1) : term);
+            std::array<Int128, 2> values;
+            if (kept) {
+                if (!powersOfA) powersOfA.emplace(a, *degree - leastExponent);
+                const Powers powersOfB(b, *degree);
+                values = scaledValues(
+                    list, *degree, [&powersOfA](std::uint64_t e) { return (*powersOfA)[e]; },
+                    [&powersOfB](std::uint64_t e) { return powersOfB[e]; });
+            } else {
+                values = scaledValues(
+                    list, *degree, [a](std::uint64_t e) { return checkedPower(a, e); },
+                    [b](std::uint64_t e) { return checkedPower(b, e); });
             }
-            if (negative == 0) return linearFactor(a, b, variable);
-            if (positive == 0) return linearFactor(a, -b, variable);
+            if (values[0] == 0) return linearFactor(a, b, variable);
+            if (values[1] == 0) return linearFactor(a, -b, variable);
         }
+    }
     return std::nullopt;
 }
 

@@ -255,6 +255,13 @@ TEST(Factoring, RandomPolynomialsAgainstBruteForceAndTheirOwnValue) {
                     for (auto& s : factoredForMethod(side, Color::red, method)) stages.push_back(s);
             for (auto& s : factorOutCommonFactor(side, n % 2 == 0, Color::blue)) stages.push_back(s);
             for (const auto& stage : stages) EXPECT_TRUE(sameValue(stage, side)) << n;
+            // The one-search step answers exactly where the test and the split do.
+            const auto once = factoredByRationalRoot(side, Color::red);
+            ASSERT_EQ(once.has_value(), hasRationalRoot(side)) << n;
+            if (once) {
+                const PolynomialPair twice = factored(side, Color::red);
+                EXPECT_TRUE(identical((*once)[0], twice[0]) && identical((*once)[1], twice[1])) << n;
+            }
         }
         // −N·(p₀x + q₀)(p₁x + q₁): each way of writing the sign change keeps the value.
         if (!hasRationalRoot(p)) continue;
@@ -359,6 +366,25 @@ TEST(RationalExpression, ChainedStepsCancelWhatSymPyCancels) {
             << line;
     }
     EXPECT_GE(cases, 30);
+}
+
+// The root search past the small cases it keeps in place: coefficients
+// above 1000, degrees above 64, and candidate powers that do not fit.
+TEST(Factoring, RootSearchBeyondSmallCoefficientsAndDegrees) {
+    for (const auto& [in, root] : std::vector<std::pair<const char*, const char*>>{
+             {"1001x^3 -1024x^2 1001x -1024", "1001x -1024"},  // (1001x − 1024)(x² + 1)
+             {"1001x^2 1979x -3072", "1x 3"},
+             {"1x^64 -1", "1x 1"},
+             {"1x^65 -1", "1x -1"},
+             {"1x^70 0x^3 -1", "1x 1"}}) {
+        const auto f = findRationalRoot(xl(in));
+        ASSERT_TRUE(f.has_value()) << in;
+        EXPECT_EQ(show(*f), root) << in;
+    }
+    EXPECT_FALSE(findRationalRoot(xl("1x^66 2")));
+    // 5⁶⁰ and 5⁷⁰ leave 128 bits once the candidate 5 comes up.
+    for (const char* in : {"7x^60 -5", "7x^70 -5"})
+        EXPECT_THROW((void)findRationalRoot(xl(in)), std::overflow_error) << in;
 }
 
 TEST(Factoring, CommonMonomials) {
