@@ -191,9 +191,18 @@ List quotientByLinearFactor(const List& divisor, const List& dividend) {
     const auto n = degreeOf(dividend);
     if (!n || *n == 0) return quotient;
     if (*n > kLargestDividedDegree) throw std::length_error("Degree too large to divide");
-    quotient.reserve(*n);
-    // Index 0 holds the coefficient of xⁿ; like terms add up.
-    std::vector<std::int64_t> coefficients(*n + 1, 0);
+    // Index 0 holds the coefficient of xⁿ; like terms add up. Kept in place
+    // for the degrees a root search keeps its powers for.
+    std::array<std::int64_t, Powers::kLargest + 1> small;
+    std::vector<std::int64_t> large;
+    std::int64_t* coefficients = small.data();
+    if (*n < small.size()) {
+        std::fill_n(coefficients, *n + 1, 0);
+        quotient.reserve(*n);
+    } else {
+        large.assign(*n + 1, 0);
+        coefficients = large.data();
+    }
     for (const Term_XL& t : dividend) {
         const std::int64_t value = t.monomial.coefficient.numerator;
         if (value == 0) continue;
@@ -213,6 +222,7 @@ List quotientByLinearFactor(const List& divisor, const List& dividend) {
 // finds them, `first` being the factor of its first root.
 std::vector<List> linearFactorsFrom(List first, const List& list, std::uint64_t degree) {
     std::vector<List> found;
+    found.reserve(std::min<std::uint64_t>(degree, Powers::kLargest));
     List current = quotientByLinearFactor(first, list);
     found.push_back(std::move(first));
     for (std::uint64_t i = 2; i < degree; ++i) {
