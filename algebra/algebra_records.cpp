@@ -1,6 +1,7 @@
 #include "algebra/algebra_records.hpp"
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -16,7 +17,26 @@ namespace {
 
 const char kUnexpectedError[] = "unexpected error";
 
-Record message(const std::string& text, Color color = Color::black) { return makeMessageRecord(text, color); }
+// The messages this thread wrote last (numbers, variables, signs), shared
+// like the terms below.
+Record message(const std::string& text, Color color = Color::black) {
+    struct Entry {
+        std::string text;
+        Color color = Color::black;
+        std::optional<Record> record;
+    };
+    static constexpr std::size_t kSlots = 64;
+    thread_local std::array<Entry, kSlots> recent;
+    std::size_t h =
+        std::hash<std::string>{}(text) ^ (static_cast<std::size_t>(color) * 0x9E3779B97F4A7C15ull);
+    Entry& entry = recent[(h ^ (h >> 17)) % kSlots];
+    if (entry.record && entry.color == color && entry.text == text) return *entry.record;
+    Record written = makeMessageRecord(text, color);
+    entry.text = text;
+    entry.color = color;
+    entry.record = written;
+    return written;
+}
 
 Record join(const char* text, Record left, Record right, Color color = Color::black) {
     return makeJoinRecord(text, std::move(left), std::move(right), color);
