@@ -44,11 +44,9 @@ List dividedTerms(const List& list, std::int64_t g, std::uint64_t m) {
 bool isNegative(const Term_XL& t) { return t.monomial.coefficient.isNegative().value_or(false); }
 
 // −n with the denominator, exponent and variable kept, black.
-Term_XL negatedTerm(const Term_XL& t) {
-    const Monomial& m = t.monomial;
-    return Term_XL(Monomial(Rational(checkedNeg(m.coefficient.numerator), m.coefficient.denominator),
-                            m.exponent, m.variable),
-                   t.factors);
+Monomial negatedMonomial(const Monomial& m) {
+    return Monomial(Rational(checkedNeg(m.coefficient.numerator), m.coefficient.denominator), m.exponent,
+                    m.variable);
 }
 
 bool isBinomial(const List& list) {
@@ -170,12 +168,13 @@ std::optional<Polynomial_XL> normalizeFactorSigns(const Polynomial_XL& polynomia
 Polynomial_XL negated(const Polynomial_XL& polynomial) {
     if (polynomial.terms.empty()) throw std::out_of_range("Index out of range");
     const auto shift = [](std::uint64_t p) { return p + 1; };
-    std::vector<List> lists = {{Term_XL(Monomial(Rational(-1, 1), 0))}};
+    std::vector<List> lists;
+    lists.reserve(polynomial.terms.size() + 2);
+    lists.push_back({Term_XL(Monomial(Rational(-1, 1), 0))});
     for (auto list = polynomial.terms.begin(); list + 1 != polynomial.terms.end(); ++list)
         lists.push_back(remappedPointers(*list, shift));
-    List negatedTop;
-    for (const Term_XL& t : remappedPointers(polynomial.terms.back(), shift))
-        negatedTop.push_back(negatedTerm(t));
+    List negatedTop = remappedPointers(polynomial.terms.back(), shift);
+    for (Term_XL& t : negatedTop) t.monomial = negatedMonomial(t.monomial);
     lists.push_back(std::move(negatedTop));
     lists.push_back({Term_XL(Monomial(Rational(1, 1), 0), {Factor(0, 1), Factor(lists.size() - 1, 1)})});
     return Polynomial_XL(std::move(lists));
@@ -183,7 +182,7 @@ Polynomial_XL negated(const Polynomial_XL& polynomial) {
 
 Polynomial_XL termwiseNegated(const Polynomial_XL& polynomial) {
     List result;
-    for (const Term_XL& t : polynomial.terms.at(0)) result.push_back(Term_XL(negatedTerm(t).monomial));
+    for (const Term_XL& t : polynomial.terms.at(0)) result.push_back(Term_XL(negatedMonomial(t.monomial)));
     return Polynomial_XL({result});
 }
 
