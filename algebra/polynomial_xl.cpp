@@ -66,10 +66,13 @@ std::optional<List> nonZeroTermsOfDegree(const Polynomial_XL& p, std::uint64_t d
 
 }  // namespace
 
+void recolor(Monomial& m, Color color) {
+    m.coefficient.numerator_color = m.coefficient.denominator_color = m.coefficient.bar_color = color;
+    m.variable_color = color;
+}
+
 void recolor(Term_XL& t, Color color) {
-    Rational& c = t.monomial.coefficient;
-    c.numerator_color = c.denominator_color = c.bar_color = color;
-    t.monomial.variable_color = color;
+    recolor(t.monomial, color);
     for (Factor& f : t.factors) f.parenthesis_color = f.exponent_color = color;
 }
 

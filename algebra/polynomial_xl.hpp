@@ -112,7 +112,8 @@ struct Polynomial_XL {
     [[nodiscard]] bool leadingCoefficientIsNegative() const;
 };
 
-// `Term_XL::recolored` in place.
+// `Monomial::recolored` and `Term_XL::recolored` in place.
+void recolor(Monomial& monomial, Color color);
 void recolor(Term_XL& term, Color color);
 
 // The largest exponent among the non-zero terms of `list`.

@@ -49,8 +49,7 @@ Factor shiftFactorPointer(const Factor& f) { return Factor(f.pointer + 1, f.expo
 
 Polynomial_XL highlightingLocation(const Polynomial_XL& side, const Location& at, Color highlight) {
     Polynomial_XL result = side;
-    Monomial& m = result.terms[at.list][0].monomial;
-    m = m.recolored(highlight);
+    recolor(result.terms[at.list][0].monomial, highlight);
     if (at.factor) {
         Factor& f = result.terms.back()[0].factors[*at.factor];
         f = f.recolored(highlight);
@@ -164,7 +163,7 @@ Polynomial_XL highlightingLists(const Polynomial_XL& side, const std::vector<std
     Polynomial_XL result = side;
     for (std::size_t i = 0; i < result.terms.size(); ++i)
         if (cancelled[i] > 0)
-            for (Term_XL& t : result.terms[i]) t.monomial = t.monomial.recolored(highlight);
+            for (Term_XL& t : result.terms[i]) recolor(t.monomial, highlight);
     List& top = result.terms.back();
     if (!top.empty())
         for (Factor& f : top[0].factors)
