@@ -23,36 +23,57 @@ const char kGuessAndCheck[] = "guess and check";
 // Synthetic division keeps one coefficient per power of x.
 constexpr std::uint64_t kLargestDividedDegree = 1U << 20U;
 
-// `divisors(n)`, kept in place for the small n that coefficients mostly are.
+// `divisors(n)`; for the small n that coefficients mostly are, read from a
+// table made once.
 class Divisors {
 public:
     explicit Divisors(std::int64_t n) {
-        if (n < 1 || n > kLargestSmall) {
+        if (n >= 1 && n <= kLargestSmall) {
+            const Table& table = smallTable();
+            small_ = std::span<const std::int64_t>(table.values)
+                         .subspan(table.start[static_cast<std::size_t>(n)],
+                                  table.start[static_cast<std::size_t>(n) + 1] -
+                                      table.start[static_cast<std::size_t>(n)]);
+        } else {
             large_ = divisors(n);
-            return;
+            small_ = large_;
         }
-        // d ascending below √n, n / d descending above it.
-        std::array<std::int64_t, kMostSmall> above{};
-        std::size_t aboveCount = 0;
-        for (std::int64_t d = 1; d * d <= n; ++d) {
-            if (n % d != 0) continue;
-            small_[count_++] = d;
-            if (d * d != n) above[aboveCount++] = n / d;
-        }
-        while (aboveCount > 0) small_[count_++] = above[--aboveCount];
     }
 
-    [[nodiscard]] std::span<const std::int64_t> all() const {
-        if (count_ > 0) return {small_.data(), count_};
-        return large_;
-    }
+    // The span may point into the object itself.
+    Divisors(const Divisors&) = delete;
+    Divisors& operator=(const Divisors&) = delete;
+
+    [[nodiscard]] std::span<const std::int64_t> all() const { return small_; }
 
 private:
-    // No n up to 1000 has more than 32 divisors.
     static constexpr std::int64_t kLargestSmall = 1000;
-    static constexpr std::size_t kMostSmall = 32;
-    std::array<std::int64_t, kMostSmall> small_{};
-    std::size_t count_ = 0;
+
+    // The divisors of n, ascending, at values[start[n] … start[n + 1]).
+    struct Table {
+        std::vector<std::size_t> start;
+        std::vector<std::int64_t> values;
+    };
+
+    static const Table& smallTable() {
+        static const Table table = [] {
+            const auto size = static_cast<std::size_t>(kLargestSmall) + 1;
+            Table t;
+            std::vector<std::size_t> count(size, 0);
+            for (std::size_t d = 1; d < size; ++d)
+                for (std::size_t m = d; m < size; m += d) ++count[m];
+            t.start.assign(size + 1, 0);
+            for (std::size_t n = 0; n < size; ++n) t.start[n + 1] = t.start[n] + count[n];
+            t.values.resize(t.start[size]);
+            std::vector<std::size_t> next(t.start.begin(), t.start.end() - 1);
+            for (std::size_t d = 1; d < size; ++d)
+                for (std::size_t m = d; m < size; m += d) t.values[next[m]++] = static_cast<std::int64_t>(d);
+            return t;
+        }();
+        return table;
+    }
+
+    std::span<const std::int64_t> small_;
     std::vector<std::int64_t> large_;
 };
 
