@@ -104,11 +104,12 @@ PolynomialPair factorOutCommonFactor(const Polynomial_XL& polynomial, bool sign,
     const std::string& variable = list.front().monomial.variable;
     if (polynomial.terms.size() == 1) {
         if (sign && isNegative(list.front())) g = -g;
-        Polynomial_XL after(
-            {dividedTerms(list, g, e), {Term_XL(Monomial(Rational(g, 1), e, variable), {Factor(0, 1)})}});
+        Polynomial_XL after(listsOf(dividedTerms(list, g, e),
+                                    listOf(Term_XL(Monomial(Rational(g, 1), e, variable), {Factor(0, 1)}))));
         return {polynomial.mapTerms(highlight), std::move(after).mapTerms(highlight)};
     }
-    std::vector<List> parts = {{Term_XL(Monomial(Rational(g, 1), e, variable))}, dividedTerms(list, g, e)};
+    std::vector<List> parts =
+        listsOf(listOf(Term_XL(Monomial(Rational(g, 1), e, variable))), dividedTerms(list, g, e));
     for (List& part : parts)
         for (Term_XL& t : part) recolor(t, highlight);
     return {highlightingFactoredList(polynomial, highlight),
@@ -170,13 +171,14 @@ Polynomial_XL negated(const Polynomial_XL& polynomial) {
     const auto shift = [](std::uint64_t p) { return p + 1; };
     std::vector<List> lists;
     lists.reserve(polynomial.terms.size() + 2);
-    lists.push_back({Term_XL(Monomial(Rational(-1, 1), 0))});
+    lists.push_back(listOf(Term_XL(Monomial(Rational(-1, 1), 0))));
     for (auto list = polynomial.terms.begin(); list + 1 != polynomial.terms.end(); ++list)
         lists.push_back(remappedPointers(*list, shift));
     List negatedTop = remappedPointers(polynomial.terms.back(), shift);
     for (Term_XL& t : negatedTop) t.monomial = negatedMonomial(t.monomial);
     lists.push_back(std::move(negatedTop));
-    lists.push_back({Term_XL(Monomial(Rational(1, 1), 0), {Factor(0, 1), Factor(lists.size() - 1, 1)})});
+    lists.push_back(
+        listOf(Term_XL(Monomial(Rational(1, 1), 0), {Factor(0, 1), Factor(lists.size() - 1, 1)})));
     return Polynomial_XL(std::move(lists));
 }
 

@@ -177,7 +177,8 @@ std::optional<List> rootFactor(const List& list) {
     // they are kept per candidate; above it each is raised where it is used.
     std::uint64_t leastExponent = *degree;
     for (const Term_XL& t : list)
-        if (t.monomial.coefficient.numerator != 0) leastExponent = std::min(leastExponent, t.monomial.exponent);
+        if (t.monomial.coefficient.numerator != 0)
+            leastExponent = std::min(leastExponent, t.monomial.exponent);
     const bool kept = *degree <= Powers::kLargest;
     for (const std::int64_t a : denominators.all()) {
         std::optional<Powers> powersOfA;
@@ -284,7 +285,7 @@ PolynomialPair factoredInto(const Polynomial_XL& polynomial, std::vector<List> f
     references.reserve(factorLists.size());
     for (std::size_t i = 0; i < factorLists.size(); ++i)
         references.push_back(Factor(i, 1).recolored(highlight));
-    factorLists.push_back({Term_XL(Monomial(Rational(1, 1), 0, variable), std::move(references))});
+    factorLists.push_back(listOf(Term_XL(Monomial(Rational(1, 1), 0, variable), std::move(references))));
     return {std::move(before), Polynomial_XL(std::move(factorLists))};
 }
 
@@ -294,7 +295,7 @@ std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial) {
     if (polynomial.terms.size() != 1) return std::nullopt;
     auto factor = rootFactor(polynomial.terms[0]);
     if (!factor) return std::nullopt;
-    return Polynomial_XL({std::move(*factor)});
+    return Polynomial_XL(listsOf(std::move(*factor)));
 }
 
 Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial_XL& dividend) {
@@ -303,7 +304,7 @@ Polynomial_XL divideByLinearFactor(const Polynomial_XL& factor, const Polynomial
         if (divisor.empty()) throw std::out_of_range("Index out of range");
         return Polynomial_XL({List{}});
     }
-    return Polynomial_XL({quotientByLinearFactor(divisor, dividend.terms[0])});
+    return Polynomial_XL(listsOf(quotientByLinearFactor(divisor, dividend.terms[0])));
 }
 
 std::optional<std::vector<Polynomial_XL>> extractLinearFactors(const Polynomial_XL& polynomial) {
@@ -374,7 +375,7 @@ Polynomial_XL splittingFactoredList(const Polynomial_XL& polynomial, std::vector
             lists[at] = std::move(parts[i]);
         references.push_back(Factor(at, power).recolored(highlight));
     }
-    List top = {Term_XL(monomial, std::move(references))};
+    List top = listOf(Term_XL(monomial, std::move(references)));
     top.insert(top.end(), polynomial.terms.back().begin() + 1, polynomial.terms.back().end());
     lists.push_back(std::move(top));
     return Polynomial_XL(std::move(lists));

@@ -66,6 +66,12 @@ std::optional<List> nonZeroTermsOfDegree(const Polynomial_XL& p, std::uint64_t d
 
 }  // namespace
 
+std::vector<Term_XL> listOf(Term_XL term) {
+    std::vector<Term_XL> list;
+    list.push_back(std::move(term));
+    return list;
+}
+
 void recolor(Monomial& m, Color color) {
     m.coefficient.numerator_color = m.coefficient.denominator_color = m.coefficient.bar_color = color;
     m.variable_color = color;
@@ -187,8 +193,9 @@ std::optional<Polynomial_XL> productOf(const Polynomial_XL& p, bool negate, Take
             ++j;
         }
         if (j == 0 && !negate) return std::nullopt;
-        Term_XL folded(Monomial(c, e, letter.value_or(t.monomial.variable)),
-                       std::vector<Factor>(t.factors.begin() + static_cast<std::ptrdiff_t>(j), t.factors.end()));
+        Term_XL folded(
+            Monomial(c, e, letter.value_or(t.monomial.variable)),
+            std::vector<Factor>(t.factors.begin() + static_cast<std::ptrdiff_t>(j), t.factors.end()));
         std::vector<List> lists = takeLists();
         lists.back().clear();
         lists.back().push_back(std::move(folded));
@@ -199,7 +206,7 @@ std::optional<Polynomial_XL> productOf(const Polynomial_XL& p, bool negate, Take
     if (top.size() == 1) {
         const Monomial& m = top[0].monomial;
         const Rational c = required(m.coefficient.multiplied(Rational(-1, 1)));
-        return Polynomial_XL({{Term_XL(Monomial(c, m.exponent, m.variable))}});
+        return Polynomial_XL(listsOf(listOf(Term_XL(Monomial(c, m.exponent, m.variable)))));
     }
     // Every list stays; the new top level is −1 times the old one.
     Term_XL minusTop(Monomial(Rational(-1, 1), 0, top[0].monomial.variable), {Factor(terms.size() - 1, 1)});
@@ -294,11 +301,11 @@ bool Polynomial_XL::isEqual(const Polynomial_XL& other) const {
 }
 
 Polynomial_XL Polynomial_XL::sortedAscending() const {
-    return Polynomial_XL({terms.empty() ? List{} : sortedByExponent(terms[0], false)});
+    return Polynomial_XL(listsOf(terms.empty() ? List{} : sortedByExponent(terms[0], false)));
 }
 
 Polynomial_XL Polynomial_XL::sortedFirstList() const {
-    return Polynomial_XL({terms.empty() ? List{} : sortedByExponent(terms[0], true)});
+    return Polynomial_XL(listsOf(terms.empty() ? List{} : sortedByExponent(terms[0], true)));
 }
 
 bool Polynomial_XL::leadingCoefficientIsNegative() const {

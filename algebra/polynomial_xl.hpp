@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "algebra/monomial.hpp"
@@ -111,6 +112,17 @@ struct Polynomial_XL {
     // The first stored term of list 0 has a negative numerator.
     [[nodiscard]] bool leadingCoefficientIsNegative() const;
 };
+
+// A list of the one term, and lists of the given ones, moved in: a braced
+// list would copy them.
+std::vector<Term_XL> listOf(Term_XL term);
+template <class... Lists>
+std::vector<std::vector<Term_XL>> listsOf(Lists&&... lists) {
+    std::vector<std::vector<Term_XL>> result;
+    result.reserve(sizeof...(lists));
+    (result.push_back(std::forward<Lists>(lists)), ...);
+    return result;
+}
 
 // `Monomial::recolored` and `Term_XL::recolored` in place.
 void recolor(Monomial& monomial, Color color);

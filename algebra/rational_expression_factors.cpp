@@ -81,7 +81,7 @@ Polynomial_XL splitOffCommonFactor(const Polynomial_XL& side, const Location& at
         for (std::size_t r = 0; r < top; ++r) lists.push_back(remappedPointers(side.terms[r], shift));
         factors.push_back(Factor(0, 1).recolored(highlight));
         for (const Factor& f : t.factors) factors.push_back(shiftFactorPointer(f));
-        lists.push_back({Term_XL(c, std::move(factors))});
+        lists.push_back(listOf(Term_XL(c, std::move(factors))));
         return Polynomial_XL(std::move(lists));
     }
     const std::size_t p = at.list;
@@ -94,7 +94,7 @@ Polynomial_XL splitOffCommonFactor(const Polynomial_XL& side, const Location& at
     for (std::size_t r = 0; r < top; ++r) {
         if (r == p && !replace) lists.push_back(remappedPointers(side.terms[r], remap));
         if (r == p) {
-            lists.push_back({Term_XL(c)});
+            lists.push_back(listOf(Term_XL(c)));
             lists.push_back({q});
         } else {
             lists.push_back(remappedPointers(side.terms[r], remap));
@@ -109,7 +109,7 @@ Polynomial_XL splitOffCommonFactor(const Polynomial_XL& side, const Location& at
         factors.push_back(Factor(cAt, f.exponent).recolored(highlight));
         factors.push_back(Factor(cAt + 1, f.exponent).recolored(highlight));
     }
-    lists.push_back({Term_XL(t.monomial, std::move(factors))});
+    lists.push_back(listOf(Term_XL(t.monomial, std::move(factors))));
     return Polynomial_XL(std::move(lists));
 }
 
