@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <numeric>
+
+#include "records/integers.hpp"
 
 namespace radixmender {
 
@@ -116,14 +117,6 @@ U64 splitComposite(U64 n) {
     }
 }
 
-// ⌊√n⌋ for n < 2^63: the double's estimate, corrected.
-U64 squareRoot(U64 n) {
-    auto r = static_cast<U64>(std::sqrt(static_cast<double>(n)));
-    while (r * r > n) --r;
-    while ((r + 1) * (r + 1) <= n) ++r;
-    return r;
-}
-
 // The primes above 256 of a number below 2^63: at most seven of them.
 struct LargePrimes {
     std::array<U64, 8> primes{};
@@ -137,9 +130,9 @@ void collectLargePrimes(U64 n, LargePrimes& found) {
         return;
     }
     // The walk above is slowest on the square of a prime: take squares at once.
-    if (const U64 root = squareRoot(n); root * root == n) {
-        collectLargePrimes(root, found);
-        collectLargePrimes(root, found);
+    if (const auto root = exactSquareRoot(static_cast<std::int64_t>(n))) {
+        collectLargePrimes(static_cast<U64>(*root), found);
+        collectLargePrimes(static_cast<U64>(*root), found);
         return;
     }
     const U64 d = splitComposite(n);
