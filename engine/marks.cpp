@@ -63,9 +63,8 @@ namespace {
 // bounds: the label's line, a line height thick, runs from `start` along the
 // turned direction; past the last point where it can touch the bounds (with
 // a character's room to spare) nothing shows.
-std::size_t shownLength(const platform::GraphicsContext& context, platform::Point start, double angle,
-                        double height, double advance, std::size_t length) {
-    const std::optional<platform::Rect> bounds = context.visibleBounds();
+std::size_t shownLength(const platform::GraphicsContext& context, const std::optional<platform::Rect>& bounds,
+                        platform::Point start, double angle, double height, double advance, std::size_t length) {
     if (!bounds || !(advance > 0)) return length;
     const platform::AffineTransform ctm = context.currentTransform();
     const platform::Point o = ctm.apply(start);
@@ -124,6 +123,8 @@ void Marks::segments(std::vector<platform::Point> ends, double width) {
 void Marks::draw(double x, double y) const {
     platform::GraphicsContext* context = platform::currentContext();
     const auto at = [&](platform::Point p) { return platform::Point{p.x + x, p.y + y}; };
+    // The context's visible bounds, read at the first label: no mark clips, so they hold for all.
+    std::optional<std::optional<platform::Rect>> bounds;
     for (const Mark& m : marks_) {
         switch (m.kind) {
             case Mark::Kind::text: {
@@ -139,8 +140,9 @@ void Marks::draw(double x, double y) const {
             case Mark::Kind::label: {
                 if (context == nullptr) break;
                 const platform::Point start = at(m.points[0]);
+                if (!bounds) bounds = context->visibleBounds();
                 const std::size_t shown =
-                    shownLength(*context, start, m.value, m.height, m.advance, m.length);
+                    shownLength(*context, *bounds, start, m.value, m.height, m.advance, m.length);
                 if (shown > 0)
                     drawTurnedText(*context, m.shared->substr(0, shown), {m.font}, start, m.value, m.height);
                 break;
