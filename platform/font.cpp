@@ -261,10 +261,8 @@ void paintEmoji(QPainter& painter, const QString& text, double size, double poin
     const QRectF box(baseline.x() - margin, baseline.y() - line.ascent - margin, advance + 2 * margin,
                      height + 2 * margin);
     const QTransform& toDevice = painter.combinedTransform();
-    QRectF visible(painter.viewport());
-    if (painter.hasClipping()) visible &= toDevice.mapRect(painter.clipBoundingRect());
     const QRectF onDevice = toDevice.mapRect(box);
-    if (!onDevice.intersects(visible)) return;
+    if (!onDevice.intersects(detail::visibleOnDevice(painter))) return;
     const double largest = std::max(onDevice.width(), onDevice.height());
     if (largest <= kLargestEmojiPixels) {
         painter.setFont(makeQFont(kEmojiFamily, pointSize, false));
@@ -303,6 +301,16 @@ void paintEmoji(QPainter& painter, const QString& text, double size, double poin
 }
 
 }  // namespace
+
+namespace detail {
+
+QRectF visibleOnDevice(const QPainter& painter) {
+    QRectF visible(painter.viewport());
+    if (painter.hasClipping()) visible &= painter.combinedTransform().mapRect(painter.clipBoundingRect());
+    return visible;
+}
+
+}  // namespace detail
 
 std::optional<UIFont> UIFont::named(const std::string& name, double size) {
     for (const FontFamily family : {FontFamily::system, FontFamily::monospacedSystem})

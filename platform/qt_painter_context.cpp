@@ -96,10 +96,7 @@ public:
         // The context's own coordinates reach the device through the base transform and the view.
         const QTransform toDevice =
             base_ * painter_->worldTransform().inverted() * painter_->combinedTransform();
-        QRectF visible(painter_->viewport());
-        if (painter_->hasClipping())
-            visible &= painter_->combinedTransform().mapRect(painter_->clipBoundingRect());
-        const QRectF r = toDevice.inverted().mapRect(visible);
+        const QRectF r = toDevice.inverted().mapRect(detail::visibleOnDevice(*painter_));
         return Rect(r.x(), r.y(), r.width(), r.height());
     }
 
