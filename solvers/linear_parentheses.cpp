@@ -42,15 +42,14 @@ class Stages {
 public:
     Stages(const SolverOptions& options, bool writing) : o_(options), writing_(writing) {}
 
-    // The flat equation the stages leave for the core, from the prepared E;
-    // `written`, when given, is the record of E.
-    PolyEquation run(const Ext_polyEquation& E, const Record* written = nullptr) {
+    // The flat equation the stages leave for the core, from the prepared E.
+    PolyEquation run(const Ext_polyEquation& E) {
         if (auto merged = distributingAllCoefficients(E)) {
             if (!hasParentheses(*merged)) {
                 direct_ = true;
                 return toPolyEquation(*merged);
             }
-            if (writing_) carried_.push_back(written ? *written : line(E));
+            if (writing_) carried_.push_back(line(E));
             working_ = std::move(*merged);
         } else {
             working_ = E;
@@ -72,10 +71,10 @@ public:
     const Lines& carried() const { return carried_; }
     SolverResult& result() { return result_; }
 
-private:
     // An equation restated shares the record written for it.
     Record line(const Ext_polyEquation& e) const { return lines_(e); }
 
+private:
     void append(Lines lines, const std::string& comment) {
         Lines step = carried_;
         step.insert(step.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
@@ -128,13 +127,13 @@ SolverResult solveLinear(const Ext_polyEquation& equation, const SolverOptions& 
     const Ext_polyEquation E = prepared(equation);
     if (!hasParentheses(E)) return solveLinear(toPolyEquation(E), options);
 
-    const Record opening = record(E, style);
     Stages stages(options, true);
+    const Record opening = stages.line(E);
     if (!options.continued) {
         stages.result().steps.push_back({opening});
         stages.result().comments.push_back({text::kThinking});
     }
-    const PolyEquation P = stages.run(E, &opening);
+    const PolyEquation P = stages.run(E);
     SolverResult& result = stages.result();
     if (stages.direct() || !isSolved(P, style == Style::decimal)) {
         SolverOptions coreOptions = options;
