@@ -112,7 +112,7 @@ void Record::own(size_type capacity) {
     Rows* current = rowsBlock();
     const bool shared = isShared();
     if (!shared && capacity <= current->capacity) {
-        current->form.store(0, std::memory_order_relaxed);
+        current->deferrable.store(0, std::memory_order_relaxed);
         return;
     }
     const size_type n = current->size;
@@ -173,7 +173,7 @@ bool Record::canDefer() const {
     if (!block_ || block_->deferred()) return block_ != nullptr;
     const auto* rows = static_cast<const Rows*>(block_);
     if (rows->kept) return false;
-    if (const std::uint8_t known = rows->form.load(std::memory_order_relaxed)) return known == 1;
+    if (const std::uint8_t known = rows->deferrable.load(std::memory_order_relaxed)) return known == 1;
     bool fits = true;
     for (std::uint32_t i = 1; i < rows->size && fits; ++i) {
         const Row& row = rows->rows()[i];
@@ -182,7 +182,7 @@ bool Record::canDefer() const {
         fits = row.size() == count + 1;
         for (std::size_t k = 1; k <= count && fits; ++k) fits = locators::canonicalIndex(row[k]) >= 0;
     }
-    rows->form.store(fits ? 1 : 2, std::memory_order_relaxed);
+    rows->deferrable.store(fits ? 1 : 2, std::memory_order_relaxed);
     return fits;
 }
 
@@ -360,7 +360,7 @@ const Record::Rows* Record::writtenOut() const {
         destroyRows(rows);
         throw;
     }
-    rows->form.store(1, std::memory_order_relaxed);
+    rows->deferrable.store(1, std::memory_order_relaxed);
     // Another thread may have written the same rows meanwhile: theirs stay.
     Rows* expected = nullptr;
     if (!item->written.compare_exchange_strong(expected, rows, std::memory_order_acq_rel,

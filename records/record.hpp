@@ -230,7 +230,7 @@ private:
     struct alignas(Row) Rows : Block {
         std::uint32_t capacity = 0;
         bool kept = false;                          // rows handed out for changing: never shared again
-        mutable std::atomic<std::uint8_t> form{0};  // the answer of `canDefer`: 0 not known, 1 yes, 2 no
+        mutable std::atomic<std::uint8_t> deferrable{0};  // the answer of `canDefer`: 0 not known, 1 yes, 2 no
         Row* rows() noexcept { return reinterpret_cast<Row*>(this + 1); }
         const Row* rows() const noexcept { return reinterpret_cast<const Row*>(this + 1); }
     };
@@ -282,7 +282,7 @@ private:
             own(n == capacity() ? std::max<size_type>(4, 2 * n) : capacity());
             return construct(std::move(row));
         }
-        rowsBlock()->form.store(0, std::memory_order_relaxed);
+        rowsBlock()->deferrable.store(0, std::memory_order_relaxed);
         return construct(std::forward<Args>(args)...);
     }
     // Builds a row after the last one; there is room for it.
