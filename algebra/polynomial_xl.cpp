@@ -79,7 +79,7 @@ void recolor(Monomial& m, Color color) {
 
 void recolor(Term_XL& t, Color color) {
     recolor(t.monomial, color);
-    for (Factor& f : t.factors) f.parenthesis_color = f.exponent_color = color;
+    for (Factor& f : t.factors) f = f.recolored(color);
 }
 
 Factor::Factor(std::uint64_t p, std::uint64_t e, Color pc, Color ec)
