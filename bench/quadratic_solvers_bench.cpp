@@ -37,7 +37,8 @@ void BM_QuadraticSolver(benchmark::State& state) {
     static const std::vector<PolyEquation> problems = quadratics();
     const auto method = static_cast<Quadratic_method>(state.range(0));
     bench::timeEach(state, problems.size(), [&](std::size_t i) {
-        radixmender::bench::readRows(solveQuadratic(problems[i], method, {.colored = true, .method = Method::smart}).steps);
+        bench::readRows(
+            solveQuadratic(problems[i], method, {.colored = true, .method = Method::smart}).steps);
     });
 }
 BENCHMARK(BM_QuadraticSolver)
