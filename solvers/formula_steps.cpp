@@ -57,8 +57,8 @@ std::vector<Record> formulaSteps(const PolyEquation& e, Style, bool colored) {
     const std::string v = L.terms.at(0).variable;
     const Rational a(L.terms[0].coefficient, ca);
     const std::optional<Rational> bTerm = coefficientOf(L, 1, cb), cTerm = coefficientOf(L, 0, cc);
-    const Rational b = bTerm.value_or(Rational(0, 1, cb, cb, cb)),
-                   c = cTerm.value_or(Rational(0, 1, cc, cc, cc));
+    const Rational b = bTerm.value_or(coloredRational(0, 1, cb)),
+                   c = cTerm.value_or(coloredRational(0, 1, cc));
 
     std::vector<Monomial> standard{Monomial(a, 2, v)};
     if (bTerm) standard.emplace_back(b, 1, v);

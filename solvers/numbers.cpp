@@ -10,6 +10,10 @@ void throwUnwrappedNil() {
     throw std::logic_error("Unexpectedly found nil while unwrapping an Optional value");
 }
 
+Rational coloredRational(std::int64_t numerator, std::int64_t denominator, Color color) {
+    return {numerator, denominator, color, color, color};
+}
+
 std::optional<Rational> subtracting(const Rational& value, const Rational& other) {
     // The negation is computed wide and reduced, so an other of −2⁶³/2 still
     // subtracts; the sum is exact and narrowed with a check.

@@ -3,6 +3,7 @@
 // of the algebra values. Results that say "reduced" are in lowest terms with
 // a positive denominator and black colours; an undefined value (denominator
 // 0) gives none, never a throw.
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -16,6 +17,9 @@ namespace radixmender {
 // while unwrapping an Optional value").
 template <class T>
 T unwrapped(std::optional<T> value);
+
+// numerator/denominator as given, all three colours `color`.
+Rational coloredRational(std::int64_t numerator, std::int64_t denominator, Color color);
 
 // value − other, reduced; none when either denominator is 0.
 std::optional<Rational> subtracting(const Rational& value, const Rational& other);
