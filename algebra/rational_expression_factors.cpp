@@ -44,6 +44,9 @@ std::optional<Location> locateMonomialFactor(const Polynomial_XL& side) {
     return Location{side.terms.size() - 1, std::nullopt};
 }
 
+// The factor naming the next list, black.
+Factor shiftFactorPointer(const Factor& f) { return Factor(f.pointer + 1, f.exponent); }
+
 Polynomial_XL highlightingLocation(const Polynomial_XL& side, const Location& at, Color highlight) {
     Polynomial_XL result = side;
     recolor(result.terms[at.list][0].monomial, highlight);
@@ -77,7 +80,7 @@ Polynomial_XL splitOffCommonFactor(const Polynomial_XL& side, const Location& at
         lists.push_back({q});
         for (std::size_t r = 0; r < top; ++r) lists.push_back(remappedPointers(side.terms[r], shift));
         factors.push_back(Factor(0, 1).recolored(highlight));
-        for (const Factor& f : t.factors) factors.emplace_back(shift(f.pointer), f.exponent);
+        for (const Factor& f : t.factors) factors.push_back(shiftFactorPointer(f));
         lists.push_back(listOf(Term_XL(c, std::move(factors))));
         return Polynomial_XL(std::move(lists));
     }
