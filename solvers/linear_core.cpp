@@ -24,11 +24,6 @@ Record message(const std::string& text) { return makeMessageRecord(text); }
 
 Polynomial single(const Monomial& term) { return Polynomial({term}); }
 
-// A side of exactly −x.
-bool isMinusVariable(const Polynomial& side) {
-    return isSingleVariableTerm(side, true) && !isSingleVariableTerm(side, false);
-}
-
 // The letter of the first variable term with a numerator other than 0.
 std::string variableOf(const PolyEquation& e) {
     for (const Polynomial* side : {&e.LHS, &e.RHS})
@@ -129,6 +124,7 @@ private:
         const Polynomial &L = opening_.LHS, &R = opening_.RHS;
         const auto c = [](const Polynomial& s, bool reduced) { return isSingleReducedConstant(s, reduced); };
         const auto x = [](const Polynomial& s) { return isSingleVariableTerm(s, false); };
+        const auto minusX = [](const Polynomial& s) { return isSingleVariableTerm(s, true); };
         const PolyEquation reducedOpening = reducingCoefficients(opening_);
         Lines step = openingRow_;
         const auto reducedRow = [&] {
@@ -141,7 +137,7 @@ private:
             return step;
         }
         for (const bool reduced : {true, false}) {
-            if (isMinusVariable(L) && c(R, reduced)) {
+            if (minusX(L) && c(R, reduced)) {
                 if (!reduced) reducedRow();
                 step.push_back(line(solutionEquation(), earlyStyle()));
                 appendNote(step);
@@ -154,7 +150,7 @@ private:
                 return step;
             }
         for (const bool reduced : {true, false})
-            if (isMinusVariable(R) && c(L, reduced)) {
+            if (minusX(R) && c(L, reduced)) {
                 if (!reduced) reducedRow();
                 step.push_back(line(reversedSolution(relationColor()), earlyStyle()));
                 step.push_back(line(solutionEquation(), earlyStyle()));

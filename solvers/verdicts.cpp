@@ -100,8 +100,7 @@ LinearSolution linearSolution(const PolyEquation& e) {
 bool isSingleVariableTerm(const Polynomial& side, bool negative) {
     if (side.terms.size() != 1) return false;
     const Monomial& m = side.terms[0];
-    return m.exponent == 1 && m.coefficient.denominator == 1 &&
-           (m.coefficient.numerator == 1 || (negative && m.coefficient.numerator == -1));
+    return m.exponent == 1 && m.coefficient.denominator == 1 && m.coefficient.numerator == (negative ? -1 : 1);
 }
 
 bool isSingleReducedConstant(const Polynomial& side, bool lowestTerms) {

@@ -34,8 +34,8 @@ struct LinearSolution {
 };
 LinearSolution linearSolution(const PolyEquation& equation);
 
-// One term of exponent 1 over 1 with numerator 1 (or −1 when `negative`);
-// the letter is not looked at.
+// Exactly x (one term of exponent 1 over 1 with numerator 1), or exactly −x
+// (numerator −1) when `negative`; the letter is not looked at.
 bool isSingleVariableTerm(const Polynomial& side, bool negative);
 // One term of exponent 0 with a non-zero denominator; with `lowestTerms` also
 // reduced with a positive denominator (0/5 and 1/−2 are not, 0/1 is).

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "algebra/algebra_records.hpp"
 #include "records/literals.hpp"
@@ -117,6 +118,17 @@ TEST(Verdicts, StepExclusionsAndTheSolvedForm) {
                                 "--1/1:1 | 3/1:0", "-1/1:1 0/1:0 | 5/1:0", "-1/1:1 | 1/0:0"})
         EXPECT_EQ(isSolved(equation(t.substr(1)), false), t[0] == '+') << t;
     EXPECT_TRUE(isSolved(equation("1/1:1 | 3/6:0"), true));
+    // Exactly x (flag false) and exactly −x (flag true): a side, then the answers for false and true.
+    for (const auto& [given, plain, negative] : std::vector<std::tuple<const char*, bool, bool>>{
+             {"1/1:1", true, false}, {"-1/1:1", false, true}, {"2/1:1", false, false},
+             {"-2/2:1", false, false}, {"1/1:0", false, false}, {"-1/1:2", false, false},
+             {"1/1:1 0/1:0", false, false}, {"-1/1:1 -1/1:1", false, false}})
+    {
+        const Polynomial left = equation(std::string(given) + " | 0/1:0").LHS;
+        EXPECT_EQ(std::pair(isSingleVariableTerm(left, false), isSingleVariableTerm(left, true)),
+                  std::pair(plain, negative))
+            << given;
+    }
 }
 
 const Fraction kPoints[] = {Fraction(-7, 3), Fraction(1, 2), Fraction(5)};
