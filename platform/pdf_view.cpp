@@ -7,6 +7,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/graphics_context.hpp"
 #include "platform/gui_application.hpp"
@@ -67,6 +68,60 @@ PDFView::~PDFView() = default;
 
 void PDFView::usePageViewController(bool enable, const void* /*withViewOptions*/) {
     usesPageViewController_ = enable;
+}
+
+bool PDFView::turnPage(int by) {
+    if (!usesPageViewController_ || !document_) return false;
+    const int page = std::clamp(current_ + by, 0, document_->pageCount() - 1);
+    if (page != current_) {
+        current_ = page;
+        setNeedsDisplay();
+    }
+    return true;
+}
+
+void PDFView::touchesBegan(const std::vector<Touch>& touches) {
+    dragStart_.reset();
+    if (!touches.empty()) dragStart_ = touches.front().windowLocation;
+}
+
+void PDFView::touchesEnded(const std::vector<Touch>& touches) {
+    const auto start = std::exchange(dragStart_, std::nullopt);
+    if (!start || touches.empty()) return;
+    const Point end = touches.front().windowLocation;
+    const double along =
+        displayDirection == PDFDisplayDirection::horizontal ? end.x - start->x : end.y - start->y;
+    // The page follows the finger: dragging it towards the start brings the next one.
+    if (along <= -kPageTurnDistance) turnPage(1);
+    if (along >= kPageTurnDistance) turnPage(-1);
+}
+
+bool PDFView::scrollWheel(Point notches) {
+    if (!usesPageViewController_ || !document_) return false;
+    const double turn = notches.x + notches.y;
+    if (std::isfinite(turn)) wheelNotches_ += turn;
+    // A page per whole notch, never more than the document holds.
+    const double pages =
+        std::min(std::fabs(std::trunc(wheelNotches_)), static_cast<double>(document_->pageCount()));
+    const int by = static_cast<int>(pages) * (wheelNotches_ < 0 ? -1 : 1);
+    wheelNotches_ = by == 0 ? wheelNotches_ : 0;
+    return turnPage(by);
+}
+
+bool PDFView::keyPressed(KeyboardKey key) {
+    switch (key) {
+        case KeyboardKey::rightArrow:
+        case KeyboardKey::downArrow:
+        case KeyboardKey::pageDown:
+            return turnPage(1);
+        case KeyboardKey::leftArrow:
+        case KeyboardKey::upArrow:
+        case KeyboardKey::pageUp:
+            return turnPage(-1);
+        case KeyboardKey::other:
+            break;
+    }
+    return false;
 }
 
 void PDFView::setDocument(std::shared_ptr<PDFDocument> document) {

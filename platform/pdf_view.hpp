@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/view.hpp"
 
@@ -48,8 +49,15 @@ public:
 
     bool autoScales = false;
     PDFDisplayDirection displayDirection = PDFDisplayDirection::vertical;
-    // One page at a time, as a page view controller shows them. The options are not used.
+    // One page at a time, as a page view controller shows them: a drag along
+    // the display direction of at least kPageTurnDistance turns one page
+    // (towards the left or upwards for the next, the other way for the one
+    // before), as do a notch of the mouse wheel (downwards or to the right for
+    // the next) and the arrow, Page Up and Page Down keys (right, down and
+    // Page Down for the next). Turning stops at the first and the last page.
+    // Without it the view takes no gestures. The options are not used.
     void usePageViewController(bool enable, const void* withViewOptions = nullptr);
+    static constexpr double kPageTurnDistance = 40;
     [[nodiscard]] bool isUsingPageViewController() const { return usesPageViewController_; }
 
     [[nodiscard]] const std::shared_ptr<PDFDocument>& document() const { return document_; }
@@ -66,11 +74,20 @@ public:
     [[nodiscard]] std::optional<Rect> pageRect() const;
 
     void draw(Rect rect) override;
+    void touchesBegan(const std::vector<Touch>& touches) override;
+    void touchesEnded(const std::vector<Touch>& touches) override;
+    bool scrollWheel(Point notches) override;
+    bool keyPressed(KeyboardKey key) override;
 
 private:
+    // Moves `by` pages within the document; false when the view does not page.
+    bool turnPage(int by);
+
     std::shared_ptr<PDFDocument> document_;
     int current_ = 0;
     bool usesPageViewController_ = false;
+    std::optional<Point> dragStart_;  // in window coordinates
+    double wheelNotches_ = 0;         // turned but not yet a whole page
     struct Cache;
     std::unique_ptr<Cache> cache_;
 };

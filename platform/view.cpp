@@ -121,6 +121,10 @@ void View::touchesBegan(const std::vector<Touch>& /*touches*/) {}
 
 void View::touchesEnded(const std::vector<Touch>& /*touches*/) {}
 
+bool View::scrollWheel(Point /*notches*/) { return false; }
+
+bool View::keyPressed(KeyboardKey /*key*/) { return false; }
+
 View* View::hitTest(Point p) {
     if (hidden_ || !userInteractionEnabled_ || !bounds().contains(p)) return nullptr;
     for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {

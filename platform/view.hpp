@@ -23,6 +23,9 @@ struct Touch {
     [[nodiscard]] Point location(const View* in) const;
 };
 
+// The keys of a desktop keyboard that views act on; every other key is `other`.
+enum class KeyboardKey { leftArrow, rightArrow, upArrow, downArrow, pageUp, pageDown, other };
+
 // The object that receives an action travelling up the responder chain.
 class Responder {
 public:
@@ -91,6 +94,12 @@ public:
     // Touches, in window coordinates; `touchesBegan` of a plain view does nothing.
     virtual void touchesBegan(const std::vector<Touch>& touches);
     virtual void touchesEnded(const std::vector<Touch>& touches);
+    // Desktop input. A turn of the mouse wheel over the view, in notches
+    // (positive towards the right and downwards, as the page would scroll),
+    // and a key press. A view answers true when it takes the event; a plain
+    // view takes neither.
+    virtual bool scrollWheel(Point notches);
+    virtual bool keyPressed(KeyboardKey key);
     // The deepest visible, interactive view under a point in this view's coordinates.
     [[nodiscard]] virtual View* hitTest(Point p);
 

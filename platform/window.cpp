@@ -4,11 +4,14 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRasterWindow>
 #include <QResizeEvent>
 #include <QTouchEvent>
+#include <QWheelEvent>
+#include <array>
 #include <cmath>
 #include <exception>
 
@@ -47,6 +50,29 @@ bool contains(const View* root, const View* view) {
     return false;
 }
 
+// A key goes to the frontmost visible, interactive view that takes it,
+// deepest first, as a touch goes to the view under it.
+bool offerKey(View* view, KeyboardKey key) {
+    if (view->isHidden() || !view->isUserInteractionEnabled()) return false;
+    const auto& subviews = view->subviews();
+    for (auto it = subviews.rbegin(); it != subviews.rend(); ++it)
+        if (offerKey(it->get(), key)) return true;
+    return view->keyPressed(key);
+}
+
+// The keys views act on, with Qt's codes.
+constexpr std::array<std::pair<KeyboardKey, Qt::Key>, 6> kKeys{{
+    {KeyboardKey::leftArrow, Qt::Key_Left},
+    {KeyboardKey::rightArrow, Qt::Key_Right},
+    {KeyboardKey::upArrow, Qt::Key_Up},
+    {KeyboardKey::downArrow, Qt::Key_Down},
+    {KeyboardKey::pageUp, Qt::Key_PageUp},
+    {KeyboardKey::pageDown, Qt::Key_PageDown},
+}};
+
+// One notch of a mouse wheel is 15 degrees, which Qt counts in eighths.
+constexpr double kEighthsPerNotch = 120;
+
 // The window's own view: it gives the root controller's view its whole bounds.
 class WindowView : public View {
 public:
@@ -77,6 +103,19 @@ struct UIWindow::Host : public QRasterWindow {
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
         owner_->deliverRelease({event->position().x(), event->position().y()});
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        // Qt counts a turn away from the user (the page scrolling up) as positive.
+        const QPoint turn = event->angleDelta();
+        owner_->deliverWheel({event->position().x(), event->position().y()},
+                             {-turn.x() / kEighthsPerNotch, -turn.y() / kEighthsPerNotch});
+        event->accept();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        KeyboardKey key = KeyboardKey::other;
+        for (const auto& [ours, qt] : kKeys)
+            if (event->key() == qt) key = ours;
+        owner_->deliverKey(key);
     }
     void touchEvent(QTouchEvent* event) override {
         // One finger is one touch; the platform then sends no mouse events for it.
@@ -187,6 +226,23 @@ void UIWindow::deliverRelease(Point p) {
     layout();
 }
 
+void UIWindow::deliverWheel(Point p, Point notches) {
+    try {
+        for (View* view = view_->hitTest(p); view != nullptr; view = view->superview())
+            if (view->scrollWheel(notches)) break;
+    } catch (const std::exception&) {
+    }
+    layout();
+}
+
+void UIWindow::deliverKey(KeyboardKey key) {
+    try {
+        offerKey(view_.get(), key);
+    } catch (const std::exception&) {
+    }
+    layout();
+}
+
 void UIWindow::press(Point p) {
     QMouseEvent event(QEvent::MouseButtonPress, QPointF(p.x, p.y), QPointF(p.x, p.y), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
@@ -196,6 +252,22 @@ void UIWindow::press(Point p) {
 void UIWindow::release(Point p) {
     QMouseEvent event(QEvent::MouseButtonRelease, QPointF(p.x, p.y), QPointF(p.x, p.y), Qt::LeftButton,
                       Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(host_.get(), &event);
+}
+
+void UIWindow::scrollWheel(Point p, Point notches) {
+    const QPoint turn(static_cast<int>(std::lround(-notches.x * kEighthsPerNotch)),
+                      static_cast<int>(std::lround(-notches.y * kEighthsPerNotch)));
+    QWheelEvent event(QPointF(p.x, p.y), QPointF(p.x, p.y), QPoint(), turn, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(host_.get(), &event);
+}
+
+void UIWindow::pressKey(KeyboardKey key) {
+    int code = Qt::Key_Space;  // stands for any other key
+    for (const auto& [ours, qt] : kKeys)
+        if (key == ours) code = qt;
+    QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
     QCoreApplication::sendEvent(host_.get(), &event);
 }
 

@@ -44,6 +44,10 @@ public:
     void tap(Point p);
     void press(Point p);
     void release(Point p);
+    // A turn of the mouse wheel by `notches` (as View::scrollWheel counts
+    // them) with the pointer at `p`, and a key press.
+    void scrollWheel(Point p, Point notches);
+    void pressKey(KeyboardKey key);
     // The centre of a view in window coordinates, for tapping it.
     [[nodiscard]] static Point centre(const View* view);
 
@@ -61,6 +65,8 @@ private:
     void paintInto(void* qpainter) const;
     void deliverPress(Point p);
     void deliverRelease(Point p);
+    void deliverWheel(Point p, Point notches);
+    void deliverKey(KeyboardKey key);
     friend struct Host;
 
     Size size_;
