@@ -12,6 +12,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRawFont>
 #include <QString>
@@ -245,6 +246,8 @@ double widthOf(const std::vector<Run>& runs, const Face& f) {
 
 // Past this many device pixels an emoji is drawn from an image of this size.
 constexpr double kLargestEmojiPixels = 512;
+// Image pixels per device unit of an emoji on a device that keeps vectors.
+constexpr double kVectorEmojiPixelsPerUnit = 4;
 
 // Emoji are bitmaps that Qt scales whole to the size asked, wherever they lie,
 // so a huge one would cost time and memory far beyond the canvas. An emoji
@@ -252,6 +255,10 @@ constexpr double kLargestEmojiPixels = 512;
 // drawn at that size into an image, which the painter scales onto the canvas
 // (filling only the pixels it can see). Bitmap emoji gain nothing from a
 // larger rendering.
+// Only the raster engine draws the colour bitmaps of the emoji font: on any
+// other device (a PDF file) every emoji goes as such an image, at
+// kVectorEmojiPixelsPerUnit image pixels per device unit (at most
+// kLargestEmojiPixels), so that a printed page keeps its faces sharp.
 // `size` is the font size in the painter's coordinates, `pointSize` the one
 // that gives it on the painter's device.
 void paintEmoji(QPainter& painter, const QString& text, double size, double pointSize, QPointF baseline,
@@ -264,13 +271,17 @@ void paintEmoji(QPainter& painter, const QString& text, double size, double poin
     const QRectF onDevice = toDevice.mapRect(box);
     if (!onDevice.intersects(detail::visibleOnDevice(painter))) return;
     const double largest = std::max(onDevice.width(), onDevice.height());
-    if (largest <= kLargestEmojiPixels) {
+    const bool raster =
+        painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (raster && largest <= kLargestEmojiPixels) {
         painter.setFont(makeQFont(kEmojiFamily, pointSize, false));
         painter.drawText(baseline, text);
         return;
     }
+    const double imageLargest =
+        raster ? kLargestEmojiPixels : std::min(kLargestEmojiPixels, largest * kVectorEmojiPixelsPerUnit);
     // Pixels of the image per unit of the painter's coordinates.
-    const double perUnit = kLargestEmojiPixels / std::max(box.width(), box.height());
+    const double perUnit = imageLargest / std::max(box.width(), box.height());
     const QSize pixels(std::max(1, static_cast<int>(std::ceil(box.width() * perUnit))),
                        std::max(1, static_cast<int>(std::ceil(box.height() * perUnit))));
     const QPointF origin = QPointF(margin, margin + line.ascent) * perUnit;

@@ -1,7 +1,8 @@
 #pragma once
 // Internal to the platform layer: the QPainter behind the context of the
 // paint in progress, for views (the PDF view) that draw raster images, which
-// the drawing context does not offer. Null outside the window's paints.
+// the drawing context does not offer. Null outside the window's paints and
+// the raster images' drawing.
 namespace platform::detail {
 
 void* currentPainter();
