@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/shrinking.hpp"
 #include "engine/text_measure.hpp"
+#include "records/shrinking.hpp"
 
 namespace radixmender {
 namespace {

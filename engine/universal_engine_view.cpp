@@ -6,11 +6,11 @@
 #include <stdexcept>
 
 #include "engine/items.hpp"
-#include "engine/shrinking.hpp"
 #include "engine/text_drawing.hpp"
 #include "engine/text_measure.hpp"
 #include "platform/graphics_context.hpp"
 #include "records/literals.hpp"
+#include "records/shrinking.hpp"
 #include "records/vocabulary.hpp"
 #include "records/writers.hpp"
 

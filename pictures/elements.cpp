@@ -1,6 +1,10 @@
 #include "pictures/elements.hpp"
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "records/shrinking.hpp"
 
 namespace radixmender {
 
@@ -15,6 +19,8 @@ namespace {
 
 // Below this no text can be read; shrinking loops stop here.
 constexpr double kSmallestFontSize = 0.5;
+// Each try shrinks the size by this factor.
+constexpr double kShrink = 0.95;
 
 // The text that captions are sized by.
 constexpr char kSampleCaption[] = "double 66 plus 99";
@@ -48,11 +54,18 @@ TextAttributes captionAttributes(double size) {
 }
 
 double fittedFontSize(const std::string& text, double size, double maxWidth) {
-    double p = size;
-    while (p >= kSmallestFontSize &&
-           maxWidth < platform::sizeWithAttributes(text, captionAttributes(p)).width)
-        p *= 0.95;
-    return p;
+    // As trying every size: p = size; while (p >= kSmallestFontSize && maxWidth < width at p) p *= kShrink.
+    if (!(size >= kSmallestFontSize)) return size;
+    if (!std::isfinite(size)) return kShrink * kSmallestFontSize;
+    // The sizes tried, then the first below half a point, where trying stops unmeasured.
+    std::vector<double> sizes = shrinkingSizes(size, kShrink, kSmallestFontSize, SIZE_MAX);
+    sizes.push_back(sizes.back() * kShrink);
+    return sizes[firstFitting(sizes.size(), kShrink, [&](std::size_t i) {
+        if (i + 1 == sizes.size()) return Fit{true, 0};
+        const double width = platform::sizeWithAttributes(text, captionAttributes(sizes[i])).width;
+        if (!(maxWidth < width)) return Fit{true, 0};
+        return Fit{false, maxWidth > 0 ? width / maxWidth : HUGE_VAL};
+    })];
 }
 
 void drawCaption(GraphicsContext& context, const std::string& text, const TextAttributes& attributes,

@@ -92,7 +92,12 @@ platform::TextAttributes captionAttributes(double size);
 
 // The first point size, from `size` down by 5 % a try, at which `text` in
 // the captions' font measures no wider than `maxWidth`. Shrinking stops below
-// half a point, where no text can be read, so a width of zero or less ends too.
+// half a point, where no text can be read, so a width of zero or less ends too:
+// the result is then the first size below half a point, and a size already
+// below it (or not a number) comes back unmeasured. A few sizes are measured,
+// not every one, the answer being the same. A size of +∞ never shrinks to a
+// fit: it gives 0.475 at once, where shrinking stops when nothing fits from
+// half a point.
 double fittedFontSize(const std::string& text, double size, double maxWidth);
 
 // Draws `text` centred across `width` with its middle at `middleY`.

@@ -1,7 +1,8 @@
 #pragma once
 // Shrinking to fit without measuring at every step: the sizes a shrinking
 // loop steps through, and the first of them at which something fits, found
-// from a few measurements. Internal to the engine.
+// from a few measurements. Pure arithmetic over a measuring callback, shared
+// by the engine's text and line fitting and the pictures' captions.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -33,7 +34,9 @@ struct Fit {
 // smaller one. As what is measured grows in proportion to the size, the
 // number of steps to a fit is predicted from one measurement and confirmed by
 // the size before; a wrong prediction, or a measurement that predicts
-// nothing, falls back to halving the range still open.
+// nothing, falls back to halving the range still open. So does a predicted
+// size that is still too large and has not shed at least half the excess
+// foreseen: the measurements do not follow the size there.
 template <class Attempt>
 std::size_t firstFitting(std::size_t count, double factor, Attempt attempt) {
     const std::size_t last = count - 1;
@@ -43,9 +46,11 @@ std::size_t firstFitting(std::size_t count, double factor, Attempt attempt) {
     bool predicting = true, confirming = false;
     while (tooLarge + 1 < fitting && tooLarge < last) {
         std::size_t next;
+        bool predicted = false;
         if (confirming) {
             next = fitting - 1;
         } else if (predicting && at.over >= 1 && std::isfinite(at.over)) {
+            predicted = true;
             const double steps = std::ceil(std::log(at.over) / -std::log(factor));
             const std::size_t ceiling = std::min(fitting - 1, last);
             next = steps < static_cast<double>(ceiling - tooLarge)
@@ -63,6 +68,7 @@ std::size_t firstFitting(std::size_t count, double factor, Attempt attempt) {
             confirming = predicting;
             fitting = next;
         } else {
+            if (predicted && !(result.over < std::sqrt(at.over))) predicting = false;
             confirming = false;
             tooLarge = next;
             at = result;

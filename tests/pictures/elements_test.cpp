@@ -2,6 +2,7 @@
 // lines, the cells its counters sit in, a tower's squares and faces.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "pictures/doubles.hpp"
@@ -30,6 +31,33 @@ TEST(PictureElements, FrameSizesAndScale) {
     EXPECT_EQ(countOnLabelSize(250, 545, 625 + 3 * caption).scale, 1.0);
     EXPECT_LT(countOnLabelSize(250, 544.9, 625 + 3 * caption).scale, 1.0);
     EXPECT_LT(countOnLabelSize(250, 545, 624.9 + 3 * caption).scale, 1.0);
+}
+
+// Caption fitting lands where shrinking by 5 % a try, measuring every size,
+// lands: from below half a point to sizes far beyond the width, for widths
+// from none to unbounded, and from 10³⁰⁰ (the platform's fonts measure
+// proportionally only up to a few hundred thousand points; beyond, the two
+// still see the same widths). A size of +∞ ends at once, as if nothing fitted.
+TEST(PictureElements, CaptionFittingAsShrinkingStepByStep) {
+    const auto stepwise = [](const std::string& text, double size, double width) {
+        double p = size;
+        while (p >= 0.5 && width < platform::sizeWithAttributes(text, captionAttributes(p)).width) p *= 0.95;
+        return p;
+    };
+    const double widths[] = {-1, 0, 0.3, 1, 7.5, 40, 390, 1e5, 1e12, HUGE_VAL};
+    const char* const kSample = "double 66 plus 99";
+    for (const char* text : {kSample, "7", "8 + 5 = 13 ", "\U0001F914 x", ""})
+        for (const double size : {0.3, 0.5, 0.52, 12.0, 40.0, 1000.0, 3.7e4, 2e5})
+            for (const double width : widths)
+                EXPECT_EQ(fittedFontSize(text, size, width), stepwise(text, size, width))
+                    << text << " " << size << " " << width;
+    for (const double width : {1.0, 390.0})
+        EXPECT_EQ(fittedFontSize(kSample, 1e300, width), stepwise(kSample, 1e300, width)) << width;
+    for (const double width : widths) {
+        EXPECT_EQ(fittedFontSize("8 + 5 = 13 ", HUGE_VAL, width), 0.475) << width;
+        EXPECT_EQ(fittedFontSize("8 + 5 = 13 ", -HUGE_VAL, width), -HUGE_VAL);
+        EXPECT_TRUE(std::isnan(fittedFontSize("8 + 5 = 13 ", std::nan(""), width)));
+    }
 }
 
 // A filled frame at two scales with 0 to 12 counters: white lines 5 points
