@@ -1,14 +1,16 @@
-// One worked example for each way a quadratic solver writes a coefficient
-// that is a fraction, negative, missing or in decimals: which sign is folded
-// into the join before a term, which value goes in parentheses, how a root is
-// written in each style, and which colour each highlight takes. Every step is
-// pinned in full; a step that begins with lines of the step before shows
-// them as "…n" (the first n lines are those of the step above).
+// One worked example for each way the quadratic solvers and the linear core
+// write a coefficient that is a fraction, negative, missing or in decimals:
+// which sign is folded into the join before a term, which value goes in
+// parentheses, how a root is written in each style, and which colour each
+// highlight takes. Every step is pinned in full; a step that begins with lines
+// of the step before shows them as "…n" (its first n lines are those of the
+// step above).
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "solvers/factoring_steps.hpp"
+#include "solvers/linear_core.hpp"
 #include "solvers/parentheses_records.hpp"
 #include "solvers/parentheses_stages.hpp"
 #include "solvers/quadratic_solvers.hpp"
@@ -21,10 +23,10 @@ namespace {
 using testing::describeRecord;
 
 // "n/d:e ... | n/d:e ...": the terms of each side, as stored.
-PolyEquation equation(const std::string& text) {
+PolyEquation equation(const std::string& text, Relation relation = Relation::equal_to) {
     const auto bar = text.find('|');
     return toPolyEquation(Ext_polyEquation(testing::fixtures::side(text.substr(0, bar)),
-                                           testing::fixtures::side(text.substr(bar + 1)), Relation::equal_to));
+                                           testing::fixtures::side(text.substr(bar + 1)), relation));
 }
 
 // Each step as "[comments]", "…n" when its first n lines are those of the
@@ -454,6 +456,97 @@ TEST(DisplayBranches, CommonFactorOnTheRight) {
 ("0" = ("3"{red} 🖇 ()(("x²" + "2"))))
 ("0" = ("x²" + "2"))
 )-");
+}
+
+// The linear core's last step by the shape of the coefficient: a fraction is
+// multiplied by its reciprocal (the product shown before it is reduced), a
+// whole number divided out; the variable on the right ends on the left.
+TEST(DisplayBranches, Linear) {
+    const struct {
+        const char* given;
+        Relation relation;
+        Technique technique;
+        Style style;
+        const char* steps;
+    } examples[] = {
+        // A negative fraction: its reciprocal red, the relation reversed and red.
+        {"-2/3:1 | 4/1:0", Relation::less_than, Technique::transpose, kFraction, R"-([🤔]
+(([-2/3] 🖇 "x") < "4")
+[solve for x] …1
+("x" >{red} ([-3/2]{red,red,red,red} 🖇 ()("4")))
+("x" > [-12/2])
+("x" > "-6")
+[😎] …1
+("x" > "-6")
+)-"},
+        // Simplified first; the reciprocal 2 written whole before a whole constant.
+        {"2/4:1 | 3/1:0", Relation::equal_to, Technique::transpose, kFraction, R"-([🤔]
+(([+2/4] 🖇 "x") = "3")
+[simplify] …1
+(([+1/2] 🖇 "x") = "3")
+[solve for x] …2
+("x" = ("2"{red} 🖇 ()("3")))
+("x" = "6")
+[😎] …1
+("x" = "6")
+)-"},
+        // Balanced on both sides, the variable on the right: the reciprocal before
+        // the term in parentheses; a whole coefficient under a red bar on both
+        // sides, the answer turned round with its relation red.
+        {"4/1:0 | 3/2:1", Relation::equal_to, Technique::balance, kFraction, R"-([🤔]
+("4" = ([+3/2] 🖇 "x"))
+[solve for x] …1
+(([+2/3]{red,red,red,red} 🖇 ()("4")) = ([+2/3]{red,red,red,red} 🖇{red} (){red}(([+3/2] 🖇 "x"))))
+([+8/3] = "x")
+("x" = [+8/3])
+[😎] …1
+("x" = [+8/3])
+)-"},
+        {"6/1:0 | 4/1:1", Relation::greater_than, Technique::balance, kFraction, R"-([🤔]
+("6" > ("4" 🖇 "x"))
+[solve for x] …1
+(("6" /{red} "4"{red}) > (("4" 🖇 "x") /{red} "4"{red}))
+([+3/2] > "x")
+("x" <{red} [+3/2])
+[😎] …1
+("x" < [+3/2])
+)-"},
+        // Already solved but for a fraction not in lowest terms: reduced, then turned round.
+        {"2/4:0 | 1/1:1", Relation::equal_to, Technique::transpose, kFraction, R"-([🤔]
+([+2/4] = "x")
+[solve] …1
+([+1/2] = "x")
+("x" = [+1/2])
+[😎] …1
+("x" = [+1/2])
+)-"},
+        // Decimals cleared by 10; the division and its result as fractions, the close in decimals.
+        {"3/10:1 | 1/1:0", Relation::equal_to, Technique::transpose, kDecimal, R"-([🤔]
+(("0.3" 🖇 "x") = "1")
+[clear decimals] …1
+(("10"{red} 🖇 ()(("0.3" 🖇 "x"))) = ("10"{red} 🖇 ()("1")))
+(("3" 🖇 "x") = "10")
+BLANK
+BLANK
+"
+highest decimal place count
+is 1, multiply both sides
+by 10¹ = 10"
+[solve for x] …1
+(("10" 🖇 ()(("0.3" 🖇 "x"))) = ("10" 🖇 ()("1")))
+(("3" 🖇 "x") = "10")
+(("" 🖇 "x") = ("10" /{red} "3"{red}))
+("x" = [+10/3])
+[😎] …1
+(("" 🖇 "x") = "3.3333333")
+)-"},
+    };
+    for (const auto& x : examples) {
+        EXPECT_EQ(shown(solveLinear(equation(x.given, x.relation),
+                                    {.technique = x.technique, .colored = true, .style = x.style})),
+                  x.steps)
+            << x.given;
+    }
 }
 
 }  // namespace
