@@ -44,13 +44,14 @@ void Marks::rotatedText(std::string text, double x, double y, double angle, cons
     m.value = angle;
 }
 
-void Marks::label(std::shared_ptr<const std::string> text, std::size_t length, double x, double y,
-                  double angle, const platform::UIFont& font, double height, double advance) {
+void Marks::placeValues(std::int64_t columns, double x, double pitch, double y, double angle,
+                        const platform::UIFont& font, double height, double advance) {
+    if (columns < 1) return;
     Mark& m = marks_.emplace_back();
-    m.kind = Mark::Kind::label;
-    m.shared = std::move(text);
-    m.length = std::min(length, m.shared->size());
+    m.kind = Mark::Kind::placeValues;
+    m.columns = columns;
     m.points = {{x, y}};
+    m.pitch = pitch;
     m.font = font;
     m.value = angle;
     m.height = height;
@@ -64,7 +65,8 @@ namespace {
 // turned direction; past the last point where it can touch the bounds (with
 // a character's room to spare) nothing shows.
 std::size_t shownLength(const platform::GraphicsContext& context, const std::optional<platform::Rect>& bounds,
-                        platform::Point start, double angle, double height, double advance, std::size_t length) {
+                        platform::Point start, double angle, double height, double advance,
+                        std::size_t length) {
     if (!bounds || !(advance > 0)) return length;
     const platform::AffineTransform ctm = context.currentTransform();
     const platform::Point o = ctm.apply(start);
@@ -93,6 +95,61 @@ std::size_t shownLength(const platform::GraphicsContext& context, const std::opt
     if (!(first <= last) || last < 0) return 0;
     const double characters = std::ceil(last / advance) + 1;
     return characters < static_cast<double>(length) ? static_cast<std::size_t>(characters) : length;
+}
+
+// The first and last of `columns` place-value labels, `pitch` apart from
+// `first` along the x axis, that can reach the visible bounds as shownLength
+// widens them (none when the first exceeds the last). A label's line runs from
+// its start along the turned direction, so it can meet them only if its start
+// lies, across that direction, within their extent and, along it, short of
+// their far end; both are bounds on the column, with a column to spare for
+// rounding. Every column outside the range shows nothing.
+std::pair<std::int64_t, std::int64_t> columnsInView(const platform::GraphicsContext& context,
+                                                    const std::optional<platform::Rect>& bounds,
+                                                    platform::Point first, double pitch, double angle,
+                                                    double height, double advance, std::int64_t columns) {
+    const std::int64_t lastColumn = columns - 1;
+    if (!bounds || !(advance > 0)) return {0, lastColumn};
+    const platform::AffineTransform ctm = context.currentTransform();
+    const platform::Point o = ctm.apply(first);
+    const auto towards = [&](double dx, double dy) {
+        const platform::Point p = ctm.apply({first.x + dx, first.y + dy});
+        return platform::Point{p.x - o.x, p.y - o.y};
+    };
+    const double c = std::cos(angle), s = std::sin(angle);
+    const platform::Point along = towards(c, s), across = towards(-s, c), step = towards(pitch, 0);
+    const double reach = height / 2 + advance;
+    const double dx = std::abs(across.x) * reach, dy = std::abs(across.y) * reach;
+    const platform::Point corners[4] = {{bounds->minX() - dx, bounds->minY() - dy},
+                                        {bounds->maxX() + dx, bounds->minY() - dy},
+                                        {bounds->minX() - dx, bounds->maxY() + dy},
+                                        {bounds->maxX() + dx, bounds->maxY() + dy}};
+    double low = 0, high = static_cast<double>(lastColumn);
+    // The start of column k, projected on `direction`, is a + k·b; it must lie
+    // within the corners' projections (or only short of the farthest).
+    const auto within = [&](platform::Point direction, bool farEndOnly) {
+        const auto dot = [&](platform::Point p) { return p.x * direction.x + p.y * direction.y; };
+        const double a = dot(o), b = dot(step);
+        if (b == 0) return;
+        double least = HUGE_VAL, most = -HUGE_VAL;
+        for (const platform::Point& corner : corners) {
+            least = std::min(least, dot(corner));
+            most = std::max(most, dot(corner));
+        }
+        if (farEndOnly) least = -HUGE_VAL;
+        const double from = (least - a) / b, to = (most - a) / b;
+        if (std::isnan(from) || std::isnan(to)) return;
+        low = std::max(low, std::floor(std::min(from, to)) - 1);
+        high = std::min(high, std::ceil(std::max(from, to)) + 1);
+    };
+    within({-along.y, along.x}, false);
+    within(along, true);
+    if (!(low <= high)) return {0, -1};
+    // Both lie within 0 … lastColumn; the last is taken whole where a double cannot hold it.
+    const auto column = [&](double k) {
+        return k >= static_cast<double>(lastColumn) ? lastColumn : static_cast<std::int64_t>(k);
+    };
+    return {column(low), column(high)};
 }
 
 }  // namespace
@@ -137,14 +194,20 @@ void Marks::draw(double x, double y) const {
                 if (context != nullptr)
                     drawTurnedText(*context, m.text, {m.font}, at(m.points[0]), m.value, m.height);
                 break;
-            case Mark::Kind::label: {
+            case Mark::Kind::placeValues: {
                 if (context == nullptr) break;
-                const platform::Point start = at(m.points[0]);
                 if (!bounds) bounds = context->visibleBounds();
-                const std::size_t shown =
-                    shownLength(*context, *bounds, start, m.value, m.height, m.advance, m.length);
-                if (shown > 0)
-                    drawTurnedText(*context, m.shared->substr(0, shown), {m.font}, start, m.value, m.height);
+                const platform::Point from = m.points[0];
+                const auto [firstColumn, lastColumn] = columnsInView(*context, *bounds, at(from), m.pitch,
+                                                                     m.value, m.height, m.advance, m.columns);
+                for (std::int64_t c = firstColumn; c <= lastColumn; ++c) {
+                    const platform::Point start = at({from.x + static_cast<double>(c) * m.pitch, from.y});
+                    const std::size_t shown = shownLength(*context, *bounds, start, m.value, m.height,
+                                                          m.advance, static_cast<std::size_t>(m.columns - c));
+                    if (shown > 0)
+                        drawTurnedText(*context, "1" + std::string(shown - 1, '0'), {m.font}, start, m.value,
+                                       m.height);
+                }
                 break;
             }
             case Mark::Kind::fill: {

@@ -4,6 +4,7 @@
 // item's origin (its left edge and its baseline). Kinds with many parts lay
 // them out once while they are measured; drawing only walks the list.
 // Internal to the engine.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,12 +36,15 @@ public:
     // A black text that starts at (x, y), centred vertically on the line
     // through it turned by `angle` (see UniversalEngineView::drawRotatedText).
     void rotatedText(std::string text, double x, double y, double angle, const platform::UIFont& font);
-    // The first `length` characters of a shared text of digits, `advance`
-    // apart, turned as rotatedText; `height` is the text's height. Only the
-    // part that can reach the context's visible bounds is drawn, so a long
-    // label costs no more than the canvas can show.
-    void label(std::shared_ptr<const std::string> text, std::size_t length, double x, double y, double angle,
-               const platform::UIFont& font, double height, double advance);
+    // The place-value labels of `columns` digit columns `pitch` apart: the
+    // label of column c (from 0) reads 10^(columns − 1 − c) and starts at
+    // (x + c·pitch, y), turned as rotatedText; `height` is a label's height
+    // and `advance` a digit's. Only the labels, and the parts of them, that
+    // can reach the context's visible bounds are drawn, and their texts are
+    // made only then, so any number of columns costs no more than the canvas
+    // can show.
+    void placeValues(std::int64_t columns, double x, double pitch, double y, double angle,
+                     const platform::UIFont& font, double height, double advance);
     // A filled polygon (non-zero winding), drawn only into a context.
     void fill(std::vector<platform::Point> corners, Paint colour);
     // One segment as the engine's lines are drawn (filled and stroked in one colour).
@@ -55,18 +59,18 @@ public:
 
 private:
     struct Mark {
-        enum class Kind { text, rotatedText, label, fill, line, segments };
+        enum class Kind { text, rotatedText, placeValues, fill, line, segments };
         Kind kind = Kind::text;
         std::string text;
         platform::UIFont font;
         Paint foreground = platform::UIColor::black();
         Paint background = platform::UIColor::clear();
         std::vector<platform::Point> points;
-        double value = 0;                           // a turned text's angle, a stroke's width
-        double height = 0;                          // a turned text's height
-        std::shared_ptr<const std::string> shared;  // a label's text
-        std::size_t length = 0;                     // a label's characters
-        double advance = 0;                         // a label's characters' advance
+        double value = 0;          // a turned text's angle, a stroke's width
+        double height = 0;         // a turned text's height
+        std::int64_t columns = 0;  // place values: how many columns
+        double pitch = 0;          // place values: from one column to the next
+        double advance = 0;        // place values: a digit's advance
     };
     std::vector<Mark> marks_;
 };

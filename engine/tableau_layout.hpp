@@ -48,8 +48,8 @@ Texts valuesOf(const Row& row);
 std::int64_t groupsReached(std::size_t size, std::int64_t per, std::int64_t count);
 
 // The labels of `columns` digit columns, 10^(columns − 1) down to 1 from
-// the left, each turned by `angle` about (x + c·pitch, y) for column c. They
-// share one text, so they cost time linear in their count.
+// the left, each turned by `angle` about (x + c·pitch, y) for column c; only
+// those a canvas can show are drawn (Marks::placeValues).
 class Marks;
 void placeValueLabels(Marks& marks, std::int64_t columns, double x, double pitch, double y, double angle,
                       const platform::UIFont& font);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <stdexcept>
 #include <string_view>
 
@@ -119,13 +118,8 @@ ItemBox gridBox(const GridMetrics& m, std::int64_t rows, std::int64_t columns) {
 
 void placeValueLabels(Marks& marks, std::int64_t columns, double x, double pitch, double y, double angle,
                       const platform::UIFont& font) {
-    if (columns < 1) return;
-    // Every label is a prefix of the widest, and all are as high as "1".
-    const auto widest = std::make_shared<const std::string>(placeValueLabel(columns));
-    const double height = textSize("1", font).height, advance = widthOf("0", font);
-    for (std::int64_t c = 0; c < columns; ++c)
-        marks.label(widest, static_cast<std::size_t>(columns - c), x + static_cast<double>(c) * pitch, y,
-                    angle, font, height, advance);
+    // Every label is as high as "1".
+    marks.placeValues(columns, x, pitch, y, angle, font, textSize("1", font).height, widthOf("0", font));
 }
 
 platform::UIColor shadeOf(const std::vector<std::string>& letters, std::size_t i) {
