@@ -1,7 +1,12 @@
 // Measuring and drawing each operation tableau, worked on six-digit numbers,
 // into a phone-sized raster image (390 × 844 points) at the phone's base
-// size; wide and malformed column additions drawn as a step's line.
+// size; wide and malformed column additions drawn as a step's line; the
+// public size functions given counts far beyond any record.
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
 
 #include "engine/items.hpp"
 #include "engine/universal_engine_view.hpp"
@@ -67,6 +72,41 @@ BENCHMARK(BM_AddColumnClaimingColumns)
     ->RangeMultiplier(100)
     ->Range(100, 1000000000)
     ->Unit(benchmark::kMillisecond);
+
+// Column (or character) counts from 10^3 to the largest integer, a
+// thousandfold apart: what the size functions cost must not grow with them.
+void hugeCounts(benchmark::internal::Benchmark* b) {
+    for (std::int64_t count = 1000; count <= 1000000000000000000; count *= 1000) b->Arg(count);
+    b->Arg(std::numeric_limits<std::int64_t>::max());
+    b->Unit(benchmark::kMicrosecond);
+}
+
+void BM_SizeOfTableauOpColumns(benchmark::State& state) {
+    const Texts globals{"4", std::to_string(state.range(0)), "1", "false"}, locals{"4", "false"};
+    for (auto _ : state) benchmark::DoNotOptimize(UniversalEngineView::sizeOfTableauOp(globals, locals, 20));
+}
+BENCHMARK(BM_SizeOfTableauOpColumns)->Apply(hugeCounts);
+
+void BM_SizeOfAddColumnColumns(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(UniversalEngineView::sizeOfAddColumn("+", 4, state.range(0), 20));
+}
+BENCHMARK(BM_SizeOfAddColumnColumns)->Apply(hugeCounts);
+
+void BM_SizeOfCountOpColumns(benchmark::State& state) {
+    const std::string n = std::to_string(state.range(0));
+    const Texts globals{"COUNT UP", n, n, "15"}, locals{"COUNT", "2"};
+    for (auto _ : state) benchmark::DoNotOptimize(UniversalEngineView::sizeOfCountOp(globals, locals, 20));
+}
+BENCHMARK(BM_SizeOfCountOpColumns)->Apply(hugeCounts);
+
+// The two label lengths add up to the count.
+void BM_SizeOfGridMultiplyLabels(benchmark::State& state) {
+    const std::int64_t top = state.range(0) / 2, left = state.range(0) - top;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(UniversalEngineView::sizeOfGridMultiply(2, 3, top, left, 20));
+}
+BENCHMARK(BM_SizeOfGridMultiplyLabels)->Apply(hugeCounts);
 
 }  // namespace
 }  // namespace radixmender

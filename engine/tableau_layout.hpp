@@ -21,9 +21,14 @@ using Texts = std::span<const std::string>;
 platform::UIFont tableauFont(double size, double scale = 1);
 // The spacing unit of the column and division tableaux: size / 5, at least 10.
 double tableauGap(double size);
-// The decimal text of 10^(columns − 1), built as text so that any number of
-// columns fits; empty when there are no columns.
-std::string placeValueLabel(std::int64_t columns);
+// Widths of digit runs of any length, from one digit's width: the tableau
+// font's digits are tabular and no two of them kern, so each digit of a run
+// adds the same advance, and a run costs no more to measure than a digit.
+// `count` copies of `digit` (none below 1):
+double digitsWidth(const char* digit, std::int64_t count, const platform::UIFont& font);
+// `prefix` followed by the place-value label of `columns` columns, the
+// decimal text of 10^(columns − 1) (the prefix alone without columns):
+double labelledWidth(const std::string& prefix, std::int64_t columns, const platform::UIFont& font);
 
 // A count: a decimal integer (anything else throws), a negative one read as 0.
 std::int64_t countOf(const std::string& text);

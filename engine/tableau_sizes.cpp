@@ -24,15 +24,18 @@ platform::UIFont tableauFont(double size, double scale) {
 
 double tableauGap(double size) { return std::max(size / 5, 10.0); }
 
-std::string placeValueLabel(std::int64_t columns) {
-    if (columns < 1) return "";
-    return "1" + std::string(static_cast<std::size_t>(columns - 1), '0');
+double digitsWidth(const char* digit, std::int64_t count, const platform::UIFont& font) {
+    return count < 1 ? 0 : static_cast<double>(count) * widthOf(digit, font);
+}
+
+double labelledWidth(const std::string& prefix, std::int64_t columns, const platform::UIFont& font) {
+    if (columns < 1) return widthOf(prefix, font);
+    return widthOf(prefix + "1", font) + digitsWidth("0", columns - 1, font);
 }
 
 double labelBand(std::int64_t columns, const platform::UIFont& font) {
     if (columns < 1) return 0;
-    const platform::Size s = textSize(placeValueLabel(columns), font);
-    return std::max(s.width, s.height);
+    return std::max(labelledWidth("", columns, font), textSize("1", font).height);
 }
 
 std::int64_t countOf(const std::string& text) {
@@ -98,12 +101,9 @@ GridMetrics gridMetrics(std::int64_t top, std::int64_t left, double size) {
     GridMetrics m{tableauFont(size, 0.75), tableauFont(size), {}, {}};
     m.cellMetrics = fontMetrics(m.cell);
     m.labelMetrics = fontMetrics(m.label);
-    const auto eights = [](std::int64_t n) {
-        return std::string(static_cast<std::size_t>(std::max<std::int64_t>(n, 0)), '8');
-    };
-    const double wPart = widthOf(eights(checkedAdd(top, left)), m.cell);
-    const double wTop = widthOf(eights(top), m.label);
-    m.wLeft = widthOf(eights(left), m.label);
+    const double wPart = digitsWidth("8", checkedAdd(top, left), m.cell);
+    const double wTop = digitsWidth("8", top, m.label);
+    m.wLeft = digitsWidth("8", left, m.label);
     m.side = std::max(std::max(m.cellMetrics.lineHeight, wPart + 5),
                       std::max(m.labelMetrics.lineHeight, wTop + 5));
     return m;
@@ -179,22 +179,22 @@ ItemBox UniversalEngineView::sizeOfTableauOp(Texts globals, Texts locals, double
     const std::int64_t columns = countOf(entryOf(globals, 1));
     const std::int64_t small = countOf(entryOf(globals, 2));
     const std::int64_t rows = checkedSub(lines, small) > 2 ? lines : checkedAdd(small, 3);
-    const std::string label = placeValueLabel(columns);
     const platform::UIFont full = tableauFont(size);
     const double r = static_cast<double>(rows), s = static_cast<double>(small);
-    return centred(widthOf(text::kPlus + label, full) + tableauGap(size) * static_cast<double>(columns),
-                   lineHeightOf(full) * (r - s) + lineHeightOf(tableauFont(size, 0.7)) * s +
-                       widthOf(label, tableauFont(size, 0.5)) + 5 * (r + 5));
+    return centred(
+        labelledWidth(text::kPlus, columns, full) + tableauGap(size) * static_cast<double>(columns),
+        lineHeightOf(full) * (r - s) + lineHeightOf(tableauFont(size, 0.7)) * s +
+            labelledWidth("", columns, tableauFont(size, 0.5)) + 5 * (r + 5));
 }
 
 ItemBox UniversalEngineView::sizeOfAddColumn(const std::string& sign, std::int64_t lines,
                                              std::int64_t columns, double size) {
     const double n = static_cast<double>(std::max<std::int64_t>(lines, 0));
-    const std::string label = placeValueLabel(columns);
     const platform::UIFont full = tableauFont(size);
-    return centred(widthOf(sign + label, full) +
-                       tableauGap(size) * static_cast<double>(std::max<std::int64_t>(columns, 0)),
-                   lineHeightOf(full) * n + 5 * (n + 1) + widthOf(label, tableauFont(size, 0.5)) + 5);
+    return centred(
+        labelledWidth(sign, columns, full) +
+            tableauGap(size) * static_cast<double>(std::max<std::int64_t>(columns, 0)),
+        lineHeightOf(full) * n + 5 * (n + 1) + labelledWidth("", columns, tableauFont(size, 0.5)) + 5);
 }
 
 ItemBox UniversalEngineView::sizeOfDividePartialOp(Texts globals, Texts locals, double size) {
@@ -211,15 +211,14 @@ ItemBox UniversalEngineView::sizeOfCountOp(Texts globals, Texts locals, double s
     const std::int64_t steps = countOf(entryOf(locals, 1));
     const std::string& phase = entryOf(locals, 0);
     const std::string sign = entryOf(globals, 0) == "COUNT DOWN" ? text::kMinusSign : text::kPlus;
-    const std::string label = placeValueLabel(columns);
     const platform::UIFont full = tableauFont(size);
     const double gap = tableauGap(size), lh = lineHeightOf(full);
-    double width = widthOf(sign + label, full) + gap;
+    double width = labelledWidth(sign, columns, full) + gap;
     if (phase == "SUMMARY" || phase == "COUNT")
-        width += 30 + widthOf(text::kPlus + placeValueLabel(upColumns), full) + gap;
+        width += 30 + labelledWidth(text::kPlus, upColumns, full) + gap;
     const double lines = static_cast<double>(checkedAdd(checkedMul(2, steps), 1));
     return centred(width, lh * lines + 5 * static_cast<double>(checkedMul(3, steps)) + 5 +
-                              widthOf(label, tableauFont(size, 0.5)) + 5);
+                              labelledWidth("", columns, tableauFont(size, 0.5)) + 5);
 }
 
 void UniversalEngineView::drawRotatedText(const std::string& text, const platform::TextAttributes& attributes,

@@ -4,7 +4,9 @@
 // where their layout puts every row and column.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -337,6 +339,79 @@ TEST(TableauGeometry, WorkedExamplesPlaceEveryRowAndColumn) {
         drawn.resize(std::min(drawn.size(), expected.size()));  // the grid comes first
         expectPlaced(drawn, expected, "divide_op");
     }
+}
+
+// The public size functions measure a run of digits from one digit's width,
+// the tableau font's digits being tabular: the same results as measuring the
+// whole text, exactly, at sizes from above the base down to the fitting's
+// smallest; and for any
+// count, up to the largest integer, no text longer than a few characters is
+// made or measured (a count past the integers overflows, as the grid's sum of
+// label lengths can).
+TEST(TableauSizes, DigitRunsAreMeasuredFromOneDigit) {
+    using V = UniversalEngineView;
+    const auto label = [](std::int64_t columns) {
+        return columns < 1 ? std::string() : "1" + std::string(static_cast<std::size_t>(columns - 1), '0');
+    };
+    const auto eights = [](std::int64_t n) { return std::string(static_cast<std::size_t>(n), '8'); };
+    for (const double s : {32.0, 30.0, 20.0, 30 * std::pow(0.98, 37), 7.5, 2.3, 1.0}) {
+        for (const char* digit : {"1", "2", "3", "4", "5", "6", "7", "8", "9"})
+            for (const double share : {1.0, 0.75, 0.5})
+                EXPECT_EQ(w(digit, s, share), w("0", s, share)) << digit << " " << s;
+        const double gap = std::max(s / 5, 10.0), lh = lineHeight(s);
+        for (std::int64_t n = 0; n <= 40; ++n) {
+            const std::string c = std::to_string(n);
+            const ItemBox t = V::sizeOfTableauOp(T{"4", c, "1"}, T{"4"}, s);
+            EXPECT_EQ(t.width, w("+" + label(n), s) + gap * double(n)) << n << " " << s;
+            EXPECT_EQ(t.height, lh * 3 + lineHeight(s, 0.7) + w(label(n), s, 0.5) + 5 * 9) << n << " " << s;
+            const ItemBox a = V::sizeOfAddColumn("×", 2, n, s);
+            EXPECT_EQ(a.width, w("×" + label(n), s) + gap * double(n)) << n << " " << s;
+            EXPECT_EQ(a.height, lh * 2 + 5 * 3 + w(label(n), s, 0.5) + 5) << n << " " << s;
+            const ItemBox k = V::sizeOfCountOp(T{"COUNT DOWN", c, c}, T{"COUNT", "1"}, s);
+            EXPECT_EQ(k.width, w(text::kMinusSign + label(n), s) + gap + 30 + w("+" + label(n), s) + gap)
+                << n;
+            EXPECT_EQ(k.height, lh * 3 + 15 + 5 + w(label(n), s, 0.5) + 5) << n << " " << s;
+            const ItemBox g = V::sizeOfGridMultiply(1, 1, n, 2, s);
+            EXPECT_EQ(g.width, std::max({lineHeight(s, 0.75), w(eights(n + 2), s, 0.75) + 5, lh,
+                                         w(eights(n), s) + 5}) -
+                                   tableauFont(s).descender() + w("88", s))
+                << n << " " << s;
+        }
+    }
+
+    struct LongestText : TextMeasurer {
+        mutable std::size_t longest = 0;
+        const TextMeasurer& inner = textMeasurer();
+        const ScopedTextMeasurer scope{*this};
+        platform::Size textSize(const std::string& t, const platform::UIFont& f) const override {
+            longest = std::max(longest, t.size());
+            return inner.textSize(t, f);
+        }
+        FontMetrics metrics(const platform::UIFont& f) const override { return inner.metrics(f); }
+    } measurer;
+    const double s = 20, d = w("0", s), half = w("0", s, 0.5);
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    for (const std::int64_t n : {std::int64_t{1000000}, std::int64_t{1000000000000000000}, kLargest}) {
+        const std::string c = std::to_string(n);
+        const double zeros = static_cast<double>(n - 1), columns = static_cast<double>(n);
+        ItemBox t, a, k, g;
+        ASSERT_NO_THROW(t = V::sizeOfTableauOp(T{"4", c, "1", "false"}, T{"4", "false"}, s)) << n;
+        ASSERT_NO_THROW(a = V::sizeOfAddColumn("+", 4, n, s)) << n;
+        ASSERT_NO_THROW(k = V::sizeOfCountOp(T{"COUNT UP", c, c, "15"}, T{"COUNT", "2"}, s)) << n;
+        ASSERT_NO_THROW(g = V::sizeOfGridMultiply(2, 3, n / 2, n - n / 2, s)) << n;
+        EXPECT_LE(measurer.longest, 4u) << n;
+        EXPECT_DOUBLE_EQ(t.width, w("+1", s) + zeros * d + 10 * columns) << n;
+        EXPECT_DOUBLE_EQ(t.height,
+                         3 * lineHeight(s) + lineHeight(s, 0.7) + w("1", s, 0.5) + zeros * half + 5 * 9)
+            << n;
+        EXPECT_DOUBLE_EQ(a.width, w("+1", s) + zeros * d + 10 * columns) << n;
+        EXPECT_DOUBLE_EQ(k.width, 2 * (w("+1", s) + zeros * d + 10) + 30) << n;
+        EXPECT_DOUBLE_EQ(g.width, 3 * (columns * w("8", s, 0.75) + 5) - tableauFont(s).descender() +
+                                      static_cast<double>(n - n / 2) * w("8", s))
+            << n;
+        for (const ItemBox& b : {t, a, k, g}) EXPECT_TRUE(std::isfinite(b.height) && b.height > 0) << n;
+    }
+    EXPECT_THROW(V::sizeOfGridMultiply(2, 3, kLargest, 1, s), std::overflow_error);
 }
 
 }  // namespace
