@@ -32,11 +32,12 @@ void BM_MeasureAndDrawTableau(benchmark::State& state) {
 }
 BENCHMARK(BM_MeasureAndDrawTableau)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 
-// A column addition fitted and drawn into a phone image as a line of a step:
-// one row of `columns` cells that the record holds (well formed), or a count
-// of `columns` over the seven cells of the six-digit sample (malformed, so
-// skipped). Either costs time in proportion to the record, not to the count.
-void drawAddColumnLine(benchmark::State& state, const Record& line) {
+// A tableau fitted and drawn into a phone image as the line of a step. Column
+// additions: one row of `columns` cells that the record holds (well formed),
+// or a count of `columns` over the seven cells of the six-digit sample
+// (malformed, so skipped). Either costs time in proportion to the record, not
+// to the count.
+void drawLineInView(benchmark::State& state, const Record& line) {
     setMainScreenWidthProvider([] { return 390.0; });
     struct Source : UniversalEngineViewDataSource {
         Steps steps;
@@ -55,7 +56,7 @@ void drawAddColumnLine(benchmark::State& state, const Record& line) {
 
 void BM_WideAddColumn(benchmark::State& state) {
     const auto columns = static_cast<std::size_t>(state.range(0));
-    drawAddColumnLine(state, makeAddColumnRecord("t", "+", 1, {Texts(columns, "7")}, {Texts(columns, "YN")}));
+    drawLineInView(state, makeAddColumnRecord("t", "+", 1, {Texts(columns, "7")}, {Texts(columns, "YN")}));
 }
 BENCHMARK(BM_WideAddColumn)
     ->RangeMultiplier(10)
@@ -66,7 +67,7 @@ BENCHMARK(BM_WideAddColumn)
 void BM_AddColumnClaimingColumns(benchmark::State& state) {
     Record line = testing::tableauSamples().at(4).record;  // "add_column"
     line[2][4] = std::to_string(state.range(0));
-    drawAddColumnLine(state, line);
+    drawLineInView(state, line);
 }
 BENCHMARK(BM_AddColumnClaimingColumns)
     ->RangeMultiplier(100)
@@ -74,12 +75,22 @@ BENCHMARK(BM_AddColumnClaimingColumns)
     ->Unit(benchmark::kMillisecond);
 
 // Column (or character) counts from 10^3 to the largest integer, a
-// thousandfold apart: what the size functions cost must not grow with them.
+// thousandfold apart: what the size functions, and a counting tableau's digit
+// columns, cost must not grow with them.
 void hugeCounts(benchmark::internal::Benchmark* b) {
     for (std::int64_t count = 1000; count <= 1000000000000000000; count *= 1000) b->Arg(count);
     b->Arg(std::numeric_limits<std::int64_t>::max());
     b->Unit(benchmark::kMicrosecond);
 }
+
+// The six-digit counting tableau over that many digit columns, drawn: only
+// the place values the canvas shows are made.
+void BM_CountOpDigitColumns(benchmark::State& state) {
+    Record line = testing::tableauSamples().at(7).record;  // "count_op"
+    line[5][2] = std::to_string(state.range(0));
+    drawLineInView(state, line);
+}
+BENCHMARK(BM_CountOpDigitColumns)->Apply(hugeCounts)->Unit(benchmark::kMillisecond);
 
 void BM_SizeOfTableauOpColumns(benchmark::State& state) {
     const Texts globals{"4", std::to_string(state.range(0)), "1", "false"}, locals{"4", "false"};

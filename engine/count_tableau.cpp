@@ -2,9 +2,9 @@
 // in place-value jumps, as a column of small sums each written under the one
 // before, and in some phases the jumps listed again on the right and added.
 // The phase word decides what is highlighted in gray. The record must hold
-// what its counts declare.
-#include <algorithm>
+// the cells of its sums.
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 #include "engine/marks.hpp"
@@ -18,23 +18,14 @@ namespace radixmender::items {
 
 namespace {
 
-std::size_t longestOf(Texts texts) {
-    std::size_t longest = 0;
-    for (const std::string& t : texts) longest = std::max(longest, characterCount(t));
-    return longest;
-}
-
 // The record must hold what its counts declare: three cells for each sum
-// drawn, no more digit columns than its longest number has, and, where the
-// count-ups are shown, no more columns for them than the longest has.
+// drawn, four globals and two locals. Its digit columns may be more than its
+// numbers have (they stand empty on the left): whatever their count, only the
+// place values a canvas can show are drawn.
 void requireCounts(const Item& item, Texts globals, Texts locals) {
-    const Texts cells = valuesOf(item.row(2)), ups = valuesOf(item.row(3));
-    const std::string& phase = entryOf(locals, 0);
-    const bool upsShown = phase == "COUNT" || phase == "SUMMARY";
-    if (static_cast<std::uint64_t>(checkedMul(3, countOf(entryOf(locals, 1)))) > cells.size() ||
-        static_cast<std::uint64_t>(countOf(entryOf(globals, 1))) > longestOf(cells) ||
-        (upsShown && static_cast<std::uint64_t>(countOf(entryOf(globals, 2))) > longestOf(ups)))
-        throw std::length_error("The cells disagree with the declared sums and columns");
+    static_cast<void>(entryOf(globals, 3));  // the count-ups' total, the last global
+    if (static_cast<std::uint64_t>(checkedMul(3, countOf(entryOf(locals, 1)))) > valuesOf(item.row(2)).size())
+        throw std::length_error("The cells disagree with the declared sums");
 }
 
 }  // namespace
@@ -58,10 +49,8 @@ Node measureCountOp(const Item& item, Measurer& measurer) {
         const platform::UIColor gray = platform::UIColor::gray(), clear = platform::UIColor::clear();
         const platform::UIColor black = platform::UIColor::black();
         // A number right-aligned in `columns` digit columns that end at `right`.
-        const auto number = [&](const std::string* t, double right, double y, platform::UIColor background) {
-            if (t != nullptr)
-                marks.text(*t, right - static_cast<double>(characterCount(*t)) * d, y, full, black,
-                           background);
+        const auto number = [&](const std::string& t, double right, double y, platform::UIColor background) {
+            marks.text(t, right - static_cast<double>(characterCount(t)) * d, y, full, black, background);
         };
 
         placeValueLabels(marks, n, xL - 0.5 * ds + 0.5 * d, d, top - 5, angle, half);
@@ -69,11 +58,11 @@ Node measureCountOp(const Item& item, Measurer& measurer) {
         // number reached, which is where the next sum starts.
         const Texts cells = valuesOf(item.row(2));
         double y = top + lh + 5;
-        for (std::int64_t i = 0, drawn = groupsReached(cells.size(), 3, sums); i < drawn; ++i) {
+        for (std::int64_t i = 0; i < sums; ++i) {
             const bool lastSum = i == sums - 1;
             const platform::UIColor numbers = (is("STEP") || is("SHOW")) && lastSum ? gray : clear;
-            const auto cell = [&](std::int64_t j) {
-                return optionalEntry(cells, static_cast<std::size_t>(3 * i + j));
+            const auto cell = [&](std::int64_t j) -> const std::string& {
+                return cells[static_cast<std::size_t>(3 * i + j)];
             };
             number(cell(0), xR, y - lh - 5, numbers);
             number(cell(2), xR, y + lh + 10, numbers);
@@ -90,11 +79,10 @@ Node measureCountOp(const Item& item, Measurer& measurer) {
         placeValueLabels(marks, m, xL2 - 0.5 * ds + 0.5 * d, d, top - 5, angle, half);
         double yc = top;
         for (const std::string& up : valuesOf(item.row(3))) {
-            number(&up, xR3, yc, is("COUNT") ? gray : clear);
+            number(up, xR3, yc, is("COUNT") ? gray : clear);
             yc += lh + 5;
         }
-        if (const std::string* total = optionalEntry(globals, 3))
-            marks.text(*total, xL2, yc + 5, full, is("COUNT") ? platform::UIColor::red() : black);
+        marks.text(entryOf(globals, 3), xL2, yc + 5, full, is("COUNT") ? platform::UIColor::red() : black);
         marks.line(xL2, yc - 1.25, xR3, yc - 1.25, black);
         marks.text(text::kPlus, xR2, yc - lh - 5, full);
     });

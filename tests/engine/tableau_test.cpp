@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "engine/universal_engine_view.hpp"
+#include "platform/image_renderer.hpp"
 #include "records/literals.hpp"
 #include "tests/engine/engine_test_helpers.hpp"
 #include "tests/engine/tableau_samples.hpp"
+#include "tests/support/test_output.hpp"
 
 namespace radixmender {
 namespace {
@@ -140,15 +142,17 @@ TEST(TableauItems, OpenShapesDrawWhatThereIs) {
 // A count that the record's cells do not bear out makes the line malformed
 // (it is skipped), so no count asks for work the record does not hold; the
 // place-value labels of a wide tableau are measured once and, into a canvas,
-// drawn only as far as the canvas can show them.
+// drawn only as far as the canvas can show them. A counting tableau's digit
+// columns are no cells: more of them than its numbers have stand empty.
 TEST(TableauItems, CountsMustAgreeWithTheCells) {
     const std::string huge = "3000";
     for (const Record& r :
-         {with("add_column", 2, 4, huge), with("tableau_op_add", 5, 2, huge), with("count_op", 5, 2, huge),
-          with("count_op", 5, 3, huge), with("count_op", 6, 2, huge)}) {
+         {with("add_column", 2, 4, huge), with("tableau_op_add", 5, 2, huge), with("count_op", 6, 2, huge)}) {
         EXPECT_THROW(testing::measure(r), std::length_error);
         EXPECT_THROW(testing::record(r), std::length_error);
     }
+    for (const Record& r : {with("count_op", 5, 2, huge), with("count_op", 5, 3, huge)})
+        EXPECT_NO_THROW(testing::record(r));
     const auto wide = [](std::size_t columns) {
         return makeAddColumnRecord("t", "+", 1, {T(columns, "7")}, {T(columns, "YN")});
     };
@@ -341,6 +345,113 @@ TEST(TableauGeometry, WorkedExamplesPlaceEveryRowAndColumn) {
     }
 }
 
+// 93 + 15 counted on: 93 + 7 = 100, then 100 + 8 = 108; the count-ups 7 and
+// 8 add up to 15. `sums` sums are drawn over `columns` digit columns.
+Record countingOn(const std::string& phase, const std::string& sums = "2", const std::string& columns = "3") {
+    const TextTable cells = sums == "0" ? TextTable{} : TextTable{{"93", "7", "100"}, {"100", "8", "108"}};
+    return makeCountOpRecord("t", "count", cells, {"COUNT UP", columns, "2", "15"}, {phase, sums},
+                             {"7", "8"});
+}
+
+// The lines one under the other, at `size`, into a picture `width` wide
+// written for a person to look at.
+void savePicture(const std::vector<Record>& lines, double size, double width, const std::string& name) {
+    const auto box = [&](const Record& line) { return testing::measure(line, size); };
+    double height = 10;
+    for (const Record& line : lines) height += box(line).height + 3 * size;
+    const platform::RasterImage image =
+        platform::ImageRenderer({width, height}, 2).image([&](platform::GraphicsContext& c) {
+            c.setFillColor(platform::UIColor::white());
+            c.fillRect({0, 0, width, height});
+            double y = 10;
+            for (const Record& line : lines) {
+                drawItems(line, testing::startOf(line), defaultFontName(), 10, y + box(line).ascent, size,
+                          testing::kMedium);
+                y += box(line).height + 3 * size;
+            }
+        });
+    EXPECT_TRUE(image.savePNG(testing::testOutputPath("tableaux/" + name + ".png")));
+}
+
+// The counting tableau of 93 + 15 in every phase: what a learner reads (the
+// place values, each sum's start, reached number, jump, rule and "+", and in
+// "COUNT" and "SUMMARY" the count-ups, their total, rule and "+"), with no
+// sum, and with digit columns to spare; and where the texts, labels and rules
+// of the "COUNT" phase go.
+TEST(CountingTableau, NinetyThreePlusFifteenInEveryPhase) {
+    const std::string sums = "93|100|#G|7|/|+|100|108|#G|8|/|+", plain = "93|100|7|/|+|100|108|8|/|+";
+    const std::pair<Record, std::string> cases[] = {
+        {countingOn("COUNT"), "100|10|1|" + sums + "|10|1|#G|7|#G|8|15r|/|+"},
+        {countingOn("STEP"), "100|10|1|93|100|7|/|+|#G|100|#G|108|#G|8|/|+"},
+        {countingOn("SHOW"), "100|10|1|93|100|#G|7|/|+|#G|100|#G|108|#G|8|/|+"},
+        {countingOn("SUMMARY"), "100|10|1|" + plain + "|10|1|7|8|15|/|+"},
+        {countingOn("SUMMARY SHORT"), "100|10|1|" + plain},
+        {countingOn("JUMP"), "100|10|1|" + sums},
+        {countingOn("COUNT", "0"), "100|10|1|10|1|#G|7|#G|8|15r|/|+"},
+        {countingOn("SUMMARY", "0"), "100|10|1|10|1|7|8|15|/|+"},
+        {countingOn("STEP", "0"), "100|10|1"},
+        {countingOn("SHOW", "2", "5"), "10000|1000|100|10|1|93|100|#G|7|/|+|#G|100|#G|108|#G|8|/|+"},
+    };
+    for (const auto& [r, reads] : cases)
+        EXPECT_EQ(testing::reads(*testing::record(r)), reads) << r[5][1] << " " << r[6][2] << " " << r[5][2];
+
+    const double s = 32, gap = 10, lh = lineHeight(s), d = w("0"), ds = w("0", s, 0.5);
+    const double band = std::max(w("100", s, 0.5), lineHeight(s, 0.5));
+    EXPECT_NEAR(testing::measure(countingOn("COUNT", "0")).height, lh + 5 + w("100", s, 0.5) + 5, 1e-9);
+    const Record r = countingOn("COUNT");
+    const auto drawn = testing::record(r);
+    const double xL = w("+") + gap, xR = xL + 3 * d, top = 100 - testing::measure(r).ascent + band + 5;
+    const double y0 = top + lh + 5, y1 = y0 + 2 * lh + 15;
+    const double xR2 = xR + 30, xL2 = xR2 + w("+") + gap, xR3 = xL2 + 2 * d, yc = top + 2 * (lh + 5);
+    const auto right = [&](const std::string& t, double edge) {
+        return edge - static_cast<double>(t.size()) * d;
+    };
+    expectPlaced(upright(*drawn, tableauFont(s)),
+                 {{"93", right("93", xR), y0 - lh - 5},
+                  {"100", xL, y0 + lh + 10},
+                  {"7", right("7", xR), y0},
+                  {"+", 0, y0},
+                  {"100", xL, y1 - lh - 5},
+                  {"108", xL, y1 + lh + 10},
+                  {"8", right("8", xR), y1},
+                  {"+", 0, y1},
+                  {"7", right("7", xR3), top},
+                  {"8", right("8", xR3), top + lh + 5},
+                  {"15", xL2, yc + 5},
+                  {"+", xR2, yc - lh - 5}},
+                 "count");
+    std::vector<Placed> labels;  // each turned about its start
+    for (const auto& op : drawn->texts())
+        if (op.ctm != platform::AffineTransform())
+            labels.push_back({op.text, op.ctm.apply({0, 0}).x, op.ctm.apply({0, 0}).y});
+    const double shift = -0.5 * ds + 0.5 * d;
+    expectPlaced(labels,
+                 {{"100", xL + shift, top - 5},
+                  {"10", xL + shift + d, top - 5},
+                  {"1", xL + shift + 2 * d, top - 5},
+                  {"10", xL2 + shift, top - 5},
+                  {"1", xL2 + shift + d, top - 5}},
+                 "count labels");
+    std::vector<Point> rules;
+    for (const auto& op : drawn->paths())
+        if (op.mode != platform::PathDrawingMode::fill)
+            for (const Point& p : op.points()) rules.push_back(p);
+    expectPoints(rules, {{xL, y0 + lh + 3.75},
+                         {xR, y0 + lh + 3.75},
+                         {xL, y1 + lh + 3.75},
+                         {xR, y1 + lh + 3.75},
+                         {xL2, yc - 1.25},
+                         {xR3, yc - 1.25}});
+
+    // Pictures for a person to look at: the "COUNT" phase large, and every
+    // case one under the other (the count-ups column of a count without sums
+    // reaches below its box, as its size leaves it no room).
+    savePicture({r}, 60, 390, "counting_on_93_plus_15");
+    std::vector<Record> all;
+    for (const auto& c : cases) all.push_back(c.first);
+    savePicture(all, 24, 300, "counting_on_93_plus_15_phases");
+}
+
 // The public size functions measure a run of digits from one digit's width,
 // the tableau font's digits being tabular: the same results as measuring the
 // whole text, exactly, at sizes from above the base down to the fitting's
@@ -412,6 +523,40 @@ TEST(TableauSizes, DigitRunsAreMeasuredFromOneDigit) {
         for (const ItemBox& b : {t, a, k, g}) EXPECT_TRUE(std::isfinite(b.height) && b.height > 0) << n;
     }
     EXPECT_THROW(V::sizeOfGridMultiply(2, 3, kLargest, 1, s), std::overflow_error);
+}
+
+// A counting tableau's digit columns cost nothing beyond what a canvas shows:
+// with far more columns than its numbers have (up to the largest integer),
+// it is measured and drawn, and only the labels, and the parts of them, that
+// can reach the canvas are made and drawn.
+TEST(CountingTableau, DigitColumnsCostWhatTheCanvasShows) {
+    struct Canvas : platform::RecordingContext {
+        [[nodiscard]] std::optional<platform::Rect> visibleBounds() const override {
+            return platform::Rect(0, 0, 390, 844);
+        }
+    };
+    for (const std::int64_t n : {std::int64_t{1000000000000000}, std::numeric_limits<std::int64_t>::max()}) {
+        const Record r = countingOn("COUNT", "2", std::to_string(n));
+        const ItemBox box = testing::measure(r, 20);
+        ASSERT_TRUE(std::isfinite(box.height)) << n;
+        // The labels' feet at 800, so that the first columns' labels cross the canvas.
+        const double band = static_cast<double>(n - 1) * w("0", 20, 0.5) + w("1", 20, 0.5);
+        Canvas canvas;
+        {
+            const platform::ContextScope scope(&canvas);
+            drawItems(r, testing::startOf(r), defaultFontName(), 10, 800 + box.ascent - band, 20,
+                      testing::kMedium);
+        }
+        std::size_t labels = 0, characters = 0;
+        for (const auto& op : canvas.texts()) {
+            if (op.ctm == platform::AffineTransform()) continue;
+            ++labels;
+            characters += op.text.size();
+            EXPECT_EQ(op.text, "1" + std::string(op.text.size() - 1, '0'));
+        }
+        EXPECT_GT(labels, 10u) << n;
+        EXPECT_LT(characters, 20000u) << n;
+    }
 }
 
 }  // namespace
