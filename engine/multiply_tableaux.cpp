@@ -2,7 +2,8 @@
 // square cells, every label and cell with its own text, text colour and
 // background colour. A record shorter than its counts say is drawn as far as
 // it goes: the grid has as many columns and rows as there are labels, and
-// only the cells the record holds are visited.
+// only the cells the record holds are visited; but a grid needs its column
+// labels and its first row label to be measured.
 #include <algorithm>
 #include <optional>
 
@@ -139,10 +140,10 @@ Node measureLatticeMultiply(const Item& item, Measurer& measurer) {
 Node measureGridMultiply(const Item& item, Measurer& measurer) {
     const std::int64_t a = countOf(item.value(1, 1)), b = countOf(item.value(1, 2));
     const Texts factors = valuesOf(item.row(2));
-    // The cells are sized by the first label of each factor.
+    // The cells are sized by the first label of each factor: a record without
+    // every column label and the first row label is refused.
     const auto length = [&](std::int64_t i) {
-        const std::string* t = optionalEntry(factors, indexOf(i));
-        return t ? static_cast<std::int64_t>(characterCount(*t)) : 0;
+        return static_cast<std::int64_t>(characterCount(entryOf(factors, indexOf(i))));
     };
     const GridMetrics m = gridMetrics(length(0), length(b), item.size());
     const ItemBox box = gridBox(m, a, b);

@@ -122,7 +122,8 @@ TEST(RotatedText, LeavesTheTransformAsItFoundIt) {
 // Shapes the layouts leave open draw what there is, without an exception: a
 // column addition without columns or cells, division rows shorter than their
 // stages and marks (or a negative stage count), multiplications with empty
-// lists, a box grid of fewer than nine terms.
+// lists (a grid with only the headings its size is measured by), a box grid
+// of fewer than nine terms.
 TEST(TableauItems, OpenShapesDrawWhatThereIs) {
     Record grid = testing::fractionAndBoxSamples()[8].record;  // "box_grid"
     grid[2].resize(4);
@@ -133,7 +134,7 @@ TEST(TableauItems, OpenShapesDrawWhatThereIs) {
         with("divide_op", 7, 2, "-4"),
         with("divide_partial_op", 6, 2, "9"),
         makeLatticeMultiplyRecord("1", "1", {}, {}, {}, {}, {}, {}, "t"),
-        makeGridMultiplyRecord("2", "2", {}, {}, {}, {}, "t"),
+        makeGridMultiplyRecord("2", "2", {"10", "2", "30"}, {}, {}, {}, "t"),
         grid,
     };
     for (const Record& r : shapes) EXPECT_NO_THROW(testing::record(r)) << r[2][0];
@@ -450,6 +451,24 @@ TEST(CountingTableau, NinetyThreePlusFifteenInEveryPhase) {
     std::vector<Record> all;
     for (const auto& c : cases) all.push_back(c.first);
     savePicture(all, 24, 300, "counting_on_93_plus_15_phases");
+}
+
+// A line the view cannot read is skipped and the lines after it are drawn: a
+// grid of three columns with three headings, of the four it is measured by
+// (the three column headings and the first row heading), is refused; 93 + 15
+// counted on is drawn.
+TEST(TableauItems, AGridWithoutItsHeadingsIsSkipped) {
+    const Record grid =
+        makeGridMultiplyRecord("2", "3", {"12", "4", "5"}, testing::coloursOf("black", "..."),
+                               {"40", "8", "50", "10", "", ""}, testing::coloursOf("black", "......"), "t");
+    EXPECT_THROW(testing::measure(grid), std::out_of_range);
+    EXPECT_THROW(testing::record(grid), std::out_of_range);
+    platform::RecordingContext context;
+    {
+        const platform::ContextScope scope(&context);
+        UniversalEngineView().renderLines(0, 0, {grid, countingOn("COUNT")}, {{32, 32}, {32, 32}});
+    }
+    EXPECT_EQ(testing::reads(context), testing::reads(*testing::record(countingOn("COUNT"))));
 }
 
 // The public size functions measure a run of digits from one digit's width,
