@@ -60,14 +60,18 @@ void Marks::placeValues(std::int64_t columns, double x, double pitch, double y, 
 
 namespace {
 
-// How many of a turned label's characters can reach the context's visible
-// bounds: the label's line, a line height thick, runs from `start` along the
-// turned direction; past the last point where it can touch the bounds (with
-// a character's room to spare) nothing shows.
-std::size_t shownLength(const platform::GraphicsContext& context, const std::optional<platform::Rect>& bounds,
-                        platform::Point start, double angle, double height, double advance,
-                        std::size_t length) {
-    if (!bounds || !(advance > 0)) return length;
+// Where a turned label starting at `start` lies on the device: its start, the
+// device steps of one unit along its line and of `pitch` along the x axis,
+// and the visible bounds widened by how far the line (a line height thick,
+// with a character's overhang) reaches across its direction.
+struct TurnedOnDevice {
+    platform::Point origin, along, pitch;
+    platform::Rect reachable;
+};
+
+TurnedOnDevice turnedOnDevice(const platform::GraphicsContext& context, const platform::Rect& bounds,
+                              platform::Point start, double angle, double height, double advance,
+                              double pitch = 0) {
     const platform::AffineTransform ctm = context.currentTransform();
     const platform::Point o = ctm.apply(start);
     const auto towards = [&](double dx, double dy) {
@@ -75,13 +79,24 @@ std::size_t shownLength(const platform::GraphicsContext& context, const std::opt
         return platform::Point{p.x - o.x, p.y - o.y};
     };
     const double c = std::cos(angle), s = std::sin(angle);
-    const platform::Point along = towards(c, s), across = towards(-s, c);
-    const double reach = height / 2 + advance;  // half the line, and a character's overhang
-    const double lows[2] = {bounds->minX() - std::abs(across.x) * reach,
-                            bounds->minY() - std::abs(across.y) * reach};
-    const double highs[2] = {bounds->maxX() + std::abs(across.x) * reach,
-                             bounds->maxY() + std::abs(across.y) * reach};
-    const double from[2] = {o.x, o.y}, step[2] = {along.x, along.y};
+    const platform::Point across = towards(-s, c);
+    const double reach = height / 2 + advance;
+    const double dx = std::abs(across.x) * reach, dy = std::abs(across.y) * reach;
+    return {o, towards(c, s), towards(pitch, 0),
+            {bounds.minX() - dx, bounds.minY() - dy, bounds.width() + 2 * dx, bounds.height() + 2 * dy}};
+}
+
+// How many of a turned label's characters can reach the context's visible
+// bounds: the label's line runs from `start` along the turned direction; past
+// the last point where it can touch the bounds nothing shows.
+std::size_t shownLength(const platform::GraphicsContext& context, const std::optional<platform::Rect>& bounds,
+                        platform::Point start, double angle, double height, double advance,
+                        std::size_t length) {
+    if (!bounds || !(advance > 0)) return length;
+    const TurnedOnDevice t = turnedOnDevice(context, *bounds, start, angle, height, advance);
+    const double lows[2] = {t.reachable.minX(), t.reachable.minY()};
+    const double highs[2] = {t.reachable.maxX(), t.reachable.maxY()};
+    const double from[2] = {t.origin.x, t.origin.y}, step[2] = {t.along.x, t.along.y};
     double first = -HUGE_VAL, last = HUGE_VAL;
     for (int axis = 0; axis < 2; ++axis) {
         if (std::abs(step[axis]) < 1e-12) {
@@ -110,20 +125,11 @@ std::pair<std::int64_t, std::int64_t> columnsInView(const platform::GraphicsCont
                                                     double height, double advance, std::int64_t columns) {
     const std::int64_t lastColumn = columns - 1;
     if (!bounds || !(advance > 0)) return {0, lastColumn};
-    const platform::AffineTransform ctm = context.currentTransform();
-    const platform::Point o = ctm.apply(first);
-    const auto towards = [&](double dx, double dy) {
-        const platform::Point p = ctm.apply({first.x + dx, first.y + dy});
-        return platform::Point{p.x - o.x, p.y - o.y};
-    };
-    const double c = std::cos(angle), s = std::sin(angle);
-    const platform::Point along = towards(c, s), across = towards(-s, c), step = towards(pitch, 0);
-    const double reach = height / 2 + advance;
-    const double dx = std::abs(across.x) * reach, dy = std::abs(across.y) * reach;
-    const platform::Point corners[4] = {{bounds->minX() - dx, bounds->minY() - dy},
-                                        {bounds->maxX() + dx, bounds->minY() - dy},
-                                        {bounds->minX() - dx, bounds->maxY() + dy},
-                                        {bounds->maxX() + dx, bounds->maxY() + dy}};
+    const TurnedOnDevice t = turnedOnDevice(context, *bounds, first, angle, height, advance, pitch);
+    const platform::Rect& r = t.reachable;
+    const platform::Point o = t.origin, along = t.along, step = t.pitch;
+    const platform::Point corners[4] = {
+        {r.minX(), r.minY()}, {r.maxX(), r.minY()}, {r.minX(), r.maxY()}, {r.maxX(), r.maxY()}};
     double low = 0, high = static_cast<double>(lastColumn);
     // The start of column k, projected on `direction`, is a + k·b; it must lie
     // within the corners' projections (or only short of the farthest).
