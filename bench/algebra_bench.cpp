@@ -1,11 +1,13 @@
 // Costs of the algebra values the solvers use at every stage: writing an
-// equation as a step record, and comparing rationals.
+// equation as a step record, and comparing rationals; and the rational-root
+// search where the end coefficients have many divisors.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <vector>
 
 #include "algebra/algebra_records.hpp"
+#include "algebra/factoring.hpp"
 
 namespace {
 
@@ -48,5 +50,33 @@ void BM_CompareMillionRationals(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 1000000);
 }
 BENCHMARK(BM_CompareMillionRationals)->Unit(benchmark::kMillisecond);
+
+// Polynomials whose first and last coefficients have many divisors (up to
+// 103,680), so that the candidate pairs of the root search run into the
+// billions; each as (coefficient, exponent) terms.
+const std::vector<std::vector<std::pair<std::int64_t, std::uint64_t>>> kCompositeEnds = {
+    // The root −229747470880897477/4382069114142720000 comes after 7.2·10⁷ pairs.
+    {{4382069114142720000, 1}, {229747470880897477, 0}},
+    // No real root.
+    {{2097727632000, 2}, {7406158596017, 0}},
+    // Two real roots near ±1, neither rational.
+    {{897612484786617600, 2}, {-3, 1}, {-897612484786617600, 0}},
+    // The roots 720720, 1/720720 and ±√2.
+    {{720720, 4}, {-519437318401, 3}, {-720720, 2}, {1038874636802, 1}, {-1441440, 0}},
+    // Degree 5, a real root and no rational one.
+    {{897612484786617600, 5}, {-11, 4}, {-3, 2}, {897612484786617600, 0}},
+    // Five real roots, none rational, between −3 and 3.
+    {{963761198400, 5}, {-4818805992000, 3}, {3855044793600, 1}, {-1, 0}},
+    // Five real roots near −2, −1, 0, 1 and 2, none rational; both ends with 103,680 divisors.
+    {{897612484786617600, 5}, {-4488062423933088000, 3}, {3590449939146470400, 1}, {897612484786617600, 0}}};
+
+void BM_RationalRootWithCompositeEnds(benchmark::State& state) {
+    std::vector<Term_XL> list;
+    for (const auto& [n, e] : kCompositeEnds[static_cast<std::size_t>(state.range(0))])
+        list.emplace_back(Monomial(Rational(n, 1), e));
+    const Polynomial_XL polynomial({list});
+    for (auto _ : state) benchmark::DoNotOptimize(findRationalRoot(polynomial));
+}
+BENCHMARK(BM_RationalRootWithCompositeEnds)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -9,9 +9,11 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 #include "algebra/algebra_records.hpp"
 #include "algebra/common_factors.hpp"
+#include "algebra/wide.hpp"
 #include "records/integers.hpp"
 #include "tests/support/algebra_check.hpp"
 #include "tests/support/expression_pipeline.hpp"
@@ -385,6 +387,163 @@ TEST(Factoring, RootSearchBeyondSmallCoefficientsAndDegrees) {
     // 5⁶⁰ and 5⁷⁰ leave 128 bits once the candidate 5 comes up.
     for (const char* in : {"7x^60 -5", "7x^70 -5"})
         EXPECT_THROW((void)findRationalRoot(xl(in)), std::overflow_error) << in;
+}
+
+// The root search as first written: every pair in order, a over the divisors
+// of the first numerator and b over those of the last, coprime only, −b/a
+// before b/a, each aᵈ·P(∓b/a) exact in 128 bits (overflow_error past them).
+// The factor a·x + c of the first root as (a, c).
+std::optional<std::pair<std::int64_t, std::int64_t>> everyPairRoot(const List& list) {
+    using wide::Int128;
+    const auto mul = [](Int128 x, Int128 y) {
+        Int128 r;
+        if (__builtin_mul_overflow(x, y, &r)) throw std::overflow_error("overflow");
+        return r;
+    };
+    const auto add = [](Int128 x, Int128 y) {
+        Int128 r;
+        if (__builtin_add_overflow(x, y, &r)) throw std::overflow_error("overflow");
+        return r;
+    };
+    std::optional<std::uint64_t> degree;
+    for (const Term_XL& t : list)
+        if (t.monomial.coefficient.numerator != 0) degree = std::max(degree.value_or(0), t.monomial.exponent);
+    if (!degree) return std::nullopt;
+    for (const std::int64_t a : divisors(std::abs(list.front().monomial.coefficient.numerator)))
+        for (const std::int64_t b : divisors(std::abs(list.back().monomial.coefficient.numerator))) {
+            if (gcd(a, b) != 1) continue;
+            Int128 minus = 0, plus = 0;
+            for (const Term_XL& t : list) {
+                const std::uint64_t e = t.monomial.exponent;
+                Int128 value = t.monomial.coefficient.numerator;
+                if (value == 0) continue;
+                for (std::uint64_t k = 0; k < *degree; ++k) value = mul(value, k < e ? b : a);
+                plus = add(plus, value);
+                minus = add(minus, e % 2 ? -value : value);
+            }
+            if (minus == 0) return std::pair{a, b};
+            if (plus == 0) return std::pair{a, -b};
+        }
+    return std::nullopt;
+}
+
+// Where the end coefficients have many divisors the search tries only the
+// pairs near a real root: it must find what trying every pair finds.
+// Polynomials made from linear factors whose parts divide highly composite
+// numbers (roots repeated, opposite, close together or far apart), times
+// factors with irrational or no real roots, x, and a highly composite
+// constant; others with random middle coefficients; stored in order, out of
+// order, or with a term split in two.
+TEST(Factoring, RootSearchWithManyCandidatesAsEveryPair) {
+    using wide::Int128;
+    const std::int64_t composites[] = {720720, 5040, 2520,    27720, 1441440, 10080,
+                                       1260,   840,  3603600, 64,    729};
+    const auto divisorOf = [&] {
+        const auto all = divisors(composites[draw(0, std::size(composites) - 1)]);
+        return all[static_cast<std::size_t>(draw(0, static_cast<std::int64_t>(all.size()) - 1))];
+    };
+    const auto sign = [] { return draw(0, 1) ? 1 : -1; };
+    int compared = 0, located = 0, rooted = 0;
+    for (int n = 0; n < 10000 && compared < 2500; ++n) {
+        std::vector<Int128> c{1};  // highest power first; the products stay far inside 128 bits
+        const auto multiply = [&](const std::vector<Int128>& q) {
+            std::vector<Int128> r(c.size() + q.size() - 1, 0);
+            for (std::size_t i = 0; i < c.size(); ++i)
+                for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += c[i] * q[j];
+            c = r;
+        };
+        if (n % 3 == 2) {  // random middle coefficients
+            const auto size = static_cast<std::size_t>(draw(2, 6));
+            c.assign(size, 0);
+            for (std::size_t i = 1; i + 1 < size; ++i)
+                c[i] = draw(-1, 1) * draw(0, std::int64_t{1} << draw(0, 40));
+            c.front() = sign() * divisorOf() * divisorOf();
+            c.back() = sign() * divisorOf() * divisorOf();
+        } else {
+            const auto q = divisorOf(), p = divisorOf();
+            multiply({q, sign() * p});
+            for (std::int64_t k = draw(0, 2); k > 0; --k) {
+                switch (draw(0, 5)) {
+                    case 0:
+                        multiply({q, sign() * p});
+                        break;  // the same or the opposite root
+                    case 1:
+                        multiply({q + 1, sign() * p});
+                        break;  // a root close by
+                    case 2:
+                        multiply({divisorOf(), sign() * divisorOf()});
+                        break;  // anywhere
+                    case 3:
+                        multiply({draw(1, 7), 0, -draw(2, 11)});
+                        break;  // irrational or rational ±
+                    case 4:
+                        multiply({1, 0, draw(1, 9)});
+                        break;  // no real root
+                    default:
+                        multiply({1, 0});
+                        break;  // x
+                }
+            }
+            multiply({sign() * divisorOf() * divisorOf()});
+        }
+        if (c.size() > 6 || c.front() == 0 || c.back() == 0) continue;
+        bool fits = true;
+        for (const Int128 v : c) fits = fits && v >= INT64_MIN + 1 && v <= INT64_MAX;
+        if (!fits) continue;
+        List list;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            const auto v = static_cast<std::int64_t>(c[i]);
+            const std::uint64_t e = c.size() - 1 - i;
+            if (v != 0 && e != 0 && i != 0 && draw(0, 5) == 0) {  // split in two
+                const std::int64_t part = draw(-1000, 1000);
+                list.push_back(term(part, e));
+                list.push_back(term(v - part, e));
+            } else if (v != 0) {
+                list.push_back(term(v, e));
+            }
+        }
+        if (draw(0, 4) == 0) std::shuffle(list.begin(), list.end(), rng);
+        const std::size_t pairs = divisors(std::abs(list.front().monomial.coefficient.numerator)).size() *
+                                  divisors(std::abs(list.back().monomial.coefficient.numerator)).size();
+        if (pairs > 150000) continue;  // the reference would take too long
+        std::optional<std::pair<std::int64_t, std::int64_t>> expected;
+        try {
+            expected = everyPairRoot(list);
+        } catch (const std::overflow_error&) {
+            continue;
+        }
+        ++compared;
+        located += pairs > 2048;
+        rooted += expected.has_value();
+        const auto f = findRationalRoot(Polynomial_XL({list}));
+        const std::string shown = show(Polynomial_XL({list}));
+        ASSERT_EQ(f.has_value(), expected.has_value()) << shown;
+        if (f) {
+            EXPECT_EQ(show(*f), show(flat({expected->first, expected->second}))) << shown;
+        }
+    }
+    EXPECT_EQ(compared, 2500);
+    EXPECT_GE(located, 1500);  // more than 2048 pairs
+    EXPECT_GE(rooted, 1200);
+}
+
+// The search on large end coefficients: the first root of the order found
+// without trying every pair (7.2·10⁷ pairs came before the root of the first
+// polynomial; the second has no rational root). Trying every pair overflowed
+// on the way to the root of the third, at a = 1 and b past 4·10¹²; the first
+// root of the order, 1/2, is found.
+TEST(Factoring, RootSearchOnLargeEndCoefficients) {
+    const auto root = [](const char* p) { return show(findRationalRoot(xl(p)).value()); };
+    EXPECT_EQ(root("4382069114142720000x 229747470880897477"), "4382069114142720000x 229747470880897477");
+    EXPECT_FALSE(hasRationalRoot(xl("2097727632000x^2 7406158596017")));
+    EXPECT_FALSE(findRationalRoot(xl("2097727632000x^2 7406158596017")));
+    EXPECT_EQ(root("2x^3 -1x^2 1732842634723200x -866421317361600"), "2x -1");
+    // The roots 720720, 1/720720 and ±√2; two real roots within 2·10⁻¹⁸ of ±1, neither rational;
+    // the double roots ±1 and the double roots ±√2 (ends with 103,680 divisors).
+    EXPECT_EQ(root("720720x^4 -519437318401x^3 -720720x^2 1038874636802x -1441440"), "1x -720720");
+    EXPECT_FALSE(findRationalRoot(xl("897612484786617600x^2 -3x -897612484786617600")));
+    EXPECT_EQ(root("897612484786617600x^4 -1795224969573235200x^2 897612484786617600"), "1x 1");
+    EXPECT_FALSE(findRationalRoot(xl("897612484786617600x^4 -3590449939146470400x^2 3590449939146470400")));
 }
 
 TEST(Factoring, CommonMonomials) {
