@@ -382,8 +382,9 @@ std::optional<std::vector<Pair>> pairsNearRoots(const List& list, std::uint64_t 
         unorderedDivisors(byDenominator ? firstPrimes : lastPrimes, byDenominator ? firstCount : lastCount);
     std::optional<std::vector<std::int64_t>> innerDivisors;  // ascending, made when first needed
     std::vector<Pair> pairs;
-    for (const auto& [low, high, roughLow, roughHigh, simplestDenominator, alone] : windows) {
-        for (const std::int64_t o : outer) {
+    // Each divisor read once, against every window.
+    for (const std::int64_t o : outer) {
+        for (const auto& [low, high, roughLow, roughHigh, simplestDenominator, alone] : windows) {
             if (o < simplestDenominator || (o < alone && o != simplestDenominator)) continue;
             const double x = static_cast<double>(o), roughTop = x * roughHigh;
             if (roughTop < kWholeInDouble &&
