@@ -72,6 +72,7 @@ void PDFView::usePageViewController(bool enable, const void* /*withViewOptions*/
 
 bool PDFView::turnPage(int by) {
     if (!usesPageViewController_ || !document_) return false;
+    if (document_->pageCount() < 1) return true;
     const int page = std::clamp(current_ + by, 0, document_->pageCount() - 1);
     if (page != current_) {
         current_ = page;
