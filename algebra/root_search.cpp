@@ -272,10 +272,11 @@ std::optional<std::pair<wide::UInt128, wide::UInt128>> simplestBetween(wide::UIn
 // their multiples, and the simplest fraction inside: no fraction inside has
 // a smaller denominator, and every other one has a denominator of at least
 // `alone`, as two fractions p/q ≠ u/v differ by at least 1/(q·v).
+// Outer divisors from `spanning` on may span several whole numbers.
 struct WindowFactors {
     ScaledFactor low, high;
     double roughLow = 0, roughHigh = 0;
-    std::int64_t simplestDenominator = 0, alone = 0;
+    std::int64_t simplestDenominator = 0, alone = 0, spanning = 0;
 };
 
 // Products with window ends are widened by this part for their rounding.
@@ -301,7 +302,32 @@ WindowFactors windowFactors(const RootWindow& w, bool byDenominator) {
         f.simplestDenominator = v;
         f.alone = alone < static_cast<Real>(kLargestAlone) ? static_cast<std::int64_t>(alone) : kLargestAlone;
     }
+    const double spanning = 1 / (f.roughHigh - f.roughLow);
+    f.spanning = spanning < static_cast<double>(kLargestAlone) ? static_cast<std::int64_t>(spanning) : kLargestAlone;
     return f;
+}
+
+// Sorts positive integers ascending, eleven bits a pass from the lowest,
+// passing over the digits they all share: many times quicker than comparing
+// where divisors run to the hundred thousand.
+void sortAscending(std::vector<std::int64_t>& values) {
+    constexpr unsigned kBits = 11;
+    constexpr std::size_t kDigits = std::size_t{1} << kBits;
+    std::vector<std::int64_t> other(values.size());
+    std::vector<std::size_t> start(kDigits);
+    std::uint64_t differing = 0;
+    for (const std::int64_t v : values) differing |= static_cast<std::uint64_t>(v ^ values.front());
+    for (unsigned shift = 0; shift < 64 && (differing >> shift) != 0; shift += kBits) {
+        const auto digit = [shift](std::int64_t v) {
+            return static_cast<std::size_t>((static_cast<std::uint64_t>(v) >> shift) & (kDigits - 1));
+        };
+        std::fill(start.begin(), start.end(), 0);
+        for (const std::int64_t v : values) ++start[digit(v)];
+        std::size_t total = 0;
+        for (std::size_t& s : start) total += std::exchange(s, total);
+        for (const std::int64_t v : values) other[start[digit(v)]++] = v;
+        values.swap(other);
+    }
 }
 
 // The coprime pairs (a, b), a dividing `first` and b dividing `last`, whose
@@ -332,41 +358,74 @@ std::optional<std::vector<Pair>> pairsNearRoots(const std::vector<Int128>& coeff
     }
     const std::vector<std::int64_t> outer =
         unorderedDivisors(byDenominator ? firstPrimes : lastPrimes, byDenominator ? firstCount : lastCount);
-    std::optional<std::vector<std::int64_t>> innerDivisors;  // ascending, made when first needed
     std::vector<Pair> pairs;
-    // Each divisor read once, against every window.
+    // A coprime divisor i of the inner end; sharing a small prime is told before dividing.
+    const auto add = [&](std::int64_t o, std::int64_t i, bool divides) {
+        if (((o | i) & 1) == 0 || (o % 3 == 0 && i % 3 == 0) || (o % 5 == 0 && i % 5 == 0) ||
+            (o % 7 == 0 && i % 7 == 0))
+            return;
+        if (!divides && inner % i != 0) return;
+        if (gcd(o, i) == 1) pairs.push_back(byDenominator ? Pair{o, i} : Pair{i, o});
+    };
+    // The whole numbers from·o … to·o of a window (none when from > to).
+    const auto range = [inner](const WindowFactors& w, std::int64_t o) {
+        const auto n = static_cast<std::uint64_t>(o);
+        return std::pair{std::max<wide::UInt128>(w.low.ceilingTimes(n), 1),
+                         std::min<wide::UInt128>(w.high.floorTimes(n), static_cast<wide::UInt128>(inner))};
+    };
+    // Each divisor read once, against every window. Those whose multiples
+    // span several whole numbers are set aside and met with the inner
+    // divisors in one ascending sweep a window.
+    std::vector<std::int64_t> spanning;
+    // The least divisor each window set aside.
+    std::vector<std::int64_t> sweepFrom(windows.size(), std::numeric_limits<std::int64_t>::max());
     for (const std::int64_t o : outer) {
-        for (const auto& [low, high, roughLow, roughHigh, simplestDenominator, alone] : windows) {
-            if (o < simplestDenominator || (o < alone && o != simplestDenominator)) continue;
-            const double x = static_cast<double>(o), roughTop = x * roughHigh;
+        bool setAside = false;
+        for (std::size_t k = 0; k < windows.size(); ++k) {
+            const WindowFactors& w = windows[k];
+            if (o < w.simplestDenominator || (o < w.alone && o != w.simplestDenominator)) continue;
+            const double x = static_cast<double>(o), roughTop = x * w.roughHigh;
             if (roughTop < kWholeInDouble &&
-                static_cast<double>(static_cast<std::int64_t>(roughTop)) < x * roughLow)
+                static_cast<double>(static_cast<std::int64_t>(roughTop)) < x * w.roughLow)
                 continue;
-            const auto n = static_cast<std::uint64_t>(o);
-            const wide::UInt128 from = std::max<wide::UInt128>(low.ceilingTimes(n), 1);
-            const wide::UInt128 to =
-                std::min<wide::UInt128>(high.floorTimes(n), static_cast<wide::UInt128>(inner));
+            const auto [from, to] = range(w, o);
             if (from > to) continue;
-            // A coprime divisor; sharing a small prime is told before dividing.
-            const auto add = [&](std::int64_t i, bool divides) {
-                if (((o | i) & 1) == 0 || (o % 3 == 0 && i % 3 == 0) || (o % 5 == 0 && i % 5 == 0) ||
-                    (o % 7 == 0 && i % 7 == 0))
-                    return;
-                if (!divides && inner % i != 0) return;
-                if (gcd(o, i) == 1) pairs.push_back(byDenominator ? Pair{o, i} : Pair{i, o});
-            };
-            if (to - from < kFewWholeNumbers) {
-                // Counted rather than compared with `to`, which may be the largest integer.
-                const auto start = static_cast<std::int64_t>(from), count = static_cast<std::int64_t>(to - from);
-                for (std::int64_t k = 0; k <= count; ++k) add(start + k, false);
-            } else {
-                if (!innerDivisors) innerDivisors = divisors(inner);
-                for (auto i = std::lower_bound(innerDivisors->begin(), innerDivisors->end(),
-                                               static_cast<std::int64_t>(from));
-                     i != innerDivisors->end() && *i <= static_cast<std::int64_t>(to); ++i)
-                    add(*i, true);
+            if (o >= w.spanning || to - from >= kFewWholeNumbers) {
+                setAside = true;
+                sweepFrom[k] = std::min(sweepFrom[k], o);
+                continue;
             }
-            if (pairs.size() > kMostCandidates) return std::nullopt;
+            // Counted rather than compared with `to`, which may be the largest integer.
+            const auto start = static_cast<std::int64_t>(from), count = static_cast<std::int64_t>(to - from);
+            for (std::int64_t j = 0; j <= count; ++j) add(o, start + j, false);
+        }
+        if (setAside) spanning.push_back(o);
+        if (pairs.size() > kMostCandidates) return std::nullopt;
+    }
+    if (!spanning.empty()) {
+        sortAscending(spanning);
+        // The inner divisors that a set-aside divisor can meet, ascending.
+        double smallest = std::numeric_limits<double>::infinity();
+        for (std::size_t k = 0; k < windows.size(); ++k)
+            if (sweepFrom[k] != std::numeric_limits<std::int64_t>::max())
+                smallest = std::min(smallest, static_cast<double>(sweepFrom[k]) * windows[k].roughLow);
+        std::vector<std::int64_t> inners =
+            unorderedDivisors(byDenominator ? lastPrimes : firstPrimes, byDenominator ? lastCount : firstCount);
+        std::erase_if(inners, [smallest](std::int64_t i) { return static_cast<double>(i) < smallest; });
+        sortAscending(inners);
+        for (std::size_t k = 0; k < windows.size(); ++k) {
+            const WindowFactors& w = windows[k];
+            // As o grows so does the first whole number of its range.
+            auto next = inners.begin();
+            for (auto o = std::lower_bound(spanning.begin(), spanning.end(), sweepFrom[k]); o != spanning.end();
+                 ++o) {
+                const auto [from, to] = range(w, *o);
+                if (from > to) continue;
+                while (next != inners.end() && static_cast<wide::UInt128>(*next) < from) ++next;
+                for (auto i = next; i != inners.end() && static_cast<wide::UInt128>(*i) <= to; ++i)
+                    add(*o, *i, true);
+                if (pairs.size() > kMostCandidates) return std::nullopt;
+            }
         }
     }
     std::sort(pairs.begin(), pairs.end());

@@ -5,6 +5,10 @@
 // cancel removes (tests/tools/write_fixtures.py).
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <numeric>
+#include <tuple>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -544,6 +548,129 @@ TEST(Factoring, RootSearchOnLargeEndCoefficients) {
     EXPECT_FALSE(findRationalRoot(xl("897612484786617600x^2 -3x -897612484786617600")));
     EXPECT_EQ(root("897612484786617600x^4 -1795224969573235200x^2 897612484786617600"), "1x 1");
     EXPECT_FALSE(findRationalRoot(xl("897612484786617600x^4 -3590449939146470400x^2 3590449939146470400")));
+}
+
+// Where a window's whole numbers end at the largest integer the search
+// ends: (720x − M)(x + 1) with M = 2⁶³ − 1 is rooted at the first pair, and
+// 720x − M and Mx − 720 by their own exact factor. The smallest integer at
+// an end is outside the test and throws.
+TEST(Factoring, RootSearchAtTheIntegerEdge) {
+    const std::int64_t m = std::numeric_limits<std::int64_t>::max();
+    const auto with = [](std::vector<std::pair<std::int64_t, std::uint64_t>> terms) {
+        List list;
+        for (const auto& [n, e] : terms) list.push_back(term(n, e));
+        return Polynomial_XL({list});
+    };
+    const Polynomial_XL quadratic = with({{720, 2}, {720 - m, 1}, {-m, 0}});
+    ASSERT_TRUE(hasRationalRoot(quadratic));
+    EXPECT_EQ(show(findRationalRoot(quadratic).value()), "1x 1");
+    for (const auto& [p, root] : {std::pair{with({{720, 1}, {-m, 0}}), flat({720, -m})},
+                                  std::pair{with({{m, 1}, {-720, 0}}), flat({m, -720})},
+                                  std::pair{with({{m, 2}, {m - 720, 1}, {-720, 0}}), flat({1, 1})}})
+        EXPECT_EQ(show(findRationalRoot(p).value()), show(root)) << show(p);
+    for (const auto& ends : {std::pair{std::numeric_limits<std::int64_t>::min(), std::int64_t{3}},
+                             std::pair{std::int64_t{3}, std::numeric_limits<std::int64_t>::min()}})
+        EXPECT_THROW((void)findRationalRoot(with({{ends.first, 2}, {1, 1}, {ends.second, 0}})),
+                     std::overflow_error);
+}
+
+// Roots the order meets at its first pairs are found there, however many
+// divisors the ends have, and so is the lack of one where the content
+// holds every divisor: N(x + 1)⁵, N(x − 1)⁴(x + 1), N(x + 1) and
+// N(x² − x − 1)³ with N = 897612484786617600 (103,680 divisors).
+TEST(Factoring, RootSearchOnItsFirstPairs) {
+    using wide::Int128;
+    const Int128 n = 897612484786617600;
+    // c times q to the power k, highest power first.
+    const auto times = [](std::vector<Int128> c, const std::vector<Int128>& q, int k) {
+        for (; k > 0; --k) {
+            std::vector<Int128> r(c.size() + q.size() - 1, 0);
+            for (std::size_t i = 0; i < c.size(); ++i)
+                for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += c[i] * q[j];
+            c = r;
+        }
+        return c;
+    };
+    const auto polynomial = [](const std::vector<Int128>& c) {
+        std::vector<std::int64_t> narrow;
+        for (const Int128 v : c) narrow.push_back(static_cast<std::int64_t>(v));
+        return flat(narrow);
+    };
+    for (const auto& c : {times({n}, {1, 1}, 5), times(times({n}, {1, -1}, 4), {1, 1}, 1), times({n}, {1, 1}, 1)})
+        EXPECT_EQ(show(findRationalRoot(polynomial(c)).value()), "1x 1") << show(polynomial(c));
+    EXPECT_FALSE(hasRationalRoot(polynomial(times({n}, {1, -1, -1}, 3))));
+    // A content of 1, so every divisor counts: ±1 give nothing, and the
+    // triple roots leave wide windows to search.
+    EXPECT_FALSE(findRationalRoot(polynomial(times({n, 1, -n}, {1, -1, -1}, 3))));
+}
+
+// Repeated irrational roots leave windows too wide for the rounding to
+// narrow, where the large divisors of one end meet many whole numbers of the
+// other. Trying every pair overflows long before them, so the polynomials
+// are made from factors whose rational roots are known: the first of them in
+// the order is the answer. A rational root within 10⁻¹² of a repeated
+// irrational one comes in now and then.
+TEST(Factoring, RootSearchNearRepeatedRootsByKnownRoots) {
+    using wide::Int128;
+    const std::int64_t composites[] = {720720, 27720, 5040, 2520, 10080};
+    const auto divisorOf = [&] {
+        const auto all = divisors(composites[draw(0, std::size(composites) - 1)]);
+        return all[static_cast<std::size_t>(draw(0, static_cast<std::int64_t>(all.size()) - 1))];
+    };
+    int compared = 0, rooted = 0;
+    for (int n = 0; n < 2000 && compared < 200; ++n) {
+        std::vector<Int128> c{1};
+        const auto multiply = [&](const std::vector<Int128>& q) {
+            std::vector<Int128> r(c.size() + q.size() - 1, 0);
+            for (std::size_t i = 0; i < c.size(); ++i)
+                for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += c[i] * q[j];
+            c = r;
+        };
+        std::vector<std::pair<std::int64_t, std::int64_t>> roots;  // (a, c) of each factor a·x + c
+        const auto linear = [&](std::int64_t a, std::int64_t b) {
+            const std::int64_t g = std::gcd(a, b);
+            multiply({a, b});
+            roots.emplace_back(a / g, b / g);
+        };
+        const bool golden = draw(0, 1) == 1;  // x² − x − 1, else x² − 2
+        const long double irrational = golden ? (1 + std::sqrt(5.0L)) / 2 : std::sqrt(2.0L);
+        for (std::int64_t k = draw(2, 3); k > 0; --k) multiply(golden ? std::vector<Int128>{1, -1, -1} : std::vector<Int128>{1, 0, -2});
+        const std::int64_t denominator = std::int64_t{1} << draw(36, 41);
+        if (draw(0, 1)) linear(denominator, -std::llround(irrational * static_cast<long double>(denominator)));
+        else multiply({denominator, 0, 1});
+        if (draw(0, 1)) linear(divisorOf(), (draw(0, 1) ? 1 : -1) * divisorOf());
+        multiply({1, 0, divisorOf()});  // no real root; a constant with many divisors
+        if (c.size() > 17) continue;
+        bool fits = true;
+        for (const Int128 v : c) fits = fits && v >= INT64_MIN + 1 && v <= INT64_MAX;
+        if (!fits) continue;
+        std::vector<std::int64_t> narrow;
+        for (const Int128 v : c) narrow.push_back(static_cast<std::int64_t>(v));
+        const Polynomial_XL p = flat(narrow);
+        // The first root in the order: least a, then least b, −b/a before b/a.
+        std::optional<std::pair<std::int64_t, std::int64_t>> expected;
+        const auto key = [](std::pair<std::int64_t, std::int64_t> r) {
+            return std::tuple(std::abs(r.first), std::abs(r.second), (r.first < 0) == (r.second < 0) ? 0 : 1);
+        };
+        for (auto r : roots) {
+            if (r.first < 0) r = {-r.first, -r.second};
+            if (!expected || key(r) < key(*expected)) expected = r;
+        }
+        std::optional<Polynomial_XL> f;
+        try {
+            f = findRationalRoot(p);
+        } catch (const std::overflow_error&) {
+            continue;  // a pair near a root before the first one overflowed
+        }
+        ++compared;
+        rooted += expected.has_value();
+        ASSERT_EQ(f.has_value(), expected.has_value()) << show(p);
+        if (f) {
+            EXPECT_EQ(show(*f), show(flat({expected->first, expected->second}))) << show(p);
+        }
+    }
+    EXPECT_EQ(compared, 200);
+    EXPECT_GE(rooted, 120);
 }
 
 TEST(Factoring, CommonMonomials) {
