@@ -52,8 +52,8 @@ void BM_CompareMillionRationals(benchmark::State& state) {
 BENCHMARK(BM_CompareMillionRationals)->Unit(benchmark::kMillisecond);
 
 // Polynomials whose first and last coefficients have many divisors (up to
-// 103,680), so that the candidate pairs of the root search run into the
-// billions; each as (coefficient, exponent) terms.
+// 103,680, N = 897612484786617600 among them), so that the candidate pairs of
+// the root search run into the billions; each as (coefficient, exponent) terms.
 const std::vector<std::vector<std::pair<std::int64_t, std::uint64_t>>> kCompositeEnds = {
     // The root −229747470880897477/4382069114142720000 comes after 7.2·10⁷ pairs.
     {{4382069114142720000, 1}, {229747470880897477, 0}},
@@ -68,7 +68,19 @@ const std::vector<std::vector<std::pair<std::int64_t, std::uint64_t>>> kComposit
     // Five real roots, none rational, between −3 and 3.
     {{963761198400, 5}, {-4818805992000, 3}, {3855044793600, 1}, {-1, 0}},
     // Five real roots near −2, −1, 0, 1 and 2, none rational; both ends with 103,680 divisors.
-    {{897612484786617600, 5}, {-4488062423933088000, 3}, {3590449939146470400, 1}, {897612484786617600, 0}}};
+    {{897612484786617600, 5}, {-4488062423933088000, 3}, {3590449939146470400, 1}, {897612484786617600, 0}},
+    // N(x + 1)⁵, rooted at the first pair.
+    {{897612484786617600, 5}, {4488062423933088000, 4}, {8976124847866176000, 3}, {8976124847866176000, 2}, {4488062423933088000, 1}, {897612484786617600, 0}},
+    // N(x − 1)⁴(x + 1), rooted at the first pair.
+    {{897612484786617600, 5}, {-2692837454359852800, 4}, {1795224969573235200, 3}, {1795224969573235200, 2}, {-2692837454359852800, 1}, {897612484786617600, 0}},
+    // N(x + 1), rooted at the first pair.
+    {{897612484786617600, 1}, {897612484786617600, 0}},
+    // N(x² − x − 1)³: no rational root, the content holding every divisor.
+    {{897612484786617600, 6}, {-2692837454359852800, 5}, {4488062423933088000, 3}, {-2692837454359852800, 1}, {-897612484786617600, 0}},
+    // (x² − x − 1)³(Nx² + x − N): no rational root, a content of 1 and triple irrational roots.
+    {{897612484786617600, 8}, {-2692837454359852799, 7}, {-897612484786617603, 6}, {7180899878292940800, 5}, {5, 4}, {-7180899878292940800, 3}, {-897612484786617603, 2}, {2692837454359852799, 1}, {897612484786617600, 0}},
+    // 720x² + (720 − M)x − M with M = 2⁶³ − 1, rooted at the first pair.
+    {{720, 2}, {-9223372036854775087, 1}, {-9223372036854775807, 0}}};
 
 void BM_RationalRootWithCompositeEnds(benchmark::State& state) {
     std::vector<Term_XL> list;
@@ -77,6 +89,6 @@ void BM_RationalRootWithCompositeEnds(benchmark::State& state) {
     const Polynomial_XL polynomial({list});
     for (auto _ : state) benchmark::DoNotOptimize(findRationalRoot(polynomial));
 }
-BENCHMARK(BM_RationalRootWithCompositeEnds)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RationalRootWithCompositeEnds)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
