@@ -11,9 +11,11 @@
 #include <QResizeEvent>
 #include <QTouchEvent>
 #include <QWheelEvent>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <exception>
+#include <limits>
 
 #include "platform/display_requests.hpp"
 #include "platform/graphics_context.hpp"
@@ -106,9 +108,11 @@ struct UIWindow::Host : public QRasterWindow {
     }
     void wheelEvent(QWheelEvent* event) override {
         // Qt counts a turn away from the user (the page scrolling up) as positive.
+        // Negated as doubles: the most negative int has no opposite among ints.
         const QPoint turn = event->angleDelta();
         owner_->deliverWheel({event->position().x(), event->position().y()},
-                             {-turn.x() / kEighthsPerNotch, -turn.y() / kEighthsPerNotch});
+                             {-static_cast<double>(turn.x()) / kEighthsPerNotch,
+                              -static_cast<double>(turn.y()) / kEighthsPerNotch});
         event->accept();
     }
     void keyPressEvent(QKeyEvent* event) override {
@@ -256,8 +260,14 @@ void UIWindow::release(Point p) {
 }
 
 void UIWindow::scrollWheel(Point p, Point notches) {
-    const QPoint turn(static_cast<int>(std::lround(-notches.x * kEighthsPerNotch)),
-                      static_cast<int>(std::lround(-notches.y * kEighthsPerNotch)));
+    // A turn past what Qt's event holds is sent as the largest it holds.
+    const auto eighths = [](double n) {
+        const double v = std::round(-n * kEighthsPerNotch);
+        if (std::isnan(v)) return 0;
+        return static_cast<int>(std::clamp(v, static_cast<double>(std::numeric_limits<int>::min()),
+                                           static_cast<double>(std::numeric_limits<int>::max())));
+    };
+    const QPoint turn(eighths(notches.x), eighths(notches.y));
     QWheelEvent event(QPointF(p.x, p.y), QPointF(p.x, p.y), QPoint(), turn, Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(host_.get(), &event);

@@ -45,7 +45,8 @@ public:
     void press(Point p);
     void release(Point p);
     // A turn of the mouse wheel by `notches` (as View::scrollWheel counts
-    // them) with the pointer at `p`, and a key press.
+    // them) with the pointer at `p`, sent in Qt's eighths of a degree and
+    // clamped to what its event holds; and a key press.
     void scrollWheel(Point p, Point notches);
     void pressKey(KeyboardKey key);
     // The centre of a view in window coordinates, for tapping it.

@@ -95,5 +95,26 @@ TEST(PDFView, TurnsPagesByDragsWheelAndKeys) {
     }
 }
 
+// The largest turns the platform's wheel event can hold, the most negative
+// int on either axis or both, turn the pages to the end as any turn of
+// more notches than pages does; the opposite turns go back to the start.
+TEST(PDFView, HugeWheelTurnsReachTheEnds) {
+    const auto document = twelvePages();
+    ASSERT_TRUE(document);
+    UIWindow window({300, 400});
+    auto* view = window.view()->addSubview(std::make_unique<PDFView>());
+    view->setDocument(document);
+    view->usePageViewController(true);
+    window.layout();
+    const double huge = 1e12;  // clamped to the int range in eighths of a degree
+    for (const Point turn : {Point{0, huge}, Point{huge, 0}, Point{huge, huge}}) {
+        view->go(*document->page(5));
+        window.scrollWheel(UIWindow::centre(view), turn);
+        EXPECT_EQ(view->currentPageIndex(), 11) << turn.x << " " << turn.y;
+        window.scrollWheel(UIWindow::centre(view), {-turn.x, -turn.y});
+        EXPECT_EQ(view->currentPageIndex(), 0) << turn.x << " " << turn.y;
+    }
+}
+
 }  // namespace
 }  // namespace platform
