@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-pdf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev  # the platform tests inflate the PDF pages they write
   libmimalloc-dev  # the allocator every program links
   fonts-dejavu-core fonts-noto-color-emoji
   locales  # builds the decimal-comma locale the "%.8g" test runs under
