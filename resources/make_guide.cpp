@@ -155,9 +155,9 @@ std::vector<Page> pages() {
          {}});
     p.push_back({"intro",
                  "The number pad",
-                 {"The top strip tells which letters to enter. Below it are the entries, one box per "
-                  "letter, and the options. The green box is the one the keys change: tap another box to "
-                  "select it.",
+                 {"The top strip tells which letters to enter. Below it come the options, then the "
+                  "entries, one box per letter. The green entry is the one the keys change: tap another "
+                  "entry to select it.",
                   "Keys 0 to 9 append a digit (at most three digits per entry). +/- changes the sign, DEL "
                   "removes the last digit, C sets the entry back to 0. The key . does nothing here: the "
                   "entries are whole numbers.",
