@@ -2,25 +2,19 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "algebra/root_search.hpp"
-#include "algebra/wide.hpp"
 #include "records/checked.hpp"
 #include "records/integers.hpp"
-#include "records/prime_factorisation.hpp"
 
 namespace radixmender {
 
 namespace {
 
 using List = std::vector<Term_XL>;
-using wide::Int128;
 
 const char kNoRationalRoot[] = "No rational root to factor by";
 const char kGuessAndCheck[] = "guess and check";

@@ -57,12 +57,10 @@ Polynomial_XL highlightingFactoredList(const Polynomial_XL& polynomial, Color hi
 // over those of the last, both ascending, coprime pairs only, the negative
 // root of a pair before the positive one. Zero is never a candidate. None
 // for anything but one list with a degree, or when no candidate is a root.
-// Where the pairs are many (up to degree 16), only those that can lie near
-// a real root are tried, the real roots located in long double arithmetic
-// with its rounding bounded: the same first root, without a pass over pairs
-// that could number in the billions. A pair's values are
-// exact or throw std::overflow_error, so a search that passes over pairs
-// whose values would not fit can find a root that trying them all could not.
+// Where the pairs are many, only those that can give a root are tried
+// (root_search.hpp): the same first root. A pair's values are exact or throw
+// std::overflow_error, so passing over pairs whose values would not fit can
+// find a root that trying them all could not.
 std::optional<Polynomial_XL> findRationalRoot(const Polynomial_XL& polynomial);
 
 // Synthetic division of a one-list dividend by a·x + c (truncating); the

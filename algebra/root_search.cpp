@@ -94,7 +94,6 @@ List linearFactor(std::int64_t a, std::int64_t c, const std::string& variable) {
     return factor;
 }
 
-
 // Powers base⁰ … baseᵐ of one base, each checked as `checkedPower` checks
 // it; m stays small enough to keep them in place.
 class Powers {
@@ -182,9 +181,6 @@ using Pair = std::pair<std::int64_t, std::int64_t>;
 constexpr std::uint64_t kFewPairs = 2048;
 // Roots are located up to this degree; above it every pair is tried.
 constexpr std::uint64_t kLargestLocatedDegree = 16;
-// A window that holds more whole numbers than this has them looked up among
-// the divisors rather than each tried.
-constexpr std::uint64_t kFewWholeNumbers = 256;
 // More candidates than this near the roots locate nothing.
 constexpr std::size_t kMostCandidates = std::size_t{1} << 20;
 
@@ -303,7 +299,8 @@ WindowFactors windowFactors(const RootWindow& w, bool byDenominator) {
         f.alone = alone < static_cast<Real>(kLargestAlone) ? static_cast<std::int64_t>(alone) : kLargestAlone;
     }
     const double spanning = 1 / (f.roughHigh - f.roughLow);
-    f.spanning = spanning < static_cast<double>(kLargestAlone) ? static_cast<std::int64_t>(spanning) : kLargestAlone;
+    f.spanning =
+        spanning < static_cast<double>(kLargestAlone) ? static_cast<std::int64_t>(spanning) : kLargestAlone;
     return f;
 }
 
@@ -390,12 +387,13 @@ std::optional<std::vector<Pair>> pairsNearRoots(const std::vector<Int128>& coeff
                 continue;
             const auto [from, to] = range(w, o);
             if (from > to) continue;
-            if (o >= w.spanning || to - from >= kFewWholeNumbers) {
+            if (o >= w.spanning) {
                 setAside = true;
                 sweepFrom[k] = std::min(sweepFrom[k], o);
                 continue;
             }
-            // Counted rather than compared with `to`, which may be the largest integer.
+            // One whole number or two; counted rather than compared with `to`,
+            // which may be the largest integer.
             const auto start = static_cast<std::int64_t>(from), count = static_cast<std::int64_t>(to - from);
             for (std::int64_t j = 0; j <= count; ++j) add(o, start + j, false);
         }
@@ -409,16 +407,16 @@ std::optional<std::vector<Pair>> pairsNearRoots(const std::vector<Int128>& coeff
         for (std::size_t k = 0; k < windows.size(); ++k)
             if (sweepFrom[k] != std::numeric_limits<std::int64_t>::max())
                 smallest = std::min(smallest, static_cast<double>(sweepFrom[k]) * windows[k].roughLow);
-        std::vector<std::int64_t> inners =
-            unorderedDivisors(byDenominator ? lastPrimes : firstPrimes, byDenominator ? lastCount : firstCount);
+        std::vector<std::int64_t> inners = unorderedDivisors(byDenominator ? lastPrimes : firstPrimes,
+                                                             byDenominator ? lastCount : firstCount);
         std::erase_if(inners, [smallest](std::int64_t i) { return static_cast<double>(i) < smallest; });
         sortAscending(inners);
         for (std::size_t k = 0; k < windows.size(); ++k) {
             const WindowFactors& w = windows[k];
             // As o grows so does the first whole number of its range.
             auto next = inners.begin();
-            for (auto o = std::lower_bound(spanning.begin(), spanning.end(), sweepFrom[k]); o != spanning.end();
-                 ++o) {
+            for (auto o = std::lower_bound(spanning.begin(), spanning.end(), sweepFrom[k]);
+                 o != spanning.end(); ++o) {
                 const auto [from, to] = range(w, *o);
                 if (from > to) continue;
                 while (next != inners.end() && static_cast<wide::UInt128>(*next) < from) ++next;
@@ -462,6 +460,14 @@ std::vector<std::int64_t> smallestDivisors(const FactorPairs& primes, std::size_
     return found;
 }
 
+// The primes of d, a divisor of the number with these primes.
+FactorPairs primesOfDivisor(std::int64_t d, const FactorPairs& primes) {
+    FactorPairs found;
+    for (const FactorPair& f : primes)
+        for (; d % f.prime == 0; d /= f.prime) found.add(f.prime, 1);
+    return found;
+}
+
 // The non-zero coefficients of `list` with like terms added, by ascending power.
 std::vector<std::pair<std::uint64_t, Int128>> addedCoefficients(const List& list) {
     std::vector<std::pair<std::uint64_t, Int128>> terms;
@@ -501,37 +507,37 @@ std::optional<List> firstRootFactor(const List& list) {
         return std::nullopt;
     };
     FactorPairs firstPrimes = primeFactorisation(first), lastPrimes = primeFactorisation(last);
-    if (divisorCount(firstPrimes, first) * divisorCount(lastPrimes, last) > kFewPairs) {
+    const auto manyPairs = [&] {
+        return divisorCount(firstPrimes, first) * divisorCount(lastPrimes, last) > kFewPairs;
+    };
+    std::vector<std::pair<std::uint64_t, Int128>> added;
+    if (manyPairs()) added = addedCoefficients(list);
+    // None when the polynomial is 0: then every pair gives a root, the first one at once.
+    if (!added.empty()) {
         // A root b/a in lowest terms has a dividing the leading coefficient
         // and b the lowest, each over the content; the other pairs of the
         // order are passed over, which leaves the same first root.
-        const auto added = addedCoefficients(list);
-        if (!added.empty()) {
-            wide::UInt128 content = 0;
-            for (const auto& t : added) content = wide::gcd(content, wide::magnitude(t.second));
-            const auto reduced = [content](std::int64_t end, Int128 coefficient) {
-                return static_cast<std::int64_t>(
-                    wide::gcd(static_cast<wide::UInt128>(end), wide::magnitude(coefficient) / content));
-            };
-            first = reduced(first, added.back().second);
-            last = reduced(last, added.front().second);
-            firstPrimes = primeFactorisation(first);
-            lastPrimes = primeFactorisation(last);
-        }
-    }
-    const std::uint64_t firstCount = divisorCount(firstPrimes, first), lastCount = divisorCount(lastPrimes, last);
-    if (firstCount * lastCount > kFewPairs && *degree <= kLargestLocatedDegree) {
-        // The first pairs of the order: a = 1 with the smallest b, or every b
-        // with the smallest a when b has few.
-        const std::vector<std::int64_t> bs = smallestDivisors(lastPrimes, kFirstPairs);
-        const std::vector<std::int64_t> as =
-            smallestDivisors(firstPrimes, bs.size() < lastCount ? 1 : kFirstPairs / bs.size());
-        if (auto f = tryInOrder(as, bs)) return f;
-        const Pair tried{as.back(), bs.back()};
-        std::vector<Int128> coefficients(*degree + 1, 0);
-        for (const auto& [e, n] : addedCoefficients(list)) coefficients[e] = n;
-        if (std::any_of(coefficients.begin(), coefficients.end(), [](Int128 c) { return c != 0; })) {
+        wide::UInt128 content = 0;
+        for (const auto& t : added) content = wide::gcd(content, wide::magnitude(t.second));
+        const auto reduced = [content](std::int64_t end, Int128 coefficient) {
+            return static_cast<std::int64_t>(
+                wide::gcd(static_cast<wide::UInt128>(end), wide::magnitude(coefficient) / content));
+        };
+        first = reduced(first, added.back().second);
+        last = reduced(last, added.front().second);
+        firstPrimes = primesOfDivisor(first, firstPrimes);
+        lastPrimes = primesOfDivisor(last, lastPrimes);
+        if (manyPairs() && *degree <= kLargestLocatedDegree) {
+            // The first pairs of the order: a = 1 with the smallest b, or
+            // every b with the smallest a when b has few.
+            const std::vector<std::int64_t> bs = smallestDivisors(lastPrimes, kFirstPairs);
+            const std::vector<std::int64_t> as = smallestDivisors(
+                firstPrimes, bs.size() < divisorCount(lastPrimes, last) ? 1 : kFirstPairs / bs.size());
+            if (auto f = tryInOrder(as, bs)) return f;
+            std::vector<Int128> coefficients(*degree + 1, 0);
+            for (const auto& [e, n] : added) coefficients[e] = n;
             if (const auto near = pairsNearRoots(coefficients, first, last, firstPrimes, lastPrimes)) {
+                const Pair tried{as.back(), bs.back()};
                 for (auto p = std::upper_bound(near->begin(), near->end(), tried); p != near->end(); ++p)
                     if (auto f = pairRootFactor(p->first, p->second, values, variable)) return f;
                 return std::nullopt;

@@ -5,15 +5,14 @@
 // cancel removes (tests/tools/write_fixtures.py).
 #include <gtest/gtest.h>
 
-#include <limits>
-#include <numeric>
-#include <tuple>
-
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <numeric>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 #include "algebra/algebra_records.hpp"
 #include "algebra/common_factors.hpp"
@@ -201,11 +200,24 @@ Polynomial_XL flat(const std::vector<std::int64_t>& c) {
     return sameValue(Expression(a, xl("1")), Expression(b, xl("1")));
 }
 
-std::vector<std::int64_t> times(const std::vector<std::int64_t>& p, const std::vector<std::int64_t>& q) {
-    std::vector<std::int64_t> r(p.size() + q.size() - 1, 0);
+// The coefficients of p·q, highest power first.
+template <class Integer>
+std::vector<Integer> times(const std::vector<Integer>& p, const std::vector<Integer>& q) {
+    std::vector<Integer> r(p.size() + q.size() - 1, 0);
     for (std::size_t i = 0; i < p.size(); ++i)
         for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += p[i] * q[j];
     return r;
+}
+
+// 128-bit coefficients as 64-bit ones, when every one fits (the smallest
+// integer left out, as no end may be it).
+std::optional<std::vector<std::int64_t>> narrowed(const std::vector<wide::Int128>& c) {
+    std::vector<std::int64_t> narrow;
+    for (const wide::Int128 v : c) {
+        if (v < INT64_MIN + 1 || v > INT64_MAX) return std::nullopt;
+        narrow.push_back(static_cast<std::int64_t>(v));
+    }
+    return narrow;
 }
 
 // 1·(list 0)(list 1)…
@@ -450,12 +462,7 @@ TEST(Factoring, RootSearchWithManyCandidatesAsEveryPair) {
     int compared = 0, located = 0, rooted = 0;
     for (int n = 0; n < 10000 && compared < 2500; ++n) {
         std::vector<Int128> c{1};  // highest power first; the products stay far inside 128 bits
-        const auto multiply = [&](const std::vector<Int128>& q) {
-            std::vector<Int128> r(c.size() + q.size() - 1, 0);
-            for (std::size_t i = 0; i < c.size(); ++i)
-                for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += c[i] * q[j];
-            c = r;
-        };
+        const auto multiply = [&c](const std::vector<Int128>& q) { c = times(c, q); };
         if (n % 3 == 2) {  // random middle coefficients
             const auto size = static_cast<std::size_t>(draw(2, 6));
             c.assign(size, 0);
@@ -490,13 +497,11 @@ TEST(Factoring, RootSearchWithManyCandidatesAsEveryPair) {
             }
             multiply({sign() * divisorOf() * divisorOf()});
         }
-        if (c.size() > 6 || c.front() == 0 || c.back() == 0) continue;
-        bool fits = true;
-        for (const Int128 v : c) fits = fits && v >= INT64_MIN + 1 && v <= INT64_MAX;
-        if (!fits) continue;
+        const auto fit = narrowed(c);
+        if (c.size() > 6 || c.front() == 0 || c.back() == 0 || !fit) continue;
         List list;
         for (std::size_t i = 0; i < c.size(); ++i) {
-            const auto v = static_cast<std::int64_t>(c[i]);
+            const std::int64_t v = (*fit)[i];
             const std::uint64_t e = c.size() - 1 - i;
             if (v != 0 && e != 0 && i != 0 && draw(0, 5) == 0) {  // split in two
                 const std::int64_t part = draw(-1000, 1000);
@@ -581,27 +586,17 @@ TEST(Factoring, RootSearchAtTheIntegerEdge) {
 TEST(Factoring, RootSearchOnItsFirstPairs) {
     using wide::Int128;
     const Int128 n = 897612484786617600;
-    // c times q to the power k, highest power first.
-    const auto times = [](std::vector<Int128> c, const std::vector<Int128>& q, int k) {
-        for (; k > 0; --k) {
-            std::vector<Int128> r(c.size() + q.size() - 1, 0);
-            for (std::size_t i = 0; i < c.size(); ++i)
-                for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += c[i] * q[j];
-            c = r;
-        }
-        return c;
+    // c times q to the power k, as a polynomial.
+    const auto power = [](std::vector<Int128> c, const std::vector<Int128>& q, int k) {
+        for (; k > 0; --k) c = times(c, q);
+        return flat(narrowed(c).value());
     };
-    const auto polynomial = [](const std::vector<Int128>& c) {
-        std::vector<std::int64_t> narrow;
-        for (const Int128 v : c) narrow.push_back(static_cast<std::int64_t>(v));
-        return flat(narrow);
-    };
-    for (const auto& c : {times({n}, {1, 1}, 5), times(times({n}, {1, -1}, 4), {1, 1}, 1), times({n}, {1, 1}, 1)})
-        EXPECT_EQ(show(findRationalRoot(polynomial(c)).value()), "1x 1") << show(polynomial(c));
-    EXPECT_FALSE(hasRationalRoot(polynomial(times({n}, {1, -1, -1}, 3))));
+    for (const Polynomial_XL& p : {power({n}, {1, 1}, 5), power({n, n}, {1, -1}, 4), power({n}, {1, 1}, 1)})
+        EXPECT_EQ(show(findRationalRoot(p).value()), "1x 1") << show(p);
+    EXPECT_FALSE(hasRationalRoot(power({n}, {1, -1, -1}, 3)));
     // A content of 1, so every divisor counts: ±1 give nothing, and the
     // triple roots leave wide windows to search.
-    EXPECT_FALSE(findRationalRoot(polynomial(times({n, 1, -n}, {1, -1, -1}, 3))));
+    EXPECT_FALSE(findRationalRoot(power({n, 1, -n}, {1, -1, -1}, 3)));
 }
 
 // Repeated irrational roots leave windows too wide for the rounding to
@@ -620,12 +615,7 @@ TEST(Factoring, RootSearchNearRepeatedRootsByKnownRoots) {
     int compared = 0, rooted = 0;
     for (int n = 0; n < 2000 && compared < 200; ++n) {
         std::vector<Int128> c{1};
-        const auto multiply = [&](const std::vector<Int128>& q) {
-            std::vector<Int128> r(c.size() + q.size() - 1, 0);
-            for (std::size_t i = 0; i < c.size(); ++i)
-                for (std::size_t j = 0; j < q.size(); ++j) r[i + j] += c[i] * q[j];
-            c = r;
-        };
+        const auto multiply = [&c](const std::vector<Int128>& q) { c = times(c, q); };
         std::vector<std::pair<std::int64_t, std::int64_t>> roots;  // (a, c) of each factor a·x + c
         const auto linear = [&](std::int64_t a, std::int64_t b) {
             const std::int64_t g = std::gcd(a, b);
@@ -634,19 +624,18 @@ TEST(Factoring, RootSearchNearRepeatedRootsByKnownRoots) {
         };
         const bool golden = draw(0, 1) == 1;  // x² − x − 1, else x² − 2
         const long double irrational = golden ? (1 + std::sqrt(5.0L)) / 2 : std::sqrt(2.0L);
-        for (std::int64_t k = draw(2, 3); k > 0; --k) multiply(golden ? std::vector<Int128>{1, -1, -1} : std::vector<Int128>{1, 0, -2});
+        for (std::int64_t k = draw(2, 3); k > 0; --k)
+            multiply(golden ? std::vector<Int128>{1, -1, -1} : std::vector<Int128>{1, 0, -2});
         const std::int64_t denominator = std::int64_t{1} << draw(36, 41);
-        if (draw(0, 1)) linear(denominator, -std::llround(irrational * static_cast<long double>(denominator)));
-        else multiply({denominator, 0, 1});
+        if (draw(0, 1))
+            linear(denominator, -std::llround(irrational * static_cast<long double>(denominator)));
+        else
+            multiply({denominator, 0, 1});
         if (draw(0, 1)) linear(divisorOf(), (draw(0, 1) ? 1 : -1) * divisorOf());
         multiply({1, 0, divisorOf()});  // no real root; a constant with many divisors
-        if (c.size() > 17) continue;
-        bool fits = true;
-        for (const Int128 v : c) fits = fits && v >= INT64_MIN + 1 && v <= INT64_MAX;
-        if (!fits) continue;
-        std::vector<std::int64_t> narrow;
-        for (const Int128 v : c) narrow.push_back(static_cast<std::int64_t>(v));
-        const Polynomial_XL p = flat(narrow);
+        const auto fit = narrowed(c);
+        if (c.size() > 17 || !fit) continue;
+        const Polynomial_XL p = flat(*fit);
         // The first root in the order: least a, then least b, −b/a before b/a.
         std::optional<std::pair<std::int64_t, std::int64_t>> expected;
         const auto key = [](std::pair<std::int64_t, std::int64_t> r) {
