@@ -24,9 +24,7 @@ using testing::describeRecord;
 
 // "n/d:e ... | n/d:e ...": the terms of each side, as stored.
 PolyEquation equation(const std::string& text, Relation relation = Relation::equal_to) {
-    const auto bar = text.find('|');
-    return toPolyEquation(Ext_polyEquation(testing::fixtures::side(text.substr(0, bar)),
-                                           testing::fixtures::side(text.substr(bar + 1)), relation));
+    return toPolyEquation(testing::fixtures::extEquation(text, relation));
 }
 
 // Each step as "[comments]", "…n" when its first n lines are those of the

@@ -40,9 +40,7 @@ constexpr RelationCase kRelations[] = {{Relation::equal_to, "=", "="},
 
 // "n/d:e | n/d:e" in the letter given.
 PolyEquation equation(const std::string& text, Relation relation, const std::string& letter) {
-    const auto bar = text.find('|');
-    PolyEquation e = toPolyEquation(Ext_polyEquation(testing::fixtures::side(text.substr(0, bar)),
-                                                     testing::fixtures::side(text.substr(bar + 1)), relation));
+    PolyEquation e = toPolyEquation(testing::fixtures::extEquation(text, relation));
     for (Polynomial* side : {&e.LHS, &e.RHS})
         for (Monomial& term : side->terms) term.variable = letter;
     return e;

@@ -55,14 +55,10 @@ T indexIn(const std::vector<std::string>& names, const std::string& name) {
     return static_cast<T>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
+using testing::fixtures::extEquation;
 using testing::fixtures::rational;
 using testing::fixtures::side;
 
-// "left | right".
-Ext_polyEquation extEquation(const std::string& text, Relation relation = Relation::equal_to) {
-    const auto bar = text.find('|');
-    return {side(text.substr(0, bar)), side(text.substr(bar + 1)), relation};
-}
 PolyEquation equation(const std::string& text, Relation relation = Relation::equal_to) {
     return toPolyEquation(extEquation(text, relation));
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "algebra/equation.hpp"
 #include "algebra/polynomial.hpp"
 
 namespace radixmender::testing::fixtures {
@@ -27,6 +28,12 @@ inline Ext_polynomial side(const std::string& text) {
             std::pair{at != std::string::npos, at == std::string::npos ? 0 : std::stoull(t.substr(at + 1))});
     }
     return Ext_polynomial(lists);
+}
+
+// "left | right", each side as `side` reads it.
+inline Ext_polyEquation extEquation(const std::string& text, Relation relation = Relation::equal_to) {
+    const auto bar = text.find('|');
+    return {side(text.substr(0, bar)), side(text.substr(bar + 1)), relation};
 }
 
 }  // namespace radixmender::testing::fixtures
