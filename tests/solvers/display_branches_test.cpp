@@ -2,9 +2,7 @@
 // write a coefficient that is a fraction, negative, missing or in decimals:
 // which sign is folded into the join before a term, which value goes in
 // parentheses, how a root is written in each style, and which colour each
-// highlight takes. Every step is pinned in full; a step that begins with lines
-// of the step before shows them as "…n" (its first n lines are those of the
-// step above).
+// highlight takes. Every step is pinned in full, as `describeSteps` writes it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,33 +14,17 @@
 #include "solvers/quadratic_solvers.hpp"
 #include "tests/support/fixture_sides.hpp"
 #include "tests/support/record_check.hpp"
+#include "tests/support/worked_steps.hpp"
 
 namespace radixmender {
 namespace {
 
 using testing::describeRecord;
+using testing::describeSteps;
 
 // "n/d:e ... | n/d:e ...": the terms of each side, as stored.
 PolyEquation equation(const std::string& text, Relation relation = Relation::equal_to) {
     return toPolyEquation(testing::fixtures::extEquation(text, relation));
-}
-
-// Each step as "[comments]", "…n" when its first n lines are those of the
-// step before, and its other lines one a row.
-std::string shown(const SolverResult& r) {
-    std::string text;
-    for (std::size_t i = 0; i < r.steps.size(); ++i) {
-        const Step& lines = r.steps[i];
-        std::size_t same = 0;
-        while (i > 0 && same < lines.size() && same < r.steps[i - 1].size() &&
-               lines[same] == r.steps[i - 1][same])
-            ++same;
-        std::string comment;
-        for (const std::string& c : r.comments[i]) comment += (comment.empty() ? "" : "|") + c;
-        text += "[" + comment + "]" + (same > 0 ? " …" + std::to_string(same) : "") + "\n";
-        for (std::size_t j = same; j < lines.size(); ++j) text += describeRecord(lines[j]) + "\n";
-    }
-    return text;
 }
 
 struct Example {
@@ -53,7 +35,7 @@ struct Example {
 };
 
 void expectPinned(Quadratic_method method, const Example& x) {
-    EXPECT_EQ(shown(solveQuadratic(equation(x.given), method, {.colored = x.colored, .style = x.style})),
+    EXPECT_EQ(describeSteps(solveQuadratic(equation(x.given), method, {.colored = x.colored, .style = x.style})),
               x.steps)
         << x.given;
 }
@@ -540,7 +522,7 @@ by 10¹ = 10"
 )-"},
     };
     for (const auto& x : examples) {
-        EXPECT_EQ(shown(solveLinear(equation(x.given, x.relation),
+        EXPECT_EQ(describeSteps(solveLinear(equation(x.given, x.relation),
                                     {.technique = x.technique, .colored = true, .style = x.style})),
                   x.steps)
             << x.given;

@@ -11,11 +11,13 @@
 #include "solvers/solution_record.hpp"
 #include "tests/support/line_value.hpp"
 #include "tests/support/record_check.hpp"
+#include "tests/support/worked_steps.hpp"
 
 namespace radixmender {
 namespace {
 
 using testing::describeRecord;
+using testing::describeSteps;
 
 const Quadratic_method kFactor = Quadratic_method::factor, kFormula = Quadratic_method::formula,
                        kSquare = Quadratic_method::complete_the_square;
@@ -26,16 +28,6 @@ Polynomial side(std::initializer_list<std::array<std::int64_t, 3>> terms) {
     for (const auto& [n, d, e] : terms) monomials.emplace_back(Rational(n, d), static_cast<std::uint64_t>(e));
     if (monomials.empty()) monomials.emplace_back(Rational(0, 1), 0);
     return Polynomial(std::move(monomials));
-}
-
-// Each step as "[comment]" and its lines, one a row.
-std::string shown(const SolverResult& r) {
-    std::string text;
-    for (std::size_t i = 0; i < r.steps.size(); ++i) {
-        text += "[" + r.comments[i].at(0) + "]\n";
-        for (const Record& line : r.steps[i]) text += describeRecord(line) + "\n";
-    }
-    return text;
 }
 
 TEST(QuadraticExamples, PinnedWhole) {
@@ -73,18 +65,14 @@ BLANK
         // The factor of the root with the smaller |p| first; the first " or " red.
         {kFactor, {side({{1, 1, 2}, {1, 1, 1}, {-6, 1, 0}}), side({}), Relation::equal_to}, R"-([🤔]
 ((("x²" + "x") − "6") = "0")
-[complete the factorization]
-((("x²" + "x") − "6") = "0")
+[complete the factorization] …1
 ((("" 🖇 ()(("x" − "2"))) 🖇 ()(("x" + "3"))) = "0")
-[zero-product rule]
-((("x²" + "x") − "6") = "0")
-((("" 🖇 ()(("x" − "2"))) 🖇 ()(("x" + "3"))) = "0")
+[zero-product rule] …2
 BLANK
 BLANK
 (((("x"{red} −{red} "2"{red}) ={red} "0"{red}) 🖇 " or "{red}) 🖇 (("x"{red} +{red} "3"{red}) ={red} "0"{red}))
 ((("x" = "2") 🖇 " or ") 🖇 ("x" = "-3"))
-[😎]
-((("x²" + "x") − "6") = "0")
+[😎] …1
 BLANK
 BLANK
 (((("x = " 🖇 "-3") 🖇 " or ") 🖇 "x = ") 🖇 "2")
@@ -108,17 +96,12 @@ divide both sides by  2"
 (("2" 🖇 ()((("x²" + ("2" 🖇 "x")) − "3"))) = "0")
 ((("x²" + ("2" 🖇 "x")) − "3") = "0")
 ((("" 🖇 ()(("x" − "1"))) 🖇 ()(("x" + "3"))) = "0")
-[zero-product rule]
-(((("2" 🖇 "x²") + ("4" 🖇 "x")) − "6") = "0")
-(("2" 🖇 ()((("x²" + ("2" 🖇 "x")) − "3"))) = "0")
-((("x²" + ("2" 🖇 "x")) − "3") = "0")
-((("" 🖇 ()(("x" − "1"))) 🖇 ()(("x" + "3"))) = "0")
+[zero-product rule] …4
 BLANK
 BLANK
 (((("x"{red} −{red} "1"{red}) ={red} "0"{red}) 🖇 " or "{red}) 🖇 (("x"{red} +{red} "3"{red}) ={red} "0"{red}))
 ((("x" = "1") 🖇 " or ") 🖇 ("x" = "-3"))
-[😎]
-(((("2" 🖇 "x²") + ("4" 🖇 "x")) − "6") = "0")
+[😎] …1
 BLANK
 BLANK
 (((("x = " 🖇 "-3") 🖇 " or ") 🖇 "x = ") 🖇 "1")
@@ -140,16 +123,14 @@ BLANK
 ((("halve x coefficient from "{red} 🖇 "6"{red}) 🖇 " to "{red}) 🖇 "3"{red})
 (("square to "{blue} 🖇 "9"{blue}) 🖇 " , add to both sides"{blue})
 "complete the square"
-[square root and solve]
-((("x²" + ("6" 🖇 "x")) + "5") = "0")
+[square root and solve] …1
 (("x²" + ("6" 🖇 "x")) = "-5")
 ((("x²" + ("6" 🖇 "x")) + "9") = ("-5" + "9"))
 (("" 🖇 (()(("x" + "3")) ^ 2)) = "4")
 (("x"{red} +{red} "3"{red}) ={red} ±{red}(√{red}("4"{red})))
 ("x" = ("-3" ± "2"))
 (((("x = " 🖇 "-5") 🖇 " or ") 🖇 "x = ") 🖇 "-1")
-[😎]
-((("x²" + ("6" 🖇 "x")) + "5") = "0")
+[😎] …1
 BLANK
 BLANK
 (((("x = " 🖇 "-5") 🖇 " or ") 🖇 "x = ") 🖇 "-1")
@@ -158,34 +139,27 @@ BLANK
         // Sides exchanged, the leading 2 divided out (red), x² = 4 settled without completing.
         {kSquare, {side({{2, 1, 2}}), side({{8, 1, 0}}), Relation::equal_to}, R"-([🤔]
 (("2" 🖇 "x²") = "8")
-[descending powers of x]
-(("2" 🖇 "x²") = "8")
+[descending powers of x] …1
 ((("2" 🖇 "x²") − "8") = "0")
 "left hand side for convenience"
-[divide by coefficient of x²]
-(("2" 🖇 "x²") = "8")
+[divide by coefficient of x²] …1
 ((("2"{red} 🖇 "x²") − "8") = "0")
 (([+1/2]{red,red,red,red} 🖇 ()((("2" 🖇 "x²") − "8"))) = ([+1/2]{red,red,red,red} 🖇 ()("0")))
 (("x²" − "4") = "0")
 ("divide both sides by  "{red} 🖇 "2"{red})
 ("or multiply by  "{red} 🖇 [+1/2]{red,red,red,red})
-[constant term to right hand side]
-(("2" 🖇 "x²") = "8")
+[constant term to right hand side] …1
 ((("2" 🖇 "x²") − "8") = "0")
 (([+1/2] 🖇 ()((("2" 🖇 "x²") − "8"))) = ([+1/2] 🖇 ()("0")))
 (("x²" −{red} "4"{red}) = "0")
 ("x²" = "4"{red})
 BLANK
-[square root and solve]
-(("2" 🖇 "x²") = "8")
-((("2" 🖇 "x²") − "8") = "0")
-(([+1/2] 🖇 ()((("2" 🖇 "x²") − "8"))) = ([+1/2] 🖇 ()("0")))
+[square root and solve] …3
 (("x²" − "4") = "0")
 ("x²" = "4")
 ("x"{red} ={red} ±{red}(√{red}("4"{red})))
 (((("x = " 🖇 "-2") 🖇 " or ") 🖇 "x = ") 🖇 "2")
-[😎]
-(("2" 🖇 "x²") = "8")
+[😎] …1
 BLANK
 BLANK
 (((("x = " 🖇 "-2") 🖇 " or ") 🖇 "x = ") 🖇 "2")
@@ -193,7 +167,7 @@ BLANK
 )-"},
     };
     for (const auto& x : examples)
-        EXPECT_EQ(shown(solveQuadratic(x.equation, x.method, {.colored = true})), x.steps);
+        EXPECT_EQ(describeSteps(solveQuadratic(x.equation, x.method, {.colored = true})), x.steps);
 }
 
 // Every row of both tables of written values: the shape, the exact value, and
