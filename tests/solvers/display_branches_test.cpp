@@ -35,8 +35,9 @@ struct Example {
 };
 
 void expectPinned(Quadratic_method method, const Example& x) {
-    EXPECT_EQ(describeSteps(solveQuadratic(equation(x.given), method, {.colored = x.colored, .style = x.style})),
-              x.steps)
+    EXPECT_EQ(
+        describeSteps(solveQuadratic(equation(x.given), method, {.colored = x.colored, .style = x.style})),
+        x.steps)
         << x.given;
 }
 
@@ -523,7 +524,7 @@ by 10¹ = 10"
     };
     for (const auto& x : examples) {
         EXPECT_EQ(describeSteps(solveLinear(equation(x.given, x.relation),
-                                    {.technique = x.technique, .colored = true, .style = x.style})),
+                                            {.technique = x.technique, .colored = true, .style = x.style})),
                   x.steps)
             << x.given;
     }

@@ -25,7 +25,8 @@ inline std::string describeSteps(const SolverResult& r) {
     for (std::size_t i = 0; i < r.steps.size(); ++i) {
         const Step& lines = r.steps[i];
         std::size_t same = 0;
-        while (i > 0 && same < lines.size() && same < r.steps[i - 1].size() && lines[same] == r.steps[i - 1][same])
+        while (i > 0 && same < lines.size() && same < r.steps[i - 1].size() &&
+               lines[same] == r.steps[i - 1][same])
             ++same;
         std::string comment;
         for (const std::string& c : r.comments.at(i)) comment += (comment.empty() ? "" : "|") + c;
