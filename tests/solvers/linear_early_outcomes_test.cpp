@@ -16,6 +16,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "solvers/linear_core.hpp"
 #include "solvers/parentheses_stages.hpp"
@@ -74,22 +75,26 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
 }
 
 struct Example {
-    const char* given;
+    // Equations that show the same steps: in decimals a constant not in lowest
+    // terms reads as the reduced one, and no reduced row is added.
+    std::vector<const char*> given;
     Style style;
     std::optional<Relation> only;  // none: the pattern under every relation
     const char* steps;
 };
 
-constexpr Style kFraction = Style::fraction, kDecimal = Style::decimal;
+constexpr Style kFraction = Style::fraction, kDecimal = Style::decimal,
+                kRationalFraction = Style::rational_fraction;
 
-void expectPinned(const Example& x, const RelationCase& relation, bool colored, const std::string& letter) {
+void expectPinned(const Example& x, const char* text, const RelationCase& relation, bool colored,
+                  const std::string& letter) {
     std::string expected = x.steps;
     replaceAll(expected, "x", letter);
     replaceAll(expected, "$r", relation.symbol);
     replaceAll(expected, "$t", relation.turned);
     replaceAll(expected, "$c", colored && relation.relation != Relation::equal_to ? "{red}" : "");
-    const PolyEquation given = equation(x.given, relation.relation, letter);
-    const std::string context = std::string(x.given) + " " + relation.symbol + " " + letter + " " +
+    const PolyEquation given = equation(text, relation.relation, letter);
+    const std::string context = std::string(text) + " " + relation.symbol + " " + letter + " " +
                                 rawValue(x.style) + (colored ? ", coloured" : ", plain");
     const SolverResult whole = solveLinear(given, {.colored = colored, .style = x.style});
     EXPECT_EQ(shown(whole, letter), expected) << context;
@@ -106,102 +111,88 @@ void expectPinned(const Example& x, const RelationCase& relation, bool colored, 
 TEST(LinearEarlyOutcomes, EachShapeOfTheSidesWhole) {
     const Example examples[] = {
         // Two reduced constants: the summary is the solve step.
-        {"1/2:0 | 3/4:0", kFraction, Relation::less_than, R"-([🤔] | ([+1/2] < [+3/4])
+        {{"1/2:0 | 3/4:0"}, kFraction, Relation::less_than, R"-([🤔] | ([+1/2] < [+3/4])
 [solve] | … | "TRUE, solution is all values of variable"
 [😎] | … | "TRUE, solution is all values of variable"
 )-"},
-        {"1/2:0 | 3/4:0", kDecimal, Relation::less_than, R"-([🤔] | ("0.5" < "0.75")
+        {{"1/2:0 | 3/4:0"}, kDecimal, Relation::less_than, R"-([🤔] | ("0.5" < "0.75")
 [solve] | … | "TRUE, solution is all values of variable"
 [😎] | … | "TRUE, solution is all values of variable"
 )-"},
         // Two constants, one not reduced: reduced first, in fractions only.
-        {"6/4:0 | 2/1:0", kFraction, Relation::greater_than_or_equal_to, R"-([🤔] | ([+6/4] ≥ "2")
+        {{"6/4:0 | 2/1:0"}, kFraction, Relation::greater_than_or_equal_to, R"-([🤔] | ([+6/4] ≥ "2")
 [solve] | … | ([+3/2] ≥ "2") | "FALSE, no solution"
 [😎] | … | "FALSE, no solution"
 )-"},
-        {"6/4:0 | 2/1:0", kDecimal, Relation::greater_than_or_equal_to, R"-([🤔] | ("1.5" ≥ "2")
+        {{"6/4:0 | 2/1:0"}, kDecimal, Relation::greater_than_or_equal_to, R"-([🤔] | ("1.5" ≥ "2")
 [solve] | … | "FALSE, no solution"
 [😎] | … | "FALSE, no solution"
 )-"},
         // −x on the left: the relation turns with the sign.
-        {"-1/1:1 | 3/2:0", kFraction, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r [+3/2])
+        {{"-1/1:1 | 3/2:0"}, kFraction, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r [+3/2])
 [solve] | … | ("x" $t$c [-3/2]) | BLANK | BLANK | note
 [😎] | … | ("x" $t [-3/2])
 )-"},
-        {"-1/1:1 | 3/2:0", kDecimal, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r "1.5")
-[solve] | … | (("" 🖇 "x") $t$c "-1.5") | BLANK | BLANK | note
-[😎] | … | (("" 🖇 "x") $t "-1.5")
-)-"},
-        {"-1/1:1 | 6/4:0", kFraction, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r [+6/4])
+        {{"-1/1:1 | 6/4:0"}, kFraction, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r [+6/4])
 [solve] | … | (("-" 🖇 "x") $r [+3/2]) | ("x" $t$c [-3/2]) | BLANK | BLANK | note
 [😎] | … | ("x" $t [-3/2])
 )-"},
-        {"-1/1:1 | 6/4:0", kDecimal, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r "1.5")
+        {{"-1/1:1 | 3/2:0", "-1/1:1 | 6/4:0"}, kDecimal, std::nullopt, R"-([🤔] | (("-" 🖇 "x") $r "1.5")
 [solve] | … | (("" 🖇 "x") $t$c "-1.5") | BLANK | BLANK | note
 [😎] | … | (("" 🖇 "x") $t "-1.5")
 )-"},
         // x on the left: solved as given, or once reduced.
-        {"1/1:1 | 3/2:0", kFraction, Relation::greater_than, R"-([🤔] | ("x" > [+3/2])
+        {{"1/1:1 | 3/2:0"}, kFraction, Relation::greater_than, R"-([🤔] | ("x" > [+3/2])
 [solve] | …
 [😎] | …
 )-"},
-        {"1/1:1 | 3/2:0", kDecimal, Relation::greater_than, R"-([🤔] | (("" 🖇 "x") > "1.5")
-[solve] | …
-[😎] | …
-)-"},
-        {"1/1:1 | 6/4:0", kFraction, Relation::less_than_or_equal_to, R"-([🤔] | ("x" ≤ [+6/4])
+        {{"1/1:1 | 6/4:0"}, kFraction, Relation::less_than_or_equal_to, R"-([🤔] | ("x" ≤ [+6/4])
 [solve] | … | ("x" ≤ [+3/2])
 [😎] | … | ("x" ≤ [+3/2])
 )-"},
-        {"1/1:1 | 6/4:0", kDecimal, Relation::less_than_or_equal_to, R"-([🤔] | (("" 🖇 "x") ≤ "1.5")
+        {{"1/1:1 | 3/2:0", "1/1:1 | 6/4:0"}, kDecimal, std::nullopt, R"-([🤔] | (("" 🖇 "x") $r "1.5")
 [solve] | …
 [😎] | …
 )-"},
         // The constant on the left of −x: turned round to v $t x, then x $r v.
-        {"3/2:0 | -1/1:1", kFraction, std::nullopt, R"-([🤔] | ([+3/2] $r ("-" 🖇 "x"))
+        {{"3/2:0 | -1/1:1"}, kFraction, std::nullopt, R"-([🤔] | ([+3/2] $r ("-" 🖇 "x"))
 [solve] | … | ([-3/2] $t$c "x") | ("x" $r$c [-3/2]) | BLANK | BLANK | note
 [😎] | … | ("x" $r [-3/2])
 )-"},
-        {"3/2:0 | -1/1:1", kDecimal, std::nullopt, R"-([🤔] | ("1.5" $r ("-" 🖇 "x"))
-[solve] | … | ("-1.5" $t$c ("" 🖇 "x")) | (("" 🖇 "x") $r$c "-1.5") | BLANK | BLANK | note
-[😎] | … | (("" 🖇 "x") $r "-1.5")
-)-"},
-        {"6/4:0 | -1/1:1", kFraction, std::nullopt, R"-([🤔] | ([+6/4] $r ("-" 🖇 "x"))
+        {{"6/4:0 | -1/1:1"}, kFraction, std::nullopt, R"-([🤔] | ([+6/4] $r ("-" 🖇 "x"))
 [solve] | … | ([+3/2] $r ("-" 🖇 "x")) | ([-3/2] $t$c "x") | ("x" $r$c [-3/2]) | BLANK | BLANK | note
 [😎] | … | ("x" $r [-3/2])
 )-"},
-        {"6/4:0 | -1/1:1", kDecimal, std::nullopt, R"-([🤔] | ("1.5" $r ("-" 🖇 "x"))
+        {{"3/2:0 | -1/1:1", "6/4:0 | -1/1:1"}, kDecimal, std::nullopt, R"-([🤔] | ("1.5" $r ("-" 🖇 "x"))
 [solve] | … | ("-1.5" $t$c ("" 🖇 "x")) | (("" 🖇 "x") $r$c "-1.5") | BLANK | BLANK | note
 [😎] | … | (("" 🖇 "x") $r "-1.5")
 )-"},
         // Written as ˣ∕₃ only where the equation is as given: the early lines are fractions.
-        {"6/4:0 | -1/1:1", Style::rational_fraction, std::nullopt, R"-([🤔] | (("6" / "4") $r ("-" 🖇 "x"))
+        {{"6/4:0 | -1/1:1"}, kRationalFraction, std::nullopt, R"-([🤔] | (("6" / "4") $r ("-" 🖇 "x"))
 [solve] | … | ([+3/2] $r ("-" 🖇 "x")) | ([-3/2] $t$c "x") | ("x" $r$c [-3/2]) | BLANK | BLANK | note
 [😎] | … | ("x" $r [-3/2])
 )-"},
         // The constant on the left of x: the sides exchanged and the relation turned.
-        {"3/2:0 | 1/1:1", kFraction, std::nullopt, R"-([🤔] | ([+3/2] $r "x")
+        {{"3/2:0 | 1/1:1"}, kFraction, std::nullopt, R"-([🤔] | ([+3/2] $r "x")
 [solve] | … | ("x" $t$c [+3/2])
 [😎] | … | ("x" $t [+3/2])
 )-"},
-        {"3/2:0 | 1/1:1", kDecimal, std::nullopt, R"-([🤔] | ("1.5" $r ("" 🖇 "x"))
-[solve] | … | (("" 🖇 "x") $t$c "1.5")
-[😎] | … | (("" 🖇 "x") $t "1.5")
-)-"},
-        {"6/4:0 | 1/1:1", kFraction, std::nullopt, R"-([🤔] | ([+6/4] $r "x")
+        {{"6/4:0 | 1/1:1"}, kFraction, std::nullopt, R"-([🤔] | ([+6/4] $r "x")
 [solve] | … | ([+3/2] $r "x") | ("x" $t$c [+3/2])
 [😎] | … | ("x" $t [+3/2])
 )-"},
-        {"6/4:0 | 1/1:1", kDecimal, std::nullopt, R"-([🤔] | ("1.5" $r ("" 🖇 "x"))
+        {{"3/2:0 | 1/1:1", "6/4:0 | 1/1:1"}, kDecimal, std::nullopt, R"-([🤔] | ("1.5" $r ("" 🖇 "x"))
 [solve] | … | (("" 🖇 "x") $t$c "1.5")
 [😎] | … | (("" 🖇 "x") $t "1.5")
 )-"},
     };
     for (const Example& x : examples)
-        for (const RelationCase& relation : kRelations)
-            if (!x.only || *x.only == relation.relation)
-                for (const bool colored : {true, false})
-                    for (const std::string letter : {"x", "y"}) expectPinned(x, relation, colored, letter);
+        for (const char* given : x.given)
+            for (const RelationCase& relation : kRelations)
+                if (!x.only || *x.only == relation.relation)
+                    for (const bool colored : {true, false})
+                        for (const std::string letter : {"x", "y"})
+                            expectPinned(x, given, relation, colored, letter);
 }
 
 }  // namespace
