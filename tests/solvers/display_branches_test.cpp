@@ -492,15 +492,6 @@ TEST(DisplayBranches, Linear) {
 [😎] …1
 ("x" < [+3/2])
 )-"},
-        // Already solved but for a fraction not in lowest terms: reduced, then turned round.
-        {"2/4:0 | 1/1:1", Relation::equal_to, Technique::transpose, kFraction, R"-([🤔]
-([+2/4] = "x")
-[solve] …1
-([+1/2] = "x")
-("x" = [+1/2])
-[😎] …1
-("x" = [+1/2])
-)-"},
         // Decimals cleared by 10; the division and its result as fractions, the close in decimals.
         {"3/10:1 | 1/1:0", Relation::equal_to, Technique::transpose, kDecimal, R"-([🤔]
 (("0.3" 🖇 "x") = "1")
