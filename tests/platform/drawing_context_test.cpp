@@ -15,6 +15,7 @@
 #include "platform/recording_context.hpp"
 #include "platform/view.hpp"
 #include "records/literals.hpp"
+#include "tests/support/pixel_bounds.hpp"
 #include "tests/support/test_output.hpp"
 
 namespace platform {
@@ -22,12 +23,7 @@ namespace {
 
 // The ink of an image: its left, top, right and bottom pixel edges.
 std::array<int, 4> inkBounds(const RasterImage& image) {
-    std::array<int, 4> b{image.pixelWidth(), image.pixelHeight(), 0, 0};
-    for (int y = 0; y < image.pixelHeight(); ++y)
-        for (int x = 0; x < image.pixelWidth(); ++x)
-            if (image.pixel(x, y).a > 128)
-                b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x + 1), y + 1};
-    return b;
+    return radixmender::testing::pixelBounds(image, [](Pixel p) { return p.a > 128; });
 }
 
 // The fonts' metrics are DejaVu's; fractional sizes are honoured, not

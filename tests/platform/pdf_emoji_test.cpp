@@ -20,20 +20,11 @@
 #include "platform/pdf_renderer.hpp"
 #include "platform/pdf_view.hpp"
 #include "records/literals.hpp"
+#include "tests/support/pixel_bounds.hpp"
 #include "tests/support/test_output.hpp"
 
 namespace platform {
 namespace {
-
-// The pixels of an image in the yellow of the emoji faces: left, top, right, bottom edges.
-std::array<int, 4> yellowBounds(const RasterImage& image) {
-    std::array<int, 4> b{image.pixelWidth(), image.pixelHeight(), 0, 0};
-    for (int y = 0; y < image.pixelHeight(); ++y)
-        for (int x = 0; x < image.pixelWidth(); ++x)
-            if (const Pixel p = image.pixel(x, y); p.r > 200 && p.g > 150 && p.b < 100 && p.a > 200)
-                b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x + 1), std::max(b[3], y + 1)};
-    return b;
-}
 
 // A comment such as "1.  🤔" drawn into a PDF page shows its face where an
 // image drawn the same way shows it. The image comes second: handing the
@@ -55,7 +46,8 @@ TEST(PDFRenderer, DrawsColourEmojiWhereTheWindowDoes) {
     const RasterImage page = renderView(view, 2), image = ImageRenderer({120, 50}, 2).image(draw);
     page.savePNG(radixmender::testing::testOutputPath("platform/emoji_comment_pdf.png"));
     image.savePNG(radixmender::testing::testOutputPath("platform/emoji_comment_image.png"));
-    const auto onPage = yellowBounds(page), inImage = yellowBounds(image);
+    using radixmender::testing::isFaceYellow, radixmender::testing::pixelBounds;
+    const auto onPage = pixelBounds(page, isFaceYellow), inImage = pixelBounds(image, isFaceYellow);
     EXPECT_LT(inImage[0], inImage[2]);
     for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(onPage[i], inImage[i], 2) << i;
 }

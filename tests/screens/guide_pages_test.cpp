@@ -12,6 +12,7 @@
 #include "platform/image_renderer.hpp"
 #include "platform/window.hpp"
 #include "screens/radixmender_guide_vc.hpp"
+#include "tests/support/pixel_bounds.hpp"
 #include "tests/support/test_output.hpp"
 
 namespace radixmender {
@@ -23,10 +24,8 @@ int faceBands(const platform::RasterImage& image) {
     int bands = 0, sinceYellow = 1000;
     for (int y = 0; y < image.pixelHeight(); ++y) {
         bool yellow = false;
-        for (int x = 0; x < image.pixelWidth() && !yellow; ++x) {
-            const platform::Pixel p = image.pixel(x, y);
-            yellow = p.r > 200 && p.g > 150 && p.b < 100 && p.a > 200;
-        }
+        for (int x = 0; x < image.pixelWidth() && !yellow; ++x)
+            yellow = testing::isFaceYellow(image.pixel(x, y));
         if (yellow && sinceYellow > 6) ++bands;
         sinceYellow = yellow ? 0 : sinceYellow + 1;
     }
