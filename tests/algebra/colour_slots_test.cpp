@@ -143,7 +143,8 @@ TEST(AlgebraColourSlots, SumsProductsAndEquations) {
         // A lone unit factor stands without its parentheses.
         {[&](C c) { return item(product(c, 1, 2, 1), Style::rational_fraction); },
          "(((\"\" 🖇 \"x\") + \"1\") /{$3} \"2\"{$2})"},
-        // The relation in its colour; clearing writes the factor in its colour, the rest black.
+        // The relation in its colour; clearing writes the factor in its colour and
+        // the sides' terms in theirs, its parentheses and relation black.
         {[&](C c) { return record(Polynomial_Equation_XL(product(c, 3, 1, 2), single(mono(5, 1, 0, c, 6)),
                                                          Relation::less_than, c[10]), Style::fraction); },
          "((\"3\"{$1} 🖇 (\"\" 🖇 ((){$5}((\"x\" + \"1\")) ^ 2{$6}))) <{$11} \"5\"{$7})"},
