@@ -60,22 +60,23 @@ void Marks::placeValues(std::int64_t columns, double x, double pitch, double y, 
 
 namespace {
 
-// Where a turned label starting at `start` lies on the device: its start, the
-// device steps of one unit along its line and of `pitch` along the x axis,
-// and the visible bounds widened by how far the line (a line height thick,
-// with a character's overhang) reaches across its direction.
+// A run of turned labels as it lies on the device: the first label's start,
+// the device steps of one unit along a label's line and of `pitch` (from one
+// label's start to the next along the x axis), and the visible bounds widened
+// by how far a label's line (a line height thick, with a character's
+// overhang) reaches across its direction. The same for every label of the run.
 struct TurnedOnDevice {
     platform::Point origin, along, pitch;
     platform::Rect reachable;
 };
 
 TurnedOnDevice turnedOnDevice(const platform::GraphicsContext& context, const platform::Rect& bounds,
-                              platform::Point start, double angle, double height, double advance,
-                              double pitch = 0) {
+                              platform::Point first, double pitch, double angle, double height,
+                              double advance) {
     const platform::AffineTransform ctm = context.currentTransform();
-    const platform::Point o = ctm.apply(start);
+    const platform::Point o = ctm.apply(first);
     const auto towards = [&](double dx, double dy) {
-        const platform::Point p = ctm.apply({start.x + dx, start.y + dy});
+        const platform::Point p = ctm.apply({first.x + dx, first.y + dy});
         return platform::Point{p.x - o.x, p.y - o.y};
     };
     const double c = std::cos(angle), s = std::sin(angle);
@@ -86,17 +87,15 @@ TurnedOnDevice turnedOnDevice(const platform::GraphicsContext& context, const pl
             {bounds.minX() - dx, bounds.minY() - dy, bounds.width() + 2 * dx, bounds.height() + 2 * dy}};
 }
 
-// How many of a turned label's characters can reach the context's visible
-// bounds: the label's line runs from `start` along the turned direction; past
-// the last point where it can touch the bounds nothing shows.
-std::size_t shownLength(const platform::GraphicsContext& context, const std::optional<platform::Rect>& bounds,
-                        platform::Point start, double angle, double height, double advance,
-                        std::size_t length) {
-    if (!bounds || !(advance > 0)) return length;
-    const TurnedOnDevice t = turnedOnDevice(context, *bounds, start, angle, height, advance);
+// How many of the characters of label `column` of the run, `advance` apart,
+// can reach the visible bounds: its line runs from its start along the turned
+// direction; past the last point where it can touch them nothing shows.
+std::size_t shownLength(const TurnedOnDevice& t, std::int64_t column, double advance, std::size_t length) {
+    const double k = static_cast<double>(column);
     const double lows[2] = {t.reachable.minX(), t.reachable.minY()};
     const double highs[2] = {t.reachable.maxX(), t.reachable.maxY()};
-    const double from[2] = {t.origin.x, t.origin.y}, step[2] = {t.along.x, t.along.y};
+    const double from[2] = {t.origin.x + k * t.pitch.x, t.origin.y + k * t.pitch.y};
+    const double step[2] = {t.along.x, t.along.y};
     double first = -HUGE_VAL, last = HUGE_VAL;
     for (int axis = 0; axis < 2; ++axis) {
         if (std::abs(step[axis]) < 1e-12) {
@@ -112,22 +111,15 @@ std::size_t shownLength(const platform::GraphicsContext& context, const std::opt
     return characters < static_cast<double>(length) ? static_cast<std::size_t>(characters) : length;
 }
 
-// The first and last of `columns` place-value labels, `pitch` apart from
-// `first` along the x axis, that can reach the visible bounds as shownLength
-// widens them (none when the first exceeds the last). A label's line runs from
-// its start along the turned direction, so it can meet them only if its start
-// lies, across that direction, within their extent and, along it, short of
-// their far end; both are bounds on the column, with a column to spare for
-// rounding. Every column outside the range shows nothing.
-std::pair<std::int64_t, std::int64_t> columnsInView(const platform::GraphicsContext& context,
-                                                    const std::optional<platform::Rect>& bounds,
-                                                    platform::Point first, double pitch, double angle,
-                                                    double height, double advance, std::int64_t columns) {
+// The first and last of the run's `columns` labels that can reach the visible
+// bounds as shownLength reads them (none when the first exceeds the last). A
+// label's line runs from its start along the turned direction, so it can meet
+// them only if its start lies, across that direction, within their extent
+// and, along it, short of their far end; both are bounds on the column, with
+// a column to spare for rounding. Every column outside the range shows nothing.
+std::pair<std::int64_t, std::int64_t> columnsInView(const TurnedOnDevice& t, std::int64_t columns) {
     const std::int64_t lastColumn = columns - 1;
-    if (!bounds || !(advance > 0)) return {0, lastColumn};
-    const TurnedOnDevice t = turnedOnDevice(context, *bounds, first, angle, height, advance, pitch);
     const platform::Rect& r = t.reachable;
-    const platform::Point o = t.origin, along = t.along, step = t.pitch;
     const platform::Point corners[4] = {
         {r.minX(), r.minY()}, {r.maxX(), r.minY()}, {r.minX(), r.maxY()}, {r.maxX(), r.maxY()}};
     double low = 0, high = static_cast<double>(lastColumn);
@@ -135,7 +127,7 @@ std::pair<std::int64_t, std::int64_t> columnsInView(const platform::GraphicsCont
     // within the corners' projections (or only short of the farthest).
     const auto within = [&](platform::Point direction, bool farEndOnly) {
         const auto dot = [&](platform::Point p) { return p.x * direction.x + p.y * direction.y; };
-        const double a = dot(o), b = dot(step);
+        const double a = dot(t.origin), b = dot(t.pitch);
         if (b == 0) return;
         double least = HUGE_VAL, most = -HUGE_VAL;
         for (const platform::Point& corner : corners) {
@@ -148,8 +140,8 @@ std::pair<std::int64_t, std::int64_t> columnsInView(const platform::GraphicsCont
         low = std::max(low, std::floor(std::min(from, to)) - 1);
         high = std::min(high, std::ceil(std::max(from, to)) + 1);
     };
-    within({-along.y, along.x}, false);
-    within(along, true);
+    within({-t.along.y, t.along.x}, false);
+    within(t.along, true);
     if (!(low <= high)) return {0, -1};
     // Both lie within 0 … lastColumn; the last is taken whole where a double cannot hold it.
     const auto column = [&](double k) {
@@ -204,16 +196,22 @@ void Marks::draw(double x, double y) const {
                 if (context == nullptr) break;
                 if (!bounds) bounds = context->visibleBounds();
                 const platform::Point from = m.points[0];
-                const auto [firstColumn, lastColumn] = columnsInView(*context, *bounds, at(from), m.pitch,
-                                                                     m.value, m.height, m.advance, m.columns);
-                for (std::int64_t c = firstColumn; c <= lastColumn; ++c) {
+                const auto label = [&](std::int64_t c, std::size_t length) {
                     const platform::Point start = at({from.x + static_cast<double>(c) * m.pitch, from.y});
-                    const std::size_t shown = shownLength(*context, *bounds, start, m.value, m.height,
-                                                          m.advance, static_cast<std::size_t>(m.columns - c));
-                    if (shown > 0)
-                        drawTurnedText(*context, "1" + std::string(shown - 1, '0'), {m.font}, start, m.value,
-                                       m.height);
+                    drawTurnedText(*context, "1" + std::string(length - 1, '0'), {m.font}, start, m.value,
+                                   m.height);
+                };
+                const auto whole = [&](std::int64_t c) { return static_cast<std::size_t>(m.columns - c); };
+                if (!*bounds || !(m.advance > 0)) {
+                    for (std::int64_t c = 0; c < m.columns; ++c) label(c, whole(c));
+                    break;
                 }
+                const TurnedOnDevice t =
+                    turnedOnDevice(*context, **bounds, at(from), m.pitch, m.value, m.height, m.advance);
+                const auto [firstColumn, lastColumn] = columnsInView(t, m.columns);
+                for (std::int64_t c = firstColumn; c <= lastColumn; ++c)
+                    if (const std::size_t shown = shownLength(t, c, m.advance, whole(c)); shown > 0)
+                        label(c, shown);
                 break;
             }
             case Mark::Kind::fill: {
