@@ -157,5 +157,9 @@ private:
 // becomes the base of the CTM, so user coordinates are the painter's.
 // Text is sized for the painter's device, one point per logical pixel.
 std::unique_ptr<GraphicsContext> makePainterContext(void* qpainter);
+// The QPainter behind a context made by makePainterContext, null behind any
+// other: for views (the PDF view) that draw raster images, which the context
+// does not offer.
+void* painterOf(const GraphicsContext& context);
 
 }  // namespace platform

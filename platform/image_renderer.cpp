@@ -7,7 +7,6 @@
 
 #include "platform/graphics_context.hpp"
 #include "platform/gui_application.hpp"
-#include "platform/painter_hook.hpp"
 #include "platform/view.hpp"
 
 namespace platform {
@@ -60,8 +59,6 @@ RasterImage ImageRenderer::image(const std::function<void(GraphicsContext&)>& ac
     {
         QPainter painter(&image);
         painter.scale(scale_, scale_);
-        // Views that draw raster images (the PDF view) draw into images too.
-        const detail::PainterHookScope hook(&painter);
         auto context = makePainterContext(&painter);
         ContextScope scope(context.get());
         actions(*context);

@@ -11,7 +11,6 @@
 
 #include "platform/graphics_context.hpp"
 #include "platform/gui_application.hpp"
-#include "platform/painter_hook.hpp"
 
 namespace platform {
 
@@ -167,8 +166,8 @@ void PDFView::draw(Rect) {
     context->setLineWidth(0.5);
     context->strokeRect(*rect);
 
-    // The page itself is a raster image; only the window's painter can take one.
-    auto* painter = static_cast<QPainter*>(detail::currentPainter());
+    // The page itself is a raster image, which only a painter's context can take.
+    auto* painter = static_cast<QPainter*>(painterOf(*context));
     if (painter == nullptr) return;
     const AffineTransform ctm = context->currentTransform();
     const QTransform world =

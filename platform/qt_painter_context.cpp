@@ -92,6 +92,8 @@ protected:
     }
 
 public:
+    [[nodiscard]] QPainter* painter() const { return painter_; }
+
     [[nodiscard]] std::optional<Rect> visibleBounds() const override {
         // The context's own coordinates reach the device through the base transform and the view.
         const QTransform toDevice =
@@ -110,6 +112,11 @@ private:
 std::unique_ptr<GraphicsContext> makePainterContext(void* qpainter) {
     if (qpainter == nullptr) return nullptr;
     return std::make_unique<PainterContext>(static_cast<QPainter*>(qpainter));
+}
+
+void* painterOf(const GraphicsContext& context) {
+    const auto* painterContext = dynamic_cast<const PainterContext*>(&context);
+    return painterContext != nullptr ? painterContext->painter() : nullptr;
 }
 
 }  // namespace platform

@@ -21,25 +21,9 @@
 #include "platform/graphics_context.hpp"
 #include "platform/gui_application.hpp"
 #include "platform/navigation_controller.hpp"
-#include "platform/painter_hook.hpp"
 #include "records/vocabulary.hpp"
 
 namespace platform {
-
-namespace detail {
-namespace {
-void*& hookedPainter() {
-    static void* painter = nullptr;
-    return painter;
-}
-}  // namespace
-
-void* currentPainter() { return hookedPainter(); }
-PainterHookScope::PainterHookScope(void* qpainter) : previous_(hookedPainter()) {
-    hookedPainter() = qpainter;
-}
-PainterHookScope::~PainterHookScope() { hookedPainter() = previous_; }
-}  // namespace detail
 
 namespace {
 
@@ -202,7 +186,6 @@ void UIWindow::layout() {
 void UIWindow::paintInto(void* qpainter) const {
     auto* painter = static_cast<QPainter*>(qpainter);
     painter->fillRect(QRectF(0, 0, size_.width, size_.height), Qt::white);
-    const detail::PainterHookScope hook(painter);
     auto context = makePainterContext(painter);
     view_->render(*context);
 }
