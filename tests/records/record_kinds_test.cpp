@@ -304,10 +304,11 @@ TEST(RecordKinds, LookupsPaintsAndUpdatersFollowTheTree) {
                 expectRepainted(r, painted, first == items.end() ? nullptr : *first, rule, args);
             }
             // The updaters rewrite the first tableau of their layout as the
-            // writer would have written it with the new values.
+            // writer would have written it with the new values, every list whole.
             Record updated = r, expected = r;
-            updateLatticeMultiply(updated, {"5"}, {"green"}, {"cyan"}, {"blue"}, tag);
-            updateGridMultiply(updated, {"gray"}, {"green"}, tag);
+            updateLatticeMultiply(updated, {"5", "6"}, {"green", "red", "gray"}, {"cyan", "white"},
+                                  {"blue", "brown"}, tag);
+            updateGridMultiply(updated, {"gray", "cyan"}, {"green", "magenta"}, tag);
             const auto rewrite = [&](const char* layout, const Record& as) {
                 const auto first = std::find_if(items.begin(), items.end(), [&](const DecodedItem* i) {
                     return i->kind == "plug_in" && i->values[0] == layout && i->tag == tag;
@@ -315,10 +316,11 @@ TEST(RecordKinds, LookupsPaintsAndUpdatersFollowTheTree) {
                 if (first != items.end())
                     std::copy(as.begin() + 1, as.end(), expected.begin() + (*first)->row);
             };
-            rewrite("lattice_multiply", makeLatticeMultiplyRecord("2", "1", {"1", "2"}, {"green"}, {"3"},
-                                                                  {"cyan"}, {"5"}, {"blue"}, tag));
-            rewrite("grid_multiply",
-                    makeGridMultiplyRecord("1", "1", {"7"}, {"gray"}, {"8"}, {"green"}, tag));
+            rewrite("lattice_multiply",
+                    makeLatticeMultiplyRecord("2", "1", {"1", "2"}, {"green", "red", "gray"}, {"3"},
+                                              {"cyan", "white"}, {"5", "6"}, {"blue", "brown"}, tag));
+            rewrite("grid_multiply", makeGridMultiplyRecord("1", "1", {"7"}, {"gray", "cyan"}, {"8"},
+                                                            {"green", "magenta"}, tag));
             EXPECT_EQ(updated, expected);
         }
     }
