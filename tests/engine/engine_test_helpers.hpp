@@ -1,6 +1,9 @@
 #pragma once
 // Shared helpers of the engine tests: measuring and drawing a record into a
-// recording context, what a learner reads of a drawing, counting measurements.
+// recording context, what a learner reads of a drawing, counting measurements,
+// pictures for a person to look at.
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,9 +11,11 @@
 #include "engine/items.hpp"
 #include "engine/text_measure.hpp"
 #include "platform/font.hpp"
+#include "platform/image_renderer.hpp"
 #include "platform/recording_context.hpp"
 #include "records/types.hpp"
 #include "records/writers.hpp"
+#include "tests/support/test_output.hpp"
 
 namespace radixmender::testing {
 
@@ -29,6 +34,28 @@ inline std::unique_ptr<platform::RecordingContext> record(const Record& r, doubl
     const platform::ContextScope scope(context.get());
     drawItems(r, startOf(r), defaultFontName(), x, y, size, kMedium);
     return context;
+}
+
+// The lines one under the other at `size`, on white with a margin of 10,
+// into a picture `width` wide written as `name` (a PNG in the test output
+// folder) for a person to look at.
+inline void savePicture(const std::vector<Record>& lines, double size, double width,
+                        const std::string& name) {
+    const double gap = 3 * size;
+    double height = 20 - gap;
+    for (const Record& line : lines) height += measure(line, size).height + gap;
+    const platform::RasterImage image =
+        platform::ImageRenderer({width, height}, 2).image([&](platform::GraphicsContext& c) {
+            c.setFillColor(platform::UIColor::white());
+            c.fillRect({0, 0, width, height});
+            double y = 10;
+            for (const Record& line : lines) {
+                const ItemBox box = measure(line, size);
+                drawItems(line, startOf(line), defaultFontName(), 10, y + box.ascent, size, kMedium);
+                y += box.height + gap;
+            }
+        });
+    EXPECT_TRUE(image.savePNG(testOutputPath(name + ".png"))) << name;
 }
 
 // A colour as one letter: black none, "~" clear, "L" light gray, "G" gray,

@@ -16,11 +16,9 @@
 
 #include "engine/universal_engine_view.hpp"
 #include "platform/graphics_context.hpp"
-#include "platform/image_renderer.hpp"
 #include "records/literals.hpp"
 #include "records/tableau_records.hpp"
 #include "tests/engine/engine_test_helpers.hpp"
-#include "tests/support/test_output.hpp"
 
 namespace radixmender {
 namespace {
@@ -119,14 +117,8 @@ void expectDrawn(const std::string& name, const Record& record, Drawing expected
 
     std::string file = name;
     std::replace(file.begin(), file.end(), ' ', '_');
-    const ItemBox box = testing::measure(record, kSize);
-    const platform::Size size{box.width + 40, box.height + 40};
-    const auto image = platform::ImageRenderer(size, 2).image([&](platform::GraphicsContext& c) {
-        c.setFillColor(platform::UIColor::white());
-        c.fillRect({{0, 0}, size});
-        drawItems(record, "1", defaultFontName(), 20, 20 + box.ascent, kSize, testing::kMedium);
-    });
-    EXPECT_TRUE(image.savePNG(testing::testOutputPath("tableau_phases/" + file + ".png"))) << name;
+    testing::savePicture({record}, kSize, testing::measure(record, kSize).width + 20,
+                         "tableau_phases/" + file);
 }
 
 // 108 − 15 counted down (8 to 100, then 7 to 93): "−" before the jumps, the

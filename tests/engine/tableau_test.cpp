@@ -12,11 +12,9 @@
 #include <vector>
 
 #include "engine/universal_engine_view.hpp"
-#include "platform/image_renderer.hpp"
 #include "records/literals.hpp"
 #include "tests/engine/engine_test_helpers.hpp"
 #include "tests/engine/tableau_samples.hpp"
-#include "tests/support/test_output.hpp"
 
 namespace radixmender {
 namespace {
@@ -354,26 +352,6 @@ Record countingOn(const std::string& phase, const std::string& sums = "2", const
                              {"7", "8"});
 }
 
-// The lines one under the other, at `size`, into a picture `width` wide
-// written for a person to look at.
-void savePicture(const std::vector<Record>& lines, double size, double width, const std::string& name) {
-    const auto box = [&](const Record& line) { return testing::measure(line, size); };
-    double height = 10;
-    for (const Record& line : lines) height += box(line).height + 3 * size;
-    const platform::RasterImage image =
-        platform::ImageRenderer({width, height}, 2).image([&](platform::GraphicsContext& c) {
-            c.setFillColor(platform::UIColor::white());
-            c.fillRect({0, 0, width, height});
-            double y = 10;
-            for (const Record& line : lines) {
-                drawItems(line, testing::startOf(line), defaultFontName(), 10, y + box(line).ascent, size,
-                          testing::kMedium);
-                y += box(line).height + 3 * size;
-            }
-        });
-    EXPECT_TRUE(image.savePNG(testing::testOutputPath("tableaux/" + name + ".png")));
-}
-
 // The counting tableau of 93 + 15 in every phase: what a learner reads (the
 // place values, each sum's start, reached number, jump, rule and "+", and in
 // "COUNT" and "SUMMARY" the count-ups, their total, rule and "+"), with no
@@ -447,10 +425,10 @@ TEST(CountingTableau, NinetyThreePlusFifteenInEveryPhase) {
     // Pictures for a person to look at: the "COUNT" phase large, and every
     // case one under the other (the count-ups column of a count without sums
     // reaches below its box, as its size leaves it no room).
-    savePicture({r}, 60, 390, "counting_on_93_plus_15");
+    testing::savePicture({r}, 60, 390, "tableaux/counting_on_93_plus_15");
     std::vector<Record> all;
     for (const auto& c : cases) all.push_back(c.first);
-    savePicture(all, 24, 300, "counting_on_93_plus_15_phases");
+    testing::savePicture(all, 24, 300, "tableaux/counting_on_93_plus_15_phases");
 }
 
 // A line the view cannot read is skipped and the lines after it are drawn: a
