@@ -536,7 +536,9 @@ TEST(CountingTableau, DigitColumnsCostWhatTheCanvasShows) {
         const Record r = countingOn("COUNT", "2", std::to_string(n));
         const ItemBox box = testing::measure(r, 20);
         ASSERT_TRUE(std::isfinite(box.height)) << n;
-        // The labels' feet at 800, so that the first columns' labels cross the canvas.
+        // The labels' feet at 800, so that the first columns' labels cross the
+        // canvas; at the largest integer the 800 is lost to rounding beside the
+        // band's length, and they stand at the canvas's top edge.
         const double band = static_cast<double>(n - 1) * w("0", 20, 0.5) + w("1", 20, 0.5);
         Canvas canvas;
         {
