@@ -3,7 +3,7 @@
 // responder chain): runs of keys with the text a learner sees after each, and
 // random taps on a pad with every kind of entry checked against invariants.
 // Building and placing: where the selections start, the parts on a phone and
-// a tablet, and the bands of the entry display.
+// a tablet, every key of the grid, and the bands of the entry display.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -225,6 +225,66 @@ TEST(FormPad, PartsOnPhoneAndTablet) {
                 EXPECT_NEAR(keys[k].height(), keys[0].height(), kTol);
             }
         }
+    }
+}
+
+// The key grid of both pads on a phone and on a tablet: every key, found by
+// its title, where its row and column of the table put it. The rows share the
+// grid's height and the keys their row's width, 1 point apart and without a
+// margin; "0" takes half of what the bottom row's gaps leave, "." and "🤔" a
+// quarter each, like every key above them; and no constraint dropped on the
+// way (a contradicting one is dropped without moving a key). Keys are light
+// gray with black titles.
+TEST(FormPad, KeyGridFrames) {
+    // Row by row: each title with its share of the row, in quarters.
+    const std::vector<std::vector<std::pair<std::string, int>>> table = {
+        {{"7", 1}, {"8", 1}, {"9", 1}, {"+/-", 1}},
+        {{"4", 1}, {"5", 1}, {"6", 1}, {"C", 1}},
+        {{"1", 1}, {"2", 1}, {"3", 1}, {"DEL", 1}},
+        {{"0", 2}, {".", 1}, {"\U0001F914", 1}}};
+    const auto check = [&](const char* name, auto pad, double w, double h, platform::EdgeInsets insets) {
+        SCOPED_TRACE(name);
+        const Screen s(w, h, insets, std::move(pad));
+        EXPECT_EQ(platform::layoutDiagnostics(*s.window), std::vector<std::string>{});
+        View* grid = s.pad->subviews()[2].get();
+        const Rect g = s.inWindow(grid);
+        const double rowHeight = (g.height() - 3) / 4;
+        std::map<std::string, Rect> expected, found;
+        for (std::size_t r = 0; r < table.size(); ++r) {
+            const double quarter = (g.width() - static_cast<double>(table[r].size() - 1)) / 4;
+            double x = g.minX();
+            for (const auto& [title, quarters] : table[r]) {
+                expected[title] = Rect(x, g.minY() + static_cast<double>(r) * (rowHeight + 1),
+                                       quarters * quarter, rowHeight);
+                x += quarters * quarter + 1;
+            }
+        }
+        for (View* v : below(grid)) {
+            if (auto* key = dynamic_cast<platform::UIButton*>(v)) {
+                const std::string title = key->currentTitle().value_or("<untitled>");
+                EXPECT_TRUE(found.emplace(title, s.inWindow(key)).second) << "two keys " << title;
+                EXPECT_TRUE(key->backgroundColor() == platform::UIColor::lightGray() &&
+                            key->currentTitleColor() == platform::UIColor::black())
+                    << title;
+            }
+        }
+        ASSERT_EQ(found.size(), expected.size());
+        for (const auto& [title, e] : expected) {
+            SCOPED_TRACE(title);
+            ASSERT_TRUE(found.contains(title));
+            const Rect f = found[title];
+            EXPECT_NEAR(f.minX(), e.minX(), kTol);
+            EXPECT_NEAR(f.minY(), e.minY(), kTol);
+            EXPECT_NEAR(f.width(), e.width(), kTol);
+            EXPECT_NEAR(f.height(), e.height(), kTol);
+        }
+    };
+    for (const auto& [w, h, insets] : {std::tuple{390.0, 844.0, platform::EdgeInsets{47, 0, 34, 0}},
+                                       std::tuple{1024.0, 1366.0, platform::EdgeInsets{24, 0, 20, 0}}}) {
+        SCOPED_TRACE(w);
+        const ScreenWidth screen(w);
+        check("integer pad", makeFormAPad<UniversalIntegerPadView>(), w, h, insets);
+        check("decimal pad", makeFormAPad<UniversalRealPadView>(), w, h, insets);
     }
 }
 
