@@ -102,7 +102,15 @@ const std::vector<std::vector<std::pair<std::int64_t, std::uint64_t>>> kComposit
      {2692837454359852799, 1},
      {897612484786617600, 0}},
     // 720x² + (720 − M)x − M with M = 2⁶³ − 1, rooted at the first pair.
-    {{720, 2}, {-9223372036854775087, 1}, {-9223372036854775807, 0}}};
+    {{720, 2}, {-9223372036854775087, 1}, {-9223372036854775807, 0}},
+    // Ex + E with E = 7356623108663615387 = 2641211539 · 2785321433, rooted at the first pair.
+    {{7356623108663615387, 1}, {7356623108663615387, 0}},
+    // Ex² − E, rooted at the first pair.
+    {{7356623108663615387, 2}, {-7356623108663615387, 0}},
+    // Ex + F with F = 6370085130211392461 = 2346431561 · 2714796901, rooted at the last of its 16 pairs.
+    {{7356623108663615387, 1}, {6370085130211392461, 0}},
+    // x² + x + E: no rational root, one large end to split.
+    {{1, 2}, {1, 1}, {7356623108663615387, 0}}};
 
 void BM_RationalRootWithCompositeEnds(benchmark::State& state) {
     std::vector<Term_XL> list;
@@ -111,6 +119,6 @@ void BM_RationalRootWithCompositeEnds(benchmark::State& state) {
     const Polynomial_XL polynomial({list});
     for (auto _ : state) benchmark::DoNotOptimize(findRationalRoot(polynomial));
 }
-BENCHMARK(BM_RationalRootWithCompositeEnds)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RationalRootWithCompositeEnds)->DenseRange(0, 16)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -555,6 +555,28 @@ TEST(Factoring, RootSearchOnLargeEndCoefficients) {
     EXPECT_FALSE(findRationalRoot(xl("897612484786617600x^4 -3590449939146470400x^2 3590449939146470400")));
 }
 
+// Ends that take a millisecond each to split into primes, E = 2641211539 ·
+// 2785321433 and F = 2346431561 · 2714796901: the roots −1 and 1 of the
+// first pair, −F/E and E/F at the last of the 16 pairs, and no root. An end
+// of 0 gives no pair, though −1 is a root of x² + x + 0 and of 0x² + x + 1.
+TEST(Factoring, RootSearchOnSemiprimeEnds) {
+    const std::string e = "7356623108663615387", f = "6370085130211392461";
+    const auto root = [](const std::string& p) {
+        const auto r = findRationalRoot(xl(p));
+        return r ? show(*r) : "none";
+    };
+    for (const auto& [in, out] :
+         std::vector<std::pair<std::string, std::string>>{{e + "x " + e, "1x 1"},
+                                                          {e + "x^2 -" + e, "1x 1"},
+                                                          {e + "x -" + e, "1x -1"},
+                                                          {e + "x " + f, e + "x " + f},
+                                                          {f + "x -" + e, f + "x -" + e},
+                                                          {"1x^2 1x " + e, "none"},
+                                                          {"1x^2 1x 0", "none"},
+                                                          {"0x^2 1x 1", "none"}})
+        EXPECT_EQ(root(in), out) << in;
+}
+
 // Where a window's whole numbers end at the largest integer the search
 // ends: (720x − M)(x + 1) with M = 2⁶³ − 1 is rooted at the first pair, and
 // 720x − M and Mx − 720 by their own exact factor. The smallest integer at
