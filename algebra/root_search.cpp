@@ -22,19 +22,42 @@ namespace {
 using List = std::vector<Term_XL>;
 using wide::Int128;
 
-// `divisors(n)`; for the small n that coefficients mostly are, read from a
-// table made once.
+// The positive divisors of the number with these primes, ascending: for
+// each prime power in turn, the divisors so far times it merged into them.
+// Building them from primes already found spares splitting the number again.
+std::vector<std::int64_t> ascendingDivisors(const FactorPairs& primes) {
+    std::size_t count = 1;
+    for (const FactorPair& f : primes) count *= static_cast<std::size_t>(f.exponent) + 1;
+    std::vector<std::int64_t> found, scaled, merged;
+    found.reserve(count);
+    merged.reserve(count);
+    found.push_back(1);
+    for (const FactorPair& f : primes) {
+        scaled = found;
+        for (std::int64_t e = 1; e <= f.exponent; ++e) {
+            for (std::int64_t& d : scaled) d *= f.prime;  // products that stay divisors: no overflow
+            merged.resize(found.size() + scaled.size());
+            std::merge(found.begin(), found.end(), scaled.begin(), scaled.end(), merged.begin());
+            found.swap(merged);
+        }
+    }
+    return found;
+}
+
+// The positive divisors of n ≥ 1, ascending, from its primes (none for
+// n < 1); for the small n that coefficients mostly are, read from a table
+// made once.
 class Divisors {
 public:
-    explicit Divisors(std::int64_t n) {
+    Divisors(std::int64_t n, const FactorPairs& primes) {
         if (n >= 1 && n <= kLargestSmall) {
             const Table& table = smallTable();
             small_ = std::span<const std::int64_t>(table.values)
                          .subspan(table.start[static_cast<std::size_t>(n)],
                                   table.start[static_cast<std::size_t>(n) + 1] -
                                       table.start[static_cast<std::size_t>(n)]);
-        } else {
-            large_ = divisors(n);
+        } else if (n > kLargestSmall) {
+            large_ = ascendingDivisors(primes);
             small_ = large_;
         }
     }
@@ -498,15 +521,27 @@ std::optional<List> firstRootFactor(const List& list) {
     const std::string& variable = list.front().monomial.variable;
     std::int64_t first = absoluteValue(list.front().monomial.coefficient.numerator);
     std::int64_t last = absoluteValue(list.back().monomial.coefficient.numerator);
+    // An end of 0 has no divisor to make a pair with.
+    if (first == 0 || last == 0) return std::nullopt;
     PairValues values(list, *degree);
+    // The first pair of the order, the roots ±1, before either end is split:
+    // where it holds the root, a large end costs nothing.
+    if (auto f = pairRootFactor(1, 1, values, variable)) return f;
+    // The pairs of `as` × `bs` in order, both ascending from 1, after (1, 1).
     const auto tryInOrder = [&](std::span<const std::int64_t> as,
                                 std::span<const std::int64_t> bs) -> std::optional<List> {
-        for (const std::int64_t a : as)
-            for (const std::int64_t b : bs)
-                if (auto f = pairRootFactor(a, b, values, variable)) return f;
+        auto from = bs.begin() + 1;
+        for (const std::int64_t a : as) {
+            for (auto b = from; b != bs.end(); ++b)
+                if (auto f = pairRootFactor(a, *b, values, variable)) return f;
+            from = bs.begin();
+        }
         return std::nullopt;
     };
-    FactorPairs firstPrimes = primeFactorisation(first), lastPrimes = primeFactorisation(last);
+    // Each end is split once (ends alike, once in all); every divisor list
+    // below is made from these primes.
+    FactorPairs firstPrimes = primeFactorisation(first);
+    FactorPairs lastPrimes = last == first ? firstPrimes : primeFactorisation(last);
     const auto manyPairs = [&] {
         return divisorCount(firstPrimes, first) * divisorCount(lastPrimes, last) > kFewPairs;
     };
@@ -544,7 +579,7 @@ std::optional<List> firstRootFactor(const List& list) {
             }
         }
     }
-    const Divisors denominators(first), numerators(last);
+    const Divisors denominators(first, firstPrimes), numerators(last, lastPrimes);
     return tryInOrder(denominators.all(), numerators.all());
 }
 

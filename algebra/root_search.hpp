@@ -9,8 +9,9 @@
 // root: a divides the leading coefficient and b the lowest one, each over the
 // polynomial's content, and for degrees up to 16 ±b/a lies near a real root.
 // The first pairs of the order are tried before any root is located, so a
-// root found there costs no more than the pairs before it. The root found is
-// the one trying every pair would find first.
+// root found there costs no more than the pairs before it; the very first,
+// the roots ±1, before the ends are split into primes (each end once). The
+// root found is the one trying every pair would find first.
 #include <optional>
 #include <vector>
 
