@@ -77,13 +77,13 @@ void drawTextLines(const std::vector<std::string>& lines, bool centred, platform
 void drawTurnedText(platform::GraphicsContext& context, const std::string& text,
                     const platform::TextAttributes& attributes, platform::Point start, double angle,
                     double height) {
-    const platform::AffineTransform move = platform::AffineTransform::translation(start.x, start.y);
-    const platform::AffineTransform turn = platform::AffineTransform::rotation(angle);
-    context.concatCTM(move);
-    context.concatCTM(turn);
+    // Saved and restored rather than turned back: undoing a move to a far-off
+    // start would leave the transform off by the move's rounding.
+    context.saveGState();
+    context.concatCTM(platform::AffineTransform::translation(start.x, start.y));
+    context.concatCTM(platform::AffineTransform::rotation(angle));
     context.drawText(text, {0, -height / 2}, attributes);
-    context.concatCTM(turn.inverted());
-    context.concatCTM(move.inverted());
+    context.restoreGState();
 }
 
 void drawLine(platform::GraphicsContext& context, platform::CGColor color, double x1, double y1, double x2,
