@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -60,63 +61,94 @@ void Marks::placeValues(std::int64_t columns, double x, double pitch, double y, 
 
 namespace {
 
-// A run of turned labels as it lies on the device: the first label's start,
-// the device steps of one unit along a label's line and of `pitch` (from one
-// label's start to the next along the x axis), and the visible bounds widened
-// by how far a label's line (a line height thick, with a character's
-// overhang) reaches across its direction. The same for every label of the run.
+// A run of turned labels as it lies on the device: the transform, the first
+// label's start, the device steps of one unit along a label's line and of
+// `pitch` (from one label's start to the next along the x axis), and the
+// visible bounds widened by how far a label's line (a line height thick, with
+// a character's overhang) reaches across its direction. The steps come from
+// the transform's linear part alone: taken as differences of far-off device
+// points they would lose their digits to rounding. `slack` is how far a start
+// found as the first one plus whole steps may lie from where the label is
+// drawn, for the rounding of the largest coordinates the run reaches.
 struct TurnedOnDevice {
+    platform::AffineTransform ctm;
     platform::Point origin, along, pitch;
     platform::Rect reachable;
+    double slack = 0;
 };
 
-TurnedOnDevice turnedOnDevice(const platform::GraphicsContext& context, const platform::Rect& bounds,
-                              platform::Point first, double pitch, double angle, double height,
-                              double advance) {
+// None when the transform flattens the plane: then no label has any area to show.
+std::optional<TurnedOnDevice> turnedOnDevice(const platform::GraphicsContext& context,
+                                             const platform::Rect& bounds, platform::Point first,
+                                             std::int64_t columns, double pitch, double angle, double height,
+                                             double advance) {
     const platform::AffineTransform ctm = context.currentTransform();
-    const platform::Point o = ctm.apply(first);
-    const auto towards = [&](double dx, double dy) {
-        const platform::Point p = ctm.apply({first.x + dx, first.y + dy});
-        return platform::Point{p.x - o.x, p.y - o.y};
+    const double determinant = ctm.a * ctm.d - ctm.b * ctm.c;
+    if (!(std::abs(determinant) > 0) || !std::isfinite(determinant)) return std::nullopt;
+    const auto step = [&ctm](double dx, double dy) {
+        return platform::Point{ctm.a * dx + ctm.c * dy, ctm.b * dx + ctm.d * dy};
     };
     const double c = std::cos(angle), s = std::sin(angle);
-    const platform::Point across = towards(-s, c);
+    const platform::Point across = step(-s, c);
     const double reach = height / 2 + advance;
     const double dx = std::abs(across.x) * reach, dy = std::abs(across.y) * reach;
-    return {o, towards(c, s), towards(pitch, 0),
-            {bounds.minX() - dx, bounds.minY() - dy, bounds.width() + 2 * dx, bounds.height() + 2 * dy}};
+    const double farthest =
+        std::abs(first.x) + std::abs(first.y) + static_cast<double>(columns) * std::abs(pitch);
+    const double stretch = std::max(std::abs(ctm.a) + std::abs(ctm.c), std::abs(ctm.b) + std::abs(ctm.d));
+    return TurnedOnDevice{
+        ctm,
+        ctm.apply(first),
+        step(c, s),
+        step(pitch, 0),
+        {bounds.minX() - dx, bounds.minY() - dy, bounds.width() + 2 * dx, bounds.height() + 2 * dy},
+        8 * std::numeric_limits<double>::epsilon() *
+            (stretch * farthest + std::abs(ctm.tx) + std::abs(ctm.ty) + std::abs(bounds.minX()) +
+             std::abs(bounds.minY()) + bounds.width() + bounds.height())};
 }
 
-// How many of the characters of label `column` of the run, `advance` apart,
-// can reach the visible bounds: its line runs from its start along the turned
-// direction; past the last point where it can touch them nothing shows.
-std::size_t shownLength(const TurnedOnDevice& t, std::int64_t column, double advance, std::size_t length) {
-    const double k = static_cast<double>(column);
+// The characters of a label that can reach the visible bounds: from `skip`
+// on, `count` of them (none when `count` is 0).
+struct Shown {
+    std::size_t skip = 0, count = 0;
+};
+
+// Which of the `length` characters, `advance` apart, of the label that starts
+// at `start` on the device can reach the visible bounds: its line runs from
+// its start along the turned direction, and only the characters from the
+// one before the line enters them to the one after it leaves can touch them.
+// A label that starts in view keeps its first character.
+Shown shownCharacters(const TurnedOnDevice& t, platform::Point start, double advance, std::size_t length) {
     const double lows[2] = {t.reachable.minX(), t.reachable.minY()};
     const double highs[2] = {t.reachable.maxX(), t.reachable.maxY()};
-    const double from[2] = {t.origin.x + k * t.pitch.x, t.origin.y + k * t.pitch.y};
+    const double from[2] = {start.x, start.y};
     const double step[2] = {t.along.x, t.along.y};
     double first = -HUGE_VAL, last = HUGE_VAL;
     for (int axis = 0; axis < 2; ++axis) {
-        if (std::abs(step[axis]) < 1e-12) {
-            if (from[axis] < lows[axis] || from[axis] > highs[axis]) return 0;
+        if (step[axis] == 0) {
+            if (from[axis] < lows[axis] || from[axis] > highs[axis]) return {};
             continue;
         }
         const double a = (lows[axis] - from[axis]) / step[axis], b = (highs[axis] - from[axis]) / step[axis];
         first = std::max(first, std::min(a, b));
         last = std::min(last, std::max(a, b));
     }
-    if (!(first <= last) || last < 0) return 0;
-    const double characters = std::ceil(last / advance) + 1;
-    return characters < static_cast<double>(length) ? static_cast<std::size_t>(characters) : length;
+    if (!(first <= last) || last < 0 || !std::isfinite(last)) return {};
+    const double whole = static_cast<double>(length);
+    const double end = std::ceil(last / advance) + 1;
+    const std::size_t count = end < whole ? static_cast<std::size_t>(end) : length;
+    const double before = std::floor(first / advance) - 1;
+    const std::size_t skip =
+        before > 0 ? static_cast<std::size_t>(std::min(before, static_cast<double>(count))) : 0;
+    return {skip, count - skip};
 }
 
 // The first and last of the run's `columns` labels that can reach the visible
-// bounds as shownLength reads them (none when the first exceeds the last). A
-// label's line runs from its start along the turned direction, so it can meet
-// them only if its start lies, across that direction, within their extent
-// and, along it, short of their far end; both are bounds on the column, with
-// a column to spare for rounding. Every column outside the range shows nothing.
+// bounds as shownCharacters reads them (none when the first exceeds the
+// last). A label's line runs from its start along the turned direction, so it
+// can meet them only if its start lies, across that direction, within their
+// extent and, along it, short of their far end; both are bounds on the
+// column, widened by the starts' slack and a column to spare. Every column
+// outside the range shows nothing.
 std::pair<std::int64_t, std::int64_t> columnsInView(const TurnedOnDevice& t, std::int64_t columns) {
     const std::int64_t lastColumn = columns - 1;
     const platform::Rect& r = t.reachable;
@@ -129,10 +161,11 @@ std::pair<std::int64_t, std::int64_t> columnsInView(const TurnedOnDevice& t, std
         const auto dot = [&](platform::Point p) { return p.x * direction.x + p.y * direction.y; };
         const double a = dot(t.origin), b = dot(t.pitch);
         if (b == 0) return;
+        const double slack = t.slack * (std::abs(direction.x) + std::abs(direction.y));
         double least = HUGE_VAL, most = -HUGE_VAL;
         for (const platform::Point& corner : corners) {
-            least = std::min(least, dot(corner));
-            most = std::max(most, dot(corner));
+            least = std::min(least, dot(corner) - slack);
+            most = std::max(most, dot(corner) + slack);
         }
         if (farEndOnly) least = -HUGE_VAL;
         const double from = (least - a) / b, to = (most - a) / b;
@@ -196,21 +229,35 @@ void Marks::draw(double x, double y) const {
                 if (context == nullptr) break;
                 if (!bounds) bounds = context->visibleBounds();
                 const platform::Point from = m.points[0];
-                const auto label = [&](std::int64_t c, std::size_t length) {
-                    const platform::Point start = at({from.x + static_cast<double>(c) * m.pitch, from.y});
-                    drawTurnedText(*context, "1" + std::string(length - 1, '0'), {m.font}, start, m.value,
-                                   m.height);
+                // Where column c's label starts, as it is drawn.
+                const auto startOf = [&](std::int64_t c) {
+                    return at({from.x + static_cast<double>(c) * m.pitch, from.y});
+                };
+                // Characters `skip` on of the label of column c; those before
+                // it are zeros past the first character, so the rest is zeros.
+                const auto label = [&](std::int64_t c, Shown shown) {
+                    platform::Point start = startOf(c);
+                    if (shown.skip > 0) {
+                        const double along = static_cast<double>(shown.skip) * m.advance;
+                        start = {start.x + along * std::cos(m.value), start.y + along * std::sin(m.value)};
+                    }
+                    const std::string text = shown.skip == 0 ? "1" + std::string(shown.count - 1, '0')
+                                                             : std::string(shown.count, '0');
+                    drawTurnedText(*context, text, {m.font}, start, m.value, m.height);
                 };
                 const auto whole = [&](std::int64_t c) { return static_cast<std::size_t>(m.columns - c); };
                 if (!*bounds || !(m.advance > 0)) {
-                    for (std::int64_t c = 0; c < m.columns; ++c) label(c, whole(c));
+                    for (std::int64_t c = 0; c < m.columns; ++c) label(c, {0, whole(c)});
                     break;
                 }
-                const TurnedOnDevice t =
-                    turnedOnDevice(*context, **bounds, at(from), m.pitch, m.value, m.height, m.advance);
-                const auto [firstColumn, lastColumn] = columnsInView(t, m.columns);
+                const auto t = turnedOnDevice(*context, **bounds, startOf(0), m.columns, m.pitch, m.value,
+                                              m.height, m.advance);
+                if (!t) break;
+                const auto [firstColumn, lastColumn] = columnsInView(*t, m.columns);
                 for (std::int64_t c = firstColumn; c <= lastColumn; ++c)
-                    if (const std::size_t shown = shownLength(t, c, m.advance, whole(c)); shown > 0)
+                    if (const Shown shown =
+                            shownCharacters(*t, t->ctm.apply(startOf(c)), m.advance, whole(c));
+                        shown.count > 0)
                         label(c, shown);
                 break;
             }

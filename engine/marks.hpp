@@ -40,9 +40,12 @@ public:
     // label of column c (from 0) reads 10^(columns − 1 − c) and starts at
     // (x + c·pitch, y), turned as rotatedText; `height` is a label's height
     // and `advance` a digit's. Only the labels, and the parts of them, that
-    // can reach the context's visible bounds are drawn, and their texts are
-    // made only then, so any number of columns costs no more than the canvas
-    // can show.
+    // can reach the context's visible bounds are drawn (a label that enters
+    // them from afar is drawn from the zero before it enters), and their
+    // texts are made only then, so any number of columns costs no more than
+    // the canvas can show, whatever the context's transform; one that
+    // flattens the plane shows none. Without visible bounds every label is
+    // drawn whole.
     void placeValues(std::int64_t columns, double x, double pitch, double y, double angle,
                      const platform::UIFont& font, double height, double advance);
     // A filled polygon (non-zero winding), drawn only into a context.
