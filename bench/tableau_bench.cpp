@@ -1,17 +1,22 @@
 // Measuring and drawing each operation tableau, worked on six-digit numbers,
 // into a phone-sized raster image (390 × 844 points) at the phone's base
 // size; wide and malformed column additions drawn as a step's line; the
-// public size functions given counts far beyond any record.
+// public size functions given counts far beyond any record; a counting
+// tableau's place-value labels on a turned canvas.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 
 #include "engine/items.hpp"
+#include "engine/text_measure.hpp"
 #include "engine/universal_engine_view.hpp"
 #include "platform/font.hpp"
+#include "platform/graphics_context.hpp"
 #include "platform/image_renderer.hpp"
+#include "records/tableau_records.hpp"
 #include "tests/engine/tableau_samples.hpp"
 
 namespace radixmender {
@@ -91,6 +96,58 @@ void BM_CountOpDigitColumns(benchmark::State& state) {
     drawLineInView(state, line);
 }
 BENCHMARK(BM_CountOpDigitColumns)->Apply(hugeCounts)->Unit(benchmark::kMillisecond);
+
+// 93 + 15 counted on over that many digit columns, drawn at the baseline
+// (10, 150) at size 32 into a 400 × 300 image turned by 0.3 radians about its
+// centre: the labels' feet lie far below it, and no label reaches it.
+void BM_CountOpOnATurnedCanvas(benchmark::State& state) {
+    const Record r = makeCountOpRecord("t", "count", {{"93", "10", "103"}, {"103", "5", "108"}},
+                                       {"COUNT UP", std::to_string(state.range(0)), "2", "15"}, {"STEP", "2"},
+                                       {"10", "5"});
+    const platform::ImageRenderer renderer({400, 300});
+    for (auto _ : state) {
+        platform::RasterImage image = renderer.image([&](platform::GraphicsContext& c) {
+            c.translateBy(200, 150);
+            c.rotateBy(0.3);
+            c.translateBy(-200, -150);
+            drawItems(r, r[0][1], defaultFontName(), 10, 150, 32, platform::FontWeight::medium);
+        });
+        benchmark::DoNotOptimize(image);
+    }
+}
+BENCHMARK(BM_CountOpOnATurnedCanvas)->Apply(hugeCounts);
+
+// The same tableau over 10¹² digit columns at size 20, the image turned as
+// above and looking at where its labels cross, 10¹¹ points above their feet:
+// about fifty labels, each entering from afar, fill the image.
+void BM_CountOpLabelsSeenFromAfar(benchmark::State& state) {
+    const double size = 20, rise = 1e11;
+    const std::int64_t columns = 1000000000000;
+    const Record r =
+        makeCountOpRecord("t", "count", {{"93", "10", "103"}, {"103", "5", "108"}},
+                          {"COUNT UP", std::to_string(columns), "2", "15"}, {"STEP", "2"}, {"10", "5"});
+    const platform::UIFont half =
+        platform::UIFont::monospacedDigitSystemFont(size / 2, platform::FontWeight::medium);
+    const double pitch =
+        textSize("0", platform::UIFont::monospacedDigitSystemFont(size, platform::FontWeight::medium)).width;
+    // The labels' feet at 800, and the image's centre where column 1000's label is `rise` above them.
+    const double band =
+        static_cast<double>(columns - 1) * textSize("0", half).width + textSize("1", half).width;
+    const double y =
+        800 + measureItems(r, r[0][1], defaultFontName(), size, platform::FontWeight::medium).ascent - band;
+    const double x = 40 + 1000 * pitch + (800 + rise) / std::tan(M_PI / 3);
+    const platform::ImageRenderer renderer({400, 300});
+    for (auto _ : state) {
+        platform::RasterImage image = renderer.image([&](platform::GraphicsContext& c) {
+            c.translateBy(200, 150);
+            c.rotateBy(0.3);
+            c.translateBy(-x, rise);
+            drawItems(r, r[0][1], defaultFontName(), 10, y, size, platform::FontWeight::medium);
+        });
+        benchmark::DoNotOptimize(image);
+    }
+}
+BENCHMARK(BM_CountOpLabelsSeenFromAfar)->Unit(benchmark::kMillisecond);
 
 void BM_SizeOfTableauOpColumns(benchmark::State& state) {
     const Texts globals{"4", std::to_string(state.range(0)), "1", "false"}, locals{"4", "false"};
