@@ -684,6 +684,64 @@ TEST(Factoring, RootSearchNearRepeatedRootsByKnownRoots) {
     EXPECT_GE(rooted, 120);
 }
 
+// Roots whose part on the end with more divisors is 2⁴⁷ or more, where the
+// divisors of the other end meet it in the ascending sweep: ±b/a of K(a·x ∓ b)
+// with b large (on the last end, with at least as many divisors as the
+// first) or a large (on the first end, with more), and of (a·x ∓ b)(c·x ± d)
+// with b large and a < c, so that ±b/a is the first root of the order and a
+// second window is searched. The ends draw on disjoint primes, so the roots
+// are in lowest terms; no pair tried leaves 128 bits.
+TEST(Factoring, RootSearchSweepsToLargeRootParts) {
+    using wide::Int128;
+    std::vector<std::int64_t> primes = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43};
+    // A product of primes drawn from `from`, between low and high; none when
+    // the draw stays below low.
+    const auto productOf = [](const std::vector<std::int64_t>& from, Int128 low, Int128 high) {
+        Int128 v = 1;
+        for (int tries = 0; tries < 64 && !(v >= low && draw(0, 3) == 0); ++tries) {
+            const std::int64_t p = from[static_cast<std::size_t>(draw(0, std::ssize(from) - 1))];
+            if (v * p <= high) v *= p;
+        }
+        return v >= low ? std::optional<std::int64_t>(static_cast<std::int64_t>(v)) : std::nullopt;
+    };
+    const auto count = [](std::int64_t n) { return divisors(n).size(); };
+    const auto sign = [] { return draw(0, 1) ? std::int64_t{1} : std::int64_t{-1}; };
+    int cases[3] = {0, 0, 0};  // b large in K(a·x ∓ b), in (a·x ∓ b)(c·x ± d); a large in K(a·x ∓ b)
+    for (int n = 0; n < 3000 && std::min({cases[0], cases[1], cases[2]}) < 100; ++n) {
+        const int kind = n % 3;
+        if (cases[kind] == 100) continue;
+        std::shuffle(primes.begin(), primes.end(), rng);
+        const std::vector<std::int64_t> largePrimes(primes.begin(), primes.begin() + 7),
+            smallPrimes(primes.begin() + 7, primes.end());
+        const Int128 top = Int128{1} << (kind == 1 ? 50 : draw(48, 62));
+        const auto large = productOf(largePrimes, Int128{1} << 47, top);
+        const auto small = productOf(smallPrimes, 2, Int128{1} << (kind == 1 ? 12 : 40));
+        if (!large || !small) continue;
+        const std::int64_t s = sign();
+        std::vector<Int128> coefficients;
+        if (kind == 1) {
+            const std::int64_t a = *small, b = *large;
+            const auto c = productOf(smallPrimes, a + 1, Int128{1} << 12),
+                       d = productOf(largePrimes, 1, (Int128{1} << 62) / b);
+            if (!c || !d || count(a * *c) > count(b * *d) || count(a * *c) * count(b * *d) <= 2048) continue;
+            coefficients = times<Int128>({a, -s * b}, {*c, sign() * *d});
+        } else {
+            const auto [a, b] = kind == 0 ? std::pair{*small, *large} : std::pair{*large, *small};
+            const bool inner = kind == 0 ? count(a) <= count(b) : count(a) > count(b);
+            if (!inner || count(a) * count(b) <= 2048) continue;
+            const std::int64_t k = draw(1, std::min<std::int64_t>(1000, INT64_MAX / *large));
+            coefficients = {Int128{k} * a, Int128{-s} * k * b};
+        }
+        // The factor a·x ∓ b of the first root ±b/a.
+        const Polynomial_XL root = kind == 2 ? flat({*large, -s * *small}) : flat({*small, -s * *large});
+        const Polynomial_XL p = flat(narrowed(coefficients).value());
+        ++cases[kind];
+        const auto f = findRationalRoot(p);
+        EXPECT_EQ(f ? show(*f) : "none", show(root)) << show(p);
+    }
+    for (const int k : cases) EXPECT_EQ(k, 100);
+}
+
 TEST(Factoring, CommonMonomials) {
     const auto shown = [](const std::optional<Monomial>& m) {
         return m ? show(Polynomial_XL({{Term_XL(*m)}})) : "none";
