@@ -34,9 +34,9 @@ struct Canvas : platform::RecordingContext {
 };
 
 // 93 + 15 counted on over `columns` digit columns.
-Record counting(const std::string& columns, const std::string& phase = "STEP") {
+Record counting(const std::string& columns) {
     return makeCountOpRecord("t", "count", {{"93", "10", "103"}, {"103", "5", "108"}},
-                             {"COUNT UP", columns, "2", "15"}, {phase, "2"}, {"10", "5"});
+                             {"COUNT UP", columns, "2", "15"}, {"STEP", "2"}, {"10", "5"});
 }
 
 // The record drawn at (x, y) under `ctm` into a canvas with these bounds.
