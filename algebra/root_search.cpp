@@ -22,42 +22,19 @@ namespace {
 using List = std::vector<Term_XL>;
 using wide::Int128;
 
-// The positive divisors of the number with these primes, ascending: for
-// each prime power in turn, the divisors so far times it merged into them.
-// Building them from primes already found spares splitting the number again.
-std::vector<std::int64_t> ascendingDivisors(const FactorPairs& primes) {
-    std::size_t count = 1;
-    for (const FactorPair& f : primes) count *= static_cast<std::size_t>(f.exponent) + 1;
-    std::vector<std::int64_t> found, scaled, merged;
-    found.reserve(count);
-    merged.reserve(count);
-    found.push_back(1);
-    for (const FactorPair& f : primes) {
-        scaled = found;
-        for (std::int64_t e = 1; e <= f.exponent; ++e) {
-            for (std::int64_t& d : scaled) d *= f.prime;  // products that stay divisors: no overflow
-            merged.resize(found.size() + scaled.size());
-            std::merge(found.begin(), found.end(), scaled.begin(), scaled.end(), merged.begin());
-            found.swap(merged);
-        }
-    }
-    return found;
-}
-
-// The positive divisors of n ≥ 1, ascending, from its primes (none for
-// n < 1); for the small n that coefficients mostly are, read from a table
-// made once.
+// The positive divisors of n ≥ 1 with these primes, ascending; for the
+// small n that coefficients mostly are, read from a table made once.
 class Divisors {
 public:
     Divisors(std::int64_t n, const FactorPairs& primes) {
-        if (n >= 1 && n <= kLargestSmall) {
+        if (n <= kLargestSmall) {
             const Table& table = smallTable();
             small_ = std::span<const std::int64_t>(table.values)
                          .subspan(table.start[static_cast<std::size_t>(n)],
                                   table.start[static_cast<std::size_t>(n) + 1] -
                                       table.start[static_cast<std::size_t>(n)]);
-        } else if (n > kLargestSmall) {
-            large_ = ascendingDivisors(primes);
+        } else {
+            large_ = divisorsFromPrimes(primes);
             small_ = large_;
         }
     }
@@ -207,18 +184,17 @@ constexpr std::uint64_t kLargestLocatedDegree = 16;
 // More candidates than this near the roots locate nothing.
 constexpr std::size_t kMostCandidates = std::size_t{1} << 20;
 
-// How many positive divisors n ≥ 1 has (0 for n < 1).
-std::uint64_t divisorCount(const FactorPairs& primes, std::int64_t n) {
-    if (n < 1) return 0;
+// How many positive divisors the number with these primes has.
+std::uint64_t divisorCount(const FactorPairs& primes) {
     std::uint64_t count = 1;
     for (const FactorPair& f : primes) count *= static_cast<std::uint64_t>(f.exponent) + 1;
     return count;
 }
 
 // The positive divisors of the number with these primes, in no set order.
-std::vector<std::int64_t> unorderedDivisors(const FactorPairs& primes, std::uint64_t count) {
+std::vector<std::int64_t> unorderedDivisors(const FactorPairs& primes) {
     std::vector<std::int64_t> found;
-    found.reserve(count);
+    found.reserve(divisorCount(primes));
     found.push_back(1);
     for (const FactorPair& f : primes) {
         const std::size_t before = found.size();
@@ -361,9 +337,7 @@ std::optional<std::vector<Pair>> pairsNearRoots(const std::vector<Int128>& coeff
     using Real = long double;
     // Through the divisors of the end with fewer, the other end's whole
     // numbers in each window tried as divisors.
-    const std::uint64_t firstCount = divisorCount(firstPrimes, first),
-                        lastCount = divisorCount(lastPrimes, last);
-    const bool byDenominator = firstCount <= lastCount;
+    const bool byDenominator = divisorCount(firstPrimes) <= divisorCount(lastPrimes);
     const std::int64_t inner = byDenominator ? last : first;
     // Every candidate −b/a or b/a has 1/first ≤ b/a ≤ last.
     const Real least = (1 - kSlack) / static_cast<Real>(first), most = static_cast<Real>(last) * (1 + kSlack);
@@ -376,8 +350,7 @@ std::optional<std::vector<Pair>> pairsNearRoots(const std::vector<Int128>& coeff
         for (const RootWindow& w : positiveRootWindows(turned, least, most))
             windows.push_back(windowFactors(w, byDenominator));
     }
-    const std::vector<std::int64_t> outer =
-        unorderedDivisors(byDenominator ? firstPrimes : lastPrimes, byDenominator ? firstCount : lastCount);
+    const std::vector<std::int64_t> outer = unorderedDivisors(byDenominator ? firstPrimes : lastPrimes);
     std::vector<Pair> pairs;
     // A coprime divisor i of the inner end; sharing a small prime is told before dividing.
     const auto add = [&](std::int64_t o, std::int64_t i, bool divides) {
@@ -430,8 +403,7 @@ std::optional<std::vector<Pair>> pairsNearRoots(const std::vector<Int128>& coeff
         for (std::size_t k = 0; k < windows.size(); ++k)
             if (sweepFrom[k] != std::numeric_limits<std::int64_t>::max())
                 smallest = std::min(smallest, static_cast<double>(sweepFrom[k]) * windows[k].roughLow);
-        std::vector<std::int64_t> inners = unorderedDivisors(byDenominator ? lastPrimes : firstPrimes,
-                                                             byDenominator ? lastCount : firstCount);
+        std::vector<std::int64_t> inners = unorderedDivisors(byDenominator ? lastPrimes : firstPrimes);
         std::erase_if(inners, [smallest](std::int64_t i) { return static_cast<double>(i) < smallest; });
         sortAscending(inners);
         for (std::size_t k = 0; k < windows.size(); ++k) {
@@ -542,9 +514,7 @@ std::optional<List> firstRootFactor(const List& list) {
     // below is made from these primes.
     FactorPairs firstPrimes = primeFactorisation(first);
     FactorPairs lastPrimes = last == first ? firstPrimes : primeFactorisation(last);
-    const auto manyPairs = [&] {
-        return divisorCount(firstPrimes, first) * divisorCount(lastPrimes, last) > kFewPairs;
-    };
+    const auto manyPairs = [&] { return divisorCount(firstPrimes) * divisorCount(lastPrimes) > kFewPairs; };
     std::vector<std::pair<std::uint64_t, Int128>> added;
     if (manyPairs()) added = addedCoefficients(list);
     // None when the polynomial is 0: then every pair gives a root, the first one at once.
@@ -567,7 +537,7 @@ std::optional<List> firstRootFactor(const List& list) {
             // every b with the smallest a when b has few.
             const std::vector<std::int64_t> bs = smallestDivisors(lastPrimes, kFirstPairs);
             const std::vector<std::int64_t> as = smallestDivisors(
-                firstPrimes, bs.size() < divisorCount(lastPrimes, last) ? 1 : kFirstPairs / bs.size());
+                firstPrimes, bs.size() < divisorCount(lastPrimes) ? 1 : kFirstPairs / bs.size());
             if (auto f = tryInOrder(as, bs)) return f;
             std::vector<Int128> coefficients(*degree + 1, 0);
             for (const auto& [e, n] : added) coefficients[e] = n;

@@ -82,18 +82,20 @@ std::optional<SquareRootParts> simplifySquareRoot(std::int64_t n) {
 }
 
 std::vector<std::int64_t> divisors(std::int64_t n) {
-    std::vector<std::int64_t> found;
-    if (n < 1) return found;
-    const FactorPairs factors = primeFactorisation(n);
+    if (n < 1) return {};
+    return divisorsFromPrimes(primeFactorisation(n));
+}
+
+std::vector<std::int64_t> divisorsFromPrimes(const FactorPairs& primes) {
     std::size_t count = 1;
-    for (const FactorPair& f : factors) count *= static_cast<std::size_t>(f.exponent) + 1;
+    for (const FactorPair& f : primes) count *= static_cast<std::size_t>(f.exponent) + 1;
     // The divisors of the primes so far, kept ascending: for each further
     // prime p^e, those times p, p², ... pᵉ merged in. Every product divides n.
-    std::vector<std::int64_t> scaled, merged;
+    std::vector<std::int64_t> found, scaled, merged;
     found.reserve(count);
     merged.reserve(count);
     found.push_back(1);
-    for (const FactorPair& f : factors) {
+    for (const FactorPair& f : primes) {
         scaled = found;
         for (std::int64_t e = 0; e < f.exponent; ++e) {
             for (std::int64_t& d : scaled) d = checkedMul(d, f.prime);

@@ -30,6 +30,10 @@ std::optional<SquareRootParts> simplifySquareRoot(std::int64_t n);
 
 // The positive divisors of n in ascending order; empty for n < 1.
 std::vector<std::int64_t> divisors(std::int64_t n);
+// The positive divisors, ascending, of the number with these primes (as
+// primeFactorisation gives them): for a number already split.
+class FactorPairs;
+std::vector<std::int64_t> divisorsFromPrimes(const FactorPairs& primes);
 
 std::int64_t power(std::int64_t base, std::uint64_t exponent);
 
