@@ -97,35 +97,42 @@ void BM_CountOpDigitColumns(benchmark::State& state) {
 }
 BENCHMARK(BM_CountOpDigitColumns)->Apply(hugeCounts)->Unit(benchmark::kMillisecond);
 
-// 93 + 15 counted on over that many digit columns, drawn at the baseline
-// (10, 150) at size 32 into a 400 × 300 image turned by 0.3 radians about its
-// centre: the labels' feet lie far below it, and no label reaches it.
-void BM_CountOpOnATurnedCanvas(benchmark::State& state) {
-    const Record r = makeCountOpRecord("t", "count", {{"93", "10", "103"}, {"103", "5", "108"}},
-                                       {"COUNT UP", std::to_string(state.range(0)), "2", "15"}, {"STEP", "2"},
-                                       {"10", "5"});
+// 93 + 15 counted on over `columns` digit columns.
+Record countingOn(std::int64_t columns) {
+    return makeCountOpRecord("t", "count", {{"93", "10", "103"}, {"103", "5", "108"}},
+                             {"COUNT UP", std::to_string(columns), "2", "15"}, {"STEP", "2"}, {"10", "5"});
+}
+
+// The tableau drawn at the baseline (10, y) at `size` into a 400 × 300 image
+// turned by 0.3 radians about its centre, which shows the point `looked` of
+// the tableau's plane.
+void drawTurned(benchmark::State& state, const Record& r, double size, double y, platform::Point looked) {
     const platform::ImageRenderer renderer({400, 300});
     for (auto _ : state) {
         platform::RasterImage image = renderer.image([&](platform::GraphicsContext& c) {
             c.translateBy(200, 150);
             c.rotateBy(0.3);
-            c.translateBy(-200, -150);
-            drawItems(r, r[0][1], defaultFontName(), 10, 150, 32, platform::FontWeight::medium);
+            c.translateBy(-looked.x, -looked.y);
+            drawItems(r, r[0][1], defaultFontName(), 10, y, size, platform::FontWeight::medium);
         });
         benchmark::DoNotOptimize(image);
     }
 }
+
+// Over that many digit columns at size 32, the baseline at 150: the labels'
+// feet lie far below the image, and no label reaches it.
+void BM_CountOpOnATurnedCanvas(benchmark::State& state) {
+    drawTurned(state, countingOn(state.range(0)), 32, 150, {200, 150});
+}
 BENCHMARK(BM_CountOpOnATurnedCanvas)->Apply(hugeCounts);
 
-// The same tableau over 10¹² digit columns at size 20, the image turned as
-// above and looking at where its labels cross, 10¹¹ points above their feet:
-// about fifty labels, each entering from afar, fill the image.
+// Over 10¹² digit columns at size 20, the image looking at where the labels
+// cross, 10¹¹ points above their feet: about fifty labels, each entering
+// from afar, fill it.
 void BM_CountOpLabelsSeenFromAfar(benchmark::State& state) {
     const double size = 20, rise = 1e11;
     const std::int64_t columns = 1000000000000;
-    const Record r =
-        makeCountOpRecord("t", "count", {{"93", "10", "103"}, {"103", "5", "108"}},
-                          {"COUNT UP", std::to_string(columns), "2", "15"}, {"STEP", "2"}, {"10", "5"});
+    const Record r = countingOn(columns);
     const platform::UIFont half =
         platform::UIFont::monospacedDigitSystemFont(size / 2, platform::FontWeight::medium);
     const double pitch =
@@ -135,17 +142,7 @@ void BM_CountOpLabelsSeenFromAfar(benchmark::State& state) {
         static_cast<double>(columns - 1) * textSize("0", half).width + textSize("1", half).width;
     const double y =
         800 + measureItems(r, r[0][1], defaultFontName(), size, platform::FontWeight::medium).ascent - band;
-    const double x = 40 + 1000 * pitch + (800 + rise) / std::tan(M_PI / 3);
-    const platform::ImageRenderer renderer({400, 300});
-    for (auto _ : state) {
-        platform::RasterImage image = renderer.image([&](platform::GraphicsContext& c) {
-            c.translateBy(200, 150);
-            c.rotateBy(0.3);
-            c.translateBy(-x, rise);
-            drawItems(r, r[0][1], defaultFontName(), 10, y, size, platform::FontWeight::medium);
-        });
-        benchmark::DoNotOptimize(image);
-    }
+    drawTurned(state, r, size, y, {40 + 1000 * pitch + (800 + rise) / std::tan(M_PI / 3), -rise});
 }
 BENCHMARK(BM_CountOpLabelsSeenFromAfar)->Unit(benchmark::kMillisecond);
 
